@@ -1,0 +1,96 @@
+// Start-up and teardown pieces of wWinMain, kept in the library so tests can drive them.
+#include "app/lifetime.h"
+
+#include <initializer_list>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "app/app_state.h"
+#include "app/select_window.h"
+#include "app/texts.h"
+#include "sound/sweep.h"
+#include "testrun/native_resolution.h"
+
+const wchar_t kSelectWindowClass[] = L"TAVROSelectWindow";
+
+namespace {
+
+constexpr int kSelectWidth = 700;
+constexpr int kSelectHeight = 560;
+
+HFONT CreateUiFont(int height, int weight, BYTE pitchAndFamily, const wchar_t* face) {
+    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, pitchAndFamily, face);
+}
+
+void DeleteIfSet(HGDIOBJ object) {
+    if (object != nullptr) DeleteObject(object);
+}
+
+}  // namespace
+
+int DetectLanguage() {
+    LANGID id = GetUserDefaultUILanguage();
+    if (id == 0) id = GetSystemDefaultUILanguage();
+    return LanguageFromLangId(id);
+}
+
+void CreateUiFonts() {
+    g_app.fontUi = CreateUiFont(-14, FW_NORMAL, 0, L"Microsoft YaHei UI");
+    g_app.fontSmall = CreateUiFont(-12, FW_NORMAL, 0, L"Microsoft YaHei UI");
+    g_app.fontTitle = CreateUiFont(-20, FW_BOLD, 0, L"Microsoft YaHei UI");
+    g_app.fontMono = CreateUiFont(-12, FW_NORMAL, FIXED_PITCH | FF_MODERN, L"Consolas");
+}
+
+void RegisterSelectWindowClass(HINSTANCE hInstance) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = SelectWndProc;
+    wc.hInstance = hInstance;
+    wc.hIcon = LoadIconW(hInstance, MAKEINTRESOURCEW(1));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kSelectWindowClass;
+    RegisterClassExW(&wc);
+}
+
+int CentredOrigin(int screenSize, int windowSize) {
+    return (screenSize - windowSize) / 2;
+}
+
+HWND CreateSelectWindow(HINSTANCE hInstance) {
+    const int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), kSelectWidth);
+    const int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), kSelectHeight);
+    return CreateWindowExW(0, kSelectWindowClass, tr(STR_WINDOW_TITLE), WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                           x, y, kSelectWidth, kSelectHeight, nullptr, nullptr, hInstance, nullptr);
+}
+
+void WriteStartupTrace() {
+    FILE* file = fopen("debug.txt", "w");
+    if (file == nullptr) return;
+    fprintf(file, "Window created OK\n");
+    fclose(file);
+}
+
+void ReleaseGlobalResources() {
+    StopSweep();
+    RestoreOriginalResolution();
+    if (g_waveBuf != nullptr) {
+        free(g_waveBuf);
+        g_waveBuf = nullptr;
+    }
+    if (g_app.playlist != nullptr) {
+        free(g_app.playlist);
+        g_app.playlist = nullptr;
+        g_app.playlistCount = 0;
+    }
+    for (HFONT* font : {&g_app.fontUi, &g_app.fontSmall, &g_app.fontTitle, &g_app.fontMono}) {
+        DeleteIfSet(*font);
+        *font = nullptr;
+    }
+    for (HBRUSH* brush : {&g_app.brushBackground, &g_app.brushCard, &g_app.brushCardChecked, &g_app.brushDark,
+                          &g_app.brushAccent}) {
+        DeleteIfSet(*brush);
+        *brush = nullptr;
+    }
+}

@@ -1,0 +1,28 @@
+// Start-up and teardown of the program around its one message loop.
+#pragma once
+#include <windows.h>
+
+// Window class of the selection window.
+extern const wchar_t kSelectWindowClass[];
+
+// Picks the UI language from Windows' UI language settings.
+int DetectLanguage();
+
+// Creates the four UI fonts of g_app (a failed creation leaves that field null).
+void CreateUiFonts();
+
+// Registers the selection window's class; the result is deliberately not checked,
+// a failed registration shows up as a failed window creation.
+void RegisterSelectWindowClass(HINSTANCE hInstance);
+
+// Creates the hidden 700 x 560 selection window centred on the primary screen; null on failure.
+HWND CreateSelectWindow(HINSTANCE hInstance);
+
+// Left edge of a window of `windowSize` centred on a screen of `screenSize` (truncating division).
+int CentredOrigin(int screenSize, int windowSize);
+
+// Rewrites "debug.txt" in the current directory with the start-up line; a file that cannot be opened is ignored.
+void WriteStartupTrace();
+
+// Stops the sound, restores the display mode and frees every global resource.
+void ReleaseGlobalResources();

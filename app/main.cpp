@@ -1,0 +1,33 @@
+// Program entry: language, fonts, selection window, the message loop, teardown.
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "app/lifetime.h"
+#include "app/texts.h"
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
+    g_lang = DetectLanguage();
+    g_app.hInstance = hInstance;
+    SetProcessDPIAware();  // before any window, so every coordinate is a physical pixel
+    CreateUiFonts();
+    RegisterSelectWindowClass(hInstance);
+
+    HWND hwnd = CreateSelectWindow(hInstance);
+    if (hwnd == nullptr) {
+        wchar_t message[256];
+        wsprintfW(message, L"CreateWindowEx failed: %lu", GetLastError());
+        MessageBoxW(nullptr, message, L"Error", MB_ICONERROR | MB_OK);
+        return 1;
+    }
+    ShowWindow(hwnd, showCommand);
+    UpdateWindow(hwnd);
+    WriteStartupTrace();
+
+    MSG msg = {};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    ReleaseGlobalResources();
+    return static_cast<int>(msg.wParam);
+}

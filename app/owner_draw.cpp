@@ -1,0 +1,197 @@
+// Owner-drawn category cards and command buttons; they paint from the program's state, not the control's.
+#include "app/owner_draw.h"
+
+#include "app/app_state.h"
+#include "app/select_window.h"
+#include "app/texts.h"
+#include "testrun/catalogue.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kAccent = RGB(0, 180, 90);
+constexpr COLORREF kDark = RGB(18, 24, 31);
+constexpr COLORREF kCardHoverFill = RGB(250, 250, 248);
+constexpr COLORREF kCheckedInnerOutline = RGB(208, 237, 221);
+constexpr COLORREF kCardHoverOutline = RGB(185, 194, 202);
+constexpr COLORREF kCardOutline = RGB(227, 225, 218);
+constexpr COLORREF kCheckBoxOutline = RGB(196, 203, 210);
+constexpr COLORREF kBadgeText = RGB(154, 163, 171);
+constexpr COLORREF kPlainButtonOutline = RGB(207, 204, 195);
+constexpr COLORREF kPlainButtonHoverOutline = RGB(154, 163, 171);
+constexpr COLORREF kPlainButtonText = RGB(58, 70, 82);
+
+constexpr int kCheckBoxInset = 14;
+constexpr int kCheckBoxSize = 19;
+constexpr BYTE kHoverAlpha = 30;
+
+// Outline of a rounded rectangle with no fill, in a solid pen of the given width and colour.
+void RoundedOutline(HDC hdc, const RECT& r, int corner, int penWidth, COLORREF color) {
+    HPEN pen = CreatePen(PS_SOLID, penWidth, color);
+    HGDIOBJ oldPen = SelectObject(hdc, pen);
+    HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(NULL_BRUSH));
+    RoundRect(hdc, r.left, r.top, r.right, r.bottom, corner, corner);
+    SelectObject(hdc, oldBrush);
+    SelectObject(hdc, oldPen);
+    DeleteObject(pen);
+}
+
+void FillSolid(HDC hdc, const RECT& r, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(hdc, &r, brush);
+    DeleteObject(brush);
+}
+
+void DrawCheckBox(HDC hdc, int bx, int by, bool checked) {
+    HPEN pen = CreatePen(PS_SOLID, 1, checked ? kAccent : kCheckBoxOutline);
+    HBRUSH brush = checked ? CreateSolidBrush(kAccent) : nullptr;
+    HGDIOBJ oldPen = SelectObject(hdc, pen);
+    HGDIOBJ oldBrush = SelectObject(hdc, checked ? brush : GetStockObject(WHITE_BRUSH));
+    RoundRect(hdc, bx, by, bx + kCheckBoxSize, by + kCheckBoxSize, 6, 6);
+    SelectObject(hdc, oldBrush);
+    SelectObject(hdc, oldPen);
+    DeleteObject(pen);
+    if (brush != nullptr) DeleteObject(brush);
+    if (!checked) return;
+
+    HPEN markPen = CreatePen(PS_SOLID, 2, kWhite);
+    oldPen = SelectObject(hdc, markPen);
+    const POINT mark[3] = {{bx + 4, by + 9}, {bx + 8, by + 14}, {bx + 15, by + 5}};
+    Polyline(hdc, mark, 3);
+    SelectObject(hdc, oldPen);
+    DeleteObject(markPen);
+}
+
+// Lightens the whole rectangle by blending white over it at a low constant alpha.
+void BlendWhite(HDC hdc, const RECT& r) {
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    HDC memory = CreateCompatibleDC(hdc);
+    HBITMAP bitmap = CreateCompatibleBitmap(hdc, width, height);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    const RECT whole = {0, 0, width, height};
+    FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, kHoverAlpha, 0};
+    AlphaBlend(hdc, r.left, r.top, width, height, memory, 0, 0, width, height, blend);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+void DrawPlayTriangle(HDC hdc, int x0, int y0, COLORREF color) {
+    HPEN pen = CreatePen(PS_SOLID, 1, color);
+    HBRUSH brush = CreateSolidBrush(color);
+    HGDIOBJ oldPen = SelectObject(hdc, pen);
+    HGDIOBJ oldBrush = SelectObject(hdc, brush);
+    const POINT corners[3] = {{x0, y0}, {x0, y0 + 12}, {x0 + 9, y0 + 6}};
+    Polygon(hdc, corners, 3);
+    SelectObject(hdc, oldBrush);
+    SelectObject(hdc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}
+
+void DrawBolt(HDC hdc, int x0, int y0, COLORREF color) {
+    HPEN pen = CreatePen(PS_SOLID, 2, color);
+    HGDIOBJ oldPen = SelectObject(hdc, pen);
+    const POINT bolt[4] = {{x0 + 6, y0}, {x0, y0 + 7}, {x0 + 5, y0 + 7}, {x0 + 2, y0 + 14}};
+    Polyline(hdc, bolt, 4);
+    SelectObject(hdc, oldPen);
+    DeleteObject(pen);
+}
+
+void DrawLabel(HDC hdc, const wchar_t* text, RECT r, UINT alignment) {
+    DrawTextW(hdc, text, -1, &r, DT_SINGLELINE | DT_VCENTER | alignment);
+}
+
+struct ButtonScheme {
+    COLORREF fill;
+    COLORREF label;
+    Str labelKey;
+};
+
+constexpr ButtonScheme kButtonSchemes[] = {
+    {kDark, kWhite, STR_START},
+    {kAccent, kWhite, STR_AUTO},
+    {kWhite, kPlainButtonText, STR_DISPLAY_SETTINGS},
+    {kWhite, kPlainButtonText, STR_ABOUT},
+};
+
+}  // namespace
+
+void DrawCatCard(const DRAWITEMSTRUCT* drawItem) {
+    const int i = static_cast<int>(drawItem->CtlID) - IDC_CARD_FIRST;
+    if (i < 0 || i >= kCategoryCount) return;
+    HDC hdc = drawItem->hDC;
+    const RECT& r = drawItem->rcItem;
+    const bool checked = g_catChecked[i] != 0;
+    const bool hovered = g_app.hoverCard == i;  // checked wins over hovered throughout
+
+    if (checked) {
+        FillRect(hdc, &r, g_app.brushCardChecked);
+    } else if (hovered) {
+        FillSolid(hdc, r, kCardHoverFill);
+    } else {
+        FillRect(hdc, &r, g_app.brushCard);
+    }
+
+    if (checked) {
+        RoundedOutline(hdc, r, 11, 2, kAccent);
+        const RECT inner = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+        RoundedOutline(hdc, inner, 9, 1, kCheckedInnerOutline);
+    } else {
+        RoundedOutline(hdc, r, 11, 1, hovered ? kCardHoverOutline : kCardOutline);
+    }
+
+    const int bx = r.left + kCheckBoxInset;
+    const int by = r.top + (r.bottom - r.top - kCheckBoxSize) / 2;
+    DrawCheckBox(hdc, bx, by, checked);
+
+    HGDIOBJ oldFont = SelectObject(hdc, g_app.fontUi);
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, kDark);
+    DrawLabel(hdc, tr(static_cast<Str>(STR_CAT_SOLID + i)), {bx + 28, r.top, r.right - 70, r.bottom}, DT_LEFT);
+
+    SelectObject(hdc, g_app.fontMono);
+    SetTextColor(hdc, kBadgeText);
+    wchar_t badge[16];
+    wsprintfW(badge, L"\u00D7%d", g_catCount[i]);
+    DrawLabel(hdc, badge, {r.right - 60, r.top, r.right - 10, r.bottom}, DT_RIGHT);
+    SelectObject(hdc, oldFont);
+}
+
+void DrawPushButton(const DRAWITEMSTRUCT* drawItem) {
+    const int id = static_cast<int>(drawItem->CtlID);
+    if (id < IDC_START || id > IDC_ABOUT) return;
+    HDC hdc = drawItem->hDC;
+    const RECT& r = drawItem->rcItem;
+    const bool hovered = g_app.hoverButton == id;
+    const ButtonScheme& scheme = kButtonSchemes[id - IDC_START];
+    const bool isCommand = id == IDC_START || id == IDC_AUTO;
+
+    FillSolid(hdc, r, scheme.fill);
+    if (!isCommand) {
+        RoundedOutline(hdc, r, 10, 1, hovered ? kPlainButtonHoverOutline : kPlainButtonOutline);
+    } else if (hovered) {
+        BlendWhite(hdc, r);
+    }
+
+    HGDIOBJ oldFont = SelectObject(hdc, g_app.fontUi);
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, scheme.label);
+    const wchar_t* label = tr(scheme.labelKey);
+    const int cx = r.left + (r.right - r.left) / 2;
+    const int cy = r.top + (r.bottom - r.top) / 2;
+    if (id == IDC_START) {
+        const int x0 = cx - 30;
+        DrawPlayTriangle(hdc, x0, cy - 6, scheme.label);
+        DrawLabel(hdc, label, {x0 + 14, r.top, r.right, r.bottom}, DT_LEFT);
+    } else if (id == IDC_AUTO) {
+        const int x0 = cx - 34;
+        DrawBolt(hdc, x0, cy - 7, scheme.label);
+        DrawLabel(hdc, label, {x0 + 16, r.top, r.right, r.bottom}, DT_LEFT);
+    } else {
+        DrawLabel(hdc, label, r, DT_CENTER);
+    }
+    SelectObject(hdc, oldFont);
+}

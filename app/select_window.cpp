@@ -1,0 +1,302 @@
+// The test-selection window procedure and its message handlers.
+#include "app/select_window.h"
+
+#include <shellapi.h>
+#include <initializer_list>
+#include <stdio.h>
+
+#include "app/app_state.h"
+#include "app/owner_draw.h"
+#include "app/texts.h"
+#include "testrun/start_tests.h"
+
+HWND g_hHdrTitle;
+HWND g_hHdrSub;
+HWND g_hLangCombo;
+HWND g_hCatChecks[10];
+HWND g_hBtnStart;
+HWND g_hBtnAuto;
+HWND g_hBtnSettings;
+HWND g_hBtnAbout;
+HWND g_hHint1;
+HWND g_hHint2;
+HWND g_hCopyright;
+int g_catChecked[10];
+
+namespace {
+
+constexpr COLORREF kBackgroundColor = RGB(245, 244, 240);
+constexpr COLORREF kTitleTextColor = RGB(18, 24, 31);
+constexpr COLORREF kTextColor = RGB(58, 70, 82);
+
+constexpr int kCardCount = 10;
+constexpr int kCardWidth = 330;
+constexpr int kCardHeight = 48;
+constexpr int kCardColumnPitch = kCardWidth + 12;
+constexpr int kCardRowPitch = kCardHeight + 10;
+
+// One child control of the window, in creation order.
+struct ControlSpec {
+    HWND* handle;
+    const wchar_t* className;
+    int textKey;  // -1: no text
+    DWORD addedStyle;
+    int x, y, width, height;
+    int id;
+};
+
+constexpr ControlSpec kHeaderControls[] = {
+    {&g_hHdrTitle, L"STATIC", STR_HEADER_TITLE, 0, 20, 14, 400, 26, IDC_HDR_TITLE},
+    {&g_hHdrSub, L"STATIC", STR_HEADER_SUB, 0, 20, 42, 400, 18, IDC_HDR_SUB},
+    {&g_hLangCombo, L"COMBOBOX", -1, WS_VSCROLL | CBS_DROPDOWNLIST, 480, 16, 180, 220, IDC_LANG_COMBO},
+};
+
+constexpr ControlSpec kFooterControls[] = {
+    {&g_hBtnStart, L"BUTTON", STR_START, BS_OWNERDRAW, 20, 366, 200, 40, IDC_START},
+    {&g_hBtnAuto, L"BUTTON", STR_AUTO, BS_OWNERDRAW, 230, 366, 160, 40, IDC_AUTO},
+    {&g_hBtnSettings, L"BUTTON", STR_DISPLAY_SETTINGS, BS_OWNERDRAW, 400, 366, 110, 40, IDC_SETTINGS},
+    {&g_hBtnAbout, L"BUTTON", STR_ABOUT, BS_OWNERDRAW, 520, 366, 110, 40, IDC_ABOUT},
+    {&g_hHint1, L"STATIC", STR_HINT1, SS_CENTER, 20, 418, 640, 18, IDC_HINT1},
+    {&g_hHint2, L"STATIC", STR_HINT2, SS_CENTER, 20, 440, 640, 18, IDC_HINT2},
+    {&g_hCopyright, L"STATIC", STR_PRODUCT, 0, 20, 462, 280, 16, IDC_COPYRIGHT},
+};
+
+HWND* const kCommandButtons[] = {&g_hBtnStart, &g_hBtnAuto, &g_hBtnSettings, &g_hBtnAbout};
+
+HWND CreateControl(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text,
+                   DWORD addedStyle, int x, int y, int width, int height, int id) {
+    return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | addedStyle, x, y, width, height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+void CreateControls(HWND parent, HINSTANCE instance, const ControlSpec* specs, int count) {
+    for (int i = 0; i < count; ++i) {
+        const ControlSpec& s = specs[i];
+        const wchar_t* text = s.textKey >= 0 ? tr(static_cast<Str>(s.textKey)) : L"";
+        *s.handle = CreateControl(parent, instance, s.className, text, s.addedStyle, s.x, s.y, s.width, s.height, s.id);
+    }
+}
+
+void FillLanguageCombo() {
+    for (const wchar_t* name : g_langNames) {
+        SendMessageW(g_hLangCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    }
+    SendMessageW(g_hLangCombo, CB_SETCURSEL, g_lang, 0);
+}
+
+void CreateCards(HWND parent, HINSTANCE instance) {
+    for (int i = 0; i < kCardCount; ++i) {
+        g_hCatChecks[i] = CreateControl(parent, instance, L"BUTTON", tr(static_cast<Str>(STR_CAT_SOLID + i)),
+                                        BS_OWNERDRAW, 20 + (i % 2) * kCardColumnPitch, 68 + (i / 2) * kCardRowPitch,
+                                        kCardWidth, kCardHeight, IDC_CARD_FIRST + i);
+    }
+}
+
+LRESULT OnCreate(HWND hwnd) {
+    g_app.hwndSelect = hwnd;
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
+    g_app.brushBackground = CreateSolidBrush(kBackgroundColor);
+    g_app.brushCard = CreateSolidBrush(RGB(255, 255, 255));
+    g_app.brushCardChecked = CreateSolidBrush(RGB(242, 251, 246));
+    g_app.brushDark = CreateSolidBrush(RGB(18, 24, 31));
+    g_app.brushAccent = CreateSolidBrush(RGB(0, 180, 90));
+
+    CreateControls(hwnd, instance, kHeaderControls, ARRAYSIZE(kHeaderControls));
+    FillLanguageCombo();
+    CreateCards(hwnd, instance);
+    CreateControls(hwnd, instance, kFooterControls, ARRAYSIZE(kFooterControls));
+
+    g_catChecked[0] = 1;
+    g_catChecked[1] = 1;
+    ApplyFonts(hwnd);
+    return 0;
+}
+
+LRESULT OnEraseBackground(HWND hwnd, HDC hdc) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(hdc, &client, g_app.brushBackground);
+    return 1;
+}
+
+LRESULT OnControlColor(HDC hdc, COLORREF textColor) {
+    SetTextColor(hdc, textColor);
+    SetBkColor(hdc, kBackgroundColor);
+    return reinterpret_cast<LRESULT>(g_app.brushBackground);
+}
+
+void AppendDrawItemTrace(const DRAWITEMSTRUCT* item) {
+    FILE* file = fopen("drawitem.txt", "a");
+    if (file == nullptr) return;
+    fprintf(file, "WM_DRAWITEM: CtlID=%d, CtlType=%d\n", static_cast<int>(item->CtlID),
+            static_cast<int>(item->CtlType));
+    fclose(file);
+}
+
+LRESULT OnDrawItem(const DRAWITEMSTRUCT* item) {
+    AppendDrawItemTrace(item);
+    const int id = static_cast<int>(item->CtlID);
+    if (id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST) {
+        DrawCatCard(item);
+        return TRUE;
+    }
+    if (id >= IDC_START && id <= IDC_ABOUT) {
+        DrawPushButton(item);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void InvalidateCard(int index) {
+    InvalidateRect(g_hCatChecks[index], nullptr, TRUE);
+}
+
+void InvalidateCommandButtons() {
+    for (HWND* button : kCommandButtons) InvalidateRect(*button, nullptr, TRUE);
+}
+
+void OnLanguageChange(HWND hwnd) {
+    const LRESULT selected = SendMessageW(g_hLangCombo, CB_GETCURSEL, 0, 0);
+    if (selected < 0 || selected >= kLanguageCount) return;
+    g_lang = static_cast<int>(selected);
+    ReloadUiTexts(hwnd);
+}
+
+void ShowAbout(HWND hwnd) {
+    MessageBoxW(hwnd, tr(STR_ABOUT_TEXT), tr(STR_WINDOW_TITLE), MB_ICONINFORMATION | MB_OK);
+}
+
+LRESULT OnCommand(HWND hwnd, int id, int notification) {
+    if (id == IDC_LANG_COMBO) {
+        if (notification == CBN_SELCHANGE) OnLanguageChange(hwnd);
+    } else if (id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST) {
+        const int card = id - IDC_CARD_FIRST;
+        g_catChecked[card] = !g_catChecked[card];
+        InvalidateCard(card);
+    } else if (id == IDC_START || id == IDC_AUTO) {
+        StartSelectedTests(hwnd, id == IDC_AUTO ? 1 : 0);
+    } else if (id == IDC_SETTINGS) {
+        OpenDisplaySettings(hwnd);
+    } else if (id == IDC_ABOUT) {
+        ShowAbout(hwnd);
+    }
+    return 0;
+}
+
+// True when `point` (client coordinates of `hwnd`) lies on the child window `child`.
+bool PointOnChild(HWND hwnd, HWND child, POINT point) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(HWND_DESKTOP, hwnd, reinterpret_cast<POINT*>(&rect), 2);
+    return PtInRect(&rect, point) != FALSE;
+}
+
+int CardUnderPoint(HWND hwnd, POINT point) {
+    for (int i = 0; i < kCardCount; ++i) {
+        if (PointOnChild(hwnd, g_hCatChecks[i], point)) return i;
+    }
+    return -1;
+}
+
+int ButtonUnderPoint(HWND hwnd, POINT point) {
+    for (int i = 0; i < static_cast<int>(ARRAYSIZE(kCommandButtons)); ++i) {
+        if (PointOnChild(hwnd, *kCommandButtons[i], point)) return IDC_START + i;
+    }
+    return -1;
+}
+
+LRESULT OnMouseMove(HWND hwnd, LPARAM lParam) {
+    TrackMouseEventStruct(hwnd);
+    const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+
+    const int oldCard = g_app.hoverCard;
+    g_app.hoverCard = CardUnderPoint(hwnd, point);
+    if (g_app.hoverCard != oldCard) {
+        if (g_app.hoverCard >= 0) InvalidateCard(g_app.hoverCard);
+        if (oldCard >= 0) InvalidateCard(oldCard);
+    }
+
+    const int oldButton = g_app.hoverButton;
+    g_app.hoverButton = ButtonUnderPoint(hwnd, point);
+    if (g_app.hoverButton != oldButton) InvalidateCommandButtons();
+    return 0;
+}
+
+LRESULT OnMouseLeave() {
+    if (g_app.hoverCard == -1 && g_app.hoverButton == -1) return 0;
+    const int oldCard = g_app.hoverCard;
+    g_app.hoverCard = -1;
+    g_app.hoverButton = -1;
+    if (oldCard != -1) InvalidateCard(oldCard);
+    InvalidateCommandButtons();
+    return 0;
+}
+
+}  // namespace
+
+void ApplyFonts(HWND) {
+    const auto setFont = [](HWND control, HFONT font) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    };
+    for (HWND card : g_hCatChecks) setFont(card, g_app.fontUi);
+    for (HWND* button : kCommandButtons) setFont(*button, g_app.fontUi);
+    for (HWND control : {g_hLangCombo, g_hHint1, g_hHint2, g_hCopyright}) setFont(control, g_app.fontSmall);
+    setFont(g_hHdrTitle, g_app.fontTitle);
+    setFont(g_hHdrSub, g_app.fontSmall);
+}
+
+void ReloadUiTexts(HWND hwnd) {
+    SetWindowTextW(hwnd, tr(STR_WINDOW_TITLE));
+    for (int i = 0; i < kCardCount; ++i) SetWindowTextW(g_hCatChecks[i], tr(static_cast<Str>(STR_CAT_SOLID + i)));
+    SetWindowTextW(g_hBtnStart, tr(STR_START));
+    SetWindowTextW(g_hBtnAuto, tr(STR_AUTO));
+    SetWindowTextW(g_hBtnSettings, tr(STR_DISPLAY_SETTINGS));
+    SetWindowTextW(g_hBtnAbout, tr(STR_ABOUT));
+    SetWindowTextW(g_hHint1, tr(STR_HINT1));
+    SetWindowTextW(g_hHint2, tr(STR_HINT2));
+    SetWindowTextW(g_hCopyright, tr(STR_PRODUCT));
+    SetWindowTextW(g_hHdrTitle, tr(STR_HEADER_TITLE));
+    SetWindowTextW(g_hHdrSub, tr(STR_HEADER_SUB));
+}
+
+void OpenDisplaySettings(HWND hwndOwner) {
+    const HINSTANCE result = ShellExecuteW(nullptr, L"open", L"rundll32.exe",
+                                           L"shell32.dll,Control_RunDLL desk.cpl,,0", nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) > 32) return;
+    MessageBoxW(hwndOwner, tr(STR_SETTINGS_FAILED), tr(STR_WINDOW_TITLE), MB_ICONWARNING | MB_OK);
+}
+
+void TrackMouseEventStruct(HWND hwnd) {
+    TRACKMOUSEEVENT track = {};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = hwnd;
+    TrackMouseEvent(&track);
+}
+
+LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate(hwnd);
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_ERASEBKGND:
+            return OnEraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
+        case WM_CTLCOLORSTATIC:
+            return OnControlColor(reinterpret_cast<HDC>(wParam),
+                                  reinterpret_cast<HWND>(lParam) == g_hHdrTitle ? kTitleTextColor : kTextColor);
+        case WM_CTLCOLORBTN:
+            return OnControlColor(reinterpret_cast<HDC>(wParam), kTitleTextColor);
+        case WM_DRAWITEM:
+            return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_COMMAND:
+            return OnCommand(hwnd, LOWORD(wParam), HIWORD(wParam));
+        case WM_MOUSEMOVE:
+            return OnMouseMove(hwnd, lParam);
+        case WM_MOUSELEAVE:
+            return OnMouseLeave();
+        default:
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,59 @@
+// The user-interface text catalogue: 33 keys in 13 languages, English as the fallback.
+// Plain standard C++ (no Windows headers), so it also builds natively for sanitizers and fuzzing.
+#pragma once
+
+enum Str {
+    STR_WINDOW_TITLE = 0,
+    STR_CAT_SOLID = 1,
+    STR_CAT_BRIGHTNESS = 2,
+    STR_CAT_GEOMETRY = 3,
+    STR_CAT_CONVERGENCE = 4,
+    STR_CAT_FOCUS = 5,
+    STR_CAT_MOIRE = 6,
+    STR_CAT_READABILITY = 7,
+    STR_CAT_RESOLUTION = 8,
+    STR_CAT_COLORS = 9,
+    STR_CAT_SOUND = 10,
+    STR_WHITE = 11,
+    STR_BLACK = 12,
+    STR_RED = 13,
+    STR_GREEN = 14,
+    STR_BLUE = 15,
+    STR_START = 16,
+    STR_AUTO = 17,
+    STR_DISPLAY_SETTINGS = 18,
+    STR_ABOUT = 19,
+    STR_LANGUAGE = 20,
+    STR_SELECT_ONE = 21,
+    STR_HINT1 = 22,
+    STR_HINT2 = 23,
+    STR_PRODUCT = 24,
+    STR_SOUND_HELP = 25,
+    STR_SETTINGS_FAILED = 26,
+    STR_TEST_TITLE_FMT = 27,
+    STR_AUTO_SUFFIX = 28,
+    STR_PANGRAM = 29,
+    STR_ABOUT_TEXT = 30,
+    STR_HEADER_TITLE = 31,
+    STR_HEADER_SUB = 32,
+    STR_COUNT = 33
+};
+
+constexpr int kLanguageCount = 13;
+
+// Index of the current UI language, always 0..12 (0 = English).
+extern int g_lang;
+
+// Language names as the combo box lists them, in index order.
+extern const wchar_t* const g_langNames[kLanguageCount];
+
+// Row per language, column per key; an empty entry means "not translated, use English".
+extern const wchar_t* const g_texts[kLanguageCount][STR_COUNT];
+
+// Text of `key` in the current language, or the English text where that entry is empty.
+// Never null, never empty; the pointer stays valid for the life of the process.
+const wchar_t* tr(Str key);
+
+// Language index for a Windows UI language identifier; only the primary language
+// (the low ten bits) counts, and anything not in the catalogue is English.
+int LanguageFromLangId(unsigned langId);

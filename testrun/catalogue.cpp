@@ -1,0 +1,38 @@
+// Catalogue tables and the play list they produce.
+#include "testrun/catalogue.h"
+
+const int g_catCount[kCategoryCount] = {5, 6, 3, 3, 3, 3, 3, 3, 4, 1};
+const int g_catStart[kCategoryCount] = {0, 5, 11, 14, 17, 20, 23, 26, 29, 33};
+const int g_modeCategory[kModeCount] = {
+    0, 0, 0, 0, 0,         // solid colours
+    1, 1, 1, 1, 1, 1,      // brightness and grey scales
+    2, 2, 2,               // geometry
+    3, 3, 3,               // convergence
+    4, 4, 4,               // focus
+    5, 5, 5,               // moire
+    6, 6, 6,               // readability
+    7, 7, 7,               // resolution
+    8, 8, 8, 8,            // colours
+    9,                     // sound
+};
+
+int CountSelectedModes(const int checked[kCategoryCount]) {
+    int count = 0;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        if (checked[c]) count += g_catCount[c];
+    }
+    return count;
+}
+
+int FillPlaylist(const int checked[kCategoryCount], int* modes) {
+    int count = 0;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        if (!checked[c]) continue;
+        for (int k = 0; k < g_catCount[c]; ++k) modes[count++] = g_catStart[c] + k;
+    }
+    return count;
+}
+
+int ModeCategory(int mode) {
+    return mode >= 0 && mode < kModeCount ? g_modeCategory[mode] : -1;
+}

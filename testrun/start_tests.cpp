@@ -1,0 +1,28 @@
+// START and AUTO: counting the selection, building the play list.
+#include "testrun/start_tests.h"
+
+#include <stdlib.h>
+
+#include "app/app_state.h"
+#include "app/select_window.h"
+#include "app/texts.h"
+#include "testrun/catalogue.h"
+
+int StartSelectedTests(HWND hwnd, int autoFlag) {
+    const int count = CountSelectedModes(g_catChecked);
+    if (count == 0) {
+        MessageBoxW(hwnd, tr(STR_SELECT_ONE), tr(STR_WINDOW_TITLE), MB_ICONINFORMATION | MB_OK);
+        return 0;
+    }
+    // Allocate before freeing, so a failed allocation leaves the previous play list intact.
+    int* modes = static_cast<int*>(malloc(sizeof(int) * count));
+    if (modes == nullptr) return 0;
+    free(g_app.playlist);
+    g_app.playlist = modes;
+    g_app.playlistCount = FillPlaylist(g_catChecked, modes);
+    g_app.playlistPos = 0;
+    g_app.autoMode = autoFlag;
+    // The full-screen test window that shows the play list is not part of the program yet,
+    // so a selection with screens stops here and the selection window stays as it is.
+    return 1;
+}

@@ -1,0 +1,41 @@
+// The screen catalogue and the play lists built from a selection.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "testrun/catalogue.h"
+
+namespace {
+
+std::vector<int> Playlist(std::initializer_list<int> categories) {
+    int checked[kCategoryCount] = {};
+    for (int c : categories) checked[c] = 1;
+    std::vector<int> modes(CountSelectedModes(checked));
+    EXPECT_EQ(FillPlaylist(checked, modes.data()), static_cast<int>(modes.size()));
+    return modes;
+}
+
+TEST(Catalogue, CategoriesCoverEveryModeOnceInOrder) {
+    int total = 0;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        EXPECT_EQ(g_catStart[c], total) << c;
+        for (int m = g_catStart[c]; m < g_catStart[c] + g_catCount[c]; ++m) EXPECT_EQ(g_modeCategory[m], c) << m;
+        total += g_catCount[c];
+    }
+    EXPECT_EQ(total, kModeCount);
+    EXPECT_EQ(ModeCategory(33), kSoundCategory);
+    EXPECT_EQ(ModeCategory(-1), -1);
+    EXPECT_EQ(ModeCategory(34), -1);
+}
+
+TEST(Catalogue, PlaylistsFollowCatalogueOrder) {
+    EXPECT_EQ(Playlist({0, 1}).size(), 11u);
+    EXPECT_EQ(Playlist({9}), (std::vector<int>{33}));
+    EXPECT_EQ(Playlist({8, 0}), (std::vector<int>{0, 1, 2, 3, 4, 29, 30, 31, 32}));
+    std::vector<int> all = Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    ASSERT_EQ(all.size(), 34u);
+    for (int m = 0; m < 34; ++m) EXPECT_EQ(all[m], m);
+    EXPECT_TRUE(Playlist({}).empty());
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// The text catalogue: completeness, English fallback, format specifiers, language detection.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/texts.h"
+
+namespace {
+
+struct LanguageGuard {
+    int saved = g_lang;
+    ~LanguageGuard() { g_lang = saved; }
+};
+
+// The printf conversions of a format text, in order ("%ls", "%d", ...).
+std::vector<std::wstring> Conversions(const wchar_t* format) {
+    std::vector<std::wstring> result;
+    for (const wchar_t* p = format; *p; ++p) {
+        if (*p != L'%') continue;
+        const wchar_t* start = p++;
+        while (*p && wcschr(L"lh", *p)) ++p;
+        if (!*p) break;
+        result.emplace_back(start, p + 1);
+    }
+    return result;
+}
+
+TEST(Texts, EnglishIsCompleteAndEveryLookupGivesText) {
+    LanguageGuard guard;
+    for (int key = 0; key < STR_COUNT; ++key) {
+        ASSERT_NE(g_texts[0][key], nullptr) << key;
+        EXPECT_NE(g_texts[0][key][0], L'\0') << key;
+    }
+    for (g_lang = 0; g_lang < kLanguageCount; ++g_lang) {
+        for (int key = 0; key < STR_COUNT; ++key) {
+            const wchar_t* text = tr(static_cast<Str>(key));
+            ASSERT_NE(text, nullptr);
+            EXPECT_NE(text[0], L'\0') << "language " << g_lang << " key " << key;
+        }
+    }
+}
+
+TEST(Texts, FallsBackToEnglishExactlyWhereUntranslated) {
+    LanguageGuard guard;
+    for (g_lang = 2; g_lang < kLanguageCount; ++g_lang) {
+        for (Str key : {STR_TEST_TITLE_FMT, STR_AUTO_SUFFIX, STR_ABOUT_TEXT}) {
+            EXPECT_EQ(tr(key), g_texts[0][key]) << "language " << g_lang << " key " << key;
+        }
+        for (int key = 0; key < STR_COUNT; ++key) {
+            if (key == STR_TEST_TITLE_FMT || key == STR_AUTO_SUFFIX || key == STR_ABOUT_TEXT) continue;
+            EXPECT_EQ(tr(static_cast<Str>(key)), g_texts[g_lang][key]) << "language " << g_lang << " key " << key;
+        }
+    }
+    g_lang = 1;
+    EXPECT_STREQ(tr(STR_AUTO_SUFFIX), L",\x81EA\x52A8");
+    EXPECT_EQ(std::wstring(tr(STR_ABOUT_TEXT)).find(L"BUG\x63D0\x4EA4:"), std::wstring(tr(STR_ABOUT_TEXT)).rfind(L"BUG"));
+}
+
+TEST(Texts, KnownTextsInSeveralLanguages) {
+    LanguageGuard guard;
+    g_lang = 0;
+    EXPECT_STREQ(tr(STR_WINDOW_TITLE), L"TAVRO - Select Tests");
+    EXPECT_STREQ(tr(STR_HEADER_SUB), L"Check categories to test \x00B7 multi-select \x00B7 34 screens");
+    g_lang = 2;
+    EXPECT_STREQ(tr(STR_WINDOW_TITLE), L"TAVRO - Tests ausw\x00E4hlen");
+    EXPECT_STREQ(tr(STR_CAT_SOLID), L"Grundfarben");
+    EXPECT_STREQ(tr(STR_START), L"START");
+    g_lang = 3;
+    EXPECT_STREQ(tr(STR_START), L"D\x00C9" L"BUT");
+    for (g_lang = 0; g_lang < kLanguageCount; ++g_lang) {
+        EXPECT_STREQ(tr(STR_PRODUCT), L"TAVRO");
+        EXPECT_NE(tr(STR_LANGUAGE)[0], L'\0');
+    }
+}
+
+TEST(Texts, BothAboutTextsEndWithTheSameContactAddress) {
+    const std::wstring english = g_texts[0][STR_ABOUT_TEXT];
+    const std::wstring chinese = g_texts[1][STR_ABOUT_TEXT];
+    const std::wstring englishAddress = english.substr(english.rfind(L"BUG report: ") + 12);
+    const std::wstring chineseAddress = chinese.substr(chinese.rfind(L':') + 1);
+    EXPECT_NE(englishAddress.find(L"@"), std::wstring::npos);
+    EXPECT_NE(englishAddress.find(L"example.org"), std::wstring::npos);
+    EXPECT_EQ(englishAddress, chineseAddress);
+}
+
+TEST(Texts, TranslatedTitleFormatsTakeTheEnglishConversions) {
+    const std::vector<std::wstring> english = Conversions(g_texts[0][STR_TEST_TITLE_FMT]);
+    EXPECT_EQ(english, (std::vector<std::wstring>{L"%ls", L"%d", L"%d", L"%ls"}));
+    for (int lang = 1; lang < kLanguageCount; ++lang) {
+        const wchar_t* format = g_texts[lang][STR_TEST_TITLE_FMT];
+        if (format[0] == L'\0') continue;
+        EXPECT_EQ(Conversions(format), english) << "language " << lang;
+    }
+}
+
+TEST(Texts, SampleSentencesEndAsEachLanguageWrites) {
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        const std::wstring sample = g_texts[lang][STR_PANGRAM];
+        ASSERT_GE(sample.size(), 3u);
+        EXPECT_NE(sample.find(L"0123456789"), std::wstring::npos) << lang;
+        if (lang == 1 || lang == 10) {
+            EXPECT_EQ(sample.back(), L'\x3002') << lang;  // ideographic full stop
+        } else {
+            EXPECT_EQ(sample.substr(sample.size() - 2), L". ") << lang;
+        }
+    }
+}
+
+TEST(Texts, LanguageFromWindowsUiLanguage) {
+    struct Case {
+        unsigned langId;
+        int index;
+    };
+    const Case cases[] = {
+        {0x0409, 0},  {0x0809, 0},  {0x0804, 1},  {0x0404, 1},  {0x0C04, 1},  {0x0407, 2},  {0x0807, 2},
+        {0x040C, 3},  {0x0C0A, 4},  {0x0416, 5},  {0x0816, 5},  {0x0413, 6},  {0x041D, 7},  {0x0419, 8},
+        {0x0415, 9},  {0x0411, 10}, {0x0412, 11}, {0x0410, 12}, {0x041F, 0},  {0x0000, 0},  {0x0001, 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(LanguageFromLangId(c.langId), c.index) << std::hex << c.langId;
+}
+
+}  // namespace
