@@ -1,0 +1,98 @@
+// Drawing helpers shared by the test screens.
+#include "patterns/toolkit.h"
+
+#include <math.h>
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr double kPi = 3.141592653589793;
+
+HFONT CreatePatternFont(int height, int weight, DWORD quality, const wchar_t* face) {
+    return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, quality, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+// Point at `angle` radians on a circle of `radius` around (cx, cy), each offset truncated toward zero.
+POINT OnCircle(int cx, int cy, double radius, double angle) {
+    return {cx + static_cast<LONG>(radius * cos(angle)), cy + static_cast<LONG>(radius * sin(angle))};
+}
+
+}  // namespace
+
+void FillColor(HDC hdc, const RECT* rect, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(hdc, rect, brush);
+    DeleteObject(brush);
+}
+
+HFONT MakeScaledFont(HDC hdc, int size, int weight) {
+    const int height = MulDiv(size, GetDeviceCaps(hdc, LOGPIXELSY), 96);
+    HFONT font = CreatePatternFont(height, weight, CLEARTYPE_QUALITY, L"Microsoft YaHei UI");
+    if (font == nullptr) font = CreatePatternFont(height, weight, DEFAULT_QUALITY, L"Segoe UI");
+    return font;
+}
+
+void GradientGray(HDC hdc, const RECT* rect, unsigned long mode) {
+    TRIVERTEX vertices[2] = {};
+    vertices[0].x = rect->left;
+    vertices[0].y = rect->top;
+    vertices[1].x = rect->right;
+    vertices[1].y = rect->bottom;
+    vertices[1].Red = 0xFFFF;
+    vertices[1].Green = 0xFFFF;
+    vertices[1].Blue = 0xFFFF;
+    GRADIENT_RECT joint = {0, 1};
+    GradientFill(hdc, vertices, 2, &joint, 1, mode);
+}
+
+void DrawConvergenceMark(HDC hdc, int x, int y) {
+    const RECT arms[4] = {
+        {x - 21, y, x - 2, y + 1},   // left
+        {x + 3, y, x + 22, y + 1},   // right
+        {x, y - 21, x + 1, y - 2},   // up
+        {x, y + 3, x + 1, y + 22},   // down
+    };
+    for (const RECT& arm : arms) FillColor(hdc, &arm, kWhite);
+
+    HPEN pen = CreatePen(PS_SOLID, 1, kWhite);
+    HGDIOBJ oldPen = SelectObject(hdc, pen);
+    HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(HOLLOW_BRUSH));
+    for (int radius : {6, 12, 18}) Ellipse(hdc, x - radius, y - radius, x + radius + 1, y + radius + 1);
+    SelectObject(hdc, oldBrush);
+    SelectObject(hdc, oldPen);
+    DeleteObject(pen);
+
+    for (int k = -5; k <= 5; ++k) {
+        SetPixel(hdc, x + 4 * k, y - 30, kWhite);
+        SetPixel(hdc, x + 4 * k, y + 30, kWhite);
+    }
+}
+
+void DrawSiemensStar(HDC hdc, int cx, int cy, int radius, int wedges) {
+    HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    HGDIOBJ oldPen = SelectObject(hdc, GetStockObject(NULL_PEN));
+    const double step = kPi / wedges;
+    const double r = radius;
+    for (int i = 0; i < wedges; ++i) {
+        const double a0 = 2 * i * step - kPi / 2;
+        const double a1 = (2 * i + 1) * step - kPi / 2;
+        const POINT wedge[3] = {{cx, cy}, OnCircle(cx, cy, r, a0), OnCircle(cx, cy, r, a1)};
+        Polygon(hdc, wedge, 3);
+    }
+
+    SelectObject(hdc, GetStockObject(HOLLOW_BRUSH));
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    SelectObject(hdc, pen);
+    const int half = radius / 2;
+    Ellipse(hdc, cx - radius, cy - radius, cx + radius + 1, cy + radius + 1);
+    Ellipse(hdc, cx - half, cy - half, cx + half + 1, cy + half + 1);
+
+    const int disc = radius / 64 > 2 ? radius / 64 : 2;
+    SelectObject(hdc, GetStockObject(BLACK_BRUSH));
+    Ellipse(hdc, cx - disc, cy - disc, cx + disc + 1, cy + disc + 1);
+
+    SelectObject(hdc, oldPen);
+    SelectObject(hdc, oldBrush);
+    DeleteObject(pen);
+}

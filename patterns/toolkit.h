@@ -1,0 +1,18 @@
+// Drawing helpers shared by the test screens.
+#pragma once
+#include <windows.h>
+
+// Fills `rect` (right and bottom edges excluded) with a solid colour; an empty rectangle paints nothing.
+void FillColor(HDC hdc, const RECT* rect, COLORREF color);
+
+// A font `size` pixels high at 96 DPI, scaled to the device's vertical DPI; the caller deletes it.
+HFONT MakeScaledFont(HDC hdc, int size, int weight);
+
+// Black-to-white gradient over `rect`: mode 0 (GRADIENT_FILL_RECT_H) left to right, 1 top to bottom.
+void GradientGray(HDC hdc, const RECT* rect, unsigned long mode);
+
+// White convergence cross-hair (arms, three circles, two dot rows) around (x, y); the centre stays unpainted.
+void DrawConvergenceMark(HDC hdc, int x, int y);
+
+// Siemens star: `wedges` black wedges of radius `radius` around (cx, cy), the first from 12 o'clock clockwise.
+void DrawSiemensStar(HDC hdc, int cx, int cy, int radius, int wedges);
