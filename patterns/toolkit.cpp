@@ -3,6 +3,8 @@
 
 #include <math.h>
 
+#include <initializer_list>
+
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
