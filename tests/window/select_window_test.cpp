@@ -1,0 +1,333 @@
+// The selection window driven through its messages, under a real window manager-less X display.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/lifetime.h"
+#include "app/select_window.h"
+#include "app/texts.h"
+#include "tests/support/message_box.h"
+#include "testrun/catalogue.h"
+
+namespace {
+
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    return text;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    for (wchar_t& c : name) c = towupper(c);
+    return name;
+}
+
+RECT ClientRectOf(HWND parent, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::vector<std::string> ReadLines(const char* path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// One window for the whole suite: under Wine without a window manager every top-level window
+// costs about two seconds to show and destroy, so the tests share it and reset its state instead.
+class SelectWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        SetProcessDPIAware();
+        g_lang = 0;
+        CreateUiFonts();
+        RegisterSelectWindowClass(GetModuleHandleW(nullptr));
+        hwnd = CreateSelectWindow(GetModuleHandleW(nullptr));
+        std::copy(g_catChecked, g_catChecked + 10, checksAtCreation);
+        ShowWindow(hwnd, SW_SHOW);
+        UpdateWindow(hwnd);
+        Pump();
+    }
+
+    static void TearDownTestSuite() {
+        DestroyWindow(hwnd);
+        Pump();  // takes the quit message posted by WM_DESTROY off the queue
+        ReleaseGlobalResources();
+    }
+
+    void SetUp() override {
+        ASSERT_NE(hwnd, nullptr);
+        if (g_lang != 0) {
+            g_lang = 0;
+            SendMessageW(g_hLangCombo, CB_SETCURSEL, 0, 0);
+            ReloadUiTexts(hwnd);
+        }
+        for (int i = 0; i < 10; ++i) g_catChecked[i] = i < 2;
+        SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
+        Settle();
+    }
+
+    // Paints everything that is pending, so the next update region starts empty.
+    static void Settle() {
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pump();
+    }
+
+    static bool PendingPaint(HWND control) { return GetUpdateRect(control, nullptr, FALSE) != FALSE; }
+
+    std::vector<int> CardsPendingPaint() const {
+        std::vector<int> cards;
+        for (int i = 0; i < 10; ++i) {
+            if (PendingPaint(g_hCatChecks[i])) cards.push_back(i);
+        }
+        return cards;
+    }
+
+    int ButtonsPendingPaint() const {
+        int count = 0;
+        for (HWND b : {g_hBtnStart, g_hBtnAuto, g_hBtnSettings, g_hBtnAbout}) count += PendingPaint(b);
+        return count;
+    }
+
+    void MoveTo(int x, int y) { SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+
+    static HWND hwnd;
+    static int checksAtCreation[10];
+};
+
+HWND SelectWindow::hwnd = nullptr;
+int SelectWindow::checksAtCreation[10];
+
+TEST_F(SelectWindow, FixedSizeCentredWindowWithItsCaption) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.right - r.left, 700);
+    EXPECT_EQ(r.bottom - r.top, 560);
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 700) / 2);
+    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 560) / 2);
+    EXPECT_EQ(TextOf(hwnd), L"TAVRO - Select Tests");
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_EQ(g_app.hwndSelect, hwnd);
+    EXPECT_EQ(std::vector<int>(checksAtCreation, checksAtCreation + 10),
+              (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 0}));  // Solid Colors and Brightness start ticked
+}
+
+TEST_F(SelectWindow, CentringTruncatesTowardZero) {
+    EXPECT_EQ(CentredOrigin(1920, 700), 610);
+    EXPECT_EQ(CentredOrigin(699, 700), 0);   // -1 / 2
+    EXPECT_EQ(CentredOrigin(698, 700), -1);
+    EXPECT_EQ(CentredOrigin(600, 700), -50);
+}
+
+TEST_F(SelectWindow, ControlsHaveTheirClassTextPlaceSizeAndStyle) {
+    struct Expected {
+        int id;
+        const wchar_t* cls;
+        const wchar_t* text;
+        int x, y, w, h;
+        DWORD style;
+    };
+    const Expected table[] = {
+        {3005, L"STATIC", L"Select Tests", 20, 14, 400, 26, 0},
+        {3006, L"STATIC", L"Check categories to test \x00B7 multi-select \x00B7 34 screens", 20, 42, 400, 18, 0},
+        {1005, L"COMBOBOX", nullptr, 480, 16, 180, -1, CBS_DROPDOWNLIST},  // the combo hands WS_VSCROLL to its list
+        {2000, L"BUTTON", L"Solid Colors", 20, 68, 330, 48, BS_OWNERDRAW},
+        {2001, L"BUTTON", L"Brightness and contrast", 362, 68, 330, 48, BS_OWNERDRAW},
+        {2004, L"BUTTON", L"Focus", 20, 184, 330, 48, BS_OWNERDRAW},
+        {2009, L"BUTTON", L"Sound", 362, 300, 330, 48, BS_OWNERDRAW},
+        {1001, L"BUTTON", L"START", 20, 366, 200, 40, BS_OWNERDRAW},
+        {1002, L"BUTTON", L"AUTO", 230, 366, 160, 40, BS_OWNERDRAW},
+        {1003, L"BUTTON", L"Display Settings", 400, 366, 110, 40, BS_OWNERDRAW},
+        {1004, L"BUTTON", L"About TAVRO", 520, 366, 110, 40, BS_OWNERDRAW},
+        {3001, L"STATIC", g_texts[0][STR_HINT1], 20, 418, 640, 18, SS_CENTER},
+        {3002, L"STATIC", g_texts[0][STR_HINT2], 20, 440, 640, 18, SS_CENTER},
+        {3003, L"STATIC", L"TAVRO", 20, 462, 280, 16, 0},
+    };
+    for (const Expected& e : table) {
+        SCOPED_TRACE(e.id);
+        HWND control = GetDlgItem(hwnd, e.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(ClassOf(control), e.cls);
+        if (e.text != nullptr) EXPECT_EQ(TextOf(control), e.text);
+        const RECT r = ClientRectOf(hwnd, control);
+        EXPECT_EQ(r.left, e.x);
+        EXPECT_EQ(r.top, e.y);
+        EXPECT_EQ(r.right - r.left, e.w);
+        if (e.h > 0) EXPECT_EQ(r.bottom - r.top, e.h);
+        const DWORD style = GetWindowLongW(control, GWL_STYLE);
+        EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
+        if (e.style == BS_OWNERDRAW) {
+            EXPECT_EQ(style & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
+        } else if (e.cls == std::wstring(L"STATIC")) {
+            EXPECT_EQ(style & SS_TYPEMASK, e.style);
+        } else {
+            EXPECT_EQ(style & e.style, e.style);
+        }
+        EXPECT_EQ(GetWindowLongW(control, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY & ~WS_EX_CLIENTEDGE, 0);
+    }
+    EXPECT_EQ(GetDlgItem(hwnd, 3004), nullptr);
+}
+
+TEST_F(SelectWindow, FontsGoToTheirControls) {
+    auto fontOf = [](HWND c) { return reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)); };
+    for (HWND card : g_hCatChecks) EXPECT_EQ(fontOf(card), g_app.fontUi);
+    for (HWND b : {g_hBtnStart, g_hBtnAuto, g_hBtnSettings, g_hBtnAbout}) EXPECT_EQ(fontOf(b), g_app.fontUi);
+    for (HWND c : {g_hLangCombo, g_hHint1, g_hHint2, g_hCopyright, g_hHdrSub}) EXPECT_EQ(fontOf(c), g_app.fontSmall);
+    EXPECT_EQ(fontOf(g_hHdrTitle), g_app.fontTitle);
+}
+
+TEST_F(SelectWindow, ComboListsTheThirteenLanguagesWithTheCurrentOneSelected) {
+    ASSERT_EQ(SendMessageW(g_hLangCombo, CB_GETCOUNT, 0, 0), 13);
+    for (int i = 0; i < 13; ++i) {
+        wchar_t name[64] = {};
+        SendMessageW(g_hLangCombo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
+        EXPECT_STREQ(name, g_langNames[i]);
+    }
+    EXPECT_EQ(SendMessageW(g_hLangCombo, CB_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(SelectWindow, ChoosingGermanRelabelsEverythingAndAboutFallsBackToEnglish) {
+    SendMessageW(g_hLangCombo, CB_SETCURSEL, 2, 0);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_LANG_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(g_hLangCombo));
+    EXPECT_EQ(g_lang, 2);
+    EXPECT_EQ(TextOf(hwnd), L"TAVRO - Tests ausw\x00E4hlen");
+    EXPECT_EQ(TextOf(g_hCatChecks[0]), L"Grundfarben");
+    EXPECT_EQ(TextOf(g_hBtnStart), L"START");
+    EXPECT_EQ(TextOf(g_hBtnSettings), L"Anzeige");
+    EXPECT_EQ(TextOf(g_hHdrTitle), L"Tests ausw\x00E4hlen");
+
+    MessageBoxWatch watch;
+    WatchForMessageBox(&watch);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_ABOUT, BN_CLICKED), reinterpret_cast<LPARAM>(g_hBtnAbout));
+    ASSERT_TRUE(FinishWatch(&watch));
+    EXPECT_EQ(watch.caption, L"TAVRO - Tests ausw\x00E4hlen");
+    EXPECT_EQ(watch.text.substr(0, 48), std::wstring(g_texts[0][STR_ABOUT_TEXT]).substr(0, 48));
+
+    // A notification other than a selection change, or no selection, changes nothing.
+    SendMessageW(g_hLangCombo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_LANG_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(g_hLangCombo));
+    SendMessageW(g_hLangCombo, CB_SETCURSEL, 3, 0);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_LANG_COMBO, CBN_DROPDOWN), reinterpret_cast<LPARAM>(g_hLangCombo));
+    EXPECT_EQ(g_lang, 2);
+}
+
+TEST_F(SelectWindow, CardClickFlipsItsCategoryAndRepaintsThatCardOnly) {
+    remove("drawitem.txt");
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(2003, BN_CLICKED), reinterpret_cast<LPARAM>(g_hCatChecks[3]));
+    EXPECT_EQ(g_catChecked[3], 1);
+    EXPECT_EQ(CardsPendingPaint(), std::vector<int>{3});
+    EXPECT_EQ(ButtonsPendingPaint(), 0);
+    Settle();
+    EXPECT_EQ(ReadLines("drawitem.txt"), std::vector<std::string>{"WM_DRAWITEM: CtlID=2003, CtlType=4"});
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(2003, BN_CLICKED), reinterpret_cast<LPARAM>(g_hCatChecks[3]));
+    EXPECT_EQ(g_catChecked[3], 0);
+}
+
+TEST_F(SelectWindow, DrawItemTraceGrowsByOneLinePerRepaint) {
+    Settle();
+    remove("drawitem.txt");
+    InvalidateRect(g_hBtnAuto, nullptr, TRUE);
+    InvalidateRect(g_hCatChecks[9], nullptr, TRUE);
+    Settle();
+    std::vector<std::string> lines = ReadLines("drawitem.txt");
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, (std::vector<std::string>{"WM_DRAWITEM: CtlID=1002, CtlType=4",
+                                               "WM_DRAWITEM: CtlID=2009, CtlType=4"}));
+}
+
+TEST_F(SelectWindow, HoverRepaintsExactlyTheCardsAndButtonsItMustRepaint) {
+    Settle();
+    MoveTo(25, 73);  // card 0
+    EXPECT_EQ(g_app.hoverCard, 0);
+    EXPECT_EQ(g_app.hoverButton, -1);
+    EXPECT_EQ(CardsPendingPaint(), std::vector<int>{0});
+    EXPECT_EQ(ButtonsPendingPaint(), 0);
+    Settle();
+
+    MoveTo(25, 80);  // still card 0: nothing to repaint
+    EXPECT_TRUE(CardsPendingPaint().empty());
+    MoveTo(362 + 329, 68 + 47);  // the last pixel of card 1
+    EXPECT_EQ(g_app.hoverCard, 1);
+    EXPECT_EQ(CardsPendingPaint(), (std::vector<int>{0, 1}));
+    Settle();
+
+    MoveTo(362 + 330, 68);  // right edge is outside the card
+    EXPECT_EQ(g_app.hoverCard, -1);
+    Settle();
+
+    MoveTo(21, 367);  // START
+    EXPECT_EQ(g_app.hoverButton, IDC_START);
+    EXPECT_TRUE(CardsPendingPaint().empty());
+    EXPECT_EQ(ButtonsPendingPaint(), 4);
+    Settle();
+    MoveTo(600, 380);  // About
+    EXPECT_EQ(g_app.hoverButton, IDC_ABOUT);
+    Settle();
+
+    MoveTo(370 + 1, 184 + 1);  // card 5, while About loses the hover
+    EXPECT_EQ(g_app.hoverCard, 5);
+    EXPECT_EQ(g_app.hoverButton, -1);
+    EXPECT_EQ(ButtonsPendingPaint(), 4);
+    Settle();
+
+    SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(g_app.hoverCard, -1);
+    EXPECT_EQ(g_app.hoverButton, -1);
+    EXPECT_EQ(CardsPendingPaint(), std::vector<int>{5});
+    EXPECT_EQ(ButtonsPendingPaint(), 4);
+    Settle();
+    SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);  // nothing hovered: nothing repainted
+    EXPECT_TRUE(CardsPendingPaint().empty());
+    EXPECT_EQ(ButtonsPendingPaint(), 0);
+}
+
+TEST_F(SelectWindow, StartWithNothingCheckedAsksForATestAndStaysShown) {
+    for (int& checked : g_catChecked) checked = 0;
+    for (int id : {IDC_START, IDC_AUTO}) {
+        MessageBoxWatch watch;
+        WatchForMessageBox(&watch);
+        SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+        ASSERT_TRUE(FinishWatch(&watch));
+        EXPECT_EQ(watch.text, L"Please select at least one test.");
+        EXPECT_EQ(watch.caption, L"TAVRO - Select Tests");
+        EXPECT_TRUE(IsWindowVisible(hwnd));
+    }
+    EXPECT_EQ(g_app.playlist, nullptr);
+}
+
+TEST_F(SelectWindow, BackgroundAndStaticColours) {
+    HDC dc = GetDC(hwnd);
+    SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(245, 244, 240));
+    EXPECT_EQ(SendMessageW(hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(g_hHdrTitle)),
+              reinterpret_cast<LRESULT>(g_app.brushBackground));
+    EXPECT_EQ(GetTextColor(dc), RGB(18, 24, 31));
+    SendMessageW(hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(g_hHint1));
+    EXPECT_EQ(GetTextColor(dc), RGB(58, 70, 82));
+    EXPECT_EQ(GetBkColor(dc), RGB(245, 244, 240));
+    ReleaseDC(hwnd, dc);
+}
+
+}  // namespace
