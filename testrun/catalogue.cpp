@@ -1,6 +1,8 @@
 // Catalogue tables and the play list they produce.
 #include "testrun/catalogue.h"
 
+#include "app/texts.h"
+
 const int g_catCount[kCategoryCount] = {5, 6, 3, 3, 3, 3, 3, 3, 4, 1};
 const int g_catStart[kCategoryCount] = {0, 5, 11, 14, 17, 20, 23, 26, 29, 33};
 const int g_modeCategory[kModeCount] = {
@@ -35,4 +37,11 @@ int FillPlaylist(const int checked[kCategoryCount], int* modes) {
 
 int ModeCategory(int mode) {
     return mode >= 0 && mode < kModeCount ? g_modeCategory[mode] : -1;
+}
+
+const wchar_t* ModeTitle(int mode) {
+    static const Str colorStr[] = {STR_WHITE, STR_BLACK, STR_RED, STR_GREEN, STR_BLUE};
+    if (mode >= 0 && mode < 5) return tr(colorStr[mode]);
+    const int category = ModeCategory(mode);
+    return category >= 0 ? tr(static_cast<Str>(STR_CAT_SOLID + category)) : tr(STR_PRODUCT);
 }

@@ -19,3 +19,7 @@ int FillPlaylist(const int checked[kCategoryCount], int* modes);
 
 // Category of `mode`, or -1 for a number that is no mode.
 int ModeCategory(int mode);
+
+// Name of screen `mode` in the current language: the colour for the five solid screens,
+// otherwise the category's name; the product name for a number that is no mode.
+const wchar_t* ModeTitle(int mode);

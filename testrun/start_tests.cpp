@@ -7,6 +7,7 @@
 #include "app/select_window.h"
 #include "app/texts.h"
 #include "testrun/catalogue.h"
+#include "testrun/test_window.h"
 
 int StartSelectedTests(HWND hwnd, int autoFlag) {
     const int count = CountSelectedModes(g_catChecked);
@@ -22,7 +23,7 @@ int StartSelectedTests(HWND hwnd, int autoFlag) {
     g_app.playlistCount = FillPlaylist(g_catChecked, modes);
     g_app.playlistPos = 0;
     g_app.autoMode = autoFlag;
-    // The full-screen test window that shows the play list is not part of the program yet,
-    // so a selection with screens stops here and the selection window stays as it is.
+    ShowWindow(hwnd, SW_HIDE);
+    CreateTestWindow();
     return 1;
 }

@@ -121,3 +121,18 @@ TEST(Texts, LanguageFromWindowsUiLanguage) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Texts, OutOfRangeLookupsStayInsideTheTable) {
+    LanguageGuard guard;
+    g_lang = 13;
+    EXPECT_STREQ(tr(STR_START), L"START");
+    g_lang = -1;
+    EXPECT_STREQ(tr(STR_CAT_SOUND), L"Sound");
+    g_lang = 0;
+    EXPECT_STREQ(tr(static_cast<Str>(33)), L"TAVRO");
+    EXPECT_STREQ(tr(static_cast<Str>(-1)), L"TAVRO");
+}
+
+}  // namespace

@@ -170,12 +170,16 @@ TEST_F(SelectWindow, ControlsHaveTheirClassTextPlaceSizeAndStyle) {
         HWND control = GetDlgItem(hwnd, e.id);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(ClassOf(control), e.cls);
-        if (e.text != nullptr) EXPECT_EQ(TextOf(control), e.text);
+        if (e.text != nullptr) {
+            EXPECT_EQ(TextOf(control), e.text);
+        }
         const RECT r = ClientRectOf(hwnd, control);
         EXPECT_EQ(r.left, e.x);
         EXPECT_EQ(r.top, e.y);
         EXPECT_EQ(r.right - r.left, e.w);
-        if (e.h > 0) EXPECT_EQ(r.bottom - r.top, e.h);
+        if (e.h > 0) {
+            EXPECT_EQ(r.bottom - r.top, e.h);
+        }
         const DWORD style = GetWindowLongW(control, GWL_STYLE);
         EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
         if (e.style == BS_OWNERDRAW) {

@@ -16,9 +16,14 @@ protected:
         for (int& checked : g_catChecked) checked = 0;
     }
     void TearDown() override {
+        CloseRun();
         free(g_app.playlist);
         g_app.playlist = nullptr;
         g_app.playlistCount = 0;
+    }
+    // A successful START opens the test window; these tests only look at the play list.
+    static void CloseRun() {
+        if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
     }
     static std::vector<int> Playlist() { return {g_app.playlist, g_app.playlist + g_app.playlistCount}; }
 };
@@ -30,6 +35,7 @@ TEST_F(StartTests, BuildsTheListInCatalogueOrderWithTheAutoFlag) {
     EXPECT_EQ(Playlist(), (std::vector<int>{0, 1, 2, 3, 4, 29, 30, 31, 32}));
     EXPECT_EQ(g_app.playlistPos, 0);
     EXPECT_EQ(g_app.autoMode, 1);
+    CloseRun();
     g_catChecked[0] = 0;
     g_catChecked[8] = 0;
     g_catChecked[9] = 1;
@@ -41,6 +47,7 @@ TEST_F(StartTests, BuildsTheListInCatalogueOrderWithTheAutoFlag) {
 TEST_F(StartTests, NothingCheckedKeepsTheEarlierPlaylist) {
     g_catChecked[1] = 1;
     ASSERT_TRUE(StartSelectedTests(nullptr, 0));
+    CloseRun();
     int* earlier = g_app.playlist;
     g_catChecked[1] = 0;
     MessageBoxWatch watch;

@@ -1,0 +1,6 @@
+// printf-style formatting into a fixed wide-character buffer that never overflows.
+#pragma once
+#include <stddef.h>
+
+// Formats into `buffer` (room for `count` characters, terminator included), truncating if needed.
+void FormatText(wchar_t* buffer, size_t count, const wchar_t* format, ...);

@@ -1,0 +1,116 @@
+// The help overlay drawn over the test screens.
+#include "testrun/overlay.h"
+
+#include <algorithm>
+
+#include "app/format.h"
+
+#include "app/app_state.h"
+#include "app/texts.h"
+#include "testrun/catalogue.h"
+
+namespace {
+
+constexpr UINT_PTR kOverlayTimer = 2;
+constexpr UINT kOverlayMs = 500;
+constexpr int kMarginX = 18;
+constexpr int kMarginY = 10;
+constexpr int kGap = 20;
+constexpr int kBottomDistance = 24;
+constexpr BYTE kPanelAlpha = 180;
+constexpr COLORREF kDark = RGB(18, 24, 31);
+constexpr COLORREF kLight = RGB(255, 255, 255);
+constexpr int kLuminanceThreshold = 128;
+
+// Fixed exit labels of the overlay, in the language order of the text catalogue.
+const wchar_t* const kExitLabels[kLanguageCount] = {
+    L"Esc exit", L"Esc 退出",     L"Esc Ende",    L"Esc quitter", L"Esc salir", L"Esc sair",    L"Esc afsluiten",
+    L"Esc avsluta", L"Esc выход", L"Esc wyjście", L"Esc 終了",    L"Esc 종료",  L"Esc esci",
+};
+
+int Luminance(COLORREF color) {
+    return (299 * GetRValue(color) + 587 * GetGValue(color) + 114 * GetBValue(color)) / 1000;
+}
+
+void BlendPanel(HDC hdc, int x, int y, int width, int height, COLORREF color) {
+    HDC memory = CreateCompatibleDC(hdc);
+    HBITMAP bitmap = CreateCompatibleBitmap(hdc, width, height);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    const RECT panel = {0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(memory, &panel, brush);
+    DeleteObject(brush);
+    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, kPanelAlpha, 0};
+    AlphaBlend(hdc, x, y, width, height, memory, 0, 0, width, height, blend);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
+}  // namespace
+
+const wchar_t* ExitLabel(int lang) {
+    return lang >= 0 && lang < kLanguageCount ? kExitLabels[lang] : kExitLabels[0];
+}
+
+void ShowOSD(HWND hwnd) {
+    g_app.osdVisible = 1;
+    SetTimer(hwnd, kOverlayTimer, kOverlayMs, nullptr);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void HideOSD(HWND hwnd) {
+    if (!g_app.osdVisible) return;
+    g_app.osdVisible = 0;
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void FormatOverlayTexts(OverlayTexts* texts) {
+    const int mode = g_app.playlist[g_app.playlistPos];
+    const int category = ModeCategory(mode);
+    const wchar_t* categoryName = category >= 0 ? tr(static_cast<Str>(STR_CAT_SOLID + category)) : tr(STR_PRODUCT);
+    FormatText(texts->position, 128, L"%ls \x00B7 %d/%d", categoryName, g_app.playlistPos + 1, g_app.playlistCount);
+    FormatText(texts->title, 128, L"%ls", ModeTitle(mode));
+    FormatText(texts->exitLabel, 64, L"%ls", ExitLabel(g_lang));
+}
+
+void DrawOSD(HDC hdc, const RECT* rc) {
+    if (!g_app.osdVisible || g_app.playlistCount <= 0 || g_app.playlist == nullptr) return;
+
+    COLORREF sample = GetPixel(hdc, rc->left + (rc->right - rc->left) / 2, rc->top + (rc->bottom - rc->top) / 2);
+    if (sample == CLR_INVALID) sample = RGB(0, 0, 0);
+    const bool lightPanel = Luminance(sample) > kLuminanceThreshold;
+
+    OverlayTexts texts;
+    FormatOverlayTexts(&texts);
+    const wchar_t* position = texts.position;
+    const wchar_t* title = texts.title;
+    const wchar_t* exitLabel = texts.exitLabel;
+
+    HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Microsoft YaHei UI");
+    HGDIOBJ oldFont = SelectObject(hdc, font);
+    SIZE s1, s2, s3;
+    GetTextExtentPoint32W(hdc, position, lstrlenW(position), &s1);
+    GetTextExtentPoint32W(hdc, title, lstrlenW(title), &s2);
+    GetTextExtentPoint32W(hdc, exitLabel, lstrlenW(exitLabel), &s3);
+    const int textHeight = std::max({s1.cy, s2.cy, s3.cy});
+    const int width = s1.cx + kGap + s2.cx + kGap + s3.cx + 2 * kMarginX;
+    const int height = textHeight + 2 * kMarginY;
+    const int x = rc->left + (rc->right - rc->left - width) / 2;
+    const int y = rc->bottom - height - kBottomDistance;
+
+    BlendPanel(hdc, x, y, width, height, lightPanel ? kLight : kDark);
+
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, lightPanel ? kDark : kLight);
+    const int textTop = y + kMarginY + (height - 2 * kMarginY - s1.cy) / 2;
+    const int x1 = x + kMarginX;
+    const int x2 = x1 + s1.cx + kGap;
+    const int x3 = x2 + s2.cx + kGap;
+    TextOutW(hdc, x1, textTop, position, lstrlenW(position));
+    TextOutW(hdc, x2, textTop, title, lstrlenW(title));
+    TextOutW(hdc, x3, textTop, exitLabel, lstrlenW(exitLabel));
+    SelectObject(hdc, oldFont);
+    DeleteObject(font);
+}

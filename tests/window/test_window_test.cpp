@@ -1,0 +1,213 @@
+// The full-screen test window driven through its window procedure with real messages.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/texts.h"
+#include "testrun/test_window.h"
+
+namespace {
+
+std::wstring TitleOf(HWND hwnd) {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    return text;
+}
+
+bool KeyStepMoves(WPARAM key) {
+    return key != 'A' && key != VK_F1;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// Each test window costs about two seconds to create and destroy under Wine without a window
+// manager, so most tests share one run and set the play list they need.
+class TestWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        g_app.hInstance = GetModuleHandleW(nullptr);
+        selectWindow = CreateWindowExW(0, L"STATIC", L"selection", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       g_app.hInstance, nullptr);
+        g_app.hwndSelect = selectWindow;
+    }
+    static void TearDownTestSuite() {
+        DestroyWindow(selectWindow);
+        g_app.hwndSelect = nullptr;
+        Pump();
+    }
+
+    void SetUp() override { g_lang = 0; }
+    void TearDown() override {
+        if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
+        Pump();
+        g_app.playlist = nullptr;
+        g_app.playlistCount = 0;
+        g_app.playlistPos = 0;
+        g_app.autoMode = 0;
+        g_lang = 0;
+    }
+
+    void Run(std::vector<int> modes, int autoMode) {
+        playlist = std::move(modes);
+        g_app.playlist = playlist.data();
+        g_app.playlistCount = static_cast<int>(playlist.size());
+        g_app.playlistPos = 0;
+        g_app.autoMode = autoMode;
+        ShowWindow(selectWindow, SW_HIDE);
+        CreateTestWindow();
+        hwnd = g_app.hwndTest;
+        ASSERT_NE(hwnd, nullptr);
+        Pump();
+    }
+
+    void Key(WPARAM key) { SendMessageW(hwnd, WM_KEYDOWN, key, 0); }
+
+    // Pumps messages until the play-list position moves; returns the milliseconds that took (or the limit).
+    DWORD MillisecondsToNextStep(DWORD limit) {
+        const int start = g_app.playlistPos;
+        const DWORD begin = GetTickCount();
+        while (g_app.playlistPos == start && GetTickCount() - begin < limit) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            Pump();
+        }
+        return GetTickCount() - begin;
+    }
+
+    static HWND selectWindow;
+    HWND hwnd = nullptr;
+    std::vector<int> playlist;
+};
+
+HWND TestWindow::selectWindow = nullptr;
+
+TEST_F(TestWindow, CoversTheScreenAsATopmostBorderlessWindow) {
+    Run({0, 1, 2, 3, 4}, 1);
+    wchar_t cls[64] = {};
+    GetClassNameW(hwnd, cls, 64);
+    EXPECT_STREQ(cls, L"TAVROTestWindow");
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongW(hwnd, GWL_STYLE) & WS_POPUP);
+    EXPECT_FALSE(GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ(g_app.playlistPos, 0);
+    EXPECT_EQ(g_app.osdVisible, 1);
+    EXPECT_FALSE(IsWindowVisible(selectWindow));
+
+    // Titles in English, Simplified Chinese and a language that falls back to the English format.
+    GotoMode(hwnd, 2);
+    EXPECT_EQ(TitleOf(hwnd), L"TAVRO - Red [3/5, AUTO]   Left click: next   Esc / Right click: exit");
+    g_lang = 1;
+    UpdateTestTitle(hwnd);
+    EXPECT_EQ(TitleOf(hwnd), L"TAVRO - \x7EA2\x8272 [3/5,\x81EA\x52A8]   \x5DE6\x952E:\x4E0B\x4E00\x4E2A   "
+                             L"Esc / \x53F3\x952E:\x9000\x51FA");
+    g_lang = 2;
+    g_app.autoMode = 0;
+    UpdateTestTitle(hwnd);
+    EXPECT_EQ(TitleOf(hwnd), L"TAVRO - Rot [3/5]   Left click: next   Esc / Right click: exit");
+
+    // Esc ends the run and brings the selection window back.
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(g_app.hwndTest, nullptr);
+    EXPECT_TRUE(IsWindowVisible(selectWindow));
+}
+
+TEST_F(TestWindow, KeysClicksAndTimersStepWithWrapAround) {
+    Run({5, 6, 7, 8, 9, 10}, 0);
+    struct Step {
+        WPARAM key;
+        int expected;
+    };
+    const Step steps[] = {
+        {VK_SPACE, 1}, {VK_RIGHT, 2}, {VK_RETURN, 3}, {VK_NEXT, 4}, {VK_DOWN, 5},
+        {VK_DOWN, 0},  // next on the last entry wraps to the first
+        {VK_LEFT, 5},  // previous on the first wraps to the last
+        {VK_PRIOR, 4}, {VK_UP, 3}, {'A', 3}, {VK_F1, 3},
+    };
+    for (const Step& s : steps) {
+        g_app.osdVisible = 1;
+        Key(s.key);
+        EXPECT_EQ(g_app.playlistPos, s.expected) << "key " << s.key;
+        // Every key hides the overlay; a step shows it again for the new screen.
+        EXPECT_EQ(g_app.osdVisible, KeyStepMoves(s.key) ? 1 : 0) << "key " << s.key;
+    }
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));  // a fast double click: two steps
+    EXPECT_EQ(g_app.playlistPos, 5);
+    SendMessageW(hwnd, WM_TIMER, 1, 0);
+    EXPECT_EQ(g_app.playlistPos, 0);
+    SendMessageW(hwnd, WM_TIMER, 2, 0);
+    EXPECT_EQ(g_app.playlistPos, 0);
+    EXPECT_EQ(g_app.osdVisible, 0);
+    EXPECT_EQ(SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), 0), 0);
+    EXPECT_TRUE(IsWindow(hwnd));
+
+    SendMessageW(hwnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_TRUE(IsWindowVisible(selectWindow));
+}
+
+TEST_F(TestWindow, OneEntryPlaylistStaysOnItsScreen) {
+    Run({33}, 0);
+    const std::wstring title = TitleOf(hwnd);
+    EXPECT_EQ(title, L"TAVRO - Sound [1/1]   Left click: next   Esc / Right click: exit");
+    for (WPARAM key : {VK_SPACE, VK_LEFT}) {
+        g_app.osdVisible = 0;
+        Key(key);
+        EXPECT_EQ(g_app.playlistPos, 0);
+        EXPECT_EQ(g_app.osdVisible, 1);
+        EXPECT_EQ(TitleOf(hwnd), title);
+    }
+}
+
+TEST_F(TestWindow, PaintsThePatternThenTheOverlayAndSurvivesABadEntry) {
+    Run({0, 99, 1}, 0);
+    SendMessageW(hwnd, WM_TIMER, 2, 0);  // hide the overlay: the bare pattern
+    UpdateWindow(hwnd);
+    HDC dc = GetDC(hwnd);
+    const int cx = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int cy = GetSystemMetrics(SM_CYSCREEN) / 2;
+    const bool whiteDrawn = GetPixel(dc, cx, cy) == RGB(255, 255, 255);
+    Key(VK_SPACE);  // entry 99 is no screen: black background, overlay still drawn
+    UpdateWindow(hwnd);
+    EXPECT_EQ(GetPixel(dc, cx, cy), RGB(0, 0, 0));
+    EXPECT_NE(GetPixel(dc, cx, GetSystemMetrics(SM_CYSCREEN) - 30), RGB(0, 0, 0));  // the panel near the bottom
+    ReleaseDC(hwnd, dc);
+    EXPECT_EQ(TitleOf(hwnd), L"TAVRO - TAVRO [2/3]   Left click: next   Esc / Right click: exit");
+    if (!whiteDrawn) GTEST_SKIP() << "the white screen is not drawn yet";
+}
+
+TEST_F(TestWindow, AutoModeWaitsThreeSecondsSevenOnSoundAndRestartsOnAManualStep) {
+    Run({0, 33, 1}, 1);
+    const DWORD first = MillisecondsToNextStep(6000);
+    EXPECT_GE(first, 2700u);
+    EXPECT_LE(first, 4000u);
+    EXPECT_EQ(g_app.playlistPos, 1);  // the sound screen
+    const DWORD sound = MillisecondsToNextStep(10000);
+    EXPECT_GE(sound, 6700u);
+    EXPECT_LE(sound, 8000u);
+    EXPECT_EQ(g_app.playlistPos, 2);
+
+    // Space 1.5 s into a screen: the next automatic step comes 3 s after the key, not 1.5 s.
+    MillisecondsToNextStep(1500);
+    Key(VK_SPACE);
+    EXPECT_EQ(g_app.playlistPos, 0);
+    const DWORD afterKey = MillisecondsToNextStep(6000);
+    EXPECT_GE(afterKey, 2700u);
+    EXPECT_LE(afterKey, 4000u);
+}
+
+}  // namespace
