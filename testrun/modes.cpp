@@ -27,15 +27,15 @@ const DrawFunc g_drawFuncs[kModeCount] = {
     nullptr,  // 20 DrawMoire1
     nullptr,  // 21 DrawMoire2
     nullptr,  // 22 DrawMoire3
-    nullptr,  // 23 DrawReadability1
-    nullptr,  // 24 DrawReadability2
-    nullptr,  // 25 DrawReadability3
-    nullptr,  // 26 DrawBurst
-    nullptr,  // 27 DrawWedge
-    nullptr,  // 28 DrawPixelText
-    nullptr,  // 29 DrawColorsSuite
-    nullptr,  // 30 DrawRampRed
-    nullptr,  // 31 DrawRampGreen
-    nullptr,  // 32 DrawRampBlue
-    nullptr,  // 33 DrawSound
+    DrawReadability1,  // 23
+    DrawReadability2,  // 24
+    DrawReadability3,  // 25
+    DrawBurst,  // 26
+    DrawWedge,  // 27
+    DrawPixelText,  // 28
+    DrawColorsSuite,  // 29
+    DrawRampRed,  // 30
+    DrawRampGreen,  // 31
+    DrawRampBlue,  // 32
+    DrawSound,  // 33
 };
