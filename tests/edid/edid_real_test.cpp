@@ -1,33 +1,13 @@
 // EDID decoding of real monitors' blocks (tests/data/edid) against the sizes listed beside them.
 #include <gtest/gtest.h>
 
-#include <stdio.h>
-
 #include <string>
 #include <vector>
 
 #include "testrun/edid.h"
+#include "tests/support/test_data.h"
 
 namespace {
-
-// The data folder, found from this source file's own path so any build directory works.
-std::string DataDir() {
-    std::string path = __FILE__;
-    const size_t slash = path.find_last_of("/\\");
-    path.resize(slash == std::string::npos ? 0 : slash + 1);
-    return path + "../data/edid/";
-}
-
-std::vector<unsigned char> ReadFile(const std::string& path) {
-    std::vector<unsigned char> bytes;
-    FILE* file = fopen(path.c_str(), "rb");
-    if (file == nullptr) return bytes;
-    unsigned char chunk[512];
-    size_t got = 0;
-    while ((got = fread(chunk, 1, sizeof(chunk), file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-    fclose(file);
-    return bytes;
-}
 
 struct Expected {
     std::string file;
@@ -36,7 +16,7 @@ struct Expected {
 
 std::vector<Expected> ReadExpected() {
     std::vector<Expected> rows;
-    const std::vector<unsigned char> text = ReadFile(DataDir() + "expected.tsv");
+    const std::vector<unsigned char> text = ReadTestData("edid/expected.tsv");
     std::string line;
     bool header = true;
     for (size_t i = 0; i <= text.size(); ++i) {
@@ -57,10 +37,10 @@ std::vector<Expected> ReadExpected() {
 
 TEST(EdidRealMonitors, EveryBlockGivesItsListedSize) {
     const std::vector<Expected> rows = ReadExpected();
-    ASSERT_EQ(rows.size(), 15u) << "expected.tsv not found or changed in " << DataDir();
+    ASSERT_EQ(rows.size(), 15u) << "expected.tsv not found or changed in " << TestDataPath("edid");
     int none = 0;
     for (const Expected& row : rows) {
-        const std::vector<unsigned char> edid = ReadFile(DataDir() + row.file);
+        const std::vector<unsigned char> edid = ReadTestData("edid/" + row.file);
         ASSERT_GE(edid.size(), 128u) << row.file;
         unsigned long width = 0;
         unsigned long height = 0;
@@ -78,7 +58,7 @@ TEST(EdidRealMonitors, EveryBlockGivesItsListedSize) {
 TEST(EdidRealMonitors, DecodingReadsOnlyTheBaseBlock) {
     // The same answer from a copy holding nothing but the first 128 bytes.
     for (const Expected& row : ReadExpected()) {
-        std::vector<unsigned char> edid = ReadFile(DataDir() + row.file);
+        std::vector<unsigned char> edid = ReadTestData("edid/" + row.file);
         ASSERT_GE(edid.size(), 128u) << row.file;
         unsigned long fullWidth = 1;
         unsigned long fullHeight = 1;
