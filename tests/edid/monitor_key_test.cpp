@@ -1,6 +1,8 @@
 // From a monitor's device ID to its registry keys: splitting, "Driver" matching, key paths.
 #include <gtest/gtest.h>
 
+#include <wchar.h>
+
 #include <string>
 
 #include "testrun/monitor_key.h"
