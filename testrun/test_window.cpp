@@ -25,17 +25,6 @@ int CurrentMode() {
     return g_app.playlist[g_app.playlistPos];
 }
 
-void SwitchToNativeResolution() {
-    ZeroMemory(&g_app.savedMode, sizeof(g_app.savedMode));
-    g_app.savedMode.dmSize = sizeof(g_app.savedMode);
-    EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &g_app.savedMode);
-    unsigned long width = 0;
-    unsigned long height = 0;
-    if (GetNativeResolutionForCurrentMonitor(&width, &height) && SetDisplayResolution(nullptr, width, height)) {
-        g_app.resolutionChanged = 1;
-    }
-}
-
 void RegisterTestWindowClass() {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);

@@ -1,0 +1,62 @@
+// The monitor's EDID from HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\<hardware id>\<instance>.
+#include "testrun/edid_registry.h"
+
+#include "testrun/edid.h"
+#include "testrun/monitor_key.h"
+
+namespace {
+
+// Whether the instance key `instance` below the open hardware folder has the "Driver" value
+// `driverKey`; that value is what ties an instance key to the monitor the walk found.
+int InstanceHasDriver(HKEY hardwareKey, const wchar_t* instance, const wchar_t* driverKey) {
+    HKEY instanceKey = nullptr;
+    if (RegOpenKeyExW(hardwareKey, instance, 0, KEY_READ, &instanceKey) != ERROR_SUCCESS) return 0;
+    wchar_t value[kMonitorFieldChars] = {};
+    DWORD type = 0;
+    DWORD bytes = sizeof(value);
+    const LONG status =
+        RegQueryValueExW(instanceKey, L"Driver", nullptr, &type, reinterpret_cast<BYTE*>(value), &bytes);
+    RegCloseKey(instanceKey);
+    if (status != ERROR_SUCCESS || type != REG_SZ || bytes > sizeof(value)) return 0;
+    return SameDriverKey(value, bytes / sizeof(wchar_t), driverKey);
+}
+
+// Finds the name of the instance key below Enum\DISPLAY\<hardwareId> whose "Driver" is
+// `driverKey`, copying it into `instance` (kMonitorFieldChars characters).
+int FindMonitorInstance(const MonitorIdParts& parts, wchar_t* instance) {
+    wchar_t path[kMonitorKeyPathChars];
+    if (!BuildHardwareKeyPath(parts.hardwareId, path, kMonitorKeyPathChars)) return 0;
+    HKEY hardwareKey = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &hardwareKey) != ERROR_SUCCESS) return 0;
+    int found = 0;
+    for (DWORD index = 0; !found; ++index) {
+        DWORD chars = kMonitorFieldChars;
+        const LONG status = RegEnumKeyExW(hardwareKey, index, instance, &chars, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status != ERROR_SUCCESS) continue;  // a name too long for a key path: not ours
+        found = InstanceHasDriver(hardwareKey, instance, parts.driverKey);
+    }
+    RegCloseKey(hardwareKey);
+    return found;
+}
+
+}  // namespace
+
+int GetEDIDFromRegistry(unsigned char* buffer, unsigned long size, const wchar_t* deviceId) {
+    if (buffer == nullptr) return 0;
+    MonitorIdParts parts;
+    if (!SplitMonitorDeviceId(deviceId, &parts)) return 0;
+    wchar_t instance[kMonitorFieldChars];
+    if (!FindMonitorInstance(parts, instance)) return 0;
+    wchar_t path[kMonitorKeyPathChars];
+    if (!BuildEdidKeyPath(parts.hardwareId, instance, path, kMonitorKeyPathChars)) return 0;
+
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
+    DWORD type = 0;
+    DWORD bytes = size;
+    const LONG status = RegQueryValueExW(key, L"EDID", nullptr, &type, buffer, &bytes);
+    RegCloseKey(key);
+    // A value shorter than the base block would be decoded together with whatever the buffer held.
+    return status == ERROR_SUCCESS && type == REG_BINARY && bytes >= kEdidBaseBlockSize && bytes <= size;
+}

@@ -1,0 +1,156 @@
+// Reading a monitor's EDID from the registry, with instance keys the test sets up and removes.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "registry_setup.h"
+#include "testrun/edid.h"
+#include "testrun/edid_registry.h"
+
+namespace {
+
+const std::wstring kHardwareId = L"TAVRO_TEST_GSM5B08";
+const std::wstring kFolder = std::wstring(kDisplayEnum) + L"\\" + kHardwareId;
+const std::wstring kUpperClass = L"{4D36E96E-E325-11CE-BFC1-08002BE10318}";
+const std::wstring kLowerClass = L"{4d36e96e-e325-11ce-bfc1-08002be10318}";
+
+const char kIbm1280x1024[] = "A_IBM_IBM24CB_B03976212B04.bin";      // 128 bytes
+const char kHitachi1024x768[] = "A_Hitachi_HEC0088_1BEACBAF42B1.bin";  // 256 bytes
+const char kLenovo2560x1440[] = "D_Lenovo_LEN67B1_0CB2A39ED8CB.bin";   // 384 bytes
+
+std::wstring DeviceId(const std::wstring& cls, const wchar_t* index) {
+    return L"MONITOR\\" + kHardwareId + L"\\" + cls + L"\\" + index;
+}
+
+// Registers one instance key with a "Driver" value (none when `driver` is empty) and an EDID.
+void AddInstance(const wchar_t* instance, const std::wstring& driver, const std::vector<unsigned char>& edid) {
+    const std::wstring key = kFolder + L"\\" + instance;
+    ASSERT_TRUE(WriteString(key, L"Class", L"Monitor"));
+    if (!driver.empty()) {
+        ASSERT_TRUE(WriteString(key, L"Driver", driver));
+    }
+    if (!edid.empty()) {
+        ASSERT_TRUE(WriteBinary(key + L"\\Device Parameters", L"EDID", edid));
+    }
+}
+
+// What GetEDIDFromRegistry gives for `deviceId`: "WIDTHxHEIGHT" of the block it read, "read but
+// no size", or "failed".
+std::string ReadAndDecode(const std::wstring& deviceId, unsigned char* buffer, unsigned long size = 256) {
+    if (!GetEDIDFromRegistry(buffer, size, deviceId.c_str())) return "failed";
+    unsigned long width = 0;
+    unsigned long height = 0;
+    if (!GetNativeResolutionFromEDID(buffer, &width, &height)) return "read but no size";
+    return std::to_string(width) + "x" + std::to_string(height);
+}
+
+std::string ReadAndDecode(const std::wstring& deviceId) {
+    unsigned char buffer[kEdidBufferSize] = {};
+    return ReadAndDecode(deviceId, buffer);
+}
+
+class EdidRegistry : public testing::Test {
+protected:
+    void SetUp() override {
+        DeleteTree(kFolder);
+        ASSERT_FALSE(RealEdid(kIbm1280x1024).empty()) << "tests/data/edid not found";
+    }
+    void TearDown() override {
+        DeleteTree(kFolder);
+        EXPECT_FALSE(KeyExists(kFolder));
+    }
+};
+
+TEST_F(EdidRegistry, FindsTheInstanceWhoseDriverMatchesInAnyCase) {
+    AddInstance(L"5&1a2b3c4d&0&UID256", kUpperClass + L"\\0001", RealEdid(kIbm1280x1024));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kLowerClass, L"0001")), "1280x1024");
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0001")), "1280x1024");
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0002")), "failed");
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"000")), "failed");
+    // The device ID exactly as the path text, and other shapes, name no key.
+    EXPECT_EQ(ReadAndDecode(L"MONITOR\\" + kHardwareId), "failed");
+    EXPECT_EQ(ReadAndDecode(L""), "failed");
+    unsigned char buffer[kEdidBufferSize] = {};
+    EXPECT_FALSE(GetEDIDFromRegistry(buffer, sizeof(buffer), nullptr));
+    EXPECT_FALSE(GetEDIDFromRegistry(nullptr, sizeof(buffer), DeviceId(kUpperClass, L"0001").c_str()));
+}
+
+TEST_F(EdidRegistry, SeveralInstancesUnderOneHardwareId) {
+    AddInstance(L"4&aaa&0&UID1", kUpperClass + L"\\0000", RealEdid(kHitachi1024x768));
+    AddInstance(L"4&bbb&0&UID2", L"", RealEdid(kLenovo2560x1440, 256));       // no "Driver" at all
+    AddInstance(L"4&ccc&0&UID3", kLowerClass + L"\\0001", RealEdid(kIbm1280x1024));
+    AddInstance(L"4&ddd&0&UID4", kUpperClass + L"\\00011", RealEdid(kLenovo2560x1440, 256));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kLowerClass, L"0000")), "1024x768");
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0001")), "1280x1024");
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0011")), "failed");
+}
+
+TEST_F(EdidRegistry, InstanceWithoutUsableDriverValue) {
+    AddInstance(L"0000", L"", RealEdid(kIbm1280x1024));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "failed");
+    // A "Driver" of the wrong type does not count either.
+    const std::wstring driver = kUpperClass + L"\\0000";
+    ASSERT_TRUE(WriteValue(kFolder + L"\\0000", L"Driver", REG_BINARY, driver.c_str(),
+                           static_cast<DWORD>((driver.size() + 1) * sizeof(wchar_t))));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "failed");
+    ASSERT_TRUE(WriteString(kFolder + L"\\0000", L"Driver", driver));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "1280x1024");
+}
+
+TEST_F(EdidRegistry, MissingKeysAndValues) {
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "failed");  // no hardware ID folder
+    AddInstance(L"0000", kUpperClass + L"\\0000", {});                      // no Device Parameters
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "failed");
+    ASSERT_TRUE(WriteString(kFolder + L"\\0000\\Device Parameters", L"BAD_EDID", L""));  // as Wine leaves it
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "failed");
+}
+
+TEST_F(EdidRegistry, ValueTypeAndSize) {
+    const std::wstring parameters = kFolder + L"\\0000\\Device Parameters";
+    AddInstance(L"0000", kUpperClass + L"\\0000", RealEdid(kIbm1280x1024));
+    const std::wstring id = DeviceId(kUpperClass, L"0000");
+    EXPECT_EQ(ReadAndDecode(id), "1280x1024");
+
+    const std::vector<unsigned char> ibm = RealEdid(kIbm1280x1024);
+    ASSERT_TRUE(WriteValue(parameters, L"EDID", REG_NONE, ibm.data(), 128));
+    EXPECT_EQ(ReadAndDecode(id), "failed");
+    ASSERT_TRUE(WriteValue(parameters, L"EDID", REG_SZ, ibm.data(), 128));
+    EXPECT_EQ(ReadAndDecode(id), "failed");
+
+    std::vector<unsigned char> hitachi = RealEdid(kHitachi1024x768);
+    ASSERT_EQ(hitachi.size(), 256u);
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", hitachi));
+    EXPECT_EQ(ReadAndDecode(id), "1024x768");
+    hitachi.push_back(0);  // 257 bytes: more than the buffer holds
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", hitachi));
+    EXPECT_EQ(ReadAndDecode(id), "failed");
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kLenovo2560x1440)));
+    EXPECT_EQ(ReadAndDecode(id), "failed");
+
+    // The size handed in is the limit: a 256-byte value does not go into 128 bytes.
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kHitachi1024x768)));
+    unsigned char buffer[kEdidBufferSize] = {};
+    EXPECT_EQ(ReadAndDecode(id, buffer, 128), "failed");
+    EXPECT_EQ(ReadAndDecode(id, buffer, 256), "1024x768");
+}
+
+TEST_F(EdidRegistry, ShortValueIsNoEdidWhateverTheBufferHeld) {
+    const std::wstring parameters = kFolder + L"\\0000\\Device Parameters";
+    AddInstance(L"0000", kUpperClass + L"\\0000", RealEdid(kIbm1280x1024));
+    // A buffer still holding another monitor's block, then a 100-byte value whose first 100 bytes
+    // are a good header and a first timing of 1280 x 1024: it must not pass as an EDID.
+    unsigned char buffer[kEdidBufferSize] = {};
+    const std::vector<unsigned char> earlier = RealEdid(kHitachi1024x768);
+    std::copy(earlier.begin(), earlier.end(), buffer);
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kIbm1280x1024, 100)));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000"), buffer), "failed");
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kIbm1280x1024, 127)));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000"), buffer), "failed");
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", {}));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000"), buffer), "failed");
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kIbm1280x1024)));
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000"), buffer), "1280x1024");
+}
+
+}  // namespace

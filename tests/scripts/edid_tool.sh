@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# tavro-edid on the real monitors' EDIDs: one line per file, the listed sizes, and its exit codes.
+# Called as: bash edid_tool.sh <path of tavro.exe> <source dir>
+set -uo pipefail
+tool="$(cd "$(dirname "$1")" && pwd)/tools/edid/tavro-edid.exe"
+src=$2
+run="$src/scripts/wine-run"
+data="$src/tests/data/edid"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+# All fifteen files in one run, named relative to the data folder.
+cd "$data"
+tail -n +2 expected.tsv | cut -f1,2 | tr '\t' ' ' | sort >"$work/expected"
+[ "$(wc -l <"$work/expected")" -eq 15 ] || fail "expected.tsv should list 15 files"
+status=0
+"$run" "$tool" $(cut -d' ' -f1 "$work/expected") >"$work/out" 2>"$work/err" || status=$?
+tr -d '\r' <"$work/out" | sort >"$work/got"
+diff -u "$work/expected" "$work/got" || fail "decoded sizes differ from expected.tsv"
+[ "$status" -eq 1 ] || fail "three files give none, so the exit code should be 1, not $status"
+
+# Only decodable files: exit 0.
+status=0
+out=$("$run" "$tool" A_IBM_IBM24CB_B03976212B04.bin D_Dell_DELD0D9_09432B13B913.bin) || status=$?
+[ "$status" -eq 0 ] || fail "all decoded, yet exit code $status"
+[ "$(echo "$out" | tr -d '\r')" = $'A_IBM_IBM24CB_B03976212B04.bin 1280x1024\nD_Dell_DELD0D9_09432B13B913.bin 1920x1080' ] ||
+  fail "unexpected output: $out"
+
+# A file one byte short of a base block, and a missing file: exit 2 with a message naming the file;
+# the readable file beside them is still decoded.
+head -c 127 A_IBM_IBM24CB_B03976212B04.bin >"$work/short.bin"
+status=0
+out=$("$run" "$tool" "$work/short.bin" 2>&1) || status=$?
+[ "$status" -eq 2 ] || fail "127-byte file: exit code $status, not 2"
+echo "$out" | grep -q "short.bin: 127 bytes" || fail "127-byte file: no clear message: $out"
+head -c 128 A_IBM_IBM24CB_B03976212B04.bin >"$work/exact.bin"
+status=0
+out=$("$run" "$tool" "$work/exact.bin") || status=$?
+[ "$status" -eq 0 ] && echo "$out" | grep -q "exact.bin 1280x1024" || fail "128-byte file: $status $out"
+
+status=0
+out=$("$run" "$tool" no-such-file.bin A_Hitachi_HEC0088_1BEACBAF42B1.bin 2>&1) || status=$?
+[ "$status" -eq 2 ] || fail "missing file: exit code $status, not 2"
+echo "$out" | grep -q "no-such-file.bin: cannot open" || fail "missing file: no clear message: $out"
+echo "$out" | grep -q "A_Hitachi_HEC0088_1BEACBAF42B1.bin 1024x768" || fail "file after a missing one not decoded: $out"
+
+status=0
+"$run" "$tool" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 2 ] || fail "no arguments: exit code $status, not 2"
+echo "tavro-edid: all checks passed"
