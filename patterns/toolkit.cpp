@@ -23,6 +23,8 @@ POINT OnCircle(int cx, int cy, double radius, double angle) {
 }  // namespace
 
 void FillColor(HDC hdc, const RECT* rect, COLORREF color) {
+    // FillRect would paint an inverted rectangle as if its corners were swapped.
+    if (rect->right <= rect->left || rect->bottom <= rect->top) return;
     HBRUSH brush = CreateSolidBrush(color);
     FillRect(hdc, rect, brush);
     DeleteObject(brush);
@@ -74,7 +76,8 @@ void DrawConvergenceMark(HDC hdc, int x, int y) {
 void DrawSiemensStar(HDC hdc, int cx, int cy, int radius, int wedges) {
     HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(BLACK_BRUSH));
     HGDIOBJ oldPen = SelectObject(hdc, GetStockObject(NULL_PEN));
-    const double step = kPi / wedges;
+    // No wedges means no division either: the star is then just its circles and centre disc.
+    const double step = wedges > 0 ? kPi / wedges : 0.0;
     const double r = radius;
     for (int i = 0; i < wedges; ++i) {
         const double a0 = 2 * i * step - kPi / 2;

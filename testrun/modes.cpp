@@ -1,32 +1,32 @@
-// The drawing function of each screen.
+// The drawing function of each screen, in mode order.
 #include "testrun/modes.h"
 
 #include "patterns/patterns.h"
 
 const DrawFunc g_drawFuncs[kModeCount] = {
-    nullptr,  //  0 DrawWhite
-    nullptr,  //  1 DrawBlack
-    nullptr,  //  2 DrawRed
-    nullptr,  //  3 DrawGreen
-    nullptr,  //  4 DrawBlue
-    nullptr,  //  5 DrawBrightness1
-    nullptr,  //  6 DrawBrightness2
-    nullptr,  //  7 DrawBrightness3
-    nullptr,  //  8 DrawGrayHorizontal
-    nullptr,  //  9 DrawGrayVertical
-    nullptr,  // 10 DrawGrayDiagonal
-    nullptr,  // 11 DrawGeometry1
-    nullptr,  // 12 DrawGeometry2
-    nullptr,  // 13 DrawGeometry3
-    nullptr,  // 14 DrawConvergenceGrid
-    nullptr,  // 15 DrawConvergenceDots
-    nullptr,  // 16 DrawConvergencePluge
-    nullptr,  // 17 DrawFocusLines
-    nullptr,  // 18 DrawFocusGrid
-    nullptr,  // 19 DrawFocusSiemens
-    nullptr,  // 20 DrawMoire1
-    nullptr,  // 21 DrawMoire2
-    nullptr,  // 22 DrawMoire3
+    DrawWhite,  // 0
+    DrawBlack,  // 1
+    DrawRed,  // 2
+    DrawGreen,  // 3
+    DrawBlue,  // 4
+    DrawBrightness1,  // 5
+    DrawBrightness2,  // 6
+    DrawBrightness3,  // 7
+    DrawGrayHorizontal,  // 8
+    DrawGrayVertical,  // 9
+    DrawGrayDiagonal,  // 10
+    DrawGeometry1,  // 11
+    DrawGeometry2,  // 12
+    DrawGeometry3,  // 13
+    DrawConvergenceGrid,  // 14
+    DrawConvergenceDots,  // 15
+    DrawConvergencePluge,  // 16
+    DrawFocusLines,  // 17
+    DrawFocusGrid,  // 18
+    DrawFocusSiemens,  // 19
+    DrawMoire1,  // 20
+    DrawMoire2,  // 21
+    DrawMoire3,  // 22
     DrawReadability1,  // 23
     DrawReadability2,  // 24
     DrawReadability3,  // 25

@@ -1,0 +1,71 @@
+// Command-line parsing of tavro-render: accepted forms, and one clear message for each bad one.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/render/render_args.h"
+
+namespace {
+
+RenderParse Parse(std::vector<const wchar_t*> args, RenderArgs* out, std::wstring* error) {
+    args.insert(args.begin(), L"tavro-render");
+    return ParseRenderArgs(static_cast<int>(args.size()), args.data(), out, error);
+}
+
+std::wstring ErrorOf(std::vector<const wchar_t*> args) {
+    RenderArgs out;
+    std::wstring error;
+    EXPECT_EQ(Parse(args, &out, &error), kRenderParseError);
+    EXPECT_EQ(error.find(L'\n'), std::wstring::npos);
+    return error;
+}
+
+TEST(RenderArgs, AcceptsModeSizeFileAndLanguageAnywhere) {
+    RenderArgs out;
+    std::wstring error;
+    ASSERT_EQ(Parse({L"19", L"1920", L"1080", L"star.bmp"}, &out, &error), kRenderParseOk);
+    EXPECT_EQ(out.mode, 19);
+    EXPECT_EQ(out.width, 1920);
+    EXPECT_EQ(out.height, 1080);
+    EXPECT_EQ(out.out, L"star.bmp");
+    EXPECT_EQ(out.lang, 0);
+
+    RenderArgs other;
+    ASSERT_EQ(Parse({L"--lang", L"12", L"33", L"1", L"16384", L"C:\\x y\\s.bmp"}, &other, &error), kRenderParseOk);
+    EXPECT_EQ(other.lang, 12);
+    EXPECT_EQ(other.mode, 33);
+    EXPECT_EQ(other.width, 1);
+    EXPECT_EQ(other.height, 16384);
+    EXPECT_EQ(other.out, L"C:\\x y\\s.bmp");
+
+    EXPECT_EQ(Parse({L"0", L"8", L"8", L"a.bmp", L"--lang", L"0"}, &out, &error), kRenderParseOk);
+    EXPECT_EQ(Parse({L"--help"}, &out, &error), kRenderParseHelp);
+}
+
+TEST(RenderArgs, RefusesUnknownModes) {
+    for (const wchar_t* mode : {L"34", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
+        EXPECT_NE(ErrorOf({mode, L"8", L"8", L"a.bmp"}).find(L"mode"), std::wstring::npos) << mode;
+    }
+}
+
+TEST(RenderArgs, RefusesSizesThatAreNotOneTo16384) {
+    for (const wchar_t* size : {L"0", L"-5", L"16385", L"abc", L"12px", L"", L"4294967297", L"+8"}) {
+        EXPECT_NE(ErrorOf({L"1", size, L"8", L"a.bmp"}).find(L"width"), std::wstring::npos) << size;
+        EXPECT_NE(ErrorOf({L"1", L"8", size, L"a.bmp"}).find(L"height"), std::wstring::npos) << size;
+    }
+}
+
+TEST(RenderArgs, RefusesBadLanguagesOptionsAndArgumentCounts) {
+    EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"--lang", L"13"}).find(L"language"), std::wstring::npos);
+    EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"--lang", L"-1"}).find(L"language"), std::wstring::npos);
+    EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"--lang"}).find(L"--lang"), std::wstring::npos);
+    EXPECT_NE(ErrorOf({L"--lang", L"1", L"--lang", L"2", L"1", L"8", L"8", L"a.bmp"}).find(L"twice"),
+              std::wstring::npos);
+    EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"--size"}).find(L"option"), std::wstring::npos);
+    EXPECT_NE(ErrorOf({L"1", L"8", L"8"}).find(L"missing"), std::wstring::npos);
+    EXPECT_NE(ErrorOf({}).find(L"missing"), std::wstring::npos);
+    EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"b.bmp"}).find(L"too many"), std::wstring::npos);
+}
+
+}  // namespace
