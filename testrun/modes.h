@@ -6,5 +6,5 @@
 
 typedef void (*DrawFunc)(HDC hdc, const RECT* rect);
 
-// A null entry is a screen the program cannot draw yet.
+// Every mode 0..33 has its screen; callers still check the mode before indexing.
 extern const DrawFunc g_drawFuncs[kModeCount];
