@@ -23,7 +23,7 @@ WAVEHDR g_waveHdrEcho = {};
 HANDLE g_requeueThread = nullptr;
 HANDLE g_requeueWake = nullptr;
 
-WAVEHDR* const g_sweepHeaders[] = {&g_waveHdr, &g_waveHdrEcho};
+WAVEHDR* const kSweepHeaders[] = {&g_waveHdr, &g_waveHdrEcho};
 
 int SweepIsRunning() {
     // Compare-exchange with equal operands: an atomic read that leaves the flag as it is.
@@ -32,7 +32,7 @@ int SweepIsRunning() {
 
 // Both headers carry the same samples, so the order in which returned ones go back makes no difference.
 void RequeueReturnedHeaders() {
-    for (WAVEHDR* header : g_sweepHeaders) {
+    for (WAVEHDR* header : kSweepHeaders) {
         if ((header->dwFlags & (WHDR_PREPARED | WHDR_DONE)) == (WHDR_PREPARED | WHDR_DONE))
             waveOutWrite(g_waveOut, header, sizeof(WAVEHDR));
     }
@@ -119,14 +119,14 @@ void StartSweep() {
         FreeSweepBuffer();
         return;
     }
-    for (WAVEHDR* header : g_sweepHeaders) {
+    for (WAVEHDR* header : kSweepHeaders) {
         memset(header, 0, sizeof(*header));
         header->lpData = reinterpret_cast<LPSTR>(g_waveBuf);
         header->dwBufferLength = kSweepBytes;
         waveOutPrepareHeader(g_waveOut, header, sizeof(WAVEHDR));
     }
     InterlockedExchange(&g_sweepRunning, 1);
-    for (WAVEHDR* header : g_sweepHeaders) waveOutWrite(g_waveOut, header, sizeof(WAVEHDR));
+    for (WAVEHDR* header : kSweepHeaders) waveOutWrite(g_waveOut, header, sizeof(WAVEHDR));
 }
 
 void StopSweep() {
@@ -136,7 +136,7 @@ void StopSweep() {
     EndRequeueThread();
     if (g_waveOut != nullptr) {
         waveOutReset(g_waveOut);
-        for (WAVEHDR* header : g_sweepHeaders) {
+        for (WAVEHDR* header : kSweepHeaders) {
             if (header->dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(g_waveOut, header, sizeof(WAVEHDR));
         }
         waveOutClose(g_waveOut);
@@ -144,5 +144,5 @@ void StopSweep() {
     }
     CloseRequeueWake();
     if (g_waveBuf != nullptr) FreeSweepBuffer();
-    for (WAVEHDR* header : g_sweepHeaders) memset(header, 0, sizeof(*header));
+    for (WAVEHDR* header : kSweepHeaders) memset(header, 0, sizeof(*header));
 }
