@@ -60,3 +60,46 @@ TEST_F(StartTests, NothingCheckedKeepsTheEarlierPlaylist) {
 }
 
 }  // namespace
+
+namespace {
+
+// Takes every free byte of the 32-bit heap, so that the next malloc fails, and gives it back.
+struct HeapExhaustion {
+    std::vector<void*> blocks;
+    HeapExhaustion() {
+        blocks.reserve(1 << 16);
+        for (size_t size = 1 << 24; size >= 8; size /= 2) {
+            while (blocks.size() < blocks.capacity()) {
+                void* block = malloc(size);
+                if (block == nullptr) break;
+                blocks.push_back(block);
+            }
+        }
+    }
+    ~HeapExhaustion() {
+        for (void* block : blocks) free(block);
+    }
+};
+
+TEST_F(StartTests, NoMemoryForThePlaylistOpensNoWindowAndKeepsTheEarlierList) {
+    g_catChecked[9] = 1;
+    ASSERT_TRUE(StartSelectedTests(nullptr, 0));
+    CloseRun();
+    int* earlier = g_app.playlist;
+    g_catChecked[0] = 1;
+    int started = 0;
+    bool exhausted = false;
+    {
+        HeapExhaustion exhaustion;
+        exhausted = malloc(sizeof(int) * 6) == nullptr;
+        if (exhausted) started = StartSelectedTests(nullptr, 1);
+    }
+    if (!exhausted) GTEST_SKIP() << "the heap could not be exhausted in this process";
+    EXPECT_FALSE(started);
+    EXPECT_EQ(g_app.hwndTest, nullptr);
+    EXPECT_EQ(g_app.playlist, earlier);
+    EXPECT_EQ(Playlist(), std::vector<int>{33});
+    EXPECT_EQ(g_app.autoMode, 0);
+}
+
+}  // namespace
