@@ -92,6 +92,8 @@ void CreateCards(HWND parent, HINSTANCE instance) {
     }
 }
 
+void ForwardHover(HWND control);
+
 LRESULT OnCreate(HWND hwnd) {
     g_app.hwndSelect = hwnd;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
@@ -105,6 +107,9 @@ LRESULT OnCreate(HWND hwnd) {
     FillLanguageCombo();
     CreateCards(hwnd, instance);
     CreateControls(hwnd, instance, kFooterControls, ARRAYSIZE(kFooterControls));
+
+    for (HWND card : g_hCatChecks) ForwardHover(card);
+    for (HWND* button : kCommandButtons) ForwardHover(*button);
 
     g_catChecked[0] = 1;
     g_catChecked[1] = 1;
@@ -205,10 +210,9 @@ int ButtonUnderPoint(HWND hwnd, POINT point) {
     return -1;
 }
 
-LRESULT OnMouseMove(HWND hwnd, LPARAM lParam) {
-    TrackMouseEventStruct(hwnd);
-    const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-
+// Sets the hover fields for the pointer at `point` (client coordinates of the selection window)
+// and repaints the cards and buttons whose look changes.
+void UpdateHover(HWND hwnd, POINT point) {
     const int oldCard = g_app.hoverCard;
     g_app.hoverCard = CardUnderPoint(hwnd, point);
     if (g_app.hoverCard != oldCard) {
@@ -219,7 +223,34 @@ LRESULT OnMouseMove(HWND hwnd, LPARAM lParam) {
     const int oldButton = g_app.hoverButton;
     g_app.hoverButton = ButtonUnderPoint(hwnd, point);
     if (g_app.hoverButton != oldButton) InvalidateCommandButtons();
+}
+
+LRESULT OnMouseMove(HWND hwnd, LPARAM lParam) {
+    TrackMouseEventStruct(hwnd);
+    UpdateHover(hwnd, {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
     return 0;
+}
+
+// The cards and buttons get the mouse messages while the pointer is over them, not the window;
+// they pass the pointer on so the hover look follows it there too, and when it leaves them.
+WNDPROC g_buttonProc = nullptr;
+
+LRESULT CALLBACK HoverForwardingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) {
+        HWND parent = GetParent(control);
+        POINT point;
+        GetCursorPos(&point);
+        ScreenToClient(parent, &point);
+        if (message == WM_MOUSEMOVE) TrackMouseEventStruct(control);
+        UpdateHover(parent, point);
+    }
+    return CallWindowProcW(g_buttonProc, control, message, wParam, lParam);
+}
+
+void ForwardHover(HWND control) {
+    const LONG_PTR previous =
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HoverForwardingProc));
+    g_buttonProc = reinterpret_cast<WNDPROC>(previous);  // the same BUTTON class procedure for all
 }
 
 LRESULT OnMouseLeave() {

@@ -335,3 +335,33 @@ TEST_F(SelectWindow, BackgroundAndStaticColours) {
 }
 
 }  // namespace
+
+namespace {
+
+// Over a card or button the control, not the window, gets the mouse messages; the hover look
+// must follow the pointer there all the same.
+TEST_F(SelectWindow, HoverFollowsThePointerOverTheControlsThemselves) {
+    POINT start = {362 + 10, 68 + 10};  // inside card 1
+    ClientToScreen(hwnd, &start);
+    SetCursorPos(start.x, start.y);
+    SendMessageW(g_hCatChecks[1], WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(g_app.hoverCard, 1);
+    EXPECT_EQ(CardsPendingPaint(), std::vector<int>{1});
+    Settle();
+
+    POINT overStart = {20 + 30, 366 + 20};
+    ClientToScreen(hwnd, &overStart);
+    SetCursorPos(overStart.x, overStart.y);
+    SendMessageW(g_hBtnStart, WM_MOUSEMOVE, 0, MAKELPARAM(30, 20));
+    EXPECT_EQ(g_app.hoverCard, -1);
+    EXPECT_EQ(g_app.hoverButton, IDC_START);
+    EXPECT_EQ(ButtonsPendingPaint(), 4);
+    Settle();
+
+    SetCursorPos(0, 0);  // off the window: leaving the button clears the hover
+    SendMessageW(g_hBtnStart, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(g_app.hoverButton, -1);
+    EXPECT_EQ(ButtonsPendingPaint(), 4);
+}
+
+}  // namespace
