@@ -167,10 +167,12 @@ void DrawSampleFill(HDC hdc, const RECT* rc, COLORREF background, COLORREF textC
     const unsigned target = TextFillTarget(rc->right - rc->left, rc->bottom - rc->top, lineHeight, extent.cx,
                                            oneLength);
     const size_t length = RepeatedLength(oneLength, target);
-    // A plain buffer rather than a std::wstring keeps the C++ library's exception machinery out of
-    // the program; an area too large to hold its text keeps just its background.
-    wchar_t* text = length > 0 && length <= INT_MAX ? static_cast<wchar_t*>(malloc(length * sizeof(wchar_t)))
-                                                     : nullptr;
+    // One plain buffer of target + n code units, reserved up front, rather than a std::wstring:
+    // that keeps the C++ library's exception machinery out of the program. An area too large to
+    // hold its text keeps just its background.
+    const size_t capacity = static_cast<size_t>(target) + oneLength;
+    wchar_t* text = length > 0 && capacity <= INT_MAX ? static_cast<wchar_t*>(malloc(capacity * sizeof(wchar_t)))
+                                                       : nullptr;
     if (text != nullptr) {
         FillRepeated(one, oneLength, text, length);
         // One line lower than the area, so a partly visible last line is still drawn.
