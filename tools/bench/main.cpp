@@ -30,18 +30,17 @@ const char* const screenNames[kModeCount] = {
     "PixelText",    "ColorsSuite", "RampRed",    "RampGreen",   "RampBlue",    "Sound",
 };
 
-std::vector<std::string> g_machineLines;
-
-void AddMachineLine(const char* format, ...) {
+// The "bench ..." lines are collected and printed together after the table.
+void AddMachineLine(std::vector<std::string>* lines, const char* format, ...) {
     char line[256];
     va_list args;
     va_start(args, format);
     vsnprintf(line, sizeof(line), format, args);
     va_end(args);
-    g_machineLines.push_back(line);
+    lines->push_back(line);
 }
 
-int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size) {
+int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size, std::vector<std::string>* lines) {
     BenchCanvas canvas;
     if (!CreateBenchCanvas(size.width, size.height, &canvas)) {
         fprintf(stderr, "tavro-bench: cannot allocate a %d x %d image\n", size.width, size.height);
@@ -55,14 +54,14 @@ int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size) {
         const double ratio = floor.medianMs > 0.0 ? paint.medianMs / floor.medianMs : 0.0;
         printf("%4d  %-14s %10.3f %10.3f %12.1f\n", mode, screenNames[mode], paint.medianMs, paint.worstMs, ratio);
         fflush(stdout);
-        AddMachineLine("bench mode=%d size=%dx%d median_ms=%.3f worst_ms=%.3f floor_ms=%.3f", mode, size.width,
+        AddMachineLine(lines, "bench mode=%d size=%dx%d median_ms=%.3f worst_ms=%.3f floor_ms=%.3f", mode, size.width,
                        size.height, paint.medianMs, paint.worstMs, floor.medianMs);
     }
     DeleteBenchCanvas(&canvas);
     return 1;
 }
 
-int BenchSweep() {
+int BenchSweep(std::vector<std::string>* lines) {
     std::vector<short> samples(static_cast<size_t>(kSweepFrames) * kSweepChannels);
     FillSweepSamples(samples.data());  // untimed: the first touch of the buffer's pages
     std::vector<double> times;
@@ -75,7 +74,7 @@ int BenchSweep() {
     printf("\nsweep synthesis (FillSweepSamples, the computing part of StartSweep; %d frames): median %.3f ms, "
            "worst %.3f ms\n",
            kSweepFrames, figure.medianMs, figure.worstMs);
-    AddMachineLine("bench sweep median_ms=%.3f", figure.medianMs);
+    AddMachineLine(lines, "bench sweep median_ms=%.3f", figure.medianMs);
     return 1;
 }
 
@@ -89,7 +88,7 @@ std::wstring DefaultTavroPath() {
     return path + L"\\tavro.exe";
 }
 
-int BenchStartup(const BenchArgs& args) {
+int BenchStartup(const BenchArgs& args, std::vector<std::string>* lines) {
     const std::wstring exe = args.tavro.empty() ? DefaultTavroPath() : args.tavro;
     std::vector<double> times;
     for (int start = 0; start < args.starts; ++start) {
@@ -104,7 +103,7 @@ int BenchStartup(const BenchArgs& args) {
     const BenchFigure figure = SummariseTimes(times);
     printf("\nstart-up to the selection window's first paint (%d starts of %ls): median %.1f ms, worst %.1f ms\n",
            args.starts, exe.c_str(), figure.medianMs, figure.worstMs);
-    AddMachineLine("bench startup median_ms=%.1f", figure.medianMs);
+    AddMachineLine(lines, "bench startup median_ms=%.1f", figure.medianMs);
     return 1;
 }
 
@@ -123,11 +122,12 @@ int wmain(int argc, wchar_t** argv) {
     case kBenchParseOk:
         break;
     }
+    std::vector<std::string> lines;
     int ok = 1;
-    for (const BenchSize& size : args.sizes) ok = BenchSizeOfScreens(args, size) && ok;
-    ok = BenchSweep() && ok;
-    ok = BenchStartup(args) && ok;
+    for (const BenchSize& size : args.sizes) ok = BenchSizeOfScreens(args, size, &lines) && ok;
+    ok = BenchSweep(&lines) && ok;
+    ok = BenchStartup(args, &lines) && ok;
     printf("\n");
-    for (const std::string& line : g_machineLines) printf("%s\n", line.c_str());
+    for (const std::string& line : lines) printf("%s\n", line.c_str());
     return ok ? 0 : kExitFailed;
 }
