@@ -1,8 +1,9 @@
 // Readability screens (running text) and resolution screens (line pairs, wedge, text sizes).
 #include <windows.h>
 
+#include <climits>
+#include <cstdlib>
 #include <cwchar>
-#include <string>
 
 #include "app/texts.h"
 #include "patterns/patterns.h"
@@ -155,21 +156,30 @@ void DrawSampleFill(HDC hdc, const RECT* rc, COLORREF background, COLORREF textC
     SetTextColor(hdc, textColour);
     SetBkMode(hdc, TRANSPARENT);
 
-    const std::wstring one = sample != nullptr ? sample : L"";
+    const wchar_t* one = sample != nullptr ? sample : L"";
+    const size_t oneLength = wcslen(one);
     TEXTMETRICW metrics = {};
     GetTextMetricsW(hdc, &metrics);
     int lineHeight = metrics.tmHeight + metrics.tmExternalLeading;
     if (lineHeight < 1) lineHeight = 1;
     SIZE extent = {};
-    if (!one.empty()) GetTextExtentPoint32W(hdc, one.c_str(), static_cast<int>(one.size()), &extent);
+    if (oneLength > 0) GetTextExtentPoint32W(hdc, one, static_cast<int>(oneLength), &extent);
     const unsigned target = TextFillTarget(rc->right - rc->left, rc->bottom - rc->top, lineHeight, extent.cx,
-                                           one.size());
-    const std::wstring text = RepeatSample(one, target);
-    if (!text.empty()) {
+                                           oneLength);
+    const size_t length = RepeatedLength(oneLength, target);
+    // One plain buffer of target + n code units, reserved up front, rather than a std::wstring:
+    // that keeps the C++ library's exception machinery out of the program. An area too large to
+    // hold its text keeps just its background.
+    const size_t capacity = static_cast<size_t>(target) + oneLength;
+    wchar_t* text = length > 0 && capacity <= INT_MAX ? static_cast<wchar_t*>(malloc(capacity * sizeof(wchar_t)))
+                                                       : nullptr;
+    if (text != nullptr) {
+        FillRepeated(one, oneLength, text, length);
         // One line lower than the area, so a partly visible last line is still drawn.
         RECT box = *rc;
         box.bottom += lineHeight;
-        DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &box, DT_WORDBREAK | DT_EXPANDTABS);
+        DrawTextW(hdc, text, static_cast<int>(length), &box, DT_WORDBREAK | DT_EXPANDTABS);
+        free(text);
     }
     SelectObject(hdc, oldFont);
     DeleteObject(font);

@@ -1,6 +1,8 @@
 // Sizing and building the running text of the readability screens.
 #include "patterns/text_fill.h"
 
+#include <cstdint>
+
 namespace {
 
 // Width assumed for a character when the sample has no measurable width.
@@ -24,11 +26,16 @@ unsigned TextFillTarget(int width, int height, int lineHeight, int sampleWidth, 
     return (rows * columns + static_cast<unsigned>(sampleLength)) * 3u / 2u;
 }
 
-std::wstring RepeatSample(const std::wstring& sample, unsigned target) {
-    std::wstring text;
-    if (sample.empty()) return text;
-    // The last copy may overshoot the target by less than one sample.
-    text.reserve(static_cast<size_t>(target) + sample.size());
-    while (text.size() < target) text += sample;
-    return text;
+size_t RepeatedLength(size_t sampleLength, unsigned target) {
+    if (sampleLength == 0) return 0;
+    const size_t copies = target / sampleLength + (target % sampleLength != 0);
+    // No text rather than a wrapped-round length for a target near the top of the range.
+    if (copies > SIZE_MAX / sampleLength) return 0;
+    return copies * sampleLength;
+}
+
+void FillRepeated(const wchar_t* sample, size_t sampleLength, wchar_t* out, size_t length) {
+    for (size_t done = 0; done < length; done += sampleLength) {
+        for (size_t k = 0; k < sampleLength; ++k) out[done + k] = sample[k];
+    }
 }

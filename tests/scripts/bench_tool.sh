@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# tavro-bench on one small screen: the table, one "bench ..." line per figure in the documented
+# format, and exit code 2 with a message for bad options. No timing is judged here.
+# Called as: bash bench_tool.sh <path of tavro.exe> <source dir>
+set -uo pipefail
+exe=$1
+tool="$(cd "$(dirname "$1")" && pwd)/tools/bench/tavro-bench.exe"
+run="$2/scripts/wine-run"
+fail() { echo "FAIL: $*"; exit 1; }
+number='[0-9]+\.[0-9]+'
+
+status=0
+out=$("$run" "$tool" --modes 26 --sizes 320x200 --runs 2 --starts 1 --tavro "$(winepath -w "$exe" 2>/dev/null)" 2>&1) ||
+  status=$?
+[ "$status" -eq 0 ] || fail "exit code $status: $out"
+lines=$(echo "$out" | tr -d '\r' | grep '^bench ')
+[ "$(echo "$lines" | wc -l)" -eq 3 ] || fail "expected three bench lines: $out"
+echo "$lines" | sed -n 1p | grep -qE "^bench mode=26 size=320x200 median_ms=$number worst_ms=$number floor_ms=$number\$" ||
+  fail "paint line: $lines"
+echo "$lines" | sed -n 2p | grep -qE "^bench sweep median_ms=$number\$" || fail "sweep line: $lines"
+echo "$lines" | sed -n 3p | grep -qE "^bench startup median_ms=$number\$" || fail "startup line: $lines"
+echo "$out" | grep -qE "^ *26  Burst +$number +$number +$number" || fail "no table row for screen 26: $out"
+
+for bad in "--modes 34" "--sizes 1920" "--runs 0" "--colour red"; do
+  status=0
+  out=$("$run" "$tool" $bad 2>&1) || status=$?
+  [ "$status" -eq 2 ] || fail "$bad: exit code $status, not 2"
+  echo "$out" | grep -q "^tavro-bench: " || fail "$bad: no message: $out"
+done
+echo "tavro-bench: output format and option errors as documented"

@@ -1,0 +1,133 @@
+// tavro-bench: how long each screen takes to paint at large sizes, the sweep's synthesis and the
+// program's start-up, as a table and as one "bench ..." line per figure for scripts.
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "sound/sweep_samples.h"
+#include "testrun/modes.h"
+#include "tools/bench/bench_args.h"
+#include "tools/bench/bench_clock.h"
+#include "tools/bench/bench_stats.h"
+#include "tools/bench/paint_timing.h"
+#include "tools/bench/startup_timing.h"
+
+namespace {
+
+constexpr int kExitFailed = 1;
+constexpr int kExitBadArguments = 2;
+constexpr int kSweepRuns = 15;
+
+// Short names for the table, after the screens' drawing functions.
+const char* const screenNames[kModeCount] = {
+    "White",        "Black",       "Red",        "Green",       "Blue",        "Brightness1", "Brightness2",
+    "Brightness3",  "GrayHoriz",   "GrayVert",   "GrayDiag",    "Geometry1",   "Geometry2",   "Geometry3",
+    "ConvGrid",     "ConvDots",    "ConvPluge",  "FocusLines",  "FocusGrid",   "FocusSiemens", "Moire1",
+    "Moire2",       "Moire3",      "Readability1", "Readability2", "Readability3", "Burst",   "Wedge",
+    "PixelText",    "ColorsSuite", "RampRed",    "RampGreen",   "RampBlue",    "Sound",
+};
+
+// The "bench ..." lines are collected and printed together after the table.
+void AddMachineLine(std::vector<std::string>* lines, const char* format, ...) {
+    char line[256];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(line, sizeof(line), format, args);
+    va_end(args);
+    lines->push_back(line);
+}
+
+int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size, std::vector<std::string>* lines) {
+    BenchCanvas canvas;
+    if (!CreateBenchCanvas(size.width, size.height, &canvas)) {
+        fprintf(stderr, "tavro-bench: cannot allocate a %d x %d image\n", size.width, size.height);
+        return 0;
+    }
+    const BenchFigure floor = TimeFullFill(&canvas, args.runs);
+    printf("\n%d x %d   (one full FillRect: %.3f ms)\n", size.width, size.height, floor.medianMs);
+    printf("mode  screen          median ms   worst ms   x FillRect\n");
+    for (int mode : args.modes) {
+        const BenchFigure paint = TimePaint(&canvas, g_drawFuncs[mode], args.runs);
+        const double ratio = floor.medianMs > 0.0 ? paint.medianMs / floor.medianMs : 0.0;
+        printf("%4d  %-14s %10.3f %10.3f %12.1f\n", mode, screenNames[mode], paint.medianMs, paint.worstMs, ratio);
+        fflush(stdout);
+        AddMachineLine(lines, "bench mode=%d size=%dx%d median_ms=%.3f worst_ms=%.3f floor_ms=%.3f", mode, size.width,
+                       size.height, paint.medianMs, paint.worstMs, floor.medianMs);
+    }
+    DeleteBenchCanvas(&canvas);
+    return 1;
+}
+
+int BenchSweep(std::vector<std::string>* lines) {
+    std::vector<short> samples(static_cast<size_t>(kSweepFrames) * kSweepChannels);
+    FillSweepSamples(samples.data());  // untimed: the first touch of the buffer's pages
+    std::vector<double> times;
+    for (int run = 0; run < kSweepRuns; ++run) {
+        const double start = BenchNowMs();
+        FillSweepSamples(samples.data());
+        times.push_back(BenchNowMs() - start);
+    }
+    const BenchFigure figure = SummariseTimes(times);
+    printf("\nsweep synthesis (FillSweepSamples, the computing part of StartSweep; %d frames): median %.3f ms, "
+           "worst %.3f ms\n",
+           kSweepFrames, figure.medianMs, figure.worstMs);
+    AddMachineLine(lines, "bench sweep median_ms=%.3f", figure.medianMs);
+    return 1;
+}
+
+std::wstring DefaultTavroPath() {
+    wchar_t own[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, own, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return L"tavro.exe";
+    std::wstring path(own, length);
+    // build\tools\bench\tavro-bench.exe -> build\tavro.exe
+    for (int level = 0; level < 3; ++level) path = path.substr(0, path.find_last_of(L"\\/"));
+    return path + L"\\tavro.exe";
+}
+
+int BenchStartup(const BenchArgs& args, std::vector<std::string>* lines) {
+    const std::wstring exe = args.tavro.empty() ? DefaultTavroPath() : args.tavro;
+    std::vector<double> times;
+    for (int start = 0; start < args.starts; ++start) {
+        double elapsed = 0.0;
+        std::wstring error;
+        if (!TimeOneStartup(exe, &elapsed, &error)) {
+            fprintf(stderr, "tavro-bench: start-up: %ls\n", error.c_str());
+            return 0;
+        }
+        times.push_back(elapsed);
+    }
+    const BenchFigure figure = SummariseTimes(times);
+    printf("\nstart-up to the selection window's first paint (%d starts of %ls): median %.1f ms, worst %.1f ms\n",
+           args.starts, exe.c_str(), figure.medianMs, figure.worstMs);
+    AddMachineLine(lines, "bench startup median_ms=%.1f", figure.medianMs);
+    return 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    BenchArgs args;
+    std::wstring error;
+    switch (ParseBenchArgs(argc, argv, &args, &error)) {
+    case kBenchParseHelp:
+        fputs(kBenchUsage, stdout);
+        return 0;
+    case kBenchParseError:
+        fprintf(stderr, "tavro-bench: %ls (--help for usage)\n", error.c_str());
+        return kExitBadArguments;
+    case kBenchParseOk:
+        break;
+    }
+    std::vector<std::string> lines;
+    int ok = 1;
+    for (const BenchSize& size : args.sizes) ok = BenchSizeOfScreens(args, size, &lines) && ok;
+    ok = BenchSweep(&lines) && ok;
+    ok = BenchStartup(args, &lines) && ok;
+    printf("\n");
+    for (const std::string& line : lines) printf("%s\n", line.c_str());
+    return ok ? 0 : kExitFailed;
+}
