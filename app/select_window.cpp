@@ -240,7 +240,11 @@ LRESULT OnMouseLeave() {
     // arrive after the control has claimed the hover; the control's own leave clears it.
     if (g_hoverFromControl) return 0;
     if (g_app.hoverCard == -1 && g_app.hoverButton == -1) return 0;
-    SetHover(-1, -1);
+    const int oldCard = g_app.hoverCard;
+    g_app.hoverCard = -1;
+    g_app.hoverButton = -1;
+    if (oldCard != -1) InvalidateCard(oldCard);
+    InvalidateCommandButtons();
     return 0;
 }
 
