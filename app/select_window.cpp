@@ -35,6 +35,11 @@ constexpr int kCardHeight = 48;
 constexpr int kCardColumnPitch = kCardWidth + 12;
 constexpr int kCardRowPitch = kCardHeight + 10;
 
+// The BUTTON class procedure the cards and command buttons pass their messages on to.
+WNDPROC g_buttonProc;
+// True while the hover was set by a control under the pointer rather than by the window itself.
+bool g_hoverFromControl;
+
 // One child control of the window, in creation order.
 struct ControlSpec {
     HWND* handle;
@@ -92,7 +97,7 @@ void CreateCards(HWND parent, HINSTANCE instance) {
     }
 }
 
-void ForwardHover(HWND control);
+void HookControlHover(HWND control);
 
 LRESULT OnCreate(HWND hwnd) {
     g_app.hwndSelect = hwnd;
@@ -107,9 +112,8 @@ LRESULT OnCreate(HWND hwnd) {
     FillLanguageCombo();
     CreateCards(hwnd, instance);
     CreateControls(hwnd, instance, kFooterControls, ARRAYSIZE(kFooterControls));
-
-    for (HWND card : g_hCatChecks) ForwardHover(card);
-    for (HWND* button : kCommandButtons) ForwardHover(*button);
+    for (HWND card : g_hCatChecks) HookControlHover(card);
+    for (HWND* button : kCommandButtons) HookControlHover(*button);
 
     g_catChecked[0] = 1;
     g_catChecked[1] = 1;
@@ -210,50 +214,31 @@ int ButtonUnderPoint(HWND hwnd, POINT point) {
     return -1;
 }
 
-// Sets the hover fields for the pointer at `point` (client coordinates of the selection window)
-// and repaints the cards and buttons whose look changes.
-void UpdateHover(HWND hwnd, POINT point) {
+// Makes `card` and `button` the hovered ones, repainting what changes.
+void SetHover(int card, int button) {
     const int oldCard = g_app.hoverCard;
-    g_app.hoverCard = CardUnderPoint(hwnd, point);
-    if (g_app.hoverCard != oldCard) {
-        if (g_app.hoverCard >= 0) InvalidateCard(g_app.hoverCard);
+    g_app.hoverCard = card;
+    if (card != oldCard) {
+        if (card >= 0) InvalidateCard(card);
         if (oldCard >= 0) InvalidateCard(oldCard);
     }
-
     const int oldButton = g_app.hoverButton;
-    g_app.hoverButton = ButtonUnderPoint(hwnd, point);
-    if (g_app.hoverButton != oldButton) InvalidateCommandButtons();
+    g_app.hoverButton = button;
+    if (button != oldButton) InvalidateCommandButtons();
 }
 
 LRESULT OnMouseMove(HWND hwnd, LPARAM lParam) {
     TrackMouseEventStruct(hwnd);
-    UpdateHover(hwnd, {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+    const POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    g_hoverFromControl = false;
+    SetHover(CardUnderPoint(hwnd, point), ButtonUnderPoint(hwnd, point));
     return 0;
 }
 
-// The cards and buttons get the mouse messages while the pointer is over them, not the window;
-// they pass the pointer on so the hover look follows it there too, and when it leaves them.
-WNDPROC g_buttonProc = nullptr;
-
-LRESULT CALLBACK HoverForwardingProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) {
-        HWND parent = GetParent(control);
-        POINT point;
-        GetCursorPos(&point);
-        ScreenToClient(parent, &point);
-        if (message == WM_MOUSEMOVE) TrackMouseEventStruct(control);
-        UpdateHover(parent, point);
-    }
-    return CallWindowProcW(g_buttonProc, control, message, wParam, lParam);
-}
-
-void ForwardHover(HWND control) {
-    const LONG_PTR previous =
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HoverForwardingProc));
-    g_buttonProc = reinterpret_cast<WNDPROC>(previous);  // the same BUTTON class procedure for all
-}
-
 LRESULT OnMouseLeave() {
+    // Moving onto a card or button takes the pointer off the window itself, and that leave may
+    // arrive after the control has claimed the hover; the control's own leave clears it.
+    if (g_hoverFromControl) return 0;
     if (g_app.hoverCard == -1 && g_app.hoverButton == -1) return 0;
     const int oldCard = g_app.hoverCard;
     g_app.hoverCard = -1;
@@ -261,6 +246,29 @@ LRESULT OnMouseLeave() {
     if (oldCard != -1) InvalidateCard(oldCard);
     InvalidateCommandButtons();
     return 0;
+}
+
+// A card or button gets the mouse messages over its own area, so the window never sees the
+// pointer there: each control reports its own hover and its own leave.
+LRESULT CALLBACK HoverButtonProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int id = GetDlgCtrlID(control);
+    const int card = id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST ? id - IDC_CARD_FIRST : -1;
+    const int button = id >= IDC_START && id <= IDC_ABOUT ? id : -1;
+    if (message == WM_MOUSEMOVE) {
+        TrackMouseEventStruct(control);
+        g_hoverFromControl = true;
+        SetHover(card, button);
+    } else if (message == WM_MOUSELEAVE && g_app.hoverCard == card && g_app.hoverButton == button) {
+        g_hoverFromControl = false;
+        SetHover(-1, -1);
+    }
+    return CallWindowProcW(g_buttonProc, control, message, wParam, lParam);
+}
+
+void HookControlHover(HWND control) {
+    const LONG_PTR previous =
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HoverButtonProc));
+    g_buttonProc = reinterpret_cast<WNDPROC>(previous);
 }
 
 }  // namespace

@@ -68,4 +68,34 @@ TEST(RenderArgs, RefusesBadLanguagesOptionsAndArgumentCounts) {
     EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"b.bmp"}).find(L"too many"), std::wstring::npos);
 }
 
+TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost34Screens) {
+    RenderArgs out;
+    std::wstring error;
+    ASSERT_EQ(Parse({L"19", L"1920", L"1080", L"star.bmp"}, &out, &error), kRenderParseOk);
+    EXPECT_EQ(out.osdPos, 0);
+    ASSERT_EQ(Parse({L"--osd", L"20", L"34", L"19", L"1920", L"1080", L"s.bmp", L"--lang", L"2"}, &out, &error),
+              kRenderParseOk);
+    EXPECT_EQ(out.osdPos, 20);
+    EXPECT_EQ(out.osdCount, 34);
+    EXPECT_EQ(out.mode, 19);
+    EXPECT_EQ(out.out, L"s.bmp");
+    EXPECT_EQ(out.lang, 2);
+    RenderArgs single;
+    ASSERT_EQ(Parse({L"0", L"8", L"8", L"a.bmp", L"--osd", L"1", L"1"}, &single, &error), kRenderParseOk);
+    EXPECT_EQ(single.osdPos, 1);
+    EXPECT_EQ(single.osdCount, 1);
+
+    for (const wchar_t* count : {L"0", L"35", L"x", L""}) {
+        EXPECT_NE(ErrorOf({L"0", L"8", L"8", L"a.bmp", L"--osd", L"1", count}).find(L"count"), std::wstring::npos)
+            << count;
+    }
+    for (const wchar_t* pos : {L"0", L"6", L"-1", L""}) {
+        const std::wstring expected = L"position \"" + std::wstring(pos) + L"\": expected 1..5";
+        EXPECT_NE(ErrorOf({L"0", L"8", L"8", L"a.bmp", L"--osd", pos, L"5"}).find(expected), std::wstring::npos) << pos;
+    }
+    EXPECT_NE(ErrorOf({L"0", L"8", L"8", L"a.bmp", L"--osd", L"1"}).find(L"--osd POS COUNT"), std::wstring::npos);
+    EXPECT_NE(ErrorOf({L"--osd", L"1", L"2", L"--osd", L"1", L"2", L"0", L"8", L"8", L"a.bmp"}).find(L"twice"),
+              std::wstring::npos);
+}
+
 }  // namespace

@@ -5,8 +5,12 @@
 #include <cstdio>
 #include <string>
 
+#include <vector>
+
+#include "app/app_state.h"
 #include "app/texts.h"
 #include "testrun/modes.h"
+#include "testrun/overlay.h"
 #include "tools/render/bmp_file.h"
 #include "tools/render/render_args.h"
 
@@ -53,6 +57,7 @@ int RenderScreen(DrawFunc draw, int width, int height, const std::wstring& out) 
     const RECT client = {0, 0, width, height};
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     draw(dc, &client);
+    DrawOSD(dc, &client);  // paints nothing unless an overlay was asked for
     GdiFlush();
 
     DWORD error = 0;
@@ -93,5 +98,15 @@ int wmain(int argc, wchar_t** argv) {
         return kExitBadArguments;
     }
     g_lang = args.lang;
-    return RenderScreen(draw, args.width, args.height, args.out);
+    // The overlay reads the run from the play list: this screen at its place in a run of that length.
+    std::vector<int> playlist(args.osdCount > 0 ? args.osdCount : 1, args.mode);
+    if (args.osdPos > 0) {
+        g_app.playlist = playlist.data();
+        g_app.playlistCount = args.osdCount;
+        g_app.playlistPos = args.osdPos - 1;
+        g_app.osdVisible = 1;
+    }
+    const int status = RenderScreen(draw, args.width, args.height, args.out);
+    g_app.playlist = nullptr;
+    return status;
 }

@@ -11,6 +11,8 @@ struct RenderArgs {
     int width = 0;
     int height = 0;
     int lang = 0;
+    int osdPos = 0;    // 1-based position in a play list of osdCount screens; 0: no overlay
+    int osdCount = 0;
     std::wstring out;
 };
 
@@ -19,8 +21,9 @@ enum RenderParse { kRenderParseOk, kRenderParseHelp, kRenderParseError };
 constexpr int kRenderMaxSide = 16384;
 
 constexpr const char* kRenderUsage =
-    "usage: tavro-render MODE WIDTH HEIGHT OUT.bmp [--lang N]\n"
+    "usage: tavro-render MODE WIDTH HEIGHT OUT.bmp [--lang N] [--osd POS COUNT]\n"
     "  MODE 0..33, WIDTH and HEIGHT 1..16384, N 0..12 (0 = English)\n"
+    "  --osd: the overlay as the test window shows it for entry POS of a run of COUNT screens (1..34)\n"
     "  exit codes: 0 written, 1 could not paint or write, 2 bad arguments, 3 screen not in this build\n";
 
 // Reads a decimal number of at most `maxValue` made of digits only (no sign, no spaces).
@@ -39,15 +42,49 @@ inline int ParseRenderNumber(const wchar_t* text, int maxValue, int* value) {
 
 inline std::wstring RenderQuoted(const wchar_t* text) { return L"\"" + std::wstring(text) + L"\""; }
 
+// Reads the two numbers after --osd at argv[i + 1] and argv[i + 2]: a run of COUNT screens (at
+// most the whole catalogue) and a position POS in it. Returns nonzero on success.
+inline int ParseRenderOsd(int argc, const wchar_t* const* argv, int i, RenderArgs* args, std::wstring* error) {
+    if (i + 2 >= argc) {
+        *error = L"--osd needs a position and a count: --osd POS COUNT";
+        return 0;
+    }
+    int count = 0;
+    if (!ParseRenderNumber(argv[i + 2], kModeCount, &count) || count == 0) {
+        *error = L"bad overlay count " + RenderQuoted(argv[i + 2]) + L": expected 1..34 screens";
+        return 0;
+    }
+    int pos = 0;
+    if (!ParseRenderNumber(argv[i + 1], count, &pos) || pos == 0) {
+        *error = L"bad overlay position " + RenderQuoted(argv[i + 1]) + L": expected 1.." +
+                 std::to_wstring(count);
+        return 0;
+    }
+    args->osdPos = pos;
+    args->osdCount = count;
+    return 1;
+}
+
 // Parses argv (argv[0] is the program). On kRenderParseError, `error` holds one line without
 // a trailing newline that says what is wrong.
 inline RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* args, std::wstring* error) {
     const wchar_t* positional[4] = {};
     int count = 0;
     bool langSeen = false;
+    bool osdSeen = false;
     for (int i = 1; i < argc; ++i) {
         const std::wstring arg = argv[i];
         if (arg == L"--help" || arg == L"-h" || arg == L"/?") return kRenderParseHelp;
+        if (arg == L"--osd") {
+            if (osdSeen) {
+                *error = L"--osd is given twice";
+                return kRenderParseError;
+            }
+            if (!ParseRenderOsd(argc, argv, i, args, error)) return kRenderParseError;
+            osdSeen = true;
+            i += 2;
+            continue;
+        }
         if (arg == L"--lang") {
             if (langSeen) {
                 *error = L"--lang is given twice";
