@@ -16,6 +16,7 @@ protected:
         for (int& checked : g_catChecked) checked = 0;
     }
     void TearDown() override {
+        for (int& checked : g_catChecked) checked = 0;  // as at process start, for the suites that follow
         CloseRun();
         free(g_app.playlist);
         g_app.playlist = nullptr;
