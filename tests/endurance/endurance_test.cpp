@@ -3,6 +3,7 @@
 // window classes, a missing audio device and a read-only current directory.
 #include <windows.h>
 #include <mmsystem.h>
+#include <psapi.h>
 
 #include <gtest/gtest.h>
 
@@ -44,17 +45,13 @@ std::string ScreenMode() {
            std::to_string(mode.dmBitsPerPel);
 }
 
-// Resident size of this Wine process in KiB, from Linux's own account of it.
+// Resident size of this process in KiB. Wine reads it from /proc/<pid>/status of its own Unix
+// process (opening /proc/self through drive Z: from here would reach the Wine server's instead).
 long ResidentKib() {
-    FILE* status = fopen("Z:\\proc\\self\\status", "r");
-    if (status == nullptr) return -1;
-    char line[256];
-    long kib = -1;
-    while (fgets(line, sizeof(line), status) != nullptr) {
-        if (strncmp(line, "VmRSS:", 6) == 0) kib = atol(line + 6);
-    }
-    fclose(status);
-    return kib;
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return -1;
+    return static_cast<long>(counters.WorkingSetSize / 1024);
 }
 
 // Slot of the next GDI handle: freed slots are reused first, so it climbs only with leaked objects.
