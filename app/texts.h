@@ -2,7 +2,9 @@
 // Plain standard C++ (no Windows headers), so it also builds natively for sanitizers and fuzzing.
 #pragma once
 
-enum Str {
+// A fixed underlying type makes every int a valid Str, so tr() can range-check a stray value
+// instead of the value itself being undefined (the enum's own range would end at 63).
+enum Str : int {
     STR_WINDOW_TITLE = 0,
     STR_CAT_SOLID = 1,
     STR_CAT_BRIGHTNESS = 2,

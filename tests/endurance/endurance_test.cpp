@@ -1,0 +1,252 @@
+// The real selection and test windows under strain: a long auto run stepped by posted keys with
+// the sound screen in the list, and runs over bad EDIDs, refused mode changes, pre-registered
+// window classes, a missing audio device and a read-only current directory.
+#include <windows.h>
+#include <mmsystem.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/lifetime.h"
+#include "app/select_window.h"
+#include "app/texts.h"
+#include "tests/support/test_data.h"
+#include "testrun/catalogue.h"
+#include "testrun/start_tests.h"
+#include "testrun/test_window.h"
+
+namespace {
+
+// Where Wine registers its one monitor; Wine rewrites it at process start, so EDIDs go in from here.
+const wchar_t kMonitorParameters[] =
+    L"SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\Default_Monitor\\0000&0000\\Device Parameters";
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::string ScreenMode() {
+    DEVMODEW mode = {};
+    mode.dmSize = sizeof(mode);
+    if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return "unknown";
+    return std::to_string(mode.dmPelsWidth) + "x" + std::to_string(mode.dmPelsHeight) + "@" +
+           std::to_string(mode.dmBitsPerPel);
+}
+
+// Resident size of this process in KiB. Wine reads it from /proc/<pid>/status of its own Unix
+// process (opening /proc/self through drive Z: from here would reach the Wine server's instead).
+long ResidentKib() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return -1;
+    return static_cast<long>(counters.WorkingSetSize / 1024);
+}
+
+// Slot of the next GDI handle: freed slots are reused first, so it climbs only with leaked objects.
+unsigned NextHandleSlot() {
+    HBRUSH probe = CreateSolidBrush(RGB(9, 9, 9));
+    const unsigned slot = static_cast<unsigned>(reinterpret_cast<UINT_PTR>(probe) & 0xFFFF);
+    DeleteObject(probe);
+    return slot;
+}
+
+bool WriteEdid(DWORD type, const std::vector<unsigned char>& bytes) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kMonitorParameters, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    const LONG status =
+        RegSetValueExW(key, L"EDID", 0, type, bytes.data(), static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
+void DeleteEdid() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kMonitorParameters, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueW(key, L"EDID");
+    RegCloseKey(key);
+}
+
+bool Present(const char* file) {
+    FILE* f = fopen(file, "r");
+    if (f != nullptr) fclose(f);
+    return f != nullptr;
+}
+
+// One selection window for the whole suite, made by the program's own start-up functions, with
+// both window classes registered before the program registers them itself.
+class Endurance : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        SetProcessDPIAware();
+        g_app.hInstance = GetModuleHandleW(nullptr);
+        g_lang = 0;
+        CreateUiFonts();
+        WNDCLASSEXW early = {};
+        early.cbSize = sizeof(early);
+        early.lpfnWndProc = TestWndProc;
+        early.hInstance = g_app.hInstance;
+        early.lpszClassName = kTestWindowClass;
+        ASSERT_NE(RegisterClassExW(&early), 0);
+        RegisterSelectWindowClass(g_app.hInstance);
+        RegisterSelectWindowClass(g_app.hInstance);  // the second registration fails and must not matter
+        hwnd = CreateSelectWindow(g_app.hInstance);
+        ASSERT_NE(hwnd, nullptr);
+        ShowWindow(hwnd, SW_SHOW);
+        UpdateWindow(hwnd);
+        WriteStartupTrace();
+        Pump();
+        modeAtStart = ScreenMode();
+    }
+    static void TearDownTestSuite() {
+        DeleteEdid();
+        DestroyWindow(hwnd);
+        Pump();
+        ReleaseGlobalResources();
+    }
+    void TearDown() override {
+        if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
+        Pump();
+        DeleteEdid();
+    }
+
+    // START or AUTO over every category; the test window must come up on the first screen.
+    static void StartRun(int autoFlag) {
+        for (int& checked : g_catChecked) checked = 1;
+        ASSERT_EQ(StartSelectedTests(hwnd, autoFlag), 1);
+        ASSERT_NE(g_app.hwndTest, nullptr);
+        ASSERT_EQ(g_app.playlistCount, kModeCount);
+        Pump();
+    }
+    // Posts `screens` steps as the keyboard would and paints each screen before the next key.
+    static void Step(int screens) {
+        static const WPARAM keys[] = {VK_RIGHT, VK_SPACE, VK_NEXT, VK_RETURN, VK_DOWN};
+        for (int i = 0; i < screens; ++i) {
+            PostMessageW(g_app.hwndTest, WM_KEYDOWN, keys[i % 5], 0);
+            Pump();
+            UpdateWindow(g_app.hwndTest);
+        }
+    }
+    // Esc ends the run: the test window goes, the selection window returns, the mode is as it was.
+    static void EndRun() {
+        PostMessageW(g_app.hwndTest, WM_KEYDOWN, VK_ESCAPE, 0);
+        Pump();
+        EXPECT_EQ(g_app.hwndTest, nullptr);
+        EXPECT_TRUE(IsWindowVisible(hwnd));
+        EXPECT_EQ(g_app.resolutionChanged, 0);
+        EXPECT_EQ(ScreenMode(), modeAtStart);
+    }
+    // A START run back round the end of the list to the sound screen and forward again, then Esc.
+    static void FullRun() {
+        StartRun(0);
+        for (WPARAM key : {VK_LEFT, VK_PRIOR, VK_RIGHT, VK_RIGHT, VK_RIGHT}) {
+            PostMessageW(g_app.hwndTest, WM_KEYDOWN, key, 0);
+            Pump();
+            UpdateWindow(g_app.hwndTest);
+            if (key == VK_LEFT) {
+                EXPECT_EQ(g_app.playlist[g_app.playlistPos], kModeCount - 1);  // the sound screen
+            }
+        }
+        EXPECT_EQ(g_app.playlistPos, 1);
+        EndRun();
+    }
+
+    static HWND hwnd;
+    static std::string modeAtStart;
+};
+
+HWND Endurance::hwnd = nullptr;
+std::string Endurance::modeAtStart;
+
+TEST_F(Endurance, LongAutoRunWithSoundGrowsNeitherGdiNorMemory) {
+    const char* wanted = getenv("TAVRO_SOAK_SCREENS");
+    const int screens = wanted != nullptr ? atoi(wanted) : 340;  // ten passes; scripts/soak runs 10 000
+    ASSERT_TRUE(WriteEdid(REG_BINARY, ReadTestData("edid/A_Hitachi_HEC0088_1BEACBAF42B1.bin")));
+    StartRun(1);
+    Step(2 * kModeCount);  // two passes settle caches, fonts and the sound device
+    const unsigned slotBefore = NextHandleSlot();
+    const long residentBefore = ResidentKib();
+    ASSERT_GT(residentBefore, 0);
+    long residentMax = residentBefore;
+    for (int done = 0; done < screens;) {
+        const int chunk = screens - done < 1000 ? screens - done : 1000;
+        Step(chunk);
+        done += chunk;
+        const long resident = ResidentKib();
+        if (resident > residentMax) residentMax = resident;
+        printf("soak: %d screens, resident %ld KiB, next GDI slot %u\n", done, resident, NextHandleSlot());
+    }
+    const long residentAfter = ResidentKib();
+    const unsigned slotAfter = NextHandleSlot();
+    printf("soak: resident %ld KiB before, %ld KiB after, %ld KiB at most; GDI slot %u before, %u after\n",
+           residentBefore, residentAfter, residentMax, slotBefore, slotAfter);
+    // A leak of one object per screen would move the slot by thousands; allow a few for Wine's own.
+    EXPECT_LE(slotAfter, slotBefore + 8);
+    EXPECT_LE(residentAfter - residentBefore, 4096) << "resident size grew by more than 4 MiB";
+    EXPECT_EQ(g_app.autoMode, 1);
+    EndRun();
+}
+
+TEST_F(Endurance, BadRegistryEdidsLeaveTheProgramWorking) {
+    const std::vector<unsigned char> ibm = ReadTestData("edid/A_IBM_IBM24CB_B03976212B04.bin");
+    const std::vector<unsigned char> hitachi = ReadTestData("edid/A_Hitachi_HEC0088_1BEACBAF42B1.bin");
+    const std::vector<unsigned char> lenovo = ReadTestData("edid/D_Lenovo_LEN67B1_0CB2A39ED8CB.bin");
+    ASSERT_EQ(ibm.size(), 128u);
+    ASSERT_EQ(hitachi.size(), 256u);
+    ASSERT_GE(lenovo.size(), 300u);
+    struct Case {
+        const char* name;
+        DWORD type;
+        std::vector<unsigned char> bytes;
+    };
+    const Case cases[] = {
+        {"string of 128 bytes", REG_SZ, ibm},
+        {"number", REG_DWORD, {0x00, 0x04, 0x00, 0x00}},
+        {"0 bytes", REG_BINARY, {}},
+        {"100 bytes", REG_BINARY, std::vector<unsigned char>(ibm.begin(), ibm.begin() + 100)},
+        {"256 bytes", REG_BINARY, hitachi},  // a good EDID: the switch is tried and refused by Xvfb
+        {"300 bytes", REG_BINARY, std::vector<unsigned char>(lenovo.begin(), lenovo.begin() + 300)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteEdid(c.type, c.bytes));
+        FullRun();
+    }
+}
+
+TEST_F(Endurance, WithoutAnAudioDeviceTheSoundScreenStaysSilent) {
+    if (GetEnvironmentVariableW(L"TAVRO_NO_AUDIO", nullptr, 0) == 0) {
+        GTEST_SKIP() << "needs the audio drivers turned off, as tests/scripts/environment_faults.sh does";
+    }
+    EXPECT_EQ(waveOutGetNumDevs(), 0u);
+    FullRun();
+}
+
+TEST_F(Endurance, ReadOnlyCurrentDirectorySkipsTheTraceFiles) {
+    if (GetEnvironmentVariableW(L"TAVRO_READ_ONLY_DIRECTORY", nullptr, 0) == 0) {
+        GTEST_SKIP() << "needs a read-only current directory, as tests/scripts/environment_faults.sh sets up";
+    }
+    WriteStartupTrace();
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    EXPECT_FALSE(Present("debug.txt"));
+    EXPECT_FALSE(Present("drawitem.txt"));
+    FullRun();
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
+}  // namespace

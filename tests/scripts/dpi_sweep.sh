@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The extreme-size paint tests again at 120, 144 and 192 DPI (the ctest run "extremes" covers 96).
+# A memory DC reports the DPI Wine reads from the LogPixels value when a process starts, so each
+# DPI gets a private copy of the prefix and a Wine server of its own.
+# Called as: bash dpi_sweep.sh <path of tavro.exe> <source dir>
+set -uo pipefail
+tests="$(cd "$(dirname "$1")" && pwd)/tests"
+src=$2
+base=${WINEPREFIX:-$src/build/wineprefix}
+work=$(mktemp -d)
+trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+mkdir -p "$tests/extremes"
+cd "$tests/extremes" || exit 1
+
+status=0
+for dpi in 120 144 192; do
+  export WINEPREFIX="$work/prefix"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX/dosdevices"
+  cp "$base"/*.reg "$base/.update-timestamp" "$WINEPREFIX/"
+  ln -s "$base/drive_c" "$WINEPREFIX/drive_c"
+  ln -s ../drive_c "$WINEPREFIX/dosdevices/c:"
+  ln -s / "$WINEPREFIX/dosdevices/z:"
+  "$src/scripts/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  out=$(TAVRO_EXPECT_DPI=$dpi timeout 300 "$src/scripts/wine-run" "$tests/tavro_extremes_tests.exe" 2>&1 | tr -d '\r')
+  if echo "$out" | grep -q '^\[  PASSED  \] 2 tests\.$' && ! echo "$out" | grep -q 'FAILED'; then
+    echo "dpi $dpi: every painter on every shape passed"
+  else
+    echo "$out" | grep -v '^\[ \+\(OK\|RUN\) '
+    echo "FAIL: dpi $dpi"
+    status=1
+  fi
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+done
+exit $status
