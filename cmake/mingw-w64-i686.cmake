@@ -1,18 +1,4 @@
 # Cross-compiles TAVRO for 32-bit Windows with MinGW-w64 and runs what it builds under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(TAVRO_MINGW_PREFIX i686-w64-mingw32)
-find_program(TAVRO_MINGW_CXX NAMES ${TAVRO_MINGW_PREFIX}-g++-posix ${TAVRO_MINGW_PREFIX}-g++ REQUIRED)
-find_program(TAVRO_MINGW_CC NAMES ${TAVRO_MINGW_PREFIX}-gcc-posix ${TAVRO_MINGW_PREFIX}-gcc REQUIRED)
-set(CMAKE_CXX_COMPILER ${TAVRO_MINGW_CXX})
-set(CMAKE_C_COMPILER ${TAVRO_MINGW_CC})
-set(CMAKE_RC_COMPILER ${TAVRO_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TAVRO_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Test executables run through Wine (see scripts/wine-run for the prefix it uses).
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

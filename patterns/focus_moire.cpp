@@ -1,6 +1,8 @@
 // Focus screens (line pairs, fine grid, Siemens stars) and moire screens (circles, fine grid, sine wave).
 #include <math.h>
 
+#include <algorithm>
+
 #include "patterns/patterns.h"
 #include "patterns/toolkit.h"
 
@@ -12,20 +14,13 @@ constexpr COLORREF kGray128 = RGB(128, 128, 128);
 // The sine wave's phase uses this shorter value of pi; it decides where the curve's pixels land.
 constexpr double kWavePi = 3.14159265;
 
-int Smaller(int a, int b) { return a < b ? a : b; }
-
-// LineTo omits the end point, so a line to (x, B) stops on the last row.
-void Line(HDC hdc, int x0, int y0, int x1, int y1) {
-    MoveToEx(hdc, x0, y0, nullptr);
-    LineTo(hdc, x1, y1);
-}
 
 // Lines every `pitch` pixels from the left and top edges, the last at most `stopShort` pixels
 // before the right or bottom edge.
 void DrawLineGrid(HDC hdc, const RECT* rect, int pitch, int stopShort) {
     const LONG l = rect->left, t = rect->top, r = rect->right, b = rect->bottom;
-    for (int x = l; x <= r - stopShort; x += pitch) Line(hdc, x, t, x, b);
-    for (int y = t; y <= b - stopShort; y += pitch) Line(hdc, l, y, r, y);
+    for (int x = l; x <= r - stopShort; x += pitch) DrawLine(hdc, x, t, x, b);
+    for (int y = t; y <= b - stopShort; y += pitch) DrawLine(hdc, l, y, r, y);
 }
 
 }  // namespace
@@ -51,7 +46,7 @@ void DrawFocusLines(HDC hdc, const RECT* rect) {
     HPEN pen = CreatePen(PS_SOLID, 2, kBlack);
     HGDIOBJ oldPen = SelectObject(hdc, pen);
     HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(HOLLOW_BRUSH));
-    Line(hdc, l, t + band, r, t + band);
+    DrawLine(hdc, l, t + band, r, t + band);
     SelectObject(hdc, oldBrush);
     SelectObject(hdc, oldPen);
     DeleteObject(pen);
@@ -68,8 +63,8 @@ void DrawFocusGrid(HDC hdc, const RECT* rect) {
     SelectObject(hdc, gray);
     const LONG l = rect->left, t = rect->top, r = rect->right, b = rect->bottom;
     const int cx = (l + r) / 2, cy = (t + b) / 2;
-    Line(hdc, l, cy, r, cy);
-    Line(hdc, cx, t, cx, b);
+    DrawLine(hdc, l, cy, r, cy);
+    DrawLine(hdc, cx, t, cx, b);
 
     SelectObject(hdc, oldPen);
     DeleteObject(black);
@@ -81,7 +76,7 @@ void DrawFocusSiemens(HDC hdc, const RECT* rect) {
     const LONG l = rect->left, t = rect->top;
     const int width = rect->right - l, height = rect->bottom - t;
     const int cx = l + width / 2, cy = t + height / 2;
-    const int mainRadius = Smaller(width, height) * 30 / 100;
+    const int mainRadius = std::min(width, height) * 30 / 100;
     DrawSiemensStar(hdc, cx, cy, mainRadius, 36);
 
     HPEN pen = CreatePen(PS_SOLID, 1, kGray128);
@@ -105,7 +100,7 @@ void DrawMoire1(HDC hdc, const RECT* rect) {
     FillColor(hdc, rect, kGray128);
     const LONG l = rect->left, t = rect->top, r = rect->right, b = rect->bottom;
     const int cx = (l + r) / 2, cy = (t + b) / 2;
-    const int limit = Smaller(r - l, b - t) / 2;
+    const int limit = std::min(r - l, b - t) / 2;
 
     HPEN pen = CreatePen(PS_SOLID, 2, kWhite);
     HGDIOBJ oldPen = SelectObject(hdc, pen);

@@ -1,6 +1,8 @@
 // Geometry screens (grid and circles, edge frames and arrows, nested rectangles) and the convergence screens.
 #include <wchar.h>
 
+#include <algorithm>
+
 #include "patterns/patterns.h"
 #include "patterns/toolkit.h"
 
@@ -10,13 +12,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kDotsMargin = 48;
 
-int Smaller(int a, int b) { return a < b ? a : b; }
-
-// LineTo omits the end point, so a line to (x, B) stops on the last row.
-void Line(HDC hdc, int x0, int y0, int x1, int y1) {
-    MoveToEx(hdc, x0, y0, nullptr);
-    LineTo(hdc, x1, y1);
-}
 
 void OutlineCircle(HDC hdc, int cx, int cy, int radius) {
     Ellipse(hdc, cx - radius, cy - radius, cx + radius, cy + radius);
@@ -32,16 +27,16 @@ void DrawEdgeFrame(HDC hdc, const RECT* rect, int inset, COLORREF color) {
 // Arrow from the corner (x, y) along (dx, dy), with ticks and labels at 1 %, 2 % and 5 % of the smaller side.
 void DrawCornerArrow(HDC hdc, int x, int y, int dx, int dy, int length, int smaller) {
     const int tipX = x + dx * length, tipY = y + dy * length;
-    Line(hdc, x, y, tipX, tipY);
-    Line(hdc, tipX, tipY, tipX - 8 * dx - 4 * dy, tipY - 8 * dy + 4 * dx);
-    Line(hdc, tipX, tipY, tipX - 8 * dx + 4 * dy, tipY - 8 * dy - 4 * dx);
+    DrawLine(hdc, x, y, tipX, tipY);
+    DrawLine(hdc, tipX, tipY, tipX - 8 * dx - 4 * dy, tipY - 8 * dy + 4 * dx);
+    DrawLine(hdc, tipX, tipY, tipX - 8 * dx + 4 * dy, tipY - 8 * dy - 4 * dx);
 
     static const int percents[3] = {1, 2, 5};
     for (int percent : percents) {
         const int s = smaller * percent / 100;
         if (s >= length) continue;
         const int qx = x + dx * s, qy = y + dy * s;
-        Line(hdc, qx - 5 * dy, qy + 5 * dx, qx + 5 * dy, qy - 5 * dx);
+        DrawLine(hdc, qx - 5 * dy, qy + 5 * dx, qx + 5 * dy, qy - 5 * dx);
         const int lx = qx + 16 * dx, ly = qy + 16 * dy;
         RECT box = {lx - 24, ly - 9, lx + 24, ly + 9};
         wchar_t text[8];
@@ -55,14 +50,14 @@ void DrawCornerArrow(HDC hdc, int x, int y, int dx, int dy, int length, int smal
 void DrawGeometry1(HDC hdc, const RECT* rect) {
     FillColor(hdc, rect, kWhite);
     const LONG l = rect->left, t = rect->top, r = rect->right, b = rect->bottom;
-    const int smaller = Smaller(r - l, b - t);
+    const int smaller = std::min(r - l, b - t);
     int pitch = smaller / 24;
     if (pitch < 8) pitch = 8;
 
     HPEN pen = CreatePen(PS_SOLID, 1, kBlack);
     HGDIOBJ oldPen = SelectObject(hdc, pen);
-    for (int x = l; x < r; x += pitch) Line(hdc, x, t, x, b);
-    for (int y = t; y < b; y += pitch) Line(hdc, l, y, r, y);
+    for (int x = l; x < r; x += pitch) DrawLine(hdc, x, t, x, b);
+    for (int y = t; y < b; y += pitch) DrawLine(hdc, l, y, r, y);
 
     HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(HOLLOW_BRUSH));
     OutlineCircle(hdc, (l + r) / 2, (t + b) / 2, 3 * smaller / 8);
@@ -85,7 +80,7 @@ void DrawGeometry2(HDC hdc, const RECT* rect) {
     DrawEdgeFrame(hdc, rect, 4, RGB(0, 128, 255));
 
     const LONG l = rect->left, t = rect->top, r = rect->right, b = rect->bottom;
-    const int smaller = Smaller(r - l, b - t);
+    const int smaller = std::min(r - l, b - t);
     const int length = smaller / 10;
 
     HPEN pen = CreatePen(PS_SOLID, 1, kWhite);
@@ -114,7 +109,7 @@ void DrawGeometry3(HDC hdc, const RECT* rect) {
 
     const LONG l = rect->left, t = rect->top, r = rect->right, b = rect->bottom;
     const int width = r - l, height = b - t;
-    const int smaller = Smaller(width, height);
+    const int smaller = std::min(width, height);
     int step = smaller / 20;
     if (step < 16) step = 16;
     for (int d = 0; d < width / 2 && d < height / 2; d += step) Rectangle(hdc, l + d, t + d, r - d, b - d);
@@ -126,8 +121,8 @@ void DrawGeometry3(HDC hdc, const RECT* rect) {
         Rectangle(hdc, cx - half, cy - half, cx + half, cy + half);
     }
 
-    Line(hdc, l, t, r - 1, b - 1);
-    Line(hdc, r - 1, t, l, b - 1);
+    DrawLine(hdc, l, t, r - 1, b - 1);
+    DrawLine(hdc, r - 1, t, l, b - 1);
 
     SelectObject(hdc, oldBrush);
     SelectObject(hdc, oldPen);

@@ -41,11 +41,6 @@ constexpr int kGridPitch = 8;
 // Doubles become pixel coordinates by adding a half and truncating toward zero.
 int RoundPixel(double v) { return static_cast<int>(v + 0.5); }
 
-void DrawLine(HDC hdc, int x0, int y0, int x1, int y1) {
-    MoveToEx(hdc, x0, y0, nullptr);
-    LineTo(hdc, x1, y1);
-}
-
 void DrawBurstBlock(HDC hdc, int x0, int bw, int y1, int y2, int y3, int y4, int period) {
     const int half = period / 2;
     const int right = x0 + bw;

@@ -22,6 +22,11 @@ POINT OnCircle(int cx, int cy, double radius, double angle) {
 
 }  // namespace
 
+void DrawLine(HDC hdc, int x0, int y0, int x1, int y1) {
+    MoveToEx(hdc, x0, y0, nullptr);
+    LineTo(hdc, x1, y1);
+}
+
 void FillColor(HDC hdc, const RECT* rect, COLORREF color) {
     // FillRect would paint an inverted rectangle as if its corners were swapped.
     if (rect->right <= rect->left || rect->bottom <= rect->top) return;

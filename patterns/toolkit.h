@@ -2,6 +2,9 @@
 #pragma once
 #include <windows.h>
 
+// Line from (x0, y0) to (x1, y1) in the selected pen; like LineTo, it omits the end point.
+void DrawLine(HDC hdc, int x0, int y0, int x1, int y1);
+
 // Fills `rect` (right and bottom edges excluded) with a solid colour; an empty rectangle paints nothing.
 void FillColor(HDC hdc, const RECT* rect, COLORREF color);
 
