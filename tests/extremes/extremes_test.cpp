@@ -17,6 +17,7 @@
 #include "app/owner_draw.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "patterns/toolkit.h"
 #include "tests/support/canvas.h"
 #include "testrun/modes.h"
 #include "testrun/overlay.h"
@@ -144,6 +145,22 @@ TEST_F(Extremes, ProcessRunsAtTheDpiTheSweepAskedFor) {
     Canvas c(4, 4);
     EXPECT_EQ(GetDeviceCaps(c.dc, LOGPIXELSX), dpi);
     EXPECT_EQ(GetDeviceCaps(c.dc, LOGPIXELSY), dpi);
+
+    // Screen text sizes are in 1/96 inch: size 15 and 12 scale with MulDiv's rounding,
+    // 15 -> 15, 19, 23, 30 and 12 -> 12, 15, 18, 24 pixels at 96, 120, 144 and 192 DPI.
+    struct Scaled {
+        int dpi, size, pixels;
+    };
+    const Scaled table[] = {{96, 15, 15},  {120, 15, 19}, {144, 15, 23}, {192, 15, 30},
+                            {96, 12, 12},  {120, 12, 15}, {144, 12, 18}, {192, 12, 24}};
+    for (const Scaled& row : table) {
+        if (row.dpi != dpi) continue;
+        HFONT font = MakeScaledFont(c.dc, row.size, FW_NORMAL);
+        LOGFONTW lf = {};
+        GetObjectW(font, sizeof(lf), &lf);
+        EXPECT_EQ(lf.lfHeight, -row.pixels) << "size " << row.size;
+        DeleteObject(font);
+    }
 }
 
 TEST_F(Extremes, EveryPainterOnEveryShapeKeepsTheDcAndLeaksNothing) {
