@@ -6,6 +6,7 @@
 set -uo pipefail
 tests="$(cd "$(dirname "$1")" && pwd)/tests"
 src=$2
+source "$src/tests/support/private_prefix.bash"
 base=${WINEPREFIX:-$src/build/wineprefix}
 work=$(mktemp -d)
 trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
@@ -16,11 +17,7 @@ status=0
 for dpi in 120 144 192; do
   export WINEPREFIX="$work/prefix"
   rm -rf "$WINEPREFIX"
-  mkdir -p "$WINEPREFIX/dosdevices"
-  cp "$base"/*.reg "$base/.update-timestamp" "$WINEPREFIX/"
-  ln -s "$base/drive_c" "$WINEPREFIX/drive_c"
-  ln -s ../drive_c "$WINEPREFIX/dosdevices/c:"
-  ln -s / "$WINEPREFIX/dosdevices/z:"
+  make_private_prefix "$base" "$WINEPREFIX"
   "$src/scripts/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   out=$(TAVRO_EXPECT_DPI=$dpi timeout 300 "$src/scripts/wine-run" "$tests/tavro_extremes_tests.exe" 2>&1 | tr -d '\r')
   if echo "$out" | grep -q '^\[  PASSED  \] 2 tests\.$' && ! echo "$out" | grep -q 'FAILED'; then

@@ -7,6 +7,7 @@ set -uo pipefail
 exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 build=$(dirname "$exe")
 src=$(cd "$2" && pwd)
+source "$src/tests/support/private_prefix.bash"
 probe_src="$src/tests/scripts/probe"
 work=$(mktemp -d)
 desk="tavro_e2e_$$"
@@ -17,11 +18,7 @@ monitor_key='HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\Default_Monitor\0000&000
 # the server's display cache and must not leak into the tests that run after this one.
 base=${WINEPREFIX:-$src/build/wineprefix}
 export WINEPREFIX="$work/prefix"
-mkdir -p "$WINEPREFIX/dosdevices"
-cp "$base"/*.reg "$base/.update-timestamp" "$WINEPREFIX/"
-ln -s "$base/drive_c" "$WINEPREFIX/drive_c"
-ln -s ../drive_c "$WINEPREFIX/dosdevices/c:"
-ln -s / "$WINEPREFIX/dosdevices/z:"
+make_private_prefix "$base" "$WINEPREFIX"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
 run_pid=""
 cleanup() {

@@ -5,6 +5,7 @@
 set -uo pipefail
 tests="$(cd "$(dirname "$1")" && pwd)/tests"
 src=$2
+source "$src/tests/support/private_prefix.bash"
 work=$(mktemp -d)
 out="$work/out"
 
@@ -13,11 +14,7 @@ out="$work/out"
 # private prefix shares the build prefix's drive C and starts from a copy of its registry.
 base=${WINEPREFIX:-$src/build/wineprefix}
 export WINEPREFIX="$work/prefix"
-mkdir -p "$WINEPREFIX/dosdevices"
-cp "$base"/*.reg "$base/.update-timestamp" "$WINEPREFIX/"
-ln -s "$base/drive_c" "$WINEPREFIX/drive_c"
-ln -s ../drive_c "$WINEPREFIX/dosdevices/c:"
-ln -s / "$WINEPREFIX/dosdevices/z:"
+make_private_prefix "$base" "$WINEPREFIX"
 trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$work"' EXIT
 
 # Explorer does not hand back the program's exit code, so the verdict is read from its output.
