@@ -10,7 +10,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 number='[0-9]+\.[0-9]+'
 
 status=0
-out=$("$run" "$tool" --modes 26 --sizes 320x200 --runs 2 --starts 1 --tavro "$(winepath -w "$exe" 2>/dev/null)" 2>&1) ||
+out=$("$run" "$tool" --modes 26 --sizes 320x200 --runs 2 --starts 1 --tavro "$("$2/scripts/wine" winepath -w "$exe" 2>/dev/null)" 2>&1) ||
   status=$?
 [ "$status" -eq 0 ] || fail "exit code $status: $out"
 lines=$(echo "$out" | tr -d '\r' | grep '^bench ')

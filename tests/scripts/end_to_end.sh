@@ -78,7 +78,7 @@ key() { xdotool key "$@"; }
 # Lists the desktop's visible windows into $work/windows.txt (explorer does not wait for the lister).
 list_windows() {
   rm -f "$work/windows.raw"
-  wine explorer "/desktop=$desk" "$work/list_windows.exe" >"$work/windows.raw" 2>/dev/null
+  "$src/scripts/wine" explorer "/desktop=$desk" "$work/list_windows.exe" >"$work/windows.raw" 2>/dev/null
   poll 15 grep -q '^end' "$work/windows.raw" || fail "the window lister gave no answer"
   tr -d '\r' <"$work/windows.raw" >"$work/windows.txt"
 }
@@ -87,7 +87,7 @@ windows_lack() { list_windows && ! grep -qE "$1" "$work/windows.txt"; }
 # Wine rewrites its monitor keys whenever a Wine process starts and after each mode change, so the
 # monitor's EDID is written afresh right before each run is started.
 write_edid() {
-  wine reg add "$monitor_key" /v EDID /t REG_BINARY /d "$(head -c 128 "$edid_file" | xxd -p | tr -d '\n')" /f \
+  "$src/scripts/wine" reg add "$monitor_key" /v EDID /t REG_BINARY /d "$(head -c 128 "$edid_file" | xxd -p | tr -d '\n')" /f \
     >/dev/null 2>&1 || fail "cannot write the EDID"
 }
 capture_size() { stat -c %s "$work/capture.raw" 2>/dev/null || echo 0; }
@@ -98,7 +98,7 @@ wineserver -p
 cd "$work" || exit 1
 # cmd waits for the (console subsystem) program and reports its exit code, which explorer would not.
 printf '@echo off\r\n"%s"\r\necho tavro exit code %%errorlevel%%\r\n' "$(winpath "$exe")" >"$work/run.bat"
-timeout 170 wine explorer "/desktop=$desk,1280x1024" cmd /c "$(winpath "$work/run.bat")" >"$work/run.out" 2>&1 &
+timeout 170 "$src/scripts/wine" explorer "/desktop=$desk,1280x1024" cmd /c "$(winpath "$work/run.bat")" >"$work/run.out" 2>&1 &
 run_pid=$!
 
 find_desktop() { desktop=$(xdotool search --name "^$desk - Wine desktop\$" 2>/dev/null | head -n 1) && [ -n "$desktop" ]; }
