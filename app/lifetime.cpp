@@ -6,6 +6,7 @@
 #include <stdlib.h>
 
 #include "app/app_state.h"
+#include "app/palette.h"
 #include "app/select_window.h"
 #include "app/texts.h"
 #include "sound/sweep.h"
@@ -36,9 +37,9 @@ int DetectLanguage() {
 }
 
 void CreateUiFonts() {
-    g_app.fontUi = CreateUiFont(-14, FW_NORMAL, 0, L"Microsoft YaHei UI");
-    g_app.fontSmall = CreateUiFont(-12, FW_NORMAL, 0, L"Microsoft YaHei UI");
-    g_app.fontTitle = CreateUiFont(-20, FW_BOLD, 0, L"Microsoft YaHei UI");
+    g_app.fontUi = CreateUiFont(-14, FW_NORMAL, 0, kUiFace);
+    g_app.fontSmall = CreateUiFont(-12, FW_NORMAL, 0, kUiFace);
+    g_app.fontTitle = CreateUiFont(-20, FW_BOLD, 0, kUiFace);
     g_app.fontMono = CreateUiFont(-12, FW_NORMAL, FIXED_PITCH | FF_MODERN, L"Consolas");
 }
 

@@ -2,15 +2,14 @@
 #include "app/owner_draw.h"
 
 #include "app/app_state.h"
+#include "app/palette.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "patterns/toolkit.h"
 #include "testrun/catalogue.h"
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kAccent = RGB(0, 180, 90);
-constexpr COLORREF kDark = RGB(18, 24, 31);
 constexpr COLORREF kCardHoverFill = RGB(250, 250, 248);
 constexpr COLORREF kCheckedInnerOutline = RGB(208, 237, 221);
 constexpr COLORREF kCardHoverOutline = RGB(185, 194, 202);
@@ -19,7 +18,6 @@ constexpr COLORREF kCheckBoxOutline = RGB(196, 203, 210);
 constexpr COLORREF kBadgeText = RGB(154, 163, 171);
 constexpr COLORREF kPlainButtonOutline = RGB(207, 204, 195);
 constexpr COLORREF kPlainButtonHoverOutline = RGB(154, 163, 171);
-constexpr COLORREF kPlainButtonText = RGB(58, 70, 82);
 
 constexpr int kCheckBoxInset = 14;
 constexpr int kCheckBoxSize = 19;
@@ -36,15 +34,9 @@ void RoundedOutline(HDC hdc, const RECT& r, int corner, int penWidth, COLORREF c
     DeleteObject(pen);
 }
 
-void FillSolid(HDC hdc, const RECT& r, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(hdc, &r, brush);
-    DeleteObject(brush);
-}
-
 void DrawCheckBox(HDC hdc, int bx, int by, bool checked) {
-    HPEN pen = CreatePen(PS_SOLID, 1, checked ? kAccent : kCheckBoxOutline);
-    HBRUSH brush = checked ? CreateSolidBrush(kAccent) : nullptr;
+    HPEN pen = CreatePen(PS_SOLID, 1, checked ? kUiAccent : kCheckBoxOutline);
+    HBRUSH brush = checked ? CreateSolidBrush(kUiAccent) : nullptr;
     HGDIOBJ oldPen = SelectObject(hdc, pen);
     HGDIOBJ oldBrush = SelectObject(hdc, checked ? brush : GetStockObject(WHITE_BRUSH));
     RoundRect(hdc, bx, by, bx + kCheckBoxSize, by + kCheckBoxSize, 6, 6);
@@ -60,22 +52,6 @@ void DrawCheckBox(HDC hdc, int bx, int by, bool checked) {
     Polyline(hdc, mark, 3);
     SelectObject(hdc, oldPen);
     DeleteObject(markPen);
-}
-
-// Lightens the whole rectangle by blending white over it at a low constant alpha.
-void BlendWhite(HDC hdc, const RECT& r) {
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    HDC memory = CreateCompatibleDC(hdc);
-    HBITMAP bitmap = CreateCompatibleBitmap(hdc, width, height);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    const RECT whole = {0, 0, width, height};
-    FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, kHoverAlpha, 0};
-    AlphaBlend(hdc, r.left, r.top, width, height, memory, 0, 0, width, height, blend);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 void DrawPlayTriangle(HDC hdc, int x0, int y0, COLORREF color) {
@@ -111,10 +87,10 @@ struct ButtonScheme {
 };
 
 constexpr ButtonScheme kButtonSchemes[] = {
-    {kDark, kWhite, STR_START},
-    {kAccent, kWhite, STR_AUTO},
-    {kWhite, kPlainButtonText, STR_DISPLAY_SETTINGS},
-    {kWhite, kPlainButtonText, STR_ABOUT},
+    {kUiDark, kWhite, STR_START},
+    {kUiAccent, kWhite, STR_AUTO},
+    {kWhite, kUiText, STR_DISPLAY_SETTINGS},
+    {kWhite, kUiText, STR_ABOUT},
 };
 
 }  // namespace
@@ -130,13 +106,13 @@ void DrawCatCard(const DRAWITEMSTRUCT* drawItem) {
     if (checked) {
         FillRect(hdc, &r, g_app.brushCardChecked);
     } else if (hovered) {
-        FillSolid(hdc, r, kCardHoverFill);
+        FillColor(hdc, &r, kCardHoverFill);
     } else {
         FillRect(hdc, &r, g_app.brushCard);
     }
 
     if (checked) {
-        RoundedOutline(hdc, r, 11, 2, kAccent);
+        RoundedOutline(hdc, r, 11, 2, kUiAccent);
         const RECT inner = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
         RoundedOutline(hdc, inner, 9, 1, kCheckedInnerOutline);
     } else {
@@ -149,7 +125,7 @@ void DrawCatCard(const DRAWITEMSTRUCT* drawItem) {
 
     HGDIOBJ oldFont = SelectObject(hdc, g_app.fontUi);
     SetBkMode(hdc, TRANSPARENT);
-    SetTextColor(hdc, kDark);
+    SetTextColor(hdc, kUiDark);
     DrawLabel(hdc, tr(static_cast<Str>(STR_CAT_SOLID + i)), {bx + 28, r.top, r.right - 70, r.bottom}, DT_LEFT);
 
     SelectObject(hdc, g_app.fontMono);
@@ -169,11 +145,11 @@ void DrawPushButton(const DRAWITEMSTRUCT* drawItem) {
     const ButtonScheme& scheme = kButtonSchemes[id - IDC_START];
     const bool isCommand = id == IDC_START || id == IDC_AUTO;
 
-    FillSolid(hdc, r, scheme.fill);
+    FillColor(hdc, &r, scheme.fill);
     if (!isCommand) {
         RoundedOutline(hdc, r, 10, 1, hovered ? kPlainButtonHoverOutline : kPlainButtonOutline);
     } else if (hovered) {
-        BlendWhite(hdc, r);
+        BlendColor(hdc, &r, kWhite, kHoverAlpha);  // lightens the button
     }
 
     HGDIOBJ oldFont = SelectObject(hdc, g_app.fontUi);

@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/owner_draw.h"
+#include "app/palette.h"
 #include "app/texts.h"
 #include "testrun/start_tests.h"
 
@@ -25,9 +26,6 @@ int g_catChecked[10];
 
 namespace {
 
-constexpr COLORREF kBackgroundColor = RGB(245, 244, 240);
-constexpr COLORREF kTitleTextColor = RGB(18, 24, 31);
-constexpr COLORREF kTextColor = RGB(58, 70, 82);
 
 constexpr int kCardCount = 10;
 constexpr int kCardWidth = 330;
@@ -102,11 +100,11 @@ void HookControlHover(HWND control);
 LRESULT OnCreate(HWND hwnd) {
     g_app.hwndSelect = hwnd;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
-    g_app.brushBackground = CreateSolidBrush(kBackgroundColor);
-    g_app.brushCard = CreateSolidBrush(RGB(255, 255, 255));
-    g_app.brushCardChecked = CreateSolidBrush(RGB(242, 251, 246));
-    g_app.brushDark = CreateSolidBrush(RGB(18, 24, 31));
-    g_app.brushAccent = CreateSolidBrush(RGB(0, 180, 90));
+    g_app.brushBackground = CreateSolidBrush(kUiBackground);
+    g_app.brushCard = CreateSolidBrush(kWhite);
+    g_app.brushCardChecked = CreateSolidBrush(kUiCardChecked);
+    g_app.brushDark = CreateSolidBrush(kUiDark);
+    g_app.brushAccent = CreateSolidBrush(kUiAccent);
 
     CreateControls(hwnd, instance, kHeaderControls, ARRAYSIZE(kHeaderControls));
     FillLanguageCombo();
@@ -130,7 +128,7 @@ LRESULT OnEraseBackground(HWND hwnd, HDC hdc) {
 
 LRESULT OnControlColor(HDC hdc, COLORREF textColor) {
     SetTextColor(hdc, textColor);
-    SetBkColor(hdc, kBackgroundColor);
+    SetBkColor(hdc, kUiBackground);
     return reinterpret_cast<LRESULT>(g_app.brushBackground);
 }
 
@@ -324,9 +322,9 @@ LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             return OnEraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
         case WM_CTLCOLORSTATIC:
             return OnControlColor(reinterpret_cast<HDC>(wParam),
-                                  reinterpret_cast<HWND>(lParam) == g_hHdrTitle ? kTitleTextColor : kTextColor);
+                                  reinterpret_cast<HWND>(lParam) == g_hHdrTitle ? kUiDark : kUiText);
         case WM_CTLCOLORBTN:
-            return OnControlColor(reinterpret_cast<HDC>(wParam), kTitleTextColor);
+            return OnControlColor(reinterpret_cast<HDC>(wParam), kUiDark);
         case WM_DRAWITEM:
             return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         case WM_COMMAND:

@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "patterns/colour.h"
+#include "app/palette.h"
 #include "patterns/patterns.h"
 #include "patterns/toolkit.h"
 
@@ -71,7 +72,7 @@ void DrawGreySteps(HDC hdc, int x0, int span, int yg, int sh) {
         wchar_t label[8];
         swprintf(label, 8, L"%d%%", j * 10);
         // Dark labels on the five light steps, light grey on the six dark ones.
-        SetTextColor(hdc, v > 128 ? RGB(0, 0, 0) : RGB(200, 200, 200));
+        SetTextColor(hdc, v > 128 ? kBlack : RGB(200, 200, 200));
         DrawTextW(hdc, label, -1, &step, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
     SelectObject(hdc, oldFont);
@@ -83,7 +84,7 @@ void DrawGreySteps(HDC hdc, int x0, int span, int yg, int sh) {
 void DrawColorsSuite(HDC hdc, const RECT* rc) {
     const int W = rc->right - rc->left;
     const int H = rc->bottom - rc->top;
-    FillColor(hdc, rc, RGB(0, 0, 0));
+    FillColor(hdc, rc, kBlack);
     const int x0 = rc->left + W / 8;
     const int span = (rc->right - W / 8) - x0;
 

@@ -4,12 +4,11 @@
 #include <algorithm>
 
 #include "patterns/patterns.h"
+#include "app/palette.h"
 #include "patterns/toolkit.h"
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGray128 = RGB(128, 128, 128);
 // The sine wave's phase uses this shorter value of pi; it decides where the curve's pixels land.
 constexpr double kWavePi = 3.14159265;
@@ -30,18 +29,10 @@ void DrawFocusLines(HDC hdc, const RECT* rect) {
     const LONG l = rect->left, t = rect->top, r = rect->right;
     const int band = (rect->bottom - t) / 8;
 
-    HBRUSH black = CreateSolidBrush(kBlack);
-    for (LONG x = l; x < r; x += 2) {
-        const RECT column = {x, t, x + 1, rect->bottom};
-        FillRect(hdc, &column, black);
-    }
+    DrawHairlineGrid(hdc, rect, 2, 0, kBlack);
     const RECT bandRect = {l, t, r, t + band};
     FillRect(hdc, &bandRect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    for (LONG y = t; y < t + band; y += 2) {
-        const RECT row = {l, y, r, y + 1};
-        FillRect(hdc, &row, black);
-    }
-    DeleteObject(black);
+    DrawHairlineGrid(hdc, &bandRect, 0, 2, kBlack);
 
     HPEN pen = CreatePen(PS_SOLID, 2, kBlack);
     HGDIOBJ oldPen = SelectObject(hdc, pen);
@@ -126,7 +117,7 @@ void DrawMoire3(HDC hdc, const RECT* rect) {
     const int width = r - l, height = rect->bottom - t;
     const int amplitude = height / 6;
 
-    HPEN pen = CreatePen(PS_SOLID, 2, RGB(255, 255, 0));
+    HPEN pen = CreatePen(PS_SOLID, 2, kYellow);
     HGDIOBJ oldPen = SelectObject(hdc, pen);
     for (LONG x = l; x < r; ++x) {
         const double phase = (static_cast<double>(x - l) / width) * 2 * kWavePi * 4;

@@ -4,12 +4,11 @@
 #include <algorithm>
 
 #include "patterns/patterns.h"
+#include "app/palette.h"
 #include "patterns/toolkit.h"
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kDotsMargin = 48;
 
 
@@ -88,7 +87,7 @@ void DrawGeometry2(HDC hdc, const RECT* rect) {
     HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
-    SetTextColor(hdc, RGB(255, 255, 0));
+    SetTextColor(hdc, kYellow);
 
     DrawCornerArrow(hdc, l, t, +1, +1, length, smaller);
     DrawCornerArrow(hdc, r - 1, t, -1, +1, length, smaller);
@@ -131,16 +130,7 @@ void DrawGeometry3(HDC hdc, const RECT* rect) {
 
 void DrawConvergenceGrid(HDC hdc, const RECT* rect) {
     FillColor(hdc, rect, kBlack);
-    HBRUSH brush = CreateSolidBrush(kWhite);
-    for (LONG x = rect->left; x < rect->right; x += 16) {
-        const RECT column = {x, rect->top, x + 1, rect->bottom};
-        FillRect(hdc, &column, brush);
-    }
-    for (LONG y = rect->top; y < rect->bottom; y += 16) {
-        const RECT row = {rect->left, y, rect->right, y + 1};
-        FillRect(hdc, &row, brush);
-    }
-    DeleteObject(brush);
+    DrawHairlineGrid(hdc, rect, 16, 16, kWhite);
 }
 
 void DrawConvergenceDots(HDC hdc, const RECT* rect) {

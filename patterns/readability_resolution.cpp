@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "app/texts.h"
+#include "app/palette.h"
 #include "patterns/patterns.h"
 #include "patterns/readability.h"
 #include "patterns/text_fill.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLabelGray = RGB(120, 120, 120);
 
 // Readability quadrants, top-left, top-right, bottom-left, bottom-right.
@@ -108,18 +107,7 @@ void DrawWedgeSeries(HDC hdc, const RECT* rc, int yC, int yD) {
     }
 }
 
-void DrawGrid(HDC hdc, const RECT* rc) {
-    HBRUSH grid = CreateSolidBrush(RGB(228, 228, 228));
-    for (int x = rc->left; x < rc->right; x += kGridPitch) {
-        const RECT line = {x, rc->top, x + 1, rc->bottom};
-        FillRect(hdc, &line, grid);
-    }
-    for (int y = rc->top; y < rc->bottom; y += kGridPitch) {
-        const RECT line = {rc->left, y, rc->right, y + 1};
-        FillRect(hdc, &line, grid);
-    }
-    DeleteObject(grid);
-}
+void DrawGrid(HDC hdc, const RECT* rc) { DrawHairlineGrid(hdc, rc, kGridPitch, kGridPitch, RGB(228, 228, 228)); }
 
 void DrawPixelTextCell(HDC hdc, const RECT& cell, int size) {
     HFONT labelFont = MakeScaledFont(hdc, 11, FW_NORMAL);

@@ -4,12 +4,11 @@
 #include <initializer_list>
 
 #include "patterns/patterns.h"
+#include "app/palette.h"
 #include "patterns/toolkit.h"
 
 namespace {
 
-constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // How one row of labelled grey blocks looks; the two block charts differ only in these values.
 struct BlockChart {
@@ -31,12 +30,6 @@ void LevelLabel(int block, wchar_t* text, size_t size) { swprintf(text, size, L"
 COLORREF ContrastingLabel(int level) { return level <= 128 ? kYellow : kBlack; }
 COLORREF YellowLabel(int) { return kYellow; }
 
-void FillGray(HDC hdc, const RECT* rect, int level) {
-    HBRUSH brush = CreateSolidBrush(RGB(level, level, level));
-    FillRect(hdc, rect, brush);
-    DeleteObject(brush);
-}
-
 void DrawBlockChart(HDC hdc, const RECT* rect, const BlockChart& chart) {
     FillColor(hdc, rect, chart.background);
     const int width = rect->right - rect->left;
@@ -56,7 +49,7 @@ void DrawBlockChart(HDC hdc, const RECT* rect, const BlockChart& chart) {
         const int left = rect->left + k * blockWidth;
         const RECT block = {left, top, left + blockWidth, top + blockHeight};
         const int level = chart.level(k);
-        FillGray(hdc, &block, level);
+        FillColor(hdc, &block, RGB(level, level, level));
         // Each block outlines its own edge pixels, so neighbours meet in a 2-pixel line.
         Rectangle(hdc, block.left, block.top, block.right, block.bottom);
 
@@ -84,7 +77,7 @@ void DrawGradientScreen(HDC hdc, const RECT* rect, unsigned long direction) {
 
 }  // namespace
 
-void DrawWhite(HDC hdc, const RECT* rect) { FillColor(hdc, rect, RGB(255, 255, 255)); }
+void DrawWhite(HDC hdc, const RECT* rect) { FillColor(hdc, rect, kWhite); }
 void DrawBlack(HDC hdc, const RECT* rect) { FillColor(hdc, rect, kBlack); }
 void DrawRed(HDC hdc, const RECT* rect) { FillColor(hdc, rect, RGB(255, 0, 0)); }
 void DrawGreen(HDC hdc, const RECT* rect) { FillColor(hdc, rect, RGB(0, 255, 0)); }
@@ -103,7 +96,8 @@ void DrawBrightness2(HDC hdc, const RECT* rect) {
         for (int col = 0; col < 4; ++col) {
             const RECT cell = {rect->left + col * cellWidth, rect->top + row * cellHeight,
                                rect->left + (col + 1) * cellWidth, rect->top + (row + 1) * cellHeight};
-            FillGray(hdc, &cell, (4 * row + col) * 255 / 15);
+            const int level = (4 * row + col) * 255 / 15;
+            FillColor(hdc, &cell, RGB(level, level, level));
             Rectangle(hdc, cell.left, cell.top, cell.right, cell.bottom);
         }
     }

@@ -1,5 +1,6 @@
 // Drawing helpers shared by the test screens.
 #include "patterns/toolkit.h"
+#include "app/palette.h"
 
 #include <math.h>
 
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr double kPi = 3.141592653589793;
 
 HFONT CreatePatternFont(int height, int weight, DWORD quality, const wchar_t* face) {
@@ -35,10 +35,38 @@ void FillColor(HDC hdc, const RECT* rect, COLORREF color) {
     DeleteObject(brush);
 }
 
+void DrawHairlineGrid(HDC hdc, const RECT* rect, int stepX, int stepY, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    for (LONG x = rect->left; stepX > 0 && x < rect->right; x += stepX) {
+        const RECT column = {x, rect->top, x + 1, rect->bottom};
+        FillRect(hdc, &column, brush);
+    }
+    for (LONG y = rect->top; stepY > 0 && y < rect->bottom; y += stepY) {
+        const RECT row = {rect->left, y, rect->right, y + 1};
+        FillRect(hdc, &row, brush);
+    }
+    DeleteObject(brush);
+}
+
+void BlendColor(HDC hdc, const RECT* rect, COLORREF color, BYTE alpha) {
+    const int width = rect->right - rect->left;
+    const int height = rect->bottom - rect->top;
+    HDC memory = CreateCompatibleDC(hdc);
+    HBITMAP bitmap = CreateCompatibleBitmap(hdc, width, height);
+    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+    const RECT whole = {0, 0, width, height};
+    FillColor(memory, &whole, color);
+    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, alpha, 0};
+    AlphaBlend(hdc, rect->left, rect->top, width, height, memory, 0, 0, width, height, blend);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
 HFONT MakeScaledFont(HDC hdc, int size, int weight) {
     const int height = MulDiv(size, GetDeviceCaps(hdc, LOGPIXELSY), 96);
-    HFONT font = CreatePatternFont(height, weight, CLEARTYPE_QUALITY, L"Microsoft YaHei UI");
-    if (font == nullptr) font = CreatePatternFont(height, weight, DEFAULT_QUALITY, L"Segoe UI");
+    HFONT font = CreatePatternFont(height, weight, CLEARTYPE_QUALITY, kUiFace);
+    if (font == nullptr) font = CreatePatternFont(height, weight, DEFAULT_QUALITY, kFallbackFace);
     return font;
 }
 
@@ -92,7 +120,7 @@ void DrawSiemensStar(HDC hdc, int cx, int cy, int radius, int wedges) {
     }
 
     SelectObject(hdc, GetStockObject(HOLLOW_BRUSH));
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    HPEN pen = CreatePen(PS_SOLID, 1, kBlack);
     SelectObject(hdc, pen);
     const int half = radius / 2;
     Ellipse(hdc, cx - radius, cy - radius, cx + radius + 1, cy + radius + 1);

@@ -8,6 +8,13 @@ void DrawLine(HDC hdc, int x0, int y0, int x1, int y1);
 // Fills `rect` (right and bottom edges excluded) with a solid colour; an empty rectangle paints nothing.
 void FillColor(HDC hdc, const RECT* rect, COLORREF color);
 
+// One-pixel lines in `color` across `rect`: a column every `stepX` pixels from its left edge, then a
+// row every `stepY` pixels from its top; a step of 0 draws none of that kind.
+void DrawHairlineGrid(HDC hdc, const RECT* rect, int stepX, int stepY, COLORREF color);
+
+// Blends `color` over `rect` at the constant opacity `alpha` (0..255).
+void BlendColor(HDC hdc, const RECT* rect, COLORREF color, BYTE alpha);
+
 // A font `size` pixels high at 96 DPI, scaled to the device's vertical DPI; the caller deletes it.
 HFONT MakeScaledFont(HDC hdc, int size, int weight);
 

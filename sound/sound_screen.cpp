@@ -2,12 +2,12 @@
 #include <windows.h>
 
 #include "app/texts.h"
+#include "app/palette.h"
 #include "patterns/patterns.h"
 #include "patterns/toolkit.h"
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 struct SoundLayout {
     int cy, r, lx, rx, xs, xt, a;
@@ -62,7 +62,7 @@ void DrawChannelLetters(HDC hdc, const SoundLayout& l) {
 void DrawSound(HDC hdc, const RECT* rc) {
     const int W = rc->right - rc->left;
     const int H = rc->bottom - rc->top;
-    FillColor(hdc, rc, RGB(0, 0, 0));
+    FillColor(hdc, rc, kBlack);
     const SoundLayout layout = LayOutSound(rc);
     DrawCirclesAndArrow(hdc, layout);
     DrawChannelLetters(hdc, layout);

@@ -6,20 +6,19 @@
 #include "app/format.h"
 
 #include "app/app_state.h"
+#include "app/palette.h"
 #include "app/texts.h"
+#include "patterns/toolkit.h"
 #include "testrun/catalogue.h"
 
 namespace {
 
-constexpr UINT_PTR kOverlayTimer = 2;
 constexpr UINT kOverlayMs = 500;
 constexpr int kMarginX = 18;
 constexpr int kMarginY = 10;
 constexpr int kGap = 20;
 constexpr int kBottomDistance = 24;
 constexpr BYTE kPanelAlpha = 180;
-constexpr COLORREF kDark = RGB(18, 24, 31);
-constexpr COLORREF kLight = RGB(255, 255, 255);
 constexpr int kLuminanceThreshold = 128;
 
 // Fixed exit labels of the overlay, in the language order of the text catalogue.
@@ -30,21 +29,6 @@ const wchar_t* const kExitLabels[kLanguageCount] = {
 
 int Luminance(COLORREF color) {
     return (299 * GetRValue(color) + 587 * GetGValue(color) + 114 * GetBValue(color)) / 1000;
-}
-
-void BlendPanel(HDC hdc, int x, int y, int width, int height, COLORREF color) {
-    HDC memory = CreateCompatibleDC(hdc);
-    HBITMAP bitmap = CreateCompatibleBitmap(hdc, width, height);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    const RECT panel = {0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(memory, &panel, brush);
-    DeleteObject(brush);
-    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, kPanelAlpha, 0};
-    AlphaBlend(hdc, x, y, width, height, memory, 0, 0, width, height, blend);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
 }
 
 }  // namespace
@@ -65,30 +49,39 @@ void HideOSD(HWND hwnd) {
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-void FormatOverlayTexts(OverlayTexts* texts) {
-    const int mode = g_app.playlist[g_app.playlistPos];
-    const int category = ModeCategory(mode);
+int RunOverlay(OverlayRun* run) {
+    if (!g_app.osdVisible || g_app.playlistCount <= 0 || g_app.playlist == nullptr) return 0;
+    if (g_app.playlistPos < 0 || g_app.playlistPos >= g_app.playlistCount) return 0;
+    *run = {g_app.playlist[g_app.playlistPos], g_app.playlistPos, g_app.playlistCount};
+    return 1;
+}
+
+void FormatOverlayTexts(const OverlayRun* run, OverlayTexts* texts) {
+    const int category = ModeCategory(run->mode);
     const wchar_t* categoryName = category >= 0 ? tr(static_cast<Str>(STR_CAT_SOLID + category)) : tr(STR_PRODUCT);
-    FormatText(texts->position, 128, L"%ls \x00B7 %d/%d", categoryName, g_app.playlistPos + 1, g_app.playlistCount);
-    FormatText(texts->title, 128, L"%ls", ModeTitle(mode));
+    FormatText(texts->position, 128, L"%ls \x00B7 %d/%d", categoryName, run->position + 1, run->count);
+    FormatText(texts->title, 128, L"%ls", ModeTitle(run->mode));
     FormatText(texts->exitLabel, 64, L"%ls", ExitLabel(g_lang));
 }
 
 void DrawOSD(HDC hdc, const RECT* rc) {
-    if (!g_app.osdVisible || g_app.playlistCount <= 0 || g_app.playlist == nullptr) return;
+    OverlayRun run;
+    if (RunOverlay(&run)) DrawOverlay(hdc, rc, &run);
+}
 
+void DrawOverlay(HDC hdc, const RECT* rc, const OverlayRun* run) {
     COLORREF sample = GetPixel(hdc, rc->left + (rc->right - rc->left) / 2, rc->top + (rc->bottom - rc->top) / 2);
-    if (sample == CLR_INVALID) sample = RGB(0, 0, 0);
+    if (sample == CLR_INVALID) sample = kBlack;
     const bool lightPanel = Luminance(sample) > kLuminanceThreshold;
 
     OverlayTexts texts;
-    FormatOverlayTexts(&texts);
+    FormatOverlayTexts(run, &texts);
     const wchar_t* position = texts.position;
     const wchar_t* title = texts.title;
     const wchar_t* exitLabel = texts.exitLabel;
 
     HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Microsoft YaHei UI");
+                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kUiFace);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SIZE s1, s2, s3;
     GetTextExtentPoint32W(hdc, position, lstrlenW(position), &s1);
@@ -100,10 +93,11 @@ void DrawOSD(HDC hdc, const RECT* rc) {
     const int x = rc->left + (rc->right - rc->left - width) / 2;
     const int y = rc->bottom - height - kBottomDistance;
 
-    BlendPanel(hdc, x, y, width, height, lightPanel ? kLight : kDark);
+    const RECT panel = {x, y, x + width, y + height};
+    BlendColor(hdc, &panel, lightPanel ? kWhite : kUiDark, kPanelAlpha);
 
     SetBkMode(hdc, TRANSPARENT);
-    SetTextColor(hdc, lightPanel ? kDark : kLight);
+    SetTextColor(hdc, lightPanel ? kUiDark : kWhite);
     const int textTop = y + kMarginY + (height - 2 * kMarginY - s1.cy) / 2;
     const int x1 = x + kMarginX;
     const int x2 = x1 + s1.cx + kGap;

@@ -2,22 +2,38 @@
 #pragma once
 #include <windows.h>
 
+// The window timer that hides the overlay.
+constexpr UINT_PTR kOverlayTimer = 2;
+
+// What the overlay names: screen `mode` at place `position` (0-based) of a run of `count` screens.
+struct OverlayRun {
+    int mode;
+    int position;
+    int count;
+};
+
 // Shows the overlay and (re)starts its 500 ms timer.
 void ShowOSD(HWND hwnd);
 
 // Hides the overlay if it is shown.
 void HideOSD(HWND hwnd);
 
-// Draws the overlay panel over the pattern already on `hdc`, light or dark by the centre pixel.
+// Draws the overlay panel for `run` over the pattern already on `hdc`, light or dark by the centre pixel.
+void DrawOverlay(HDC hdc, const RECT* rc, const OverlayRun* run);
+
+// The current run's place for the overlay while it is shown; 0 when it is hidden or there is no run.
+int RunOverlay(OverlayRun* run);
+
+// Draws the overlay of the current run, if it is shown.
 void DrawOSD(HDC hdc, const RECT* rc);
 
 // "Esc exit" in language `lang` (English for an index outside the languages).
 const wchar_t* ExitLabel(int lang);
 
-// The three texts of the panel for the current play-list entry.
+// The three texts of the panel for `run`.
 struct OverlayTexts {
     wchar_t position[128];   // "Solid Colors · 1/34"
     wchar_t title[128];      // "White"
     wchar_t exitLabel[64];   // "Esc exit"
 };
-void FormatOverlayTexts(OverlayTexts* texts);
+void FormatOverlayTexts(const OverlayRun* run, OverlayTexts* texts);

@@ -6,16 +6,15 @@
 #include "app/texts.h"
 #include "sound/sweep.h"
 #include "testrun/catalogue.h"
-#include "testrun/modes.h"
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
+#include "testrun/screen_paint.h"
 
 const wchar_t kTestWindowClass[] = L"TAVROTestWindow";
 
 namespace {
 
 constexpr UINT_PTR kAutoTimer = 1;
-constexpr UINT_PTR kOverlayTimer = 2;
 constexpr UINT kAutoMs = 3000;
 constexpr UINT kAutoSoundMs = 7000;
 
@@ -42,9 +41,8 @@ void OnPaint(HWND hwnd) {
     HDC hdc = BeginPaint(hwnd, &ps);
     RECT client;
     GetClientRect(hwnd, &client);
-    const int mode = CurrentMode();
-    if (mode >= 0 && mode < kModeCount && g_drawFuncs[mode] != nullptr) g_drawFuncs[mode](hdc, &client);
-    DrawOSD(hdc, &client);
+    OverlayRun run;
+    PaintTestScreen(hdc, &client, CurrentMode(), RunOverlay(&run) ? &run : nullptr);
     EndPaint(hwnd, &ps);
 }
 

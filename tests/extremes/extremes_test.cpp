@@ -21,6 +21,7 @@
 #include "tests/support/canvas.h"
 #include "testrun/modes.h"
 #include "testrun/overlay.h"
+#include "testrun/screen_paint.h"
 
 namespace {
 
@@ -50,7 +51,10 @@ void PaintItem(void (*draw)(const DRAWITEMSTRUCT*), int id, HDC dc, const RECT* 
 
 std::vector<Painter> Painters() {
     std::vector<Painter> painters;
-    for (int mode = 0; mode < kModeCount; ++mode) painters.push_back({"mode " + std::to_string(mode), g_drawFuncs[mode]});
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        painters.push_back({"mode " + std::to_string(mode),
+                            [mode](HDC dc, const RECT* r) { PaintTestScreen(dc, r, mode, nullptr); }});
+    }
     for (int id = 2000; id <= 2009; ++id) {
         painters.push_back({"card " + std::to_string(id),
                             [id](HDC dc, const RECT* r) { PaintItem(DrawCatCard, id, dc, r); }});

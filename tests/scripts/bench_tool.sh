@@ -19,7 +19,7 @@ echo "$lines" | sed -n 1p | grep -qE "^bench mode=26 size=320x200 median_ms=$num
   fail "paint line: $lines"
 echo "$lines" | sed -n 2p | grep -qE "^bench sweep median_ms=$number\$" || fail "sweep line: $lines"
 echo "$lines" | sed -n 3p | grep -qE "^bench startup median_ms=$number\$" || fail "startup line: $lines"
-echo "$out" | grep -qE "^ *26  Burst +$number +$number +$number" || fail "no table row for screen 26: $out"
+echo "$out" | grep -qE "^ *26  Resolution +$number +$number +$number" || fail "no table row for screen 26: $out"
 
 for bad in "--modes 34" "--sizes 1920" "--runs 0" "--colour red"; do
   status=0

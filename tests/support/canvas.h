@@ -5,14 +5,10 @@
 
 #include <cstdint>
 
-struct Canvas {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ oldBitmap = nullptr;
-    uint32_t* bits = nullptr;  // 0x00RRGGBB per pixel, rows top to bottom
-    int width = 0;
-    int height = 0;
+#include "tools/common/dib_canvas.h"
 
+// The tools' canvas (dc, bits, width, height), made and freed with the test's scope.
+struct Canvas : DibCanvas {
     Canvas(int w, int h);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -25,6 +21,4 @@ struct Canvas {
     void Clear(COLORREF color);
     // Number of pixels of `color` inside the rectangle (clipped to the canvas).
     int Count(const RECT& r, COLORREF color) const;
-    // Writes the canvas as a PNG-convertible 24-bit BMP (for looking at a failure).
-    bool SaveBmp(const char* path) const;
 };

@@ -143,24 +143,34 @@ TEST_F(Overlay, ExitLabelFollowsTheLanguage) {
 
 TEST_F(Overlay, TextsNameTheScreenItsPlaceAndTheWayOut) {
     OverlayTexts texts;
-    FormatOverlayTexts(&texts);
+    OverlayRun run;
+    ASSERT_TRUE(RunOverlay(&run));
+    FormatOverlayTexts(&run, &texts);
     EXPECT_STREQ(texts.position, L"Solid Colors \x00B7 1/34");
     EXPECT_STREQ(texts.title, L"White");
     EXPECT_STREQ(texts.exitLabel, L"Esc exit");
     g_app.playlistPos = 11;
-    FormatOverlayTexts(&texts);
+    ASSERT_TRUE(RunOverlay(&run));
+    FormatOverlayTexts(&run, &texts);
     EXPECT_STREQ(texts.position, L"Geometry \x00B7 12/34");
     EXPECT_STREQ(texts.title, L"Geometry");
     g_lang = 10;
-    FormatOverlayTexts(&texts);
+    FormatOverlayTexts(&run, &texts);
     EXPECT_STREQ(texts.exitLabel, L"Esc \x7D42\x4E86");
     g_lang = 99;  // never set by the program, but the label must not read outside its table
-    FormatOverlayTexts(&texts);
+    FormatOverlayTexts(&run, &texts);
     EXPECT_STREQ(texts.exitLabel, L"Esc exit");
+    // A run of its own, as the tools paint it: nothing of the program's run is read.
     g_lang = 0;
+    const OverlayRun sound = {33, 4, 7};
+    FormatOverlayTexts(&sound, &texts);
+    EXPECT_STREQ(texts.position, L"Sound \x00B7 5/7");
     playlist[11] = 77;
-    FormatOverlayTexts(&texts);
+    ASSERT_TRUE(RunOverlay(&run));
+    FormatOverlayTexts(&run, &texts);
     EXPECT_STREQ(texts.position, L"TAVRO \x00B7 12/34");
+    g_app.playlistPos = 34;  // no such entry: no overlay rather than a read past the list
+    EXPECT_FALSE(RunOverlay(&run));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "sound/sweep_samples.h"
-#include "testrun/modes.h"
+#include "testrun/catalogue.h"
 #include "tools/bench/bench_args.h"
 #include "tools/bench/bench_clock.h"
 #include "tools/bench/bench_stats.h"
@@ -21,15 +21,6 @@ constexpr int kExitFailed = 1;
 constexpr int kExitBadArguments = 2;
 constexpr int kSweepRuns = 15;
 
-// Short names for the table, after the screens' drawing functions.
-const char* const screenNames[kModeCount] = {
-    "White",        "Black",       "Red",        "Green",       "Blue",        "Brightness1", "Brightness2",
-    "Brightness3",  "GrayHoriz",   "GrayVert",   "GrayDiag",    "Geometry1",   "Geometry2",   "Geometry3",
-    "ConvGrid",     "ConvDots",    "ConvPluge",  "FocusLines",  "FocusGrid",   "FocusSiemens", "Moire1",
-    "Moire2",       "Moire3",      "Readability1", "Readability2", "Readability3", "Burst",   "Wedge",
-    "PixelText",    "ColorsSuite", "RampRed",    "RampGreen",   "RampBlue",    "Sound",
-};
-
 // The "bench ..." lines are collected and printed together after the table.
 void AddMachineLine(std::vector<std::string>* lines, const char* format, ...) {
     char line[256];
@@ -41,23 +32,23 @@ void AddMachineLine(std::vector<std::string>* lines, const char* format, ...) {
 }
 
 int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size, std::vector<std::string>* lines) {
-    BenchCanvas canvas;
-    if (!CreateBenchCanvas(size.width, size.height, &canvas)) {
+    DibCanvas canvas;
+    if (!CreateDibCanvas(size.width, size.height, &canvas)) {
         fprintf(stderr, "tavro-bench: cannot allocate a %d x %d image\n", size.width, size.height);
         return 0;
     }
     const BenchFigure floor = TimeFullFill(&canvas, args.runs);
     printf("\n%d x %d   (one full FillRect: %.3f ms)\n", size.width, size.height, floor.medianMs);
-    printf("mode  screen          median ms   worst ms   x FillRect\n");
+    printf("mode  screen                    median ms   worst ms   x FillRect\n");
     for (int mode : args.modes) {
-        const BenchFigure paint = TimePaint(&canvas, g_drawFuncs[mode], args.runs);
+        const BenchFigure paint = TimePaint(&canvas, mode, args.runs);
         const double ratio = floor.medianMs > 0.0 ? paint.medianMs / floor.medianMs : 0.0;
-        printf("%4d  %-14s %10.3f %10.3f %12.1f\n", mode, screenNames[mode], paint.medianMs, paint.worstMs, ratio);
+        printf("%4d  %-24ls %10.3f %10.3f %12.1f\n", mode, ModeTitle(mode), paint.medianMs, paint.worstMs, ratio);
         fflush(stdout);
         AddMachineLine(lines, "bench mode=%d size=%dx%d median_ms=%.3f worst_ms=%.3f floor_ms=%.3f", mode, size.width,
                        size.height, paint.medianMs, paint.worstMs, floor.medianMs);
     }
-    DeleteBenchCanvas(&canvas);
+    DeleteDibCanvas(&canvas);
     return 1;
 }
 

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "testrun/screen_paint.h"
 #include "tools/bench/bench_clock.h"
 
 namespace {
@@ -19,8 +20,9 @@ void FillWholeCanvas(HDC dc, const RECT* rect) {
 
 // One untimed paint first: the first use of a font or a code path pays for loading it.
 template <typename Paint>
-BenchFigure TimeRepeated(BenchCanvas* canvas, Paint paint, int runs) {
-    paint(canvas->dc, &canvas->rect);
+BenchFigure TimeRepeated(DibCanvas* canvas, Paint paint, int runs) {
+    const RECT rect = {0, 0, canvas->width, canvas->height};
+    paint(canvas->dc, &rect);
     GdiFlush();
     std::vector<double> times;
     double total = 0.0;
@@ -30,7 +32,7 @@ BenchFigure TimeRepeated(BenchCanvas* canvas, Paint paint, int runs) {
                                            (total >= kAutoBudgetMs || static_cast<int>(times.size()) >= kMaximumAutoRuns);
         if (enough) break;
         const double start = BenchNowMs();
-        paint(canvas->dc, &canvas->rect);
+        paint(canvas->dc, &rect);
         GdiFlush();
         const double elapsed = BenchNowMs() - start;
         times.push_back(elapsed);
@@ -41,37 +43,9 @@ BenchFigure TimeRepeated(BenchCanvas* canvas, Paint paint, int runs) {
 
 }  // namespace
 
-int CreateBenchCanvas(int width, int height, BenchCanvas* canvas) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    canvas->dc = CreateCompatibleDC(nullptr);
-    if (canvas->dc == nullptr) return 0;
-    void* bits = nullptr;
-    canvas->bitmap = CreateDIBSection(canvas->dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (canvas->bitmap == nullptr) {
-        DeleteDC(canvas->dc);
-        canvas->dc = nullptr;
-        return 0;
-    }
-    canvas->oldBitmap = SelectObject(canvas->dc, canvas->bitmap);
-    canvas->rect = {0, 0, width, height};
-    FillRect(canvas->dc, &canvas->rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    return 1;
+BenchFigure TimePaint(DibCanvas* canvas, int mode, int runs) {
+    return TimeRepeated(
+        canvas, [mode](HDC dc, const RECT* rect) { PaintTestScreen(dc, rect, mode, nullptr); }, runs);
 }
 
-void DeleteBenchCanvas(BenchCanvas* canvas) {
-    SelectObject(canvas->dc, canvas->oldBitmap);
-    DeleteObject(canvas->bitmap);
-    DeleteDC(canvas->dc);
-    canvas->dc = nullptr;
-    canvas->bitmap = nullptr;
-}
-
-BenchFigure TimePaint(BenchCanvas* canvas, DrawFunc draw, int runs) { return TimeRepeated(canvas, draw, runs); }
-
-BenchFigure TimeFullFill(BenchCanvas* canvas, int runs) { return TimeRepeated(canvas, FillWholeCanvas, runs); }
+BenchFigure TimeFullFill(DibCanvas* canvas, int runs) { return TimeRepeated(canvas, FillWholeCanvas, runs); }

@@ -1,17 +1,14 @@
 // tavro-render: paints one test screen at a given size, as the test window would, into a BMP file.
 #include <windows.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <string>
 
-#include <vector>
-
-#include "app/app_state.h"
 #include "app/texts.h"
 #include "testrun/modes.h"
-#include "testrun/overlay.h"
-#include "tools/render/bmp_file.h"
+#include "testrun/screen_paint.h"
+#include "tools/common/bmp_file.h"
+#include "tools/common/dib_canvas.h"
 #include "tools/render/render_args.h"
 
 namespace {
@@ -35,36 +32,21 @@ std::wstring SystemMessage(DWORD error) {
     return message;
 }
 
-// Paints `draw` into a fresh top-down 32-bit DIB section the way the test window's paint does:
-// a DC like the screen's, the client rectangle at (0, 0), the black window background first.
-int RenderScreen(DrawFunc draw, int width, int height, const std::wstring& out) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC dc = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) {
+// Paints screen `mode` (and the overlay, if asked for) into a fresh canvas the way the test window
+// paints it, and writes it to `out`.
+int RenderScreen(int mode, const OverlayRun* overlay, int width, int height, const std::wstring& out) {
+    DibCanvas canvas;
+    if (!CreateDibCanvas(width, height, &canvas)) {
         PrintError(L"cannot allocate a " + std::to_wstring(width) + L" x " + std::to_wstring(height) + L" image");
-        DeleteDC(dc);
         return kExitFailed;
     }
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     const RECT client = {0, 0, width, height};
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    draw(dc, &client);
-    DrawOSD(dc, &client);  // paints nothing unless an overlay was asked for
+    PaintTestScreen(canvas.dc, &client, mode, overlay);
     GdiFlush();
 
     DWORD error = 0;
-    const int written = WriteBmpFile(out.c_str(), static_cast<const uint32_t*>(bits), width, height, &error);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    const int written = WriteBmpFile(out.c_str(), canvas.bits, width, height, &error);
+    DeleteDibCanvas(&canvas);
     if (!written) {
         PrintError(L"cannot write " + out + L": " + SystemMessage(error));
         return kExitFailed;
@@ -87,8 +69,7 @@ int wmain(int argc, wchar_t** argv) {
     case kRenderParseOk:
         break;
     }
-    const DrawFunc draw = g_drawFuncs[args.mode];
-    if (draw == nullptr) {
+    if (g_drawFuncs[args.mode] == nullptr) {
         PrintError(L"screen " + std::to_wstring(args.mode) + L" is not implemented in this build");
         return kExitNotBuilt;
     }
@@ -98,15 +79,7 @@ int wmain(int argc, wchar_t** argv) {
         return kExitBadArguments;
     }
     g_lang = args.lang;
-    // The overlay reads the run from the play list: this screen at its place in a run of that length.
-    std::vector<int> playlist(args.osdCount > 0 ? args.osdCount : 1, args.mode);
-    if (args.osdPos > 0) {
-        g_app.playlist = playlist.data();
-        g_app.playlistCount = args.osdCount;
-        g_app.playlistPos = args.osdPos - 1;
-        g_app.osdVisible = 1;
-    }
-    const int status = RenderScreen(draw, args.width, args.height, args.out);
-    g_app.playlist = nullptr;
-    return status;
+    // The overlay names this screen at its place in a run of that length.
+    const OverlayRun run = {args.mode, args.osdPos - 1, args.osdCount};
+    return RenderScreen(args.mode, args.osdPos > 0 ? &run : nullptr, args.width, args.height, args.out);
 }

@@ -1,5 +1,5 @@
 // Writing a painted 32-bit image as a standard 24-bit bottom-up BMP file.
-#include "tools/render/bmp_file.h"
+#include "tools/common/bmp_file.h"
 
 #include <string>
 #include <vector>

@@ -1,0 +1,22 @@
+// Reading the tools' command lines.
+#include "tools/common/tool_args.h"
+
+#include <cwchar>
+
+int ParseDecimalRange(const wchar_t* begin, const wchar_t* end, int maxValue, int* value) {
+    if (begin >= end) return 0;
+    long long result = 0;
+    for (const wchar_t* p = begin; p < end; ++p) {
+        if (*p < L'0' || *p > L'9') return 0;
+        result = result * 10 + (*p - L'0');
+        if (result > maxValue) return 0;
+    }
+    *value = static_cast<int>(result);
+    return 1;
+}
+
+int ParseDecimal(const wchar_t* text, int maxValue, int* value) {
+    return text != nullptr && ParseDecimalRange(text, text + wcslen(text), maxValue, value);
+}
+
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }

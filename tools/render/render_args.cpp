@@ -1,0 +1,102 @@
+// Command-line parsing of tavro-render.
+#include "tools/render/render_args.h"
+
+#include "tools/common/tool_args.h"
+
+namespace {
+
+// Reads the two numbers after --osd at argv[i + 1] and argv[i + 2]: a run of COUNT screens (at
+// most the whole catalogue) and a position POS in it. Returns nonzero on success.
+int ParseRenderOsd(int argc, const wchar_t* const* argv, int i, RenderArgs* args, std::wstring* error) {
+    if (i + 2 >= argc) {
+        *error = L"--osd needs a position and a count: --osd POS COUNT";
+        return 0;
+    }
+    int count = 0;
+    if (!ParseDecimal(argv[i + 2], kModeCount, &count) || count == 0) {
+        *error = L"bad overlay count " + Quoted(argv[i + 2]) + L": expected 1..34 screens";
+        return 0;
+    }
+    int pos = 0;
+    if (!ParseDecimal(argv[i + 1], count, &pos) || pos == 0) {
+        *error = L"bad overlay position " + Quoted(argv[i + 1]) + L": expected 1.." +
+                 std::to_wstring(count);
+        return 0;
+    }
+    args->osdPos = pos;
+    args->osdCount = count;
+    return 1;
+}
+
+}  // namespace
+
+RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* args, std::wstring* error) {
+    const wchar_t* positional[4] = {};
+    int count = 0;
+    bool langSeen = false;
+    bool osdSeen = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring arg = argv[i];
+        if (arg == L"--help" || arg == L"-h" || arg == L"/?") return kRenderParseHelp;
+        if (arg == L"--osd") {
+            if (osdSeen) {
+                *error = L"--osd is given twice";
+                return kRenderParseError;
+            }
+            if (!ParseRenderOsd(argc, argv, i, args, error)) return kRenderParseError;
+            osdSeen = true;
+            i += 2;
+            continue;
+        }
+        if (arg == L"--lang") {
+            if (langSeen) {
+                *error = L"--lang is given twice";
+                return kRenderParseError;
+            }
+            if (i + 1 >= argc) {
+                *error = L"--lang needs a language number 0..12";
+                return kRenderParseError;
+            }
+            if (!ParseDecimal(argv[i + 1], kLanguageCount - 1, &args->lang)) {
+                *error = L"bad language " + Quoted(argv[i + 1]) + L": expected a number 0..12";
+                return kRenderParseError;
+            }
+            langSeen = true;
+            ++i;
+            continue;
+        }
+        // "-5" is a (bad) number, not an option, so it gets the width or height message.
+        if (arg.size() > 1 && arg[0] == L'-' && (arg[1] < L'0' || arg[1] > L'9')) {
+            *error = L"unknown option " + Quoted(argv[i]);
+            return kRenderParseError;
+        }
+        if (count == 4) {
+            *error = L"too many arguments: " + Quoted(argv[i]) + L" is one too many";
+            return kRenderParseError;
+        }
+        positional[count++] = argv[i];
+    }
+    if (count < 4) {
+        *error = L"missing arguments: expected MODE WIDTH HEIGHT OUT.bmp";
+        return kRenderParseError;
+    }
+    if (!ParseDecimal(positional[0], kModeCount - 1, &args->mode)) {
+        *error = L"unknown mode " + Quoted(positional[0]) + L": expected a screen number 0..33";
+        return kRenderParseError;
+    }
+    static const wchar_t* const sideNames[2] = {L"width", L"height"};
+    int* sides[2] = {&args->width, &args->height};
+    for (int s = 0; s < 2; ++s) {
+        const wchar_t* text = positional[1 + s];
+        if (!ParseDecimal(text, kRenderMaxSide, sides[s]) || *sides[s] == 0) {
+            *error = L"bad " + std::wstring(sideNames[s]) + L" " + Quoted(text) + L": expected 1..16384 pixels";
+            return kRenderParseError;
+        }
+    }
+    if (*positional[3] == L'\0') {
+        *error = L"empty output file name";
+        return kRenderParseError;
+    }
+    args->out = positional[3];
+    return kRenderParseOk;
+}
