@@ -1,4 +1,5 @@
-// Probes of the shared drawing helpers: solid fill, scaled font, grey gradient, convergence mark, Siemens star.
+// Probes of the shared drawing helpers: solid fill, hairline grid, blended panel, scaled font, grey gradient,
+// convergence mark, Siemens star.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -30,6 +31,35 @@ TEST(Toolkit, FillColorPaintsExactlyTheRectangleAndNothingWhenEmpty) {
     const RECT empties[3] = {{4, 4, 4, 9}, {1, 6, 8, 6}, {7, 7, 2, 2}};
     for (const RECT& empty : empties) FillColor(c.dc, &empty, kRed);
     EXPECT_EQ(c.Count(c.Rect(), kRed), 0);
+}
+
+TEST(Toolkit, HairlineGridStartsAtTheRectanglesCornerAndSkipsAZeroStep) {
+    Canvas c(12, 9);
+    c.Clear(kBlack);
+    const RECT area = {2, 1, 10, 8};
+    DrawHairlineGrid(c.dc, &area, 3, 4, kRed);
+    // Columns at x = 2, 5, 8 and rows at y = 1, 5, inside the rectangle only.
+    for (int y = 0; y < 9; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            const bool inside = x >= 2 && x < 10 && y >= 1 && y < 8;
+            const bool line = inside && ((x - 2) % 3 == 0 || (y - 1) % 4 == 0);
+            EXPECT_PIXEL(c, x, y, line ? kRed : kBlack);
+        }
+    }
+    c.Clear(kBlack);
+    DrawHairlineGrid(c.dc, &area, 0, 4, kRed);  // rows only
+    EXPECT_EQ(c.Count(c.Rect(), kRed), 2 * 8);
+}
+
+TEST(Toolkit, BlendColorMixesAtTheGivenOpacityInsideTheRectangleOnly) {
+    Canvas c(8, 8);
+    c.Clear(kBlack);
+    const RECT area = {2, 2, 6, 5};
+    BlendColor(c.dc, &area, kWhite, 128);
+    EXPECT_EQ(c.Count(c.Rect(), kBlack), 64 - 12);
+    const COLORREF mixed = c.At(3, 3);
+    EXPECT_NEAR(GetRValue(mixed), 128, 1);
+    EXPECT_EQ(GetRValue(mixed), GetBValue(mixed));
 }
 
 // Height of the letter H in the selected font's unhinted outline, in pixels (to 1/64 pixel).
