@@ -7,6 +7,7 @@ exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 src=$2
 tests="$(cd "$(dirname "$exe")" && pwd)/tests"
 run="$src/scripts/wine-run"
+source "$src/tests/support/close_program.bash"
 work=$(mktemp -d)
 ro="$work/read-only"
 mkdir -p "$ro"
@@ -43,7 +44,7 @@ for _ in $(seq 1 100); do
 done
 [ -n "$window" ] || fail "tavro.exe showed no window"
 sleep 1
-"$run" taskkill /im tavro.exe >/dev/null 2>&1 || true
+close_program "$run" $pid tavro.exe || fail "tavro.exe did not close on WM_CLOSE"
 status=0
 wait $pid || status=$?
 [ $status -eq 0 ] || fail "tavro.exe ended with $status: $(cat "$work/out.txt")"

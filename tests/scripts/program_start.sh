@@ -5,6 +5,7 @@ set -euo pipefail
 exe=$1
 src=$2
 run="$src/scripts/wine-run"
+source "$src/tests/support/close_program.bash"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -39,7 +40,7 @@ for id in 1001 1002 1003 1004 2000 2005 2009; do
 done
 
 # Close the window the way Windows does on Alt+F4 (WM_CLOSE); the program must end with 0.
-"$run" taskkill /im tavro.exe > /dev/null 2>&1 || true
+close_program "$run" $pid tavro.exe || fail "tavro.exe did not close on WM_CLOSE"
 status=0
 wait $pid || status=$?
 [ $status -eq 0 ] || fail "exit code $status"
