@@ -19,12 +19,12 @@ echo "$lines" | sed -n 1p | grep -qE "^bench mode=26 size=320x200 median_ms=$num
   fail "paint line: $lines"
 echo "$lines" | sed -n 2p | grep -qE "^bench sweep median_ms=$number\$" || fail "sweep line: $lines"
 echo "$lines" | sed -n 3p | grep -qE "^bench startup median_ms=$number\$" || fail "startup line: $lines"
-echo "$out" | grep -qE "^ *26  Resolution +$number +$number +$number" || fail "no table row for screen 26: $out"
+grep -qE "^ *26  Resolution +$number +$number +$number" <<<"$out" || fail "no table row for screen 26: $out"
 
 for bad in "--modes 34" "--sizes 1920" "--runs 0" "--colour red"; do
   status=0
   out=$("$run" "$tool" $bad 2>&1) || status=$?
   [ "$status" -eq 2 ] || fail "$bad: exit code $status, not 2"
-  echo "$out" | grep -q "^tavro-bench: " || fail "$bad: no message: $out"
+  grep -q "^tavro-bench: " <<<"$out" || fail "$bad: no message: $out"
 done
 echo "tavro-bench: output format and option errors as documented"

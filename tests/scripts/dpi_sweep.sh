@@ -20,7 +20,7 @@ for dpi in 120 144 192; do
   make_private_prefix "$base" "$WINEPREFIX"
   "$src/scripts/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   out=$(TAVRO_EXPECT_DPI=$dpi timeout 300 "$src/scripts/wine-run" "$tests/tavro_extremes_tests.exe" 2>&1 | tr -d '\r')
-  if echo "$out" | grep -q '^\[  PASSED  \] 2 tests\.$' && ! echo "$out" | grep -q 'FAILED'; then
+  if grep -q '^\[  PASSED  \] 2 tests\.$' <<<"$out" && ! grep -q 'FAILED' <<<"$out"; then
     echo "dpi $dpi: every painter on every shape passed"
   else
     echo "$out" | grep -v '^\[ \+\(OK\|RUN\) '

@@ -33,17 +33,17 @@ head -c 127 A_IBM_IBM24CB_B03976212B04.bin >"$work/short.bin"
 status=0
 out=$("$run" "$tool" "$work/short.bin" 2>&1) || status=$?
 [ "$status" -eq 2 ] || fail "127-byte file: exit code $status, not 2"
-echo "$out" | grep -q "short.bin: 127 bytes" || fail "127-byte file: no clear message: $out"
+grep -q "short.bin: 127 bytes" <<<"$out" || fail "127-byte file: no clear message: $out"
 head -c 128 A_IBM_IBM24CB_B03976212B04.bin >"$work/exact.bin"
 status=0
 out=$("$run" "$tool" "$work/exact.bin") || status=$?
-[ "$status" -eq 0 ] && echo "$out" | grep -q "exact.bin 1280x1024" || fail "128-byte file: $status $out"
+[ "$status" -eq 0 ] && grep -q "exact.bin 1280x1024" <<<"$out" || fail "128-byte file: $status $out"
 
 status=0
 out=$("$run" "$tool" no-such-file.bin A_Hitachi_HEC0088_1BEACBAF42B1.bin 2>&1) || status=$?
 [ "$status" -eq 2 ] || fail "missing file: exit code $status, not 2"
-echo "$out" | grep -q "no-such-file.bin: cannot open" || fail "missing file: no clear message: $out"
-echo "$out" | grep -q "A_Hitachi_HEC0088_1BEACBAF42B1.bin 1024x768" || fail "file after a missing one not decoded: $out"
+grep -q "no-such-file.bin: cannot open" <<<"$out" || fail "missing file: no clear message: $out"
+grep -q "A_Hitachi_HEC0088_1BEACBAF42B1.bin 1024x768" <<<"$out" || fail "file after a missing one not decoded: $out"
 
 status=0
 "$run" "$tool" >/dev/null 2>&1 || status=$?

@@ -27,7 +27,7 @@ cd "$ro" || exit 1
 export WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,winepulse.drv,wineoss.drv="
 out=$(TAVRO_NO_AUDIO=1 TAVRO_READ_ONLY_DIRECTORY=1 timeout 300 "$run" "$tests/tavro_endurance_tests.exe" \
   --gtest_filter='Endurance.WithoutAnAudio*:Endurance.ReadOnly*' 2>&1 | tr -d '\r')
-if ! echo "$out" | grep -q '^\[  PASSED  \] 2 tests\.$' || echo "$out" | grep -qE '^\[  (FAILED|SKIPPED) '; then
+if ! grep -q '^\[  PASSED  \] 2 tests\.$' <<<"$out" || grep -qE '^\[  (FAILED|SKIPPED) ' <<<"$out"; then
   echo "$out" | grep -v '^ALSA'
   fail "fault cases of the window tests"
 fi

@@ -6,13 +6,16 @@ set -euo pipefail
 exe=$1
 arch=${TAVRO_ARCH:-i686}
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Every pipe below ends in a reader that takes all its input: a reader that stops early (grep -q,
+# od -N) can kill the writer with SIGPIPE, and pipefail would then end the script without a word.
 
 case $arch in
   i686) shape='PE32 executable (console) Intel 80386' ;;
   x86_64) shape='PE32+ executable (console) x86-64' ;;
   *) fail "unknown architecture $arch" ;;
 esac
-file "$exe" | grep -qF "$shape" || fail "not a $shape: $(file "$exe")"
+description=$(file "$exe")
+[[ $description == *"$shape"* ]] || fail "not a $shape: $description"
 # 139 KB today; the budget leaves room to grow but catches a runtime or library linked in by mistake.
 size=$(stat -c %s "$exe")
 [ "$size" -le 262144 ] || fail "$size bytes, more than 256 KiB"
@@ -25,11 +28,13 @@ for dll in $imports; do
 done
 
 icons=$(wrestool -l "$exe")
-echo "$icons" | grep -q -- '--type=14 --name=1 ' || fail "no icon group 1: $icons"
+[[ $icons == *"--type=14 --name=1 "* ]] || fail "no icon group 1: $icons"
 [ "$(echo "$icons" | grep -c -- '--type=3 ')" -eq 1 ] || fail "expected exactly one icon image: $icons"
-wrestool -x -t 14 -n 1 "$exe" > /dev/null || fail "icon group 1 unreadable"
+group=$(mktemp)
+trap 'rm -f "$group"' EXIT
+wrestool -x -t 14 -n 1 "$exe" > "$group" || fail "icon group 1 unreadable"
 # The one image is 32 x 32 with 32 bits per pixel (ICONDIRENTRY: width, height, ..., bit count).
-entry=$(wrestool -x -t 14 -n 1 "$exe" | od -An -tu1 -j6 -N8 | tr -s ' ')
+entry=$(od -An -tu1 -j6 -N8 "$group" | tr -s ' ')
 [ "$entry" = " 32 32 0 0 1 0 32 0" ] || fail "icon entry is$entry"
-if wrestool -l "$exe" | grep -q -E -- '--type=(16|24) '; then fail "has a version resource or manifest"; fi
+if [[ $icons =~ --type=(16|24)\  ]]; then fail "has a version resource or manifest"; fi
 echo "ok: $(file -b "$exe" | cut -d, -f1), $size bytes, imports: $(echo $imports)"

@@ -18,7 +18,7 @@ sleep 1  # a second later: any time stamp that leaks in would now differ
 
 zip=$(cd "$work/one" && ls tavro-*-win32.zip)
 [ -n "$zip" ] || fail "no zip written"
-echo "$zip" | grep -qE '^tavro-[0-9]+\.[0-9]+\.[0-9]+-win32\.zip$' || fail "unexpected name $zip"
+grep -qE '^tavro-[0-9]+\.[0-9]+\.[0-9]+-win32\.zip$' <<<"$zip" || fail "unexpected name $zip"
 cmp "$work/one/$zip" "$work/two/$zip" || fail "the two builds differ"
 mkdir "$work/x"
 (cd "$work/x" && unzip -q "$work/one/$zip" && sha256sum -c --quiet SHA256SUMS) || fail "SHA256SUMS do not match"

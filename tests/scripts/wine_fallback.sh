@@ -43,11 +43,11 @@ else
   "$src/scripts/build" x86_64 tavro_window_tests >"$work/build.log" 2>&1 || fail "x86_64 build: $(tail -n 20 "$work/build.log")"
   tests="$src/build-x86_64/tests"
 fi
-file "$tests/tavro_window_tests.exe" | grep -q 'PE32+ executable' || fail "not an x86_64 test program"
+[[ $(file "$tests/tavro_window_tests.exe") == *"PE32+ executable"* ]] || fail "not an x86_64 test program"
 export WINEPREFIX="$work/prefix"
 make_private_prefix "$base" "$WINEPREFIX"
 mkdir "$work/run" && cd "$work/run" || exit 1
 out=$(TAVRO_WINE64=1 $hide "$src/scripts/wine-run" "$tests/tavro_window_tests.exe" \
   --gtest_filter='TestWindow.PaintsThePattern*' 2>&1 | tr -d '\r')
-echo "$out" | grep -q '^\[  PASSED  \] 1 test\.$' || fail "window test on the x86_64 build: $out"
+grep -q '^\[  PASSED  \] 1 test\.$' <<<"$out" || fail "window test on the x86_64 build: $out"
 echo "ok: the x86_64 build's window test passed under 64-bit Wine${hide:+ with no 32-bit program able to start}"
