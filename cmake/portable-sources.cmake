@@ -1,5 +1,5 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
-# list, EDID decoding, the monitor key paths, the sweep's samples and the readability text. Every
+# list, EDID decoding, the monitor key paths, the hand-over to the painter thread, the sweep's samples and the readability text. Every
 # file includes the standard library only. The Windows build and the native sanitizer and fuzzing
 # build (tests/native) both make the library tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
@@ -7,6 +7,7 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/catalogue.cpp
   testrun/edid.cpp
   testrun/monitor_key.cpp
+  testrun/paint_handover.cpp
   sound/sweep_samples.cpp
   patterns/text_fill.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

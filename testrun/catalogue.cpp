@@ -45,3 +45,16 @@ const wchar_t* ModeTitle(int mode) {
     const int category = ModeCategory(mode);
     return category >= 0 ? tr(static_cast<Str>(STR_CAT_SOLID + category)) : tr(STR_PRODUCT);
 }
+
+int ScreensAround(const int* playlist, int count, int pos, int wanted[3]) {
+    if (playlist == nullptr || count <= 0 || pos < 0 || pos >= count) return 0;
+    const int places[3] = {pos, (pos + 1) % count, (pos + count - 1) % count};
+    int n = 0;
+    for (int place : places) {
+        const int mode = playlist[place];
+        bool seen = ModeCategory(mode) < 0;
+        for (int k = 0; k < n; ++k) seen = seen || wanted[k] == mode;
+        if (!seen) wanted[n++] = mode;
+    }
+    return n;
+}

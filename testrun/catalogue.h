@@ -23,3 +23,8 @@ int ModeCategory(int mode);
 // Name of screen `mode` in the current language: the colour for the five solid screens,
 // otherwise the category's name; the product name for a number that is no mode.
 const wchar_t* ModeTitle(int mode);
+
+// The screens worth having painted while play-list entry `pos` of `count` is shown, most wanted
+// first: the entry's own, the next, the previous (with wrap-around, each screen once, and no
+// number that is no screen). Returns how many it wrote to `wanted` (0 to 3).
+int ScreensAround(const int* playlist, int count, int pos, int wanted[3]);

@@ -70,7 +70,11 @@ void DrawOSD(HDC hdc, const RECT* rc) {
 }
 
 void DrawOverlay(HDC hdc, const RECT* rc, const OverlayRun* run) {
-    COLORREF sample = GetPixel(hdc, rc->left + (rc->right - rc->left) / 2, rc->top + (rc->bottom - rc->top) / 2);
+    const COLORREF sample = GetPixel(hdc, rc->left + (rc->right - rc->left) / 2, rc->top + (rc->bottom - rc->top) / 2);
+    DrawOverlaySampled(hdc, rc, run, sample);
+}
+
+void DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF sample) {
     if (sample == CLR_INVALID) sample = kBlack;
     const bool lightPanel = Luminance(sample) > kLuminanceThreshold;
 

@@ -20,6 +20,8 @@ void HideOSD(HWND hwnd);
 
 // Draws the overlay panel for `run` over the pattern already on `hdc`, light or dark by the centre pixel.
 void DrawOverlay(HDC hdc, const RECT* rc, const OverlayRun* run);
+// The same, light or dark by `sample`, the pattern's centre pixel (CLR_INVALID counts as black).
+void DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF sample);
 
 // The current run's place for the overlay while it is shown; 0 when it is hidden or there is no run.
 int RunOverlay(OverlayRun* run);

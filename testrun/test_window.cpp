@@ -8,7 +8,7 @@
 #include "testrun/catalogue.h"
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
-#include "testrun/screen_paint.h"
+#include "testrun/paint_ahead.h"
 
 const wchar_t kTestWindowClass[] = L"TAVROTestWindow";
 
@@ -41,12 +41,14 @@ void OnPaint(HWND hwnd) {
     HDC hdc = BeginPaint(hwnd, &ps);
     RECT client;
     GetClientRect(hwnd, &client);
+    const COLORREF centre = PaintShownScreen(hdc, &client, CurrentMode());
     OverlayRun run;
-    PaintTestScreen(hdc, &client, CurrentMode(), RunOverlay(&run) ? &run : nullptr);
+    if (RunOverlay(&run)) DrawOverlaySampled(hdc, &client, &run, centre);
     EndPaint(hwnd, &ps);
 }
 
 void OnDestroy(HWND hwnd) {
+    StopPaintAhead();
     KillTimer(hwnd, kAutoTimer);
     KillTimer(hwnd, kOverlayTimer);
     StopSweep();
@@ -101,6 +103,7 @@ void CreateTestWindow() {
         ShowWindow(g_app.hwndSelect, SW_SHOW);
         return;
     }
+    StartPaintAhead(hwnd);
     ShowWindow(hwnd, SW_SHOWMAXIMIZED);
     UpdateWindow(hwnd);
     SetForegroundWindow(hwnd);
@@ -111,6 +114,7 @@ void CreateTestWindow() {
 void GotoMode(HWND hwnd, int pos) {
     if (pos < 0 || pos >= g_app.playlistCount) return;
     g_app.playlistPos = pos;
+    PrepareAhead();
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
     if (sound) {
         StartSweep();
@@ -146,6 +150,12 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             OnPaint(hwnd);
             return 0;
         case WM_CONTEXTMENU:
+            return 0;
+        case WM_SIZE:
+            ResizePaintAhead(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case kPictureReadyMessage:
+            TakePreparedScreens(hwnd);
             return 0;
         case WM_KEYDOWN:
             return OnKeyDown(hwnd, wParam, lParam);

@@ -6,6 +6,11 @@
 
 #include "app/app_state.h"
 #include "app/texts.h"
+#include "tests/support/canvas.h"
+#include "testrun/catalogue.h"
+#include "testrun/overlay.h"
+#include "testrun/paint_ahead.h"
+#include "testrun/screen_paint.h"
 #include "testrun/test_window.h"
 
 namespace {
@@ -48,6 +53,7 @@ protected:
     void TearDown() override {
         if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
         Pump();
+        WaitFor([] { return RunningPainters() == 0; });
         g_app.playlist = nullptr;
         g_app.playlistCount = 0;
         g_app.playlistPos = 0;
@@ -69,6 +75,21 @@ protected:
     }
 
     void Key(WPARAM key) { SendMessageW(hwnd, WM_KEYDOWN, key, 0); }
+
+    // Pumps messages until `done` holds (or 30 s pass).
+    template <typename Done>
+    static void WaitFor(Done done) {
+        const DWORD begin = GetTickCount();
+        while (!done() && GetTickCount() - begin < 30000) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            Pump();
+        }
+    }
+    // Pumps messages until the shown screen is on the glass, then paints what is pending.
+    void WaitForScreen() {
+        WaitFor([] { return ScreenShowable(g_app.playlist[g_app.playlistPos]) != 0; });
+        UpdateWindow(hwnd);
+    }
 
     // Pumps messages until the play-list position moves; returns the milliseconds that took (or the limit).
     DWORD MillisecondsToNextStep(DWORD limit) {
@@ -176,7 +197,7 @@ TEST_F(TestWindow, OneEntryPlaylistStaysOnItsScreen) {
 TEST_F(TestWindow, PaintsThePatternThenTheOverlayAndSurvivesABadEntry) {
     Run({0, 99, 1}, 0);
     SendMessageW(hwnd, WM_TIMER, 2, 0);  // hide the overlay: the bare pattern
-    UpdateWindow(hwnd);
+    WaitForScreen();
     HDC dc = GetDC(hwnd);
     const int cx = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int cy = GetSystemMetrics(SM_CYSCREEN) / 2;
@@ -207,6 +228,80 @@ TEST_F(TestWindow, AutoModeWaitsThreeSecondsSevenOnSoundAndRestartsOnAManualStep
     const DWORD afterKey = MillisecondsToNextStep(6000);
     EXPECT_GE(afterKey, 2700u);
     EXPECT_LE(afterKey, 4000u);
+}
+
+// What reaches the window is what the render tool paints for each screen, with the overlay and
+// without, at the screen's size and after the window has been made smaller (which throws the
+// prepared pictures away).
+TEST_F(TestWindow, EveryScreenReachesTheWindowAsTheRenderToolPaintsIt) {
+    std::vector<int> all;
+    for (int mode = 0; mode < kModeCount; ++mode) all.push_back(mode);
+    Run(all, 0);
+    const SIZE sizes[] = {{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, {1023, 701}};
+    for (const SIZE& size : sizes) {
+        SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        Canvas window(size.cx, size.cy);
+        Canvas expected(size.cx, size.cy);
+        const RECT rc = expected.Rect();
+        for (int pos = 0; pos < kModeCount; ++pos) {
+            GotoMode(hwnd, pos);
+            WaitForScreen();
+            for (int overlay : {1, 0}) {
+                g_app.osdVisible = overlay;
+                RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                HDC dc = GetDC(hwnd);
+                BitBlt(window.dc, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+                ReleaseDC(hwnd, dc);
+                expected.Clear(RGB(0, 0, 0));
+                const OverlayRun run = {pos, pos, kModeCount};
+                PaintTestScreen(expected.dc, &rc, pos, overlay ? &run : nullptr);
+                GdiFlush();
+                const size_t bytes = static_cast<size_t>(size.cx) * size.cy * 4;
+                EXPECT_EQ(memcmp(window.bits, expected.bits, bytes), 0)
+                    << "screen " << pos << " at " << size.cx << "x" << size.cy << (overlay ? " with" : " without")
+                    << " the overlay";
+            }
+        }
+    }
+}
+
+// A step to a screen still being prepared shows black with the overlay at once, several quick
+// steps end on the last, and Esc in the middle of the slowest screen ends the run at once; the
+// painter then frees everything it made.
+TEST_F(TestWindow, AStepNeverWaitsForAPaint) {
+    const unsigned slotBefore = [] {
+        HBRUSH probe = CreateSolidBrush(RGB(9, 9, 9));
+        const unsigned slot = static_cast<unsigned>(reinterpret_cast<UINT_PTR>(probe) & 0xFFFF);
+        DeleteObject(probe);
+        return slot;
+    }();
+    Run({0, 20, 21, 22, 2}, 0);  // the painter starts on the moire rings, the slowest screen, next
+    Key(VK_SPACE);
+    Key(VK_SPACE);
+    Key(VK_SPACE);
+    EXPECT_EQ(g_app.playlistPos, 3);
+    ASSERT_FALSE(ScreenShowable(22)) << "the moire rings painted in no time";
+    UpdateWindow(hwnd);
+    HDC dc = GetDC(hwnd);
+    const int cx = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int cy = GetSystemMetrics(SM_CYSCREEN) / 2;
+    EXPECT_EQ(GetPixel(dc, cx, cy), RGB(0, 0, 0));
+    EXPECT_NE(GetPixel(dc, cx, GetSystemMetrics(SM_CYSCREEN) - 30), RGB(0, 0, 0));  // the overlay
+    WaitForScreen();
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(100, 100, 100));  // the sine wave's grey, no longer black
+    ReleaseDC(hwnd, dc);
+
+    GotoMode(hwnd, 0);
+    Key(VK_SPACE);
+    ASSERT_FALSE(ScreenShowable(20));
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_TRUE(IsWindowVisible(selectWindow));
+    WaitFor([] { return RunningPainters() == 0; });
+    EXPECT_EQ(RunningPainters(), 0);
+    HBRUSH probe = CreateSolidBrush(RGB(9, 9, 9));
+    EXPECT_LE(static_cast<unsigned>(reinterpret_cast<UINT_PTR>(probe) & 0xFFFF), slotBefore + 8);
+    DeleteObject(probe);
 }
 
 }  // namespace

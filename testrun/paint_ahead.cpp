@@ -1,0 +1,268 @@
+// The painter thread and the window's store of prepared pictures.
+#include "testrun/paint_ahead.h"
+
+#include <stdlib.h>
+
+#include "app/app_state.h"
+#include "app/palette.h"
+#include "app/texts.h"
+#include "testrun/catalogue.h"
+#include "testrun/paint_handover.h"
+#include "testrun/screen_paint.h"
+
+namespace {
+
+constexpr int kKeptPictures = 3;  // the shown screen, the next and the previous
+
+// A picture the window keeps: `bitmap` is null when the screen could not be prepared (no memory
+// for it), so it is drawn directly.
+struct Picture {
+    int mode;  // -1: empty
+    HBITMAP bitmap;
+};
+
+// What the window side knows; touched by the UI thread only.
+struct PaintAhead {
+    PaintHandover* handover;  // null: no painter, every screen is drawn directly
+    HANDLE wake;              // set after each order and at the end
+    int width;
+    int height;
+    unsigned generation;      // the window's size and language of the current pictures
+    int ordered;              // mode of the newest order not yet answered, -1 for none
+    Picture pictures[kKeptPictures];
+};
+
+// What a painter thread starts with; it owns this and its copy of the wake event.
+struct PainterStart {
+    PaintHandover* handover;
+    HANDLE wake;
+    HWND window;
+};
+
+PaintAhead g_paintAhead = {nullptr, nullptr, 0, 0, 0, -1, {{-1, nullptr}, {-1, nullptr}, {-1, nullptr}}};
+volatile LONG g_runningPainters = 0;
+
+// Paints `order` into a new bitmap in the screen's format; null when there is no memory for it.
+HBITMAP PaintPicture(HDC memory, const PaintOrder& order) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, order.width, order.height);
+    ReleaseDC(nullptr, screen);
+    if (bitmap == nullptr) return nullptr;
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const RECT rc = {0, 0, order.width, order.height};
+    FillRect(memory, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));  // as the window's erase
+    PaintTestScreen(memory, &rc, order.mode, nullptr);
+    GdiFlush();
+    SelectObject(memory, old);
+    return bitmap;
+}
+
+void FreePictures(PaintedPicture* list) {
+    while (list != nullptr) {
+        PaintedPicture* next = list->next;
+        if (list->handle != 0) DeleteObject(reinterpret_cast<HBITMAP>(list->handle));
+        free(list);
+        list = next;
+    }
+}
+
+DWORD WINAPI PainterMain(void* param) {
+    const PainterStart start = *static_cast<PainterStart*>(param);
+    free(param);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    PaintOrder order;
+    while (memory != nullptr && !start.handover->stop.load(std::memory_order_acquire)) {
+        if (!TakePaintOrder(start.handover, &order)) {
+            WaitForSingleObject(start.wake, INFINITE);
+            continue;
+        }
+        PaintedPicture* picture = static_cast<PaintedPicture*>(malloc(sizeof(PaintedPicture)));
+        if (picture == nullptr) continue;
+        *picture = {order, 0, nullptr};  // the window orders the screen again or draws it itself
+        picture->handle = reinterpret_cast<std::uintptr_t>(PaintPicture(memory, order));
+        if (!HandOverPicture(start.handover, picture)) {
+            FreePictures(picture);
+            break;
+        }
+        PostMessageW(start.window, kPictureReadyMessage, 0, 0);
+    }
+    if (memory != nullptr) DeleteDC(memory);
+    CloseHandle(start.wake);
+    ReleasePaintHandover(start.handover);
+    InterlockedDecrement(&g_runningPainters);
+    return 0;
+}
+
+Picture* FindPicture(int mode) {
+    for (Picture& p : g_paintAhead.pictures) {
+        if (p.mode == mode) return &p;
+    }
+    return nullptr;
+}
+
+void FreePicture(Picture* p) {
+    if (p->bitmap != nullptr) DeleteObject(p->bitmap);
+    *p = {-1, nullptr};
+}
+
+void FreeAllPictures() {
+    for (Picture& p : g_paintAhead.pictures) FreePicture(&p);
+}
+
+int CurrentMode() {
+    if (g_app.playlist == nullptr || g_app.playlistPos < 0 || g_app.playlistPos >= g_app.playlistCount) return -1;
+    return g_app.playlist[g_app.playlistPos];
+}
+
+bool Wanted(int mode, const int* wanted, int count) {
+    for (int k = 0; k < count; ++k) {
+        if (wanted[k] == mode) return true;
+    }
+    return false;
+}
+
+// Keeps `arrived` if it is of the current size and language and still wanted; frees it otherwise.
+void KeepPicture(const PaintedPicture& arrived, const int* wanted, int count) {
+    const PaintOrder& o = arrived.order;
+    HBITMAP bitmap = reinterpret_cast<HBITMAP>(arrived.handle);
+    const bool fits = o.generation == g_paintAhead.generation && o.lang == g_lang;
+    if (fits && o.mode == g_paintAhead.ordered) g_paintAhead.ordered = -1;
+    Picture* slot = FindPicture(-1);
+    if (!fits || !Wanted(o.mode, wanted, count) || FindPicture(o.mode) != nullptr || slot == nullptr) {
+        if (bitmap != nullptr) DeleteObject(bitmap);
+        return;
+    }
+    *slot = {o.mode, bitmap};
+}
+
+// Copies `bitmap` onto `hdc` and returns its centre pixel.
+COLORREF CopyPicture(HDC hdc, const RECT* rc, HBITMAP bitmap) {
+    HDC memory = CreateCompatibleDC(hdc);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const int width = rc->right - rc->left;
+    const int height = rc->bottom - rc->top;
+    BitBlt(hdc, rc->left, rc->top, width, height, memory, 0, 0, SRCCOPY);
+    const COLORREF centre = GetPixel(memory, width / 2, height / 2);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return centre;
+}
+
+}  // namespace
+
+void StartPaintAhead(HWND hwnd) {
+    StopPaintAhead();
+    RECT client;
+    GetClientRect(hwnd, &client);
+    g_paintAhead.width = client.right;
+    g_paintAhead.height = client.bottom;
+    ++g_paintAhead.generation;
+    PaintHandover* handover = NewPaintHandover();
+    HANDLE wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    HANDLE painterWake = nullptr;
+    if (wake != nullptr) {
+        DuplicateHandle(GetCurrentProcess(), wake, GetCurrentProcess(), &painterWake, 0, FALSE, DUPLICATE_SAME_ACCESS);
+    }
+    PainterStart* start = static_cast<PainterStart*>(malloc(sizeof(PainterStart)));
+    if (start != nullptr) *start = {handover, painterWake, hwnd};
+    HANDLE thread = nullptr;
+    if (handover != nullptr && painterWake != nullptr && start != nullptr) {
+        InterlockedIncrement(&g_runningPainters);
+        thread = CreateThread(nullptr, 0, PainterMain, start, 0, nullptr);
+        if (thread == nullptr) InterlockedDecrement(&g_runningPainters);
+    }
+    if (thread == nullptr) {  // no painter: everything is drawn directly
+        free(start);
+        if (painterWake != nullptr) CloseHandle(painterWake);
+        if (wake != nullptr) CloseHandle(wake);
+        if (handover != nullptr) {
+            ReleasePaintHandover(handover);  // for the painter that never started
+            ReleasePaintHandover(handover);
+        }
+        return;
+    }
+    CloseHandle(thread);
+    g_paintAhead.handover = handover;
+    g_paintAhead.wake = wake;
+}
+
+void StopPaintAhead() {
+    FreeAllPictures();
+    g_paintAhead.ordered = -1;
+    if (g_paintAhead.handover == nullptr) return;
+    FreePictures(ClosePaintHandover(g_paintAhead.handover));
+    SetEvent(g_paintAhead.wake);
+    CloseHandle(g_paintAhead.wake);
+    ReleasePaintHandover(g_paintAhead.handover);
+    g_paintAhead.handover = nullptr;
+    g_paintAhead.wake = nullptr;
+}
+
+void ResizePaintAhead(int width, int height) {
+    if (width == g_paintAhead.width && height == g_paintAhead.height) return;
+    g_paintAhead.width = width;
+    g_paintAhead.height = height;
+    ++g_paintAhead.generation;
+    g_paintAhead.ordered = -1;
+    FreeAllPictures();
+    PrepareAhead();
+}
+
+void PrepareAhead() {
+    if (g_paintAhead.handover == nullptr) return;
+    int wanted[3];
+    const int count = ScreensAround(g_app.playlist, g_app.playlistCount, g_app.playlistPos, wanted);
+    for (Picture& p : g_paintAhead.pictures) {
+        if (p.mode != -1 && !Wanted(p.mode, wanted, count)) FreePicture(&p);
+    }
+    if (g_paintAhead.width <= 0 || g_paintAhead.height <= 0) return;
+    for (int k = 0; k < count; ++k) {
+        if (FindPicture(wanted[k]) != nullptr) continue;
+        if (g_paintAhead.ordered == wanted[k]) return;
+        const PaintOrder order = {wanted[k], g_paintAhead.width, g_paintAhead.height, g_lang, g_paintAhead.generation};
+        if (!PostPaintOrder(g_paintAhead.handover, order)) return;
+        g_paintAhead.ordered = wanted[k];
+        SetEvent(g_paintAhead.wake);
+        return;
+    }
+}
+
+void TakePreparedScreens(HWND hwnd) {
+    if (g_paintAhead.handover == nullptr) return;
+    PaintedPicture* list = TakePaintedPictures(g_paintAhead.handover);
+    int wanted[3];
+    const int count = ScreensAround(g_app.playlist, g_app.playlistCount, g_app.playlistPos, wanted);
+    const int shown = CurrentMode();
+    bool shownArrived = false;
+    while (list != nullptr) {
+        PaintedPicture* next = list->next;
+        KeepPicture(*list, wanted, count);
+        shownArrived = shownArrived || (list->order.mode == shown && FindPicture(shown) != nullptr);
+        free(list);
+        list = next;
+    }
+    if (shownArrived) InvalidateRect(hwnd, nullptr, FALSE);
+    PrepareAhead();
+}
+
+int ScreenShowable(int mode) {
+    return g_paintAhead.handover == nullptr || ModeCategory(mode) < 0 || FindPicture(mode) != nullptr;
+}
+
+COLORREF PaintShownScreen(HDC hdc, const RECT* rc, int mode) {
+    const Picture* picture = FindPicture(mode);
+    const bool sized = rc->right - rc->left == g_paintAhead.width && rc->bottom - rc->top == g_paintAhead.height;
+    if (picture != nullptr && picture->bitmap != nullptr && sized) return CopyPicture(hdc, rc, picture->bitmap);
+    if (!ScreenShowable(mode)) {
+        FillRect(hdc, rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));  // shown when it is ready
+        return kBlack;
+    }
+    PaintTestScreen(hdc, rc, mode, nullptr);
+    return GetPixel(hdc, rc->left + (rc->right - rc->left) / 2, rc->top + (rc->bottom - rc->top) / 2);
+}
+
+int RunningPainters() {
+    return static_cast<int>(InterlockedCompareExchange(&g_runningPainters, 0, 0));
+}

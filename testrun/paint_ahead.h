@@ -1,0 +1,36 @@
+// Screens painted ahead: while one screen is shown, a painter thread prepares the screens around it
+// in the play list, so that a step puts a finished picture on the glass in one BitBlt.
+#pragma once
+#include <windows.h>
+
+// Posted to the test window by the painter when a picture is finished.
+constexpr UINT kPictureReadyMessage = WM_APP + 1;
+
+// Starts a painter for the test window `hwnd`. Where none can be started every screen is painted
+// directly, as it is drawn.
+void StartPaintAhead(HWND hwnd);
+
+// Ends preparing without waiting: every picture is freed, and the painter ends after the screen
+// in its hands, which it frees itself.
+void StopPaintAhead();
+
+// The window's size is now `width` x `height`: pictures of another size are thrown away.
+void ResizePaintAhead(int width, int height);
+
+// Orders the most wanted screen around the current entry that is not painted yet, if any, and
+// frees pictures no longer around it. Called after each step.
+void PrepareAhead();
+
+// Takes the painter's finished pictures (on kPictureReadyMessage) and repaints `hwnd` when the
+// shown screen is among them.
+void TakePreparedScreens(HWND hwnd);
+
+// Paints screen `mode` over `rc`: its prepared picture, black while it is still being prepared, or
+// the pattern drawn directly where it cannot be prepared. Returns the centre pixel for the overlay.
+COLORREF PaintShownScreen(HDC hdc, const RECT* rc, int mode);
+
+// Nonzero when PaintShownScreen would show screen `mode` itself, not black in its place.
+int ScreenShowable(int mode);
+
+// Painters still running, those of ended runs included until they have finished their screen.
+int RunningPainters();
