@@ -55,7 +55,10 @@ int TakePaintOrder(PaintHandover* h, PaintOrder* order) {
 int HandOverPicture(PaintHandover* h, PaintedPicture* picture) {
     PaintedPicture* head = h->done.load(std::memory_order_acquire);
     do {
-        if (head == kClosed) return 0;
+        if (head == kClosed) {
+            picture->next = nullptr;  // the list it was about to join may be freed already
+            return 0;
+        }
         picture->next = head;
     } while (!h->done.compare_exchange_weak(head, picture, std::memory_order_acq_rel));
     return 1;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows-free parts built natively with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer: their unit tests, then half a minute of fuzzing per target.
+# UndefinedBehaviorSanitizer: their unit tests, the hand-over to the painter thread under
+# ThreadSanitizer, then half a minute of fuzzing per target.
 # Called as: bash native_sanitizers.sh <path of tavro.exe> <source dir>
 set -euo pipefail
 build="$(cd "$(dirname "$1")" && pwd)/native-sanitizers"

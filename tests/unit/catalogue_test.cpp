@@ -38,4 +38,29 @@ TEST(Catalogue, PlaylistsFollowCatalogueOrder) {
     EXPECT_TRUE(Playlist({}).empty());
 }
 
+TEST(Catalogue, ScreensAroundAnEntryComeShownNextPreviousEachOnce) {
+    struct Case {
+        std::vector<int> playlist;
+        int pos;
+        std::vector<int> wanted;
+    };
+    const Case cases[] = {
+        {{5, 6, 7, 8}, 1, {6, 7, 5}},
+        {{5, 6, 7, 8}, 0, {5, 6, 8}},   // before the first comes the last
+        {{5, 6, 7, 8}, 3, {8, 5, 7}},   // after the last comes the first
+        {{5, 6}, 0, {5, 6}},            // next and previous are the same screen
+        {{33}, 0, {33}},
+        {{0, 99, 1}, 0, {0, 1}},        // no number that is no screen
+        {{0, 99, 1}, 1, {1, 0}},
+        {{4, 5, 6}, 3, {}},             // no such entry
+        {{}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        int wanted[3] = {-7, -7, -7};
+        const int n = ScreensAround(c.playlist.empty() ? nullptr : c.playlist.data(),
+                                    static_cast<int>(c.playlist.size()), c.pos, wanted);
+        EXPECT_EQ(std::vector<int>(wanted, wanted + n), c.wanted) << "entry " << c.pos;
+    }
+}
+
 }  // namespace
