@@ -200,14 +200,22 @@ void StopPaintAhead() {
     g_paintAhead.wake = nullptr;
 }
 
+void ForgetPreparedScreens() {
+    ++g_paintAhead.generation;
+    g_paintAhead.ordered = -1;
+    FreeAllPictures();
+}
+
 void ResizePaintAhead(int width, int height) {
     if (width == g_paintAhead.width && height == g_paintAhead.height) return;
     g_paintAhead.width = width;
     g_paintAhead.height = height;
-    ++g_paintAhead.generation;
-    g_paintAhead.ordered = -1;
-    FreeAllPictures();
+    ForgetPreparedScreens();
     PrepareAhead();
+}
+
+int PaintAheadIdle() {
+    return g_paintAhead.handover == nullptr || PainterIdle(g_paintAhead.handover);
 }
 
 void PrepareAhead() {

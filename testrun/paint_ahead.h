@@ -32,5 +32,11 @@ COLORREF PaintShownScreen(HDC hdc, const RECT* rc, int mode);
 // Nonzero when PaintShownScreen would show screen `mode` itself, not black in its place.
 int ScreenShowable(int mode);
 
+// Nonzero when the painter has nothing to do: no order waits and none is being painted.
+int PaintAheadIdle();
+
+// Throws every prepared picture away, and any still being painted when it arrives.
+void ForgetPreparedScreens();
+
 // Painters still running, those of ended runs included until they have finished their screen.
 int RunningPainters();

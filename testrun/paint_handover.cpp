@@ -18,6 +18,7 @@ PaintHandover* NewPaintHandover() {
     new (&h->order) std::atomic<PaintOrder*>(nullptr);
     new (&h->done) std::atomic<PaintedPicture*>(nullptr);
     new (&h->stop) std::atomic<int>(0);
+    new (&h->busy) std::atomic<int>(0);
     new (&h->owners) std::atomic<int>(2);
     return h;
 }
@@ -45,8 +46,12 @@ PaintedPicture* ClosePaintHandover(PaintHandover* h) {
 }
 
 int TakePaintOrder(PaintHandover* h, PaintOrder* order) {
+    h->busy.store(1, std::memory_order_release);  // before the order leaves the slot: never idle in between
     PaintOrder* taken = h->order.exchange(nullptr, std::memory_order_acq_rel);
-    if (taken == nullptr) return 0;
+    if (taken == nullptr) {
+        h->busy.store(0, std::memory_order_release);
+        return 0;
+    }
     *order = *taken;
     free(taken);
     return 1;
@@ -61,7 +66,12 @@ int HandOverPicture(PaintHandover* h, PaintedPicture* picture) {
         }
         picture->next = head;
     } while (!h->done.compare_exchange_weak(head, picture, std::memory_order_acq_rel));
+    h->busy.store(0, std::memory_order_release);
     return 1;
+}
+
+int PainterIdle(PaintHandover* h) {
+    return h->busy.load(std::memory_order_acquire) == 0 && h->order.load(std::memory_order_acquire) == nullptr;
 }
 
 void ReleasePaintHandover(PaintHandover* h) {

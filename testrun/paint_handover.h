@@ -25,6 +25,7 @@ struct PaintHandover {
     std::atomic<PaintOrder*> order;        // the newest order not yet taken
     std::atomic<PaintedPicture*> done;     // finished pictures, newest first; kClosed once the window has gone
     std::atomic<int> stop;                 // the window has gone: the painter ends
+    std::atomic<int> busy;                 // the painter holds an order it has not answered yet
     std::atomic<int> owners;               // the window and the painter: the last one frees this
 };
 
@@ -40,10 +41,14 @@ PaintedPicture* TakePaintedPictures(PaintHandover* h);
 // painter. Returns the pictures handed over before, for the caller to free.
 PaintedPicture* ClosePaintHandover(PaintHandover* h);
 
-// Painter side. Takes the newest order into `order`; 0 when there is none.
+// Painter side. Takes the newest order into `order`; 0 when there is none. The painter is busy
+// from taking an order until it hands over its picture.
 int TakePaintOrder(PaintHandover* h, PaintOrder* order);
 // Hands a picture over; 0 when the window has gone, and the painter keeps and frees it.
 int HandOverPicture(PaintHandover* h, PaintedPicture* picture);
+
+// Nonzero when no order waits and the painter holds none.
+int PainterIdle(PaintHandover* h);
 
 // Each side lets go once; the last frees the hand-over and any order still in it.
 void ReleasePaintHandover(PaintHandover* h);

@@ -14,12 +14,21 @@ out=$("$run" "$tool" --modes 26 --sizes 320x200 --runs 2 --starts 1 --tavro "$("
   status=$?
 [ "$status" -eq 0 ] || fail "exit code $status: $out"
 lines=$(echo "$out" | tr -d '\r' | grep '^bench ')
-[ "$(echo "$lines" | wc -l)" -eq 3 ] || fail "expected three bench lines: $out"
-echo "$lines" | sed -n 1p | grep -qE "^bench mode=26 size=320x200 median_ms=$number worst_ms=$number floor_ms=$number\$" ||
-  fail "paint line: $lines"
-echo "$lines" | sed -n 2p | grep -qE "^bench sweep median_ms=$number\$" || fail "sweep line: $lines"
-echo "$lines" | sed -n 3p | grep -qE "^bench startup median_ms=$number\$" || fail "startup line: $lines"
+expected=(
+  "bench mode=26 size=320x200 median_ms=$number worst_ms=$number floor_ms=$number"
+  "bench step mode=26 size=320x200 median_ms=$number worst_ms=$number"
+  "bench cold mode=26 size=320x200 median_ms=$number"
+  "bench escape size=320x200 median_ms=$number"
+  "bench sweep median_ms=$number"
+  "bench startup median_ms=$number"
+)
+[ "$(wc -l <<<"$lines")" -eq ${#expected[@]} ] || fail "expected ${#expected[@]} bench lines: $out"
+for i in "${!expected[@]}"; do
+  grep -qE "^${expected[$i]}\$" <<<"$(sed -n "$((i + 1))p" <<<"$lines")" || fail "line $((i + 1)) is not '${expected[$i]}': $lines"
+done
 grep -qE "^ *26  Resolution +$number +$number +$number" <<<"$out" || fail "no table row for screen 26: $out"
+grep -qE "^ *26  Resolution +$number +$number +$number\s*$" <<<"$(sed -n '/test window: from the key/,$p' <<<"$out")" ||
+  fail "no step row for screen 26: $out"
 
 for bad in "--modes 34" "--sizes 1920" "--runs 0" "--colour red"; do
   status=0

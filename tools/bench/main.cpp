@@ -1,5 +1,6 @@
-// tavro-bench: how long each screen takes to paint at large sizes, the sweep's synthesis and the
-// program's start-up, as a table and as one "bench ..." line per figure for scripts.
+// tavro-bench: how long each screen takes to paint at large sizes, how long a step to it takes in a
+// real test window, the sweep's synthesis and the program's start-up, as tables and as one
+// "bench ..." line per figure for scripts.
 #include <windows.h>
 
 #include <cstdarg>
@@ -14,6 +15,7 @@
 #include "tools/bench/bench_stats.h"
 #include "tools/bench/paint_timing.h"
 #include "tools/bench/startup_timing.h"
+#include "tools/bench/step_timing.h"
 
 namespace {
 
@@ -31,7 +33,14 @@ void AddMachineLine(std::vector<std::string>* lines, const char* format, ...) {
     lines->push_back(line);
 }
 
-int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size, std::vector<std::string>* lines) {
+// The screen that took longest to paint, and its median time.
+struct SlowestScreen {
+    int mode;
+    double medianMs;
+};
+
+int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size, std::vector<std::string>* lines,
+                       SlowestScreen* slowest) {
     DibCanvas canvas;
     if (!CreateDibCanvas(size.width, size.height, &canvas)) {
         fprintf(stderr, "tavro-bench: cannot allocate a %d x %d image\n", size.width, size.height);
@@ -42,6 +51,7 @@ int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size, std::vector
     printf("mode  screen                    median ms   worst ms   x FillRect\n");
     for (int mode : args.modes) {
         const BenchFigure paint = TimePaint(&canvas, mode, args.runs);
+        if (paint.medianMs >= slowest->medianMs) *slowest = {mode, paint.medianMs};
         const double ratio = floor.medianMs > 0.0 ? paint.medianMs / floor.medianMs : 0.0;
         printf("%4d  %-24ls %10.3f %10.3f %12.1f\n", mode, ModeTitle(mode), paint.medianMs, paint.worstMs, ratio);
         fflush(stdout);
@@ -49,6 +59,35 @@ int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size, std::vector
                        size.height, paint.medianMs, paint.worstMs, floor.medianMs);
     }
     DeleteDibCanvas(&canvas);
+    return 1;
+}
+
+// Steps in a real test window of this size, and Esc in the middle of the slowest screen's paint.
+int BenchSizeOfSteps(const BenchArgs& args, const BenchSize& size, const SlowestScreen& slowest,
+                     std::vector<std::string>* lines) {
+    std::vector<StepFigures> steps;
+    if (!TimeSteps(args.modes, size.width, size.height, args.runs, &steps)) {
+        fprintf(stderr, "tavro-bench: cannot open a %d x %d test window\n", size.width, size.height);
+        return 0;
+    }
+    printf("\n%d x %d test window: from the key to the painted screen\n", size.width, size.height);
+    printf("mode  screen                   prepared median / worst ms   cold median ms\n");
+    for (const StepFigures& f : steps) {
+        printf("%4d  %-24ls %14.3f %11.3f %16.3f\n", f.mode, ModeTitle(f.mode), f.prepared.medianMs,
+               f.prepared.worstMs, f.cold.medianMs);
+        AddMachineLine(lines, "bench step mode=%d size=%dx%d median_ms=%.3f worst_ms=%.3f", f.mode, size.width,
+                       size.height, f.prepared.medianMs, f.prepared.worstMs);
+    }
+    for (const StepFigures& f : steps) {
+        AddMachineLine(lines, "bench cold mode=%d size=%dx%d median_ms=%.3f", f.mode, size.width, size.height,
+                       f.cold.medianMs);
+    }
+    BenchFigure escape;
+    if (!TimeEscape(slowest.mode, size.width, size.height, slowest.medianMs / 2, args.runs, &escape)) return 0;
+    printf("Esc %.0f ms into painting screen %d: the window was gone after %.3f ms (median)\n", slowest.medianMs / 2,
+           slowest.mode, escape.medianMs);
+    fflush(stdout);
+    AddMachineLine(lines, "bench escape size=%dx%d median_ms=%.3f", size.width, size.height, escape.medianMs);
     return 1;
 }
 
@@ -115,7 +154,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::vector<std::string> lines;
     int ok = 1;
-    for (const BenchSize& size : args.sizes) ok = BenchSizeOfScreens(args, size, &lines) && ok;
+    for (const BenchSize& size : args.sizes) {
+        SlowestScreen slowest = {args.modes.front(), 0.0};
+        ok = BenchSizeOfScreens(args, size, &lines, &slowest) && ok;
+        ok = BenchSizeOfSteps(args, size, slowest, &lines) && ok;
+    }
     ok = BenchSweep(&lines) && ok;
     ok = BenchStartup(args, &lines) && ok;
     printf("\n");

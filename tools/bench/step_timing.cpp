@@ -1,0 +1,116 @@
+// Steps through a real test window, as the keyboard steps, with the clock running.
+#include "tools/bench/step_timing.h"
+
+#include <windows.h>
+
+#include "app/app_state.h"
+#include "testrun/paint_ahead.h"
+#include "testrun/test_window.h"
+#include "tools/bench/bench_clock.h"
+
+namespace {
+
+constexpr double kWaitLimitMs = 300000.0;  // the slowest screen at 7680 x 4320 takes about half a minute
+
+// Dispatches messages until `done` holds; 0 if it does not within the limit.
+template <typename Done>
+int PumpUntil(Done done) {
+    const double start = BenchNowMs();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (done()) return 1;
+        if (BenchNowMs() - start > kWaitLimitMs) return 0;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+    }
+}
+
+// Opens the test window on `playlist` and makes it `width` x `height`, whatever the screen's size.
+HWND OpenWindow(std::vector<int>* playlist, int width, int height) {
+    g_app.hInstance = GetModuleHandleW(nullptr);
+    g_app.playlist = playlist->data();
+    g_app.playlistCount = static_cast<int>(playlist->size());
+    g_app.playlistPos = 0;
+    g_app.autoMode = 0;
+    CreateTestWindow();
+    HWND hwnd = g_app.hwndTest;
+    if (hwnd != nullptr) SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    return hwnd;
+}
+
+void CloseTestWindow(HWND hwnd) {
+    DestroyWindow(hwnd);
+    PumpUntil([] { return RunningPainters() == 0; });
+    g_app.playlist = nullptr;
+    g_app.playlistCount = 0;
+}
+
+int Entry(int pos, int count) {
+    return ((pos % count) + count) % count;
+}
+
+// Posts the step to entry `to` and returns the milliseconds until it is painted.
+double TimeOneStep(HWND hwnd, int to) {
+    const double start = BenchNowMs();
+    PostMessageW(hwnd, WM_KEYDOWN, VK_RIGHT, 0);
+    PumpUntil([hwnd, to] {
+        return g_app.playlistPos == to && ScreenShowable(g_app.playlist[to]) && !GetUpdateRect(hwnd, nullptr, FALSE);
+    });
+    GdiFlush();
+    return BenchNowMs() - start;
+}
+
+BenchFigure TimeStepsTo(HWND hwnd, int to, int runs, bool cold) {
+    const int from = Entry(to - 1, g_app.playlistCount);
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        GotoMode(hwnd, from);
+        if (cold) {
+            PumpUntil([] { return PaintAheadIdle() != 0; });
+            ForgetPreparedScreens();
+        } else {
+            PumpUntil([to, from] { return ScreenShowable(g_app.playlist[to]) && ScreenShowable(g_app.playlist[from]); });
+        }
+        times.push_back(TimeOneStep(hwnd, to));
+    }
+    return SummariseTimes(times);
+}
+
+}  // namespace
+
+int TimeSteps(const std::vector<int>& modes, int width, int height, int runs, std::vector<StepFigures>* figures) {
+    std::vector<int> playlist = modes;
+    HWND hwnd = OpenWindow(&playlist, width, height);
+    if (hwnd == nullptr) return 0;
+    for (int pos = 0; pos < static_cast<int>(playlist.size()); ++pos) {
+        StepFigures f = {playlist[pos], {}, {}};
+        f.prepared = TimeStepsTo(hwnd, pos, runs > 0 ? runs : 5, false);
+        f.cold = TimeStepsTo(hwnd, pos, runs > 0 ? runs : 3, true);
+        figures->push_back(f);
+    }
+    CloseTestWindow(hwnd);
+    return 1;
+}
+
+int TimeEscape(int mode, int width, int height, double waitMs, int runs, BenchFigure* figure) {
+    std::vector<double> times;
+    for (int run = 0; run < (runs > 0 ? runs : 3); ++run) {
+        std::vector<int> playlist = {mode};
+        HWND hwnd = OpenWindow(&playlist, width, height);
+        if (hwnd == nullptr) return 0;
+        PumpUntil([] { return PaintAheadIdle() != 0; });
+        ForgetPreparedScreens();
+        PrepareAhead();  // the painter starts on the screen again
+        Sleep(static_cast<DWORD>(waitMs));
+        const double start = BenchNowMs();
+        PostMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+        PumpUntil([hwnd] { return !IsWindow(hwnd); });
+        times.push_back(BenchNowMs() - start);
+        CloseTestWindow(hwnd);
+    }
+    *figure = SummariseTimes(times);
+    return 1;
+}
