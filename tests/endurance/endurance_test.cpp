@@ -18,8 +18,10 @@
 #include "app/lifetime.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "tests/support/gdi_count.h"
 #include "tests/support/test_data.h"
 #include "testrun/catalogue.h"
+#include "testrun/paint_ahead.h"
 #include "testrun/start_tests.h"
 #include "testrun/test_window.h"
 
@@ -52,14 +54,6 @@ long ResidentKib() {
     counters.cb = sizeof(counters);
     if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return -1;
     return static_cast<long>(counters.WorkingSetSize / 1024);
-}
-
-// Slot of the next GDI handle: freed slots are reused first, so it climbs only with leaked objects.
-unsigned NextHandleSlot() {
-    HBRUSH probe = CreateSolidBrush(RGB(9, 9, 9));
-    const unsigned slot = static_cast<unsigned>(reinterpret_cast<UINT_PTR>(probe) & 0xFFFF);
-    DeleteObject(probe);
-    return slot;
 }
 
 bool WriteEdid(DWORD type, const std::vector<unsigned char>& bytes) {
@@ -141,6 +135,19 @@ protected:
             UpdateWindow(g_app.hwndTest);
         }
     }
+    // Waits until the painter has prepared the screens around the shown one and has nothing left
+    // to do, so the pictures alive are the same three at every measurement.
+    static void Settle() {
+        for (int wait = 0; wait < 3000; ++wait) {
+            int around[3];
+            const int count = ScreensAround(g_app.playlist, g_app.playlistCount, g_app.playlistPos, around);
+            bool ready = PaintAheadIdle() != 0;
+            for (int k = 0; k < count; ++k) ready = ready && ScreenShowable(around[k]);
+            if (ready) return;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            Pump();
+        }
+    }
     // Esc ends the run: the test window goes, the selection window returns, the mode is as it was.
     static void EndRun() {
         PostMessageW(g_app.hwndTest, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -178,24 +185,26 @@ TEST_F(Endurance, LongAutoRunWithSoundGrowsNeitherGdiNorMemory) {
     ASSERT_TRUE(WriteEdid(REG_BINARY, ReadTestData("edid/A_Hitachi_HEC0088_1BEACBAF42B1.bin")));
     StartRun(1);
     Step(2 * kModeCount);  // two passes settle caches, fonts and the sound device
-    const unsigned slotBefore = NextHandleSlot();
+    Settle();
+    const int objectsBefore = LiveGdiObjects();
     const long residentBefore = ResidentKib();
     ASSERT_GT(residentBefore, 0);
     long residentMax = residentBefore;
     for (int done = 0; done < screens;) {
         const int chunk = screens - done < 1000 ? screens - done : 1000;
         Step(chunk);
+        Settle();
         done += chunk;
         const long resident = ResidentKib();
         if (resident > residentMax) residentMax = resident;
-        printf("soak: %d screens, resident %ld KiB, next GDI slot %u\n", done, resident, NextHandleSlot());
+        printf("soak: %d screens, resident %ld KiB, live GDI objects %d\n", done, resident, LiveGdiObjects());
     }
     const long residentAfter = ResidentKib();
-    const unsigned slotAfter = NextHandleSlot();
-    printf("soak: resident %ld KiB before, %ld KiB after, %ld KiB at most; GDI slot %u before, %u after\n",
-           residentBefore, residentAfter, residentMax, slotBefore, slotAfter);
-    // A leak of one object per screen would move the slot by thousands; allow a few for Wine's own.
-    EXPECT_LE(slotAfter, slotBefore + 8);
+    const int objectsAfter = LiveGdiObjects();
+    printf("soak: resident %ld KiB before, %ld KiB after, %ld KiB at most; GDI objects %d before, %d after\n",
+           residentBefore, residentAfter, residentMax, objectsBefore, objectsAfter);
+    // A leak of one object per screen would add hundreds; allow a few for Wine's own.
+    EXPECT_LE(objectsAfter, objectsBefore + 8);
     EXPECT_LE(residentAfter - residentBefore, 4096) << "resident size grew by more than 4 MiB";
     EXPECT_EQ(g_app.autoMode, 1);
     EndRun();

@@ -66,7 +66,8 @@ int BenchSizeOfScreens(const BenchArgs& args, const BenchSize& size, std::vector
 int BenchSizeOfSteps(const BenchArgs& args, const BenchSize& size, const SlowestScreen& slowest,
                      std::vector<std::string>* lines) {
     std::vector<StepFigures> steps;
-    if (!TimeSteps(args.modes, size.width, size.height, args.runs, &steps)) {
+    double peakMb = 0.0;
+    if (!TimeSteps(args.modes, size.width, size.height, args.runs, &steps, &peakMb)) {
         fprintf(stderr, "tavro-bench: cannot open a %d x %d test window\n", size.width, size.height);
         return 0;
     }
@@ -78,6 +79,7 @@ int BenchSizeOfSteps(const BenchArgs& args, const BenchSize& size, const Slowest
         AddMachineLine(lines, "bench step mode=%d size=%dx%d median_ms=%.3f worst_ms=%.3f", f.mode, size.width,
                        size.height, f.prepared.medianMs, f.prepared.worstMs);
     }
+    printf("working set at most %.1f MB above that before the window opened\n", peakMb);
     for (const StepFigures& f : steps) {
         AddMachineLine(lines, "bench cold mode=%d size=%dx%d median_ms=%.3f", f.mode, size.width, size.height,
                        f.cold.medianMs);

@@ -2,6 +2,7 @@
 #include "tools/bench/step_timing.h"
 
 #include <windows.h>
+#include <psapi.h>
 
 #include "app/app_state.h"
 #include "testrun/paint_ahead.h"
@@ -11,6 +12,14 @@
 namespace {
 
 constexpr double kWaitLimitMs = 300000.0;  // the slowest screen at 7680 x 4320 takes about half a minute
+
+SIZE_T g_peakWorkingSet = 0;  // the most seen while steps were timed
+
+SIZE_T WorkingSet() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters)) ? counters.WorkingSetSize : 0;
+}
 
 // Dispatches messages until `done` holds; 0 if it does not within the limit.
 template <typename Done>
@@ -22,6 +31,8 @@ int PumpUntil(Done done) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
+        const SIZE_T now = WorkingSet();
+        if (now > g_peakWorkingSet) g_peakWorkingSet = now;
         if (done()) return 1;
         if (BenchNowMs() - start > kWaitLimitMs) return 0;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
@@ -81,7 +92,10 @@ BenchFigure TimeStepsTo(HWND hwnd, int to, int runs, bool cold) {
 
 }  // namespace
 
-int TimeSteps(const std::vector<int>& modes, int width, int height, int runs, std::vector<StepFigures>* figures) {
+int TimeSteps(const std::vector<int>& modes, int width, int height, int runs, std::vector<StepFigures>* figures,
+              double* peakMb) {
+    const SIZE_T before = WorkingSet();
+    g_peakWorkingSet = before;
     std::vector<int> playlist = modes;
     HWND hwnd = OpenWindow(&playlist, width, height);
     if (hwnd == nullptr) return 0;
@@ -92,6 +106,7 @@ int TimeSteps(const std::vector<int>& modes, int width, int height, int runs, st
         figures->push_back(f);
     }
     CloseTestWindow(hwnd);
+    *peakMb = static_cast<double>(g_peakWorkingSet - before) / (1024.0 * 1024.0);
     return 1;
 }
 

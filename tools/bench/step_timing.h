@@ -13,8 +13,10 @@ struct StepFigures {
 
 // For each of `modes` (the play list, in order): from posting the key that steps to it until its
 // paint has ended, in a test window of `width` x `height`; `runs` times each (0: five prepared,
-// three cold). 0 when no test window could be opened.
-int TimeSteps(const std::vector<int>& modes, int width, int height, int runs, std::vector<StepFigures>* figures);
+// three cold). `peakMb`: the most the working set grew meanwhile, the window and its prepared
+// pictures. 0 when no test window could be opened.
+int TimeSteps(const std::vector<int>& modes, int width, int height, int runs, std::vector<StepFigures>* figures,
+              double* peakMb);
 
 // From posting Esc `waitMs` after the window started preparing `mode` until the window is gone;
 // `runs` times (0: three). Each run waits for the painter to end before the next.
