@@ -29,6 +29,7 @@ struct PaintAhead {
     int height;
     unsigned generation;      // the window's size and language of the current pictures
     int ordered;              // mode of the newest order not yet answered, -1 for none
+    int plannedAfterPaint;    // the shown screen is ready: its neighbours are ordered once it is painted
     Picture pictures[kKeptPictures];
 };
 
@@ -39,7 +40,7 @@ struct PainterStart {
     HWND window;
 };
 
-PaintAhead g_paintAhead = {nullptr, nullptr, 0, 0, 0, -1, {{-1, nullptr}, {-1, nullptr}, {-1, nullptr}}};
+PaintAhead g_paintAhead = {nullptr, nullptr, 0, 0, 0, -1, 0, {{-1, nullptr}, {-1, nullptr}, {-1, nullptr}}};
 volatile LONG g_runningPainters = 0;
 
 // Paints `order` into a new bitmap in the screen's format; null when there is no memory for it.
@@ -219,6 +220,7 @@ int PaintAheadIdle() {
 }
 
 void PrepareAhead() {
+    g_paintAhead.plannedAfterPaint = 0;
     if (g_paintAhead.handover == nullptr) return;
     int wanted[3];
     const int count = ScreensAround(g_app.playlist, g_app.playlistCount, g_app.playlistPos, wanted);
@@ -235,6 +237,19 @@ void PrepareAhead() {
         SetEvent(g_paintAhead.wake);
         return;
     }
+}
+
+void PrepareAheadAfterStep() {
+    const int shown = CurrentMode();
+    if (g_paintAhead.handover != nullptr && ModeCategory(shown) >= 0 && FindPicture(shown) != nullptr) {
+        g_paintAhead.plannedAfterPaint = 1;  // the copy goes first; the painter would only slow it down
+        return;
+    }
+    PrepareAhead();
+}
+
+void ScreenPainted() {
+    if (g_paintAhead.plannedAfterPaint) PrepareAhead();
 }
 
 void TakePreparedScreens(HWND hwnd) {

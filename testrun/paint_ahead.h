@@ -18,8 +18,13 @@ void StopPaintAhead();
 void ResizePaintAhead(int width, int height);
 
 // Orders the most wanted screen around the current entry that is not painted yet, if any, and
-// frees pictures no longer around it. Called after each step.
+// frees pictures no longer around it.
 void PrepareAhead();
+
+// After a step: the same, but when the new screen is prepared already, not before the window has
+// painted it (ScreenPainted), so that the painter does not compete with the copy.
+void PrepareAheadAfterStep();
+void ScreenPainted();
 
 // Takes the painter's finished pictures (on kPictureReadyMessage) and repaints `hwnd` when the
 // shown screen is among them.

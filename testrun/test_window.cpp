@@ -45,6 +45,7 @@ void OnPaint(HWND hwnd) {
     OverlayRun run;
     if (RunOverlay(&run)) DrawOverlaySampled(hdc, &client, &run, centre);
     EndPaint(hwnd, &ps);
+    ScreenPainted();
 }
 
 void OnDestroy(HWND hwnd) {
@@ -114,17 +115,19 @@ void CreateTestWindow() {
 void GotoMode(HWND hwnd, int pos) {
     if (pos < 0 || pos >= g_app.playlistCount) return;
     g_app.playlistPos = pos;
-    PrepareAhead();
+    PrepareAheadAfterStep();
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
-    if (sound) {
-        StartSweep();
-    } else {
-        StopSweep();
-    }
+    if (!sound) StopSweep();
     if (g_app.autoMode) SetTimer(hwnd, kAutoTimer, sound ? kAutoSoundMs : kAutoMs, nullptr);
     InvalidateRect(hwnd, nullptr, TRUE);
     UpdateTestTitle(hwnd);
     ShowOSD(hwnd);
+    if (sound) {
+        // The sweep's samples take tens of milliseconds to compute: show the screen first, then
+        // start the sound from its beginning.
+        UpdateWindow(hwnd);
+        StartSweep();
+    }
 }
 
 void AdvanceMode(HWND hwnd, int delta) {
