@@ -13,6 +13,10 @@
 namespace {
 
 constexpr int kKeptPictures = 3;  // the shown screen, the next and the previous
+// Pictures kept and the one being painted stay within this, so that at 7680 x 4320 (133 MB a
+// picture) a 32-bit process keeps most of its address space: there only the shown screen and the
+// next are kept.
+constexpr unsigned long long kPictureBudgetBytes = 400ull << 20;
 
 // A picture the window keeps: `bitmap` is null when the screen could not be prepared (no memory
 // for it), so it is drawn directly.
@@ -115,6 +119,16 @@ void FreeAllPictures() {
 int CurrentMode() {
     if (g_app.playlist == nullptr || g_app.playlistPos < 0 || g_app.playlistPos >= g_app.playlistCount) return -1;
     return g_app.playlist[g_app.playlistPos];
+}
+
+// The screens to keep around the current entry, most wanted first, as many as the budget allows
+// beside one being painted.
+int WantedScreens(int wanted[3]) {
+    const int count = ScreensAround(g_app.playlist, g_app.playlistCount, g_app.playlistPos, wanted);
+    const unsigned long long bytes = 4ull * g_paintAhead.width * g_paintAhead.height;
+    const unsigned long long fit = bytes > 0 ? kPictureBudgetBytes / bytes : kKeptPictures + 1;
+    const int allowed = fit > kKeptPictures ? kKeptPictures : fit > 1 ? static_cast<int>(fit) - 1 : 1;
+    return count < allowed ? count : allowed;
 }
 
 bool Wanted(int mode, const int* wanted, int count) {
@@ -223,7 +237,7 @@ void PrepareAhead() {
     g_paintAhead.plannedAfterPaint = 0;
     if (g_paintAhead.handover == nullptr) return;
     int wanted[3];
-    const int count = ScreensAround(g_app.playlist, g_app.playlistCount, g_app.playlistPos, wanted);
+    const int count = WantedScreens(wanted);
     for (Picture& p : g_paintAhead.pictures) {
         if (p.mode != -1 && !Wanted(p.mode, wanted, count)) FreePicture(&p);
     }
@@ -256,7 +270,7 @@ void TakePreparedScreens(HWND hwnd) {
     if (g_paintAhead.handover == nullptr) return;
     PaintedPicture* list = TakePaintedPictures(g_paintAhead.handover);
     int wanted[3];
-    const int count = ScreensAround(g_app.playlist, g_app.playlistCount, g_app.playlistPos, wanted);
+    const int count = WantedScreens(wanted);
     const int shown = CurrentMode();
     bool shownArrived = false;
     while (list != nullptr) {
