@@ -6,6 +6,9 @@ set(TAVRO_PORTABLE_SOURCES
   app/texts.cpp
   testrun/catalogue.cpp
   testrun/edid.cpp
+  testrun/edid_cta.cpp
+  testrun/edid_displayid.cpp
+  testrun/edid_timing.cpp
   testrun/monitor_key.cpp
   testrun/paint_handover.cpp
   sound/sweep_samples.cpp

@@ -1,38 +1,87 @@
-// EDID base-block decoding: header, version and the four descriptor slots.
+// The native-mode rule over a whole EDID: header and version, the base block's timing, and which
+// extension block may speak over it.
 #include "testrun/edid.h"
 
 #include <string.h>
 
+#include "testrun/edid_blocks.h"
+
 namespace {
 
+constexpr unsigned char kHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
 constexpr unsigned long kVersionByte = 18;
 constexpr unsigned long kFirstSlot = 54;
 constexpr unsigned long kSlotSize = 18;
 constexpr unsigned long kSlotCount = 4;
+constexpr unsigned char kCtaTag = 0x02;
+constexpr unsigned char kDisplayIdTag = 0x70;
+// A detailed timing keeps 12 bits per side; a larger format can only come from an extension.
+constexpr unsigned long kLargestTimingSide = 4095;
 
-// A slot keeps 12 bits per direction: the low byte and the upper nibble of a shared byte.
-unsigned long SlotSize(const unsigned char* slot, int lowByte, int highNibbleByte) {
-    return slot[lowByte] + 256ul * (slot[highNibbleByte] >> 4);
+constexpr const char* kSourceNames[] = {"none", "base", "cta", "displayid"};
+
+int BlockChecksumOk(const unsigned char* block) {
+    unsigned sum = 0;
+    for (unsigned long i = 0; i < kEdidBlockSize; ++i) sum += block[i];
+    return (sum & 0xFF) == 0;
+}
+
+// The first usable detailed timing among the base block's four descriptor slots.
+int BaseBlockTiming(const unsigned char* edid, NativeMode* mode) {
+    for (unsigned long k = 0; k < kSlotCount; ++k) {
+        if (DetailedTimingSize(edid + kFirstSlot + kSlotSize * k, mode)) return 1;
+    }
+    return 0;
+}
+
+// The first whole extension block tagged `tag`, with a right checksum, that `decode` finds a mode
+// in. Every block present is looked at, whatever the base block says their count is.
+int FromExtensions(const unsigned char* edid, unsigned long length, unsigned char tag,
+                   int (*decode)(const unsigned char*, NativeMode*), NativeMode* mode) {
+    for (unsigned long at = kEdidBlockSize; length - at >= kEdidBlockSize; at += kEdidBlockSize) {
+        const unsigned char* block = edid + at;
+        if (block[0] == tag && BlockChecksumOk(block) && decode(block, mode)) return 1;
+    }
+    return 0;
+}
+
+int Found(NativeMode found, int source, NativeMode* mode) {
+    found.source = source;
+    *mode = found;
+    return 1;
 }
 
 }  // namespace
 
-int GetNativeResolutionFromEDID(const unsigned char* edid, unsigned long* width, unsigned long* height) {
-    static const unsigned char expectedHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
-    if (edid == nullptr || width == nullptr || height == nullptr) return 0;
-    if (memcmp(edid, expectedHeader, sizeof(expectedHeader)) != 0) return 0;
-    if (edid[kVersionByte] == 0) return 0;
-    for (unsigned long k = 0; k < kSlotCount; ++k) {
-        const unsigned long d = kFirstSlot + kSlotSize * k;
-        if (d + kSlotSize > kEdidBaseBlockSize) break;
-        // A display descriptor has zeros where a timing keeps its width, so it is passed over.
-        const unsigned long horizontal = SlotSize(edid + d, 2, 4);
-        const unsigned long vertical = SlotSize(edid + d, 5, 7);
-        if (horizontal > 0 && vertical > 0) {
-            *width = horizontal;
-            *height = vertical;
-            return 1;
-        }
+int DecodeNativeMode(const unsigned char* edid, unsigned long length, NativeMode* mode) {
+    if (edid == nullptr || mode == nullptr || length < kEdidBlockSize) return 0;
+    if (memcmp(edid, kHeader, sizeof(kHeader)) != 0 || edid[kVersionByte] == 0) return 0;
+    NativeMode displayId = {};
+    if (FromExtensions(edid, length, kDisplayIdTag, DisplayIdPreferredTiming, &displayId)) {
+        return Found(displayId, kNativeModeFromDisplayId, mode);
     }
-    return 0;
+    NativeMode base = {};
+    const int hasBase = BaseBlockTiming(edid, &base);
+    // A CTA-861 block lists broadcast formats first on many monitors; it only speaks where the
+    // base block is silent or cannot hold its format.
+    NativeMode cta = {};
+    if (FromExtensions(edid, length, kCtaTag, CtaFirstFormat, &cta) &&
+        (!hasBase || cta.width > kLargestTimingSide || cta.height > kLargestTimingSide)) {
+        return Found(cta, kNativeModeFromCta, mode);
+    }
+    return hasBase ? Found(base, kNativeModeFromBase, mode) : 0;
+}
+
+int GetNativeResolutionFromEDID(const unsigned char* edid, unsigned long length, unsigned long* width,
+                                unsigned long* height) {
+    NativeMode mode = {};
+    if (width == nullptr || height == nullptr || !DecodeNativeMode(edid, length, &mode)) return 0;
+    *width = mode.width;
+    *height = mode.height;
+    return 1;
+}
+
+const char* NativeModeSourceName(int source) {
+    if (source < kNativeModeFromBase || source > kNativeModeFromDisplayId) return kSourceNames[0];
+    return kSourceNames[source];
 }

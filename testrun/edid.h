@@ -1,11 +1,39 @@
-// Decoding a monitor's native resolution from its EDID base block.
+// Decoding a monitor's native mode from its whole EDID: the base block and every extension block.
 // Plain standard C++ (no Windows headers).
 #pragma once
 
-constexpr unsigned long kEdidBaseBlockSize = 128;  // base block; extension blocks follow it
-constexpr unsigned long kEdidBufferSize = 256;     // base block plus at most one extension
+constexpr unsigned long kEdidBlockSize = 128;          // the base block; extension blocks follow it
+constexpr unsigned long kEdidLargestSize = 256 * 128;  // a base block and at most 255 extensions
 
-// Reads the first detailed timing with a nonzero size from the base block's four descriptor slots.
-// `edid` must hold at least kEdidBaseBlockSize readable bytes. Returns nonzero and writes both
-// outputs on success; returns 0 and leaves them untouched otherwise.
-int GetNativeResolutionFromEDID(const unsigned char* edid, unsigned long* width, unsigned long* height);
+// Where a native mode was found.
+enum NativeModeSource {
+    kNativeModeFromBase = 1,       // the base block's first detailed timing
+    kNativeModeFromCta = 2,        // a CTA-861 extension's first-listed format
+    kNativeModeFromDisplayId = 3,  // a DisplayID extension's preferred timing
+};
+
+struct NativeMode {
+    unsigned long width;
+    unsigned long height;
+    int source;  // a NativeModeSource
+};
+
+// Finds the native mode in the `length` bytes of `edid` (never reading past them):
+//  1. the first preferred detailed timing of a DisplayID extension;
+//  2. otherwise the base block's first detailed timing;
+//  3. a CTA-861 extension's first-listed format only where the base block has no timing or that
+//     format is wider or taller than 4095 pixels, which a base-block timing cannot hold.
+// Interlaced timings give their frame size. Extension blocks with a wrong checksum, or whose
+// lengths point outside the block, are passed over; the extension count in the base block is not
+// trusted, every whole block present is looked at. Returns nonzero and writes `mode` on success;
+// returns 0 and leaves it untouched otherwise (no header, version 0, shorter than a base block,
+// or no usable timing anywhere).
+int DecodeNativeMode(const unsigned char* edid, unsigned long length, NativeMode* mode);
+
+// DecodeNativeMode's size alone. Returns nonzero and writes both outputs on success; returns 0
+// and leaves them untouched otherwise.
+int GetNativeResolutionFromEDID(const unsigned char* edid, unsigned long length, unsigned long* width,
+                                unsigned long* height);
+
+// "base", "cta" or "displayid"; "none" for anything else.
+const char* NativeModeSourceName(int source);

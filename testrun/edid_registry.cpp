@@ -1,5 +1,7 @@
-// The monitor's EDID from HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\<hardware id>\<instance>.
+// The monitor's whole EDID from HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\<hardware id>\<instance>.
 #include "testrun/edid_registry.h"
+
+#include <stdlib.h>
 
 #include "testrun/edid.h"
 #include "testrun/monitor_key.h"
@@ -40,23 +42,40 @@ int FindMonitorInstance(const MonitorIdParts& parts, wchar_t* instance) {
     return found;
 }
 
+// Asks for the value's size first, then reads all of it into a buffer of exactly that size.
+unsigned char* ReadEdidValue(HKEY key, unsigned long* length) {
+    DWORD type = 0;
+    DWORD bytes = 0;
+    if (RegQueryValueExW(key, L"EDID", nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) return nullptr;
+    // A value shorter than the base block is no EDID; one longer than 255 extensions is not either.
+    if (type != REG_BINARY || bytes < kEdidBlockSize || bytes > kEdidLargestSize) return nullptr;
+    unsigned char* edid = static_cast<unsigned char*>(malloc(bytes));
+    if (edid == nullptr) return nullptr;
+    // The value may change between the two reads; only the same type and no more bytes will do.
+    DWORD got = bytes;
+    const LONG status = RegQueryValueExW(key, L"EDID", nullptr, &type, edid, &got);
+    if (status != ERROR_SUCCESS || type != REG_BINARY || got < kEdidBlockSize || got > bytes) {
+        free(edid);
+        return nullptr;
+    }
+    *length = got;
+    return edid;
+}
+
 }  // namespace
 
-int GetEDIDFromRegistry(unsigned char* buffer, unsigned long size, const wchar_t* deviceId) {
-    if (buffer == nullptr) return 0;
+unsigned char* GetEDIDFromRegistry(const wchar_t* deviceId, unsigned long* length) {
+    if (length == nullptr) return nullptr;
     MonitorIdParts parts;
-    if (!SplitMonitorDeviceId(deviceId, &parts)) return 0;
+    if (!SplitMonitorDeviceId(deviceId, &parts)) return nullptr;
     wchar_t instance[kMonitorFieldChars];
-    if (!FindMonitorInstance(parts, instance)) return 0;
+    if (!FindMonitorInstance(parts, instance)) return nullptr;
     wchar_t path[kMonitorKeyPathChars];
-    if (!BuildEdidKeyPath(parts.hardwareId, instance, path, kMonitorKeyPathChars)) return 0;
+    if (!BuildEdidKeyPath(parts.hardwareId, instance, path, kMonitorKeyPathChars)) return nullptr;
 
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
-    DWORD type = 0;
-    DWORD bytes = size;
-    const LONG status = RegQueryValueExW(key, L"EDID", nullptr, &type, buffer, &bytes);
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
+    unsigned char* edid = ReadEdidValue(key, length);
     RegCloseKey(key);
-    // A value shorter than the base block would be decoded together with whatever the buffer held.
-    return status == ERROR_SUCCESS && type == REG_BINARY && bytes >= kEdidBaseBlockSize && bytes <= size;
+    return edid;
 }

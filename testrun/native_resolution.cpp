@@ -1,6 +1,7 @@
 // Native resolution: the monitor walk, the mode switch at the start of a run and its restore.
 #include "testrun/native_resolution.h"
 
+#include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
 
@@ -17,10 +18,12 @@ int NativeResolutionOfAdapter(const DISPLAY_DEVICEW& adapter, unsigned long* wid
     if (!EnumDisplayDevicesW(adapter.DeviceName, 0, &monitor, 0)) return 0;
     monitor.DeviceID[ARRAYSIZE(monitor.DeviceID) - 1] = L'\0';
     if (wcsstr(monitor.DeviceID, L"MONITOR") == nullptr) return 0;
-    // A fresh buffer per monitor: nothing of an earlier monitor's EDID may leak into this one.
-    unsigned char edid[kEdidBufferSize] = {};
-    if (!GetEDIDFromRegistry(edid, sizeof(edid), monitor.DeviceID)) return 0;
-    return GetNativeResolutionFromEDID(edid, width, height);
+    unsigned long length = 0;
+    unsigned char* edid = GetEDIDFromRegistry(monitor.DeviceID, &length);
+    if (edid == nullptr) return 0;
+    const int found = GetNativeResolutionFromEDID(edid, length, width, height);
+    free(edid);
+    return found;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// EDID base-block decoding on hand-made blocks: header, version, slot order and the 12-bit sizes.
+// EDID decoding on hand-made blocks: header, version, slot order, the 12-bit sizes, what is no
+// timing, and DisplayID 2.x timings wider than 20 bytes.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -19,9 +20,12 @@ std::vector<unsigned char> BaseBlock(size_t size = 128) {
     return edid;
 }
 
-// Writes the four size bytes of the slot starting at byte `d` (bytes d+2, d+4, d+5, d+7).
+// Writes the four size bytes of the slot starting at byte `d` (bytes d+2, d+4, d+5, d+7) and a
+// pixel clock of 148.5 MHz.
 void SetSizeBytes(std::vector<unsigned char>& edid, int d, unsigned char b2, unsigned char b4, unsigned char b5,
                   unsigned char b7) {
+    edid[d] = 0x02;
+    edid[d + 1] = 0x3A;
     edid[d + 2] = b2;
     edid[d + 4] = b4;
     edid[d + 5] = b5;
@@ -42,7 +46,7 @@ struct Decoded {
 
 Decoded Decode(const std::vector<unsigned char>& edid) {
     Decoded r = {0, kUntouched, kUntouched};
-    r.ok = GetNativeResolutionFromEDID(edid.data(), &r.width, &r.height);
+    r.ok = GetNativeResolutionFromEDID(edid.data(), static_cast<unsigned long>(edid.size()), &r.width, &r.height);
     return r;
 }
 
@@ -131,19 +135,85 @@ TEST(EdidDecode, HeaderAndVersionMustBeRight) {
     ExpectSize(version2, 1920, 1080);
 }
 
-TEST(EdidDecode, OnlyTheBaseBlockIsRead) {
-    // Exactly 128 bytes, checksum wrong: the checksum and extension count are not examined.
+TEST(EdidDecode, WhatIsNoTiming) {
+    // Each slot 0 below is passed over for the 1024 x 768 timing in slot 1.
+    struct Case {
+        const char* what;
+        unsigned char slot[18];
+    };
+    const Case cases[] = {
+        {"01 filler", {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {"clock under 1 MHz (60: a refresh rate)", {0x3C, 0, 0x00, 0xA0, 0x50, 0x00, 0x16, 0x30}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<unsigned char> edid = BaseBlock();
+        for (int i = 0; i < 18; ++i) edid[54 + i] = c.slot[i];
+        SetSizeBytes(edid, 72, 0x00, 0x40, 0x00, 0x30);
+        ExpectSize(edid, 1024, 768);
+    }
+    // A clock of exactly 1 MHz, and an interlaced timing, count; the latter as its frame.
+    std::vector<unsigned char> edid = BaseBlock();
+    SetSizeBytes(edid, 54, 0x00, 0x50, 0x00, 0x30);  // 1280 x 768
+    edid[54] = 100;
+    edid[55] = 0;
+    ExpectSize(edid, 1280, 768);
+    edid[54 + 17] = 0x80;
+    ExpectSize(edid, 1280, 1536);
+}
+
+TEST(EdidDecode, LengthAndExtensionCount) {
+    // The base checksum is not examined, and three extensions claimed but absent are not read.
     std::vector<unsigned char> edid = BaseBlock(128);
     SetSizeBytes(edid, 108, 0x00, 0x40, 0x00, 0x30);
     edid[126] = 3;
     edid[127] = 0x5A;
     ExpectSize(edid, 1024, 768);
+    edid.pop_back();  // 127 bytes are no EDID
+    ExpectNone(edid);
 
-    // A timing in an extension block is not the base block's business.
+    // A timing in an extension block of no known kind is not taken.
     std::vector<unsigned char> extended = BaseBlock(256);
     extended[126] = 1;
     SetSizeBytes(extended, 128 + 4, 0x80, 0x70, 0x38, 0x40);
     ExpectNone(extended);
+}
+
+// A DisplayID 2.0 extension with a Type VII data block of revision byte `revision` holding two
+// timings of `timing` bytes each: 1920 x 1080, then a preferred 6016 x 3384.
+std::vector<unsigned char> WithTypeSeven(unsigned char revision, int timing) {
+    std::vector<unsigned char> edid = BaseBlock(256);
+    SetSizeBytes(edid, 54, 0x80, 0x70, 0x38, 0x40);
+    unsigned char* block = edid.data() + 128;
+    const unsigned char head[8] = {0x70, 0x20, static_cast<unsigned char>(3 + 2 * timing), 0, 0, 0x22, revision,
+                                   static_cast<unsigned char>(2 * timing)};
+    for (int i = 0; i < 8; ++i) block[i] = head[i];
+    const int sizes[2][2] = {{1920, 1080}, {6016, 3384}};
+    for (int k = 0; k < 2; ++k) {
+        unsigned char* t = block + 8 + k * timing;
+        t[0] = 0x10;
+        t[3] = k == 1 ? 0x80 : 0x00;
+        t[4] = (sizes[k][0] - 1) & 0xFF;
+        t[5] = static_cast<unsigned char>((sizes[k][0] - 1) >> 8);
+        t[12] = (sizes[k][1] - 1) & 0xFF;
+        t[13] = static_cast<unsigned char>((sizes[k][1] - 1) >> 8);
+    }
+    // The section's checksum, then the block's.
+    unsigned sum = 0;
+    for (int i = 1; i < 5 + block[2]; ++i) sum += block[i];
+    block[5 + block[2]] = static_cast<unsigned char>(0x100 - (sum & 0xFF));
+    sum = 0;
+    for (int i = 0; i < 127; ++i) sum += block[i];
+    block[127] = static_cast<unsigned char>(0x100 - (sum & 0xFF));
+    return edid;
+}
+
+TEST(EdidDecode, TypeSevenTimingSizeComesFromTheRevisionByte) {
+    ExpectSize(WithTypeSeven(0x00, 20), 6016, 3384);
+    ExpectSize(WithTypeSeven(0x10, 21), 6016, 3384);
+    ExpectSize(WithTypeSeven(0x71, 27), 6016, 3384);
+    // Read in 20-byte steps, 21-byte timings hide the preferred flag: the base block decides.
+    ExpectSize(WithTypeSeven(0x00, 21), 1920, 1080);
 }
 
 TEST(EdidDecode, NullPointersAreNoResult) {
@@ -151,9 +221,10 @@ TEST(EdidDecode, NullPointersAreNoResult) {
     SetSizeBytes(edid, 54, 0x80, 0x70, 0x38, 0x40);
     unsigned long width = kUntouched;
     unsigned long height = kUntouched;
-    EXPECT_FALSE(GetNativeResolutionFromEDID(nullptr, &width, &height));
-    EXPECT_FALSE(GetNativeResolutionFromEDID(edid.data(), nullptr, &height));
-    EXPECT_FALSE(GetNativeResolutionFromEDID(edid.data(), &width, nullptr));
+    EXPECT_FALSE(GetNativeResolutionFromEDID(nullptr, 128, &width, &height));
+    EXPECT_FALSE(GetNativeResolutionFromEDID(edid.data(), 128, nullptr, &height));
+    EXPECT_FALSE(GetNativeResolutionFromEDID(edid.data(), 128, &width, nullptr));
+    EXPECT_FALSE(DecodeNativeMode(edid.data(), 128, nullptr));
     EXPECT_EQ(width, kUntouched);
     EXPECT_EQ(height, kUntouched);
 }

@@ -1,4 +1,5 @@
-// EDID decoding of real monitors' blocks (tests/data/edid) against the sizes listed beside them.
+// EDID decoding of real monitors' EDIDs (tests/data/edid) against the modes listed beside them, and
+// of the same EDIDs cut short, padded, or with a damaged extension block.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,70 +10,74 @@
 
 namespace {
 
-struct Expected {
-    std::string file;
-    std::string result;  // WIDTHxHEIGHT or none
+// "WIDTHxHEIGHT SOURCE" or "none".
+std::string Decode(const std::vector<unsigned char>& edid) {
+    NativeMode mode = {0, 0, 0};
+    if (!DecodeNativeMode(edid.data(), static_cast<unsigned long>(edid.size()), &mode)) return "none";
+    return std::to_string(mode.width) + "x" + std::to_string(mode.height) + " " + NativeModeSourceName(mode.source);
+}
+
+TEST(EdidRealMonitors, EveryEdidGivesItsListedMode) {
+    const std::vector<std::vector<std::string>> rows = ReadTestTable("edid/expected.tsv");
+    ASSERT_EQ(rows.size(), 15u) << "expected.tsv not found or changed in " << TestDataPath("edid");
+    for (const std::vector<std::string>& row : rows) {
+        ASSERT_GE(row.size(), 3u);
+        const std::vector<unsigned char> edid = ReadTestData("edid/" + row[0]);
+        ASSERT_GE(edid.size(), 128u) << row[0];
+        EXPECT_EQ(Decode(edid), row[1] + " " + row[2]) << row[0];
+    }
+}
+
+// One change to a real EDID: its length, then one byte moved by `delta`, with the checksum of that
+// byte's block moved back when `keepChecksum` so that only the field itself is wrong.
+struct Damage {
+    const char* what;
+    const char* file;
+    size_t length;  // 0 keeps the file's length; more pads with zeros
+    int at;         // -1: no byte changed
+    int delta;
+    bool keepChecksum;
+    const char* result;
 };
 
-std::vector<Expected> ReadExpected() {
-    std::vector<Expected> rows;
-    const std::vector<unsigned char> text = ReadTestData("edid/expected.tsv");
-    std::string line;
-    bool header = true;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        const char c = i < text.size() ? static_cast<char>(text[i]) : '\n';
-        if (c == '\r') continue;
-        if (c != '\n') {
-            line += c;
-            continue;
-        }
-        const size_t tab1 = line.find('\t');
-        const size_t tab2 = line.find('\t', tab1 == std::string::npos ? tab1 : tab1 + 1);
-        if (!header && tab1 != std::string::npos) rows.push_back({line.substr(0, tab1), line.substr(tab1 + 1, tab2 - tab1 - 1)});
-        if (!line.empty()) header = false;
-        line.clear();
-    }
-    return rows;
-}
+// A 2560 x 1440 base block, a CTA-861 block, and 5120 x 1440 in a DisplayID block (bytes 256-383).
+const char kLenovo[] = "edid/D_Lenovo_LEN67B1_0CB2A39ED8CB.bin";
+// No usable base-block slot; a CTA-861 block (bytes 128-255) listing 1920 x 1080 first.
+const char kIiyama[] = "edid-corpus/D_Iiyama_IVM1948_F7FB309CC07A.bin";
+// No usable base-block slot; 2880 x 1600 in a DisplayID block (bytes 128-255).
+const char kValve[] = "edid/D_Valve_VLV91A8_FDD5071FF7F2.bin";
 
-TEST(EdidRealMonitors, EveryBlockGivesItsListedSize) {
-    const std::vector<Expected> rows = ReadExpected();
-    ASSERT_EQ(rows.size(), 15u) << "expected.tsv not found or changed in " << TestDataPath("edid");
-    int none = 0;
-    for (const Expected& row : rows) {
-        const std::vector<unsigned char> edid = ReadTestData("edid/" + row.file);
-        ASSERT_GE(edid.size(), 128u) << row.file;
-        unsigned long width = 0;
-        unsigned long height = 0;
-        std::string result = "none";
-        if (GetNativeResolutionFromEDID(edid.data(), &width, &height)) {
-            result = std::to_string(width) + "x" + std::to_string(height);
-        } else {
-            ++none;
-        }
-        EXPECT_EQ(result, row.result) << row.file;
-    }
-    EXPECT_EQ(none, 3);
-}
+const Damage kDamages[] = {
+    {"as read", kLenovo, 0, -1, 0, false, "5120x1440 displayid"},
+    {"count says no extension", kLenovo, 0, 126, -2, false, "5120x1440 displayid"},
+    {"count says nine", kLenovo, 0, 126, 7, false, "5120x1440 displayid"},
+    {"DisplayID block checksum wrong", kLenovo, 0, 383, 1, false, "2560x1440 base"},
+    {"DisplayID tag changed", kLenovo, 0, 256, 1, true, "2560x1440 base"},
+    {"DisplayID section runs into the block checksum", kLenovo, 0, 258, 1, true, "2560x1440 base"},
+    {"DisplayID section checksum wrong", kLenovo, 0, 260, 1, true, "2560x1440 base"},
+    {"last block one byte short", kLenovo, 383, -1, 0, false, "2560x1440 base"},
+    {"bytes after the last block", kLenovo, 389, -1, 0, false, "5120x1440 displayid"},
+    {"base block alone", kLenovo, 128, -1, 0, false, "2560x1440 base"},
+    {"CTA-861 as read", kIiyama, 0, -1, 0, false, "1920x1080 cta"},
+    {"CTA-861 timings offset past the block", kIiyama, 0, 130, 93, true, "none"},
+    {"CTA-861 timings offset inside its header", kIiyama, 0, 130, -33, true, "none"},
+    {"CTA-861 block checksum wrong", kIiyama, 0, 255, 1, false, "none"},
+    {"DisplayID block one byte short", kValve, 255, -1, 0, false, "none"},
+};
 
-TEST(EdidRealMonitors, DecodingReadsOnlyTheBaseBlock) {
-    // The same answer from a copy holding nothing but the first 128 bytes.
-    for (const Expected& row : ReadExpected()) {
-        std::vector<unsigned char> edid = ReadTestData("edid/" + row.file);
-        ASSERT_GE(edid.size(), 128u) << row.file;
-        unsigned long fullWidth = 1;
-        unsigned long fullHeight = 1;
-        unsigned long baseWidth = 2;
-        unsigned long baseHeight = 2;
-        const int full = GetNativeResolutionFromEDID(edid.data(), &fullWidth, &fullHeight);
-        edid.resize(128);
-        edid.shrink_to_fit();
-        const int base = GetNativeResolutionFromEDID(edid.data(), &baseWidth, &baseHeight);
-        EXPECT_EQ(full, base) << row.file;
-        if (full && base) {
-            EXPECT_EQ(fullWidth, baseWidth) << row.file;
-            EXPECT_EQ(fullHeight, baseHeight) << row.file;
+TEST(EdidRealMonitors, DamagedOrCutExtensionsAreSkipped) {
+    for (const Damage& d : kDamages) {
+        std::vector<unsigned char> edid = ReadTestData(d.file);
+        ASSERT_GE(edid.size(), 256u) << d.file;
+        if (d.length != 0) edid.resize(d.length, 0);
+        if (d.at >= 0) {
+            edid[d.at] = static_cast<unsigned char>(edid[d.at] + d.delta);
+            const int checksum = d.at / 128 * 128 + 127;
+            if (d.keepChecksum) edid[checksum] = static_cast<unsigned char>(edid[checksum] - d.delta);
         }
+        // An exact-size copy, so a read past the end shows under AddressSanitizer.
+        const std::vector<unsigned char> exact(edid.begin(), edid.end());
+        EXPECT_EQ(Decode(exact), d.result) << d.what;
     }
 }
 

@@ -1,49 +1,72 @@
-// Fuzzes the EDID decoder with whatever bytes a registry "EDID" value could hold.
+// Fuzzes the EDID decoder with whatever bytes a registry "EDID" value could hold, of any length.
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 
-#include <vector>
-
 #include "testrun/edid.h"
 
 namespace {
 
-constexpr unsigned long kUntouched = 0xDEADBEEFul;
-// A detailed timing keeps 12 bits per direction.
-constexpr unsigned long kLargestSize = 4095;
+// DisplayID keeps sizes in 16 bits minus one; nothing else gives more.
+constexpr unsigned long kLargestSide = 65536;
 
 void Check(bool ok) {
     if (!ok) abort();
 }
 
+bool SameMode(const NativeMode& a, const NativeMode& b) {
+    return a.width == b.width && a.height == b.height && a.source == b.source;
+}
+
+// Sets every whole extension block's checksum right, so the decoder gets past it into the block.
+void FixChecksums(unsigned char* edid, size_t size) {
+    for (size_t at = kEdidBlockSize; at + kEdidBlockSize <= size; at += kEdidBlockSize) {
+        unsigned sum = 0;
+        for (size_t i = 0; i + 1 < kEdidBlockSize; ++i) sum += edid[at + i];
+        edid[at + kEdidBlockSize - 1] = static_cast<unsigned char>(0x100 - (sum & 0xFF));
+    }
+}
+
+// Decodes `size` bytes held in a heap block of exactly that size, so AddressSanitizer catches any
+// read past the length, and checks what can be said of the answer without decoding.
+void DecodeAndCheck(const unsigned char* edid, size_t size) {
+    const NativeMode untouched = {0xDEADBEEFul, 0xDEADBEEFul, -1};
+    NativeMode mode = untouched;
+    const int found = DecodeNativeMode(edid, static_cast<unsigned long>(size), &mode);
+    if (!found) {
+        Check(SameMode(mode, untouched));
+        // Nothing in the whole EDID means nothing in its base block alone either.
+        NativeMode base = untouched;
+        Check(size < kEdidBlockSize || DecodeNativeMode(edid, kEdidBlockSize, &base) == 0);
+        return;
+    }
+    Check(size >= kEdidBlockSize && edid[0] == 0x00 && edid[1] == 0xFF && edid[7] == 0x00);
+    Check(mode.width >= 1 && mode.width <= kLargestSide && mode.height >= 1 && mode.height <= kLargestSide);
+    Check(strcmp(NativeModeSourceName(mode.source), "none") != 0);
+    // A base-block answer is what the base block alone gives.
+    NativeMode base = untouched;
+    const int baseFound = DecodeNativeMode(edid, kEdidBlockSize, &base);
+    Check(mode.source != kNativeModeFromBase || (baseFound && SameMode(mode, base)));
+    unsigned long width = 0;
+    unsigned long height = 0;
+    Check(GetNativeResolutionFromEDID(edid, static_cast<unsigned long>(size), &width, &height) == 1);
+    Check(width == mode.width && height == mode.height);
+    // A missing output is refused, never written through.
+    Check(GetNativeResolutionFromEDID(edid, static_cast<unsigned long>(size), nullptr, &height) == 0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // The decoder reads exactly one base block; the registry reader turns shorter values away
-    // before decoding, so short input is padded with zeros and longer input keeps its first block.
-    // A heap block of exactly that size lets AddressSanitizer catch a read past its end.
-    std::vector<unsigned char> block(data, data + (size < kEdidBaseBlockSize ? size : kEdidBaseBlockSize));
-    block.resize(kEdidBaseBlockSize, 0);
-    unsigned char* edid = static_cast<unsigned char*>(malloc(kEdidBaseBlockSize));
-    memcpy(edid, block.data(), kEdidBaseBlockSize);
-
-    unsigned long width = kUntouched;
-    unsigned long height = kUntouched;
-    const int found = GetNativeResolutionFromEDID(edid, &width, &height);
-    if (found) {
-        Check(width >= 1 && width <= kLargestSize && height >= 1 && height <= kLargestSize);
-        // Only an EDID header can yield a size.
-        Check(edid[0] == 0x00 && edid[1] == 0xFF && edid[7] == 0x00);
-    } else {
-        Check(width == kUntouched && height == kUntouched);
-    }
-    // The decoder only reads.
-    Check(memcmp(edid, block.data(), kEdidBaseBlockSize) == 0);
-    // A missing output is refused, never written through.
-    Check(GetNativeResolutionFromEDID(edid, nullptr, &height) == 0);
-    Check(GetNativeResolutionFromEDID(edid, &width, nullptr) == 0);
+    // The input as it is (any length, whatever its extension count says), then with the extension
+    // checksums made right so the fuzzer reaches the DisplayID and CTA-861 decoding.
+    unsigned char* edid = static_cast<unsigned char*>(malloc(size == 0 ? 1 : size));
+    if (size != 0) memcpy(edid, data, size);
+    DecodeAndCheck(edid, size);
+    Check(size == 0 || memcmp(edid, data, size) == 0);  // the decoder only reads
+    FixChecksums(edid, size);
+    DecodeAndCheck(edid, size);
     free(edid);
     return 0;
 }

@@ -1,6 +1,8 @@
 // Reading a monitor's EDID from the registry, with instance keys the test sets up and removes.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <string>
 #include <vector>
 
@@ -17,7 +19,7 @@ const std::wstring kLowerClass = L"{4d36e96e-e325-11ce-bfc1-08002be10318}";
 
 const char kIbm1280x1024[] = "A_IBM_IBM24CB_B03976212B04.bin";      // 128 bytes
 const char kHitachi1024x768[] = "A_Hitachi_HEC0088_1BEACBAF42B1.bin";  // 256 bytes
-const char kLenovo2560x1440[] = "D_Lenovo_LEN67B1_0CB2A39ED8CB.bin";   // 384 bytes
+const char kLenovo5120x1440[] = "D_Lenovo_LEN67B1_0CB2A39ED8CB.bin";   // 384 bytes, mode in block 2
 
 std::wstring DeviceId(const std::wstring& cls, const wchar_t* index) {
     return L"MONITOR\\" + kHardwareId + L"\\" + cls + L"\\" + index;
@@ -35,19 +37,19 @@ void AddInstance(const wchar_t* instance, const std::wstring& driver, const std:
     }
 }
 
-// What GetEDIDFromRegistry gives for `deviceId`: "WIDTHxHEIGHT" of the block it read, "read but
-// no size", or "failed".
-std::string ReadAndDecode(const std::wstring& deviceId, unsigned char* buffer, unsigned long size = 256) {
-    if (!GetEDIDFromRegistry(buffer, size, deviceId.c_str())) return "failed";
+// What GetEDIDFromRegistry gives for `deviceId`: "WIDTHxHEIGHT" of the EDID it read, "read but
+// no size", or "failed"; `length` gets the bytes read.
+std::string ReadAndDecode(const std::wstring& deviceId, unsigned long* length = nullptr) {
+    unsigned long bytes = 0;
+    unsigned char* edid = GetEDIDFromRegistry(deviceId.c_str(), &bytes);
+    if (edid == nullptr) return "failed";
+    if (length != nullptr) *length = bytes;
     unsigned long width = 0;
     unsigned long height = 0;
-    if (!GetNativeResolutionFromEDID(buffer, &width, &height)) return "read but no size";
+    const int found = GetNativeResolutionFromEDID(edid, bytes, &width, &height);
+    free(edid);
+    if (!found) return "read but no size";
     return std::to_string(width) + "x" + std::to_string(height);
-}
-
-std::string ReadAndDecode(const std::wstring& deviceId) {
-    unsigned char buffer[kEdidBufferSize] = {};
-    return ReadAndDecode(deviceId, buffer);
 }
 
 class EdidRegistry : public testing::Test {
@@ -71,16 +73,17 @@ TEST_F(EdidRegistry, FindsTheInstanceWhoseDriverMatchesInAnyCase) {
     // The device ID exactly as the path text, and other shapes, name no key.
     EXPECT_EQ(ReadAndDecode(L"MONITOR\\" + kHardwareId), "failed");
     EXPECT_EQ(ReadAndDecode(L""), "failed");
-    unsigned char buffer[kEdidBufferSize] = {};
-    EXPECT_FALSE(GetEDIDFromRegistry(buffer, sizeof(buffer), nullptr));
-    EXPECT_FALSE(GetEDIDFromRegistry(nullptr, sizeof(buffer), DeviceId(kUpperClass, L"0001").c_str()));
+    unsigned long length = 77;
+    EXPECT_EQ(GetEDIDFromRegistry(nullptr, &length), nullptr);
+    EXPECT_EQ(GetEDIDFromRegistry(DeviceId(kUpperClass, L"0001").c_str(), nullptr), nullptr);
+    EXPECT_EQ(length, 77u);
 }
 
 TEST_F(EdidRegistry, SeveralInstancesUnderOneHardwareId) {
     AddInstance(L"4&aaa&0&UID1", kUpperClass + L"\\0000", RealEdid(kHitachi1024x768));
-    AddInstance(L"4&bbb&0&UID2", L"", RealEdid(kLenovo2560x1440, 256));       // no "Driver" at all
+    AddInstance(L"4&bbb&0&UID2", L"", RealEdid(kLenovo5120x1440));            // no "Driver" at all
     AddInstance(L"4&ccc&0&UID3", kLowerClass + L"\\0001", RealEdid(kIbm1280x1024));
-    AddInstance(L"4&ddd&0&UID4", kUpperClass + L"\\00011", RealEdid(kLenovo2560x1440, 256));
+    AddInstance(L"4&ddd&0&UID4", kUpperClass + L"\\00011", RealEdid(kLenovo5120x1440));
     EXPECT_EQ(ReadAndDecode(DeviceId(kLowerClass, L"0000")), "1024x768");
     EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0001")), "1280x1024");
     EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0011")), "failed");
@@ -118,39 +121,42 @@ TEST_F(EdidRegistry, ValueTypeAndSize) {
     ASSERT_TRUE(WriteValue(parameters, L"EDID", REG_SZ, ibm.data(), 128));
     EXPECT_EQ(ReadAndDecode(id), "failed");
 
+    // The whole value is read, whatever its length, up to a base block and 255 extensions.
     std::vector<unsigned char> hitachi = RealEdid(kHitachi1024x768);
     ASSERT_EQ(hitachi.size(), 256u);
+    unsigned long length = 0;
     ASSERT_TRUE(WriteBinary(parameters, L"EDID", hitachi));
-    EXPECT_EQ(ReadAndDecode(id), "1024x768");
-    hitachi.push_back(0);  // 257 bytes: more than the buffer holds
+    EXPECT_EQ(ReadAndDecode(id, &length), "1024x768");
+    EXPECT_EQ(length, 256u);
+    hitachi.push_back(0);  // 257 bytes: the odd byte is read and left alone
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", hitachi));
+    EXPECT_EQ(ReadAndDecode(id, &length), "1024x768");
+    EXPECT_EQ(length, 257u);
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kLenovo5120x1440)));
+    EXPECT_EQ(ReadAndDecode(id, &length), "5120x1440");  // only in the third block
+    EXPECT_EQ(length, 384u);
+    hitachi.resize(256 * 128, 0);
+    ASSERT_TRUE(WriteBinary(parameters, L"EDID", hitachi));
+    EXPECT_EQ(ReadAndDecode(id, &length), "1024x768");
+    EXPECT_EQ(length, 256u * 128u);
+    hitachi.push_back(0);
     ASSERT_TRUE(WriteBinary(parameters, L"EDID", hitachi));
     EXPECT_EQ(ReadAndDecode(id), "failed");
-    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kLenovo2560x1440)));
-    EXPECT_EQ(ReadAndDecode(id), "failed");
-
-    // The size handed in is the limit: a 256-byte value does not go into 128 bytes.
-    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kHitachi1024x768)));
-    unsigned char buffer[kEdidBufferSize] = {};
-    EXPECT_EQ(ReadAndDecode(id, buffer, 128), "failed");
-    EXPECT_EQ(ReadAndDecode(id, buffer, 256), "1024x768");
 }
 
-TEST_F(EdidRegistry, ShortValueIsNoEdidWhateverTheBufferHeld) {
+TEST_F(EdidRegistry, ShortValueIsNoEdid) {
     const std::wstring parameters = kFolder + L"\\0000\\Device Parameters";
     AddInstance(L"0000", kUpperClass + L"\\0000", RealEdid(kIbm1280x1024));
-    // A buffer still holding another monitor's block, then a 100-byte value whose first 100 bytes
-    // are a good header and a first timing of 1280 x 1024: it must not pass as an EDID.
-    unsigned char buffer[kEdidBufferSize] = {};
-    const std::vector<unsigned char> earlier = RealEdid(kHitachi1024x768);
-    std::copy(earlier.begin(), earlier.end(), buffer);
-    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kIbm1280x1024, 100)));
-    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000"), buffer), "failed");
-    ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kIbm1280x1024, 127)));
-    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000"), buffer), "failed");
+    // The first 100 bytes already hold a good header and a first timing of 1280 x 1024; a value
+    // cut there must not pass as an EDID.
+    for (size_t bytes : {100, 127}) {
+        ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kIbm1280x1024, bytes)));
+        EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "failed") << bytes;
+    }
     ASSERT_TRUE(WriteBinary(parameters, L"EDID", {}));
-    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000"), buffer), "failed");
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "failed");
     ASSERT_TRUE(WriteBinary(parameters, L"EDID", RealEdid(kIbm1280x1024)));
-    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000"), buffer), "1280x1024");
+    EXPECT_EQ(ReadAndDecode(DeviceId(kUpperClass, L"0000")), "1280x1024");
 }
 
 }  // namespace

@@ -40,14 +40,16 @@ TEST_F(MonitorWalk, FindsTheEdidOfWinesMonitor) {
     EXPECT_EQ(Walk(), "none");  // Wine stores BAD_EDID and no EDID for Xvfb's screen
     PutEdid("A_IBM_IBM24CB_B03976212B04.bin");
     EXPECT_EQ(Walk(), "1280x1024");
-    PutEdid("D_Apple_APPA032_F271ABD77405.bin");  // base block and one extension
-    EXPECT_EQ(Walk(), "3840x2160");
+    PutEdid("D_Apple_APPA032_F271ABD77405.bin");  // base block and a DisplayID extension
+    EXPECT_EQ(Walk(), "4096x2304");
+    PutEdid("D_Lenovo_LEN67B1_0CB2A39ED8CB.bin");  // two extensions, the mode in the second
+    EXPECT_EQ(Walk(), "5120x1440");
+    PutEdid("D_Valve_VLV91A8_FDD5071FF7F2.bin");  // descriptors only in the base block
+    EXPECT_EQ(Walk(), "2880x1600");
 }
 
 TEST_F(MonitorWalk, UnusableEdidsGiveNoResolution) {
-    PutEdid("D_Lenovo_LEN67B1_0CB2A39ED8CB.bin");  // two extensions: too long to read
-    EXPECT_EQ(Walk(), "none");
-    PutEdid("D_Valve_VLV91A8_FDD5071FF7F2.bin");  // descriptors only
+    PutEdid("D_Valve_VLV91A8_FDD5071FF7F2.bin", 128);  // descriptors only, without its extension
     EXPECT_EQ(Walk(), "none");
     // The first 100 bytes of a block already hold its header and first timing; a value cut
     // that short is still no EDID.

@@ -11,7 +11,7 @@ source "$src/tests/support/private_prefix.bash"
 probe_src="$src/tests/scripts/probe"
 work=$(mktemp -d)
 desk="tavro_e2e_$$"
-edid_file="$src/tests/data/edid/D_Dell_DELD0D9_09432B13B913.bin"  # a real 1920 x 1080 monitor
+edid_file="$src/tests/data/edid/D_Dell_DELD0D9_09432B13B913.bin"  # its base block alone: 1920 x 1080
 monitor_key='HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\Default_Monitor\0000&0000\Device Parameters'
 
 # A Wine server of our own on a light copy of the build prefix: the virtual desktop's size stays in

@@ -21,3 +21,25 @@ std::vector<unsigned char> ReadTestData(const std::string& relative) {
     fclose(file);
     return bytes;
 }
+
+std::vector<std::vector<std::string>> ReadTestTable(const std::string& relative) {
+    std::vector<std::vector<std::string>> rows;
+    const std::vector<unsigned char> text = ReadTestData(relative);
+    std::vector<std::string> row(1);
+    bool header = true;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? static_cast<char>(text[i]) : '\n';
+        if (c == '\r') continue;
+        if (c == '\t') {
+            row.emplace_back();
+        } else if (c != '\n') {
+            row.back() += c;
+        } else {
+            const bool blank = row.size() == 1 && row[0].empty();
+            if (!blank && !header) rows.push_back(row);
+            if (!blank) header = false;
+            row.assign(1, std::string());
+        }
+    }
+    return rows;
+}
