@@ -9,6 +9,7 @@
 #include "testrun/catalogue.h"
 #include "testrun/paint_handover.h"
 #include "testrun/screen_paint.h"
+#include "testrun/test_window.h"
 
 namespace {
 
@@ -114,11 +115,6 @@ void FreePicture(Picture* p) {
 
 void FreeAllPictures() {
     for (Picture& p : g_paintAhead.pictures) FreePicture(&p);
-}
-
-int CurrentMode() {
-    if (g_app.playlist == nullptr || g_app.playlistPos < 0 || g_app.playlistPos >= g_app.playlistCount) return -1;
-    return g_app.playlist[g_app.playlistPos];
 }
 
 // The screens to keep around the current entry, most wanted first, as many as the budget allows

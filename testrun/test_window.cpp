@@ -18,12 +18,6 @@ constexpr UINT_PTR kAutoTimer = 1;
 constexpr UINT kAutoMs = 3000;
 constexpr UINT kAutoSoundMs = 7000;
 
-// Mode of the current play-list entry, or -1 when there is none.
-int CurrentMode() {
-    if (g_app.playlist == nullptr || g_app.playlistPos < 0 || g_app.playlistPos >= g_app.playlistCount) return -1;
-    return g_app.playlist[g_app.playlistPos];
-}
-
 void RegisterTestWindowClass() {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
@@ -110,6 +104,11 @@ void CreateTestWindow() {
     SetForegroundWindow(hwnd);
     SetFocus(hwnd);
     GotoMode(hwnd, 0);
+}
+
+int CurrentMode() {
+    if (g_app.playlist == nullptr || g_app.playlistPos < 0 || g_app.playlistPos >= g_app.playlistCount) return -1;
+    return g_app.playlist[g_app.playlistPos];
 }
 
 void GotoMode(HWND hwnd, int pos) {

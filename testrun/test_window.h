@@ -10,6 +10,9 @@ void CreateTestWindow();
 
 LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// Mode of the current play-list entry, or -1 when there is none.
+int CurrentMode();
+
 // Makes play-list entry `pos` (0..playlistCount-1) current.
 void GotoMode(HWND hwnd, int pos);
 
