@@ -12,6 +12,7 @@ struct AppState {
     HFONT fontMono;          // -12 px fixed pitch: the screen-count badges
     int resolutionChanged;   // nonzero while the display mode is switched
     DEVMODEW savedMode;      // display mode saved at the start of each run
+    wchar_t savedDevice[32]; // the adapter savedMode belongs to; empty for the default display
     int* playlist;           // modes of the current run, null before the first run
     int playlistCount;
     int playlistPos;

@@ -30,6 +30,18 @@ void DeleteIfSet(HGDIOBJ object) {
 
 }  // namespace
 
+void UseUnscaledPixels() {
+    // Per-monitor awareness keeps Windows from stretching the test window's bitmap on a monitor
+    // whose scale differs from the primary's; Windows before 10 (1703) knows only system awareness.
+    using SetAwarenessContext = BOOL(WINAPI*)(HANDLE);
+    const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    const HANDLE kPerMonitorAware = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-3));
+    const auto setContext = reinterpret_cast<SetAwarenessContext>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    if (setContext != nullptr && (setContext(kPerMonitorAwareV2) || setContext(kPerMonitorAware))) return;
+    SetProcessDPIAware();
+}
+
 int DetectLanguage() {
     LANGID id = GetUserDefaultUILanguage();
     if (id == 0) id = GetSystemDefaultUILanguage();

@@ -5,6 +5,9 @@
 // Window class of the selection window.
 extern const wchar_t kSelectWindowClass[];
 
+// Before any window: every coordinate a physical pixel, on every monitor where Windows allows it.
+void UseUnscaledPixels();
+
 // Picks the UI language from Windows' UI language settings.
 int DetectLanguage();
 

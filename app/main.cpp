@@ -8,7 +8,7 @@
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
     g_lang = DetectLanguage();
     g_app.hInstance = hInstance;
-    SetProcessDPIAware();  // before any window, so every coordinate is a physical pixel
+    UseUnscaledPixels();
     CreateUiFonts();
     RegisterSelectWindowClass(hInstance);
 

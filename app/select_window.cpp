@@ -6,6 +6,7 @@
 #include <stdio.h>
 
 #include "app/app_state.h"
+#include "app/monitor_choice.h"
 #include "app/owner_draw.h"
 #include "app/palette.h"
 #include "app/texts.h"
@@ -110,6 +111,7 @@ LRESULT OnCreate(HWND hwnd) {
     FillLanguageCombo();
     CreateCards(hwnd, instance);
     CreateControls(hwnd, instance, kFooterControls, ARRAYSIZE(kFooterControls));
+    CreateMonitorChoice(hwnd, instance);
     for (HWND card : g_hCatChecks) HookControlHover(card);
     for (HWND* button : kCommandButtons) HookControlHover(*button);
 
@@ -176,6 +178,8 @@ void ShowAbout(HWND hwnd) {
 LRESULT OnCommand(HWND hwnd, int id, int notification) {
     if (id == IDC_LANG_COMBO) {
         if (notification == CBN_SELCHANGE) OnLanguageChange(hwnd);
+    } else if (id == IDC_MONITOR_COMBO) {
+        if (notification == CBN_SELCHANGE) OnMonitorPicked();
     } else if (id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST) {
         const int card = id - IDC_CARD_FIRST;
         g_catChecked[card] = !g_catChecked[card];
@@ -294,6 +298,7 @@ void ReloadUiTexts(HWND hwnd) {
     SetWindowTextW(g_hCopyright, tr(STR_PRODUCT));
     SetWindowTextW(g_hHdrTitle, tr(STR_HEADER_TITLE));
     SetWindowTextW(g_hHdrSub, tr(STR_HEADER_SUB));
+    RefreshMonitorChoice();
 }
 
 void OpenDisplaySettings(HWND hwndOwner) {
@@ -333,6 +338,9 @@ LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             return OnMouseMove(hwnd, lParam);
         case WM_MOUSELEAVE:
             return OnMouseLeave();
+        case WM_DISPLAYCHANGE:
+            RefreshMonitorChoice();
+            return 0;
         default:
             return DefWindowProcW(hwnd, message, wParam, lParam);
     }

@@ -1,4 +1,4 @@
-// The 13 x 33 text catalogue and its lookups.
+// The 13 x 38 text catalogue and its lookups.
 #include "app/texts.h"
 
 // Where bug reports go; the same address in every About text that names one.
@@ -46,6 +46,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"TAVRO\nDisplay test software for 32/64-bit Windows.\n\nControls:\n   Left click / Space / Right arrow  - next pattern\n   Left arrow                        - previous pattern\n   Right click / Esc                 - exit test\n\nWARNING: the inside of a CRT monitor carries HIGH VOLTAGE even after it is\nunplugged. Never open the monitor enclosure yourself.\n\nThis program uses only standard Windows libraries (GDI / winmm).\nIt contains no network code and performs no suspicious activity.\n\nBUG report: " BUG_REPORT_ADDRESS,
         L"Select Tests",
         L"Check categories to test · multi-select · 34 screens",
+        L"Native %lu \x00D7 %lu (from the monitor), now %lu \x00D7 %lu",
+        L"No EDID: screens use the current %lu \x00D7 %lu",
+        L"Windows refused the native %lu \x00D7 %lu: screens use %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, native %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, no EDID",
     },
     {   // 1
         L"TAVRO - 选择测试项",
@@ -81,6 +86,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"TAVRO\n显示器测试软件,可在 32 位 / 64 位 Windows 上运行。\n\n操作方式:\n   左键单击 / 空格 / 右方向键  — 切换下一个画面\n   左方向键                    — 上一个画面\n   右键 / Esc                  — 退出测试\n\n警告:CRT 显示器内部即使断电仍带有高压,切勿自行打开显示器外壳。\n\n本程序仅使用 Windows 标准库(GDI / winmm),不含任何网络代码,\n不执行任何危险操作。\n\nBUG提交:" BUG_REPORT_ADDRESS,
         L"选择测试项目",
         L"勾选要检测的类别，可多选 · 共34个画面",
+        L"原生 %lu \x00D7 %lu（来自显示器），当前 %lu \x00D7 %lu",
+        L"无 EDID：测试画面使用当前的 %lu \x00D7 %lu",
+        L"Windows 拒绝切换到原生 %lu \x00D7 %lu：测试画面使用 %lu \x00D7 %lu",
+        L"%d：%ls%lu \x00D7 %lu，原生 %lu \x00D7 %lu",
+        L"%d：%ls%lu \x00D7 %lu，无 EDID",
     },
     {   // 2
         L"TAVRO - Tests auswählen",
@@ -116,6 +126,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Tests auswählen",
         L"Kategorien wählen · Mehrfach · 34 Bilder",
+        L"Nativ %lu \x00D7 %lu (vom Monitor), jetzt %lu \x00D7 %lu",
+        L"Keine EDID: Testbilder nutzen die aktuellen %lu \x00D7 %lu",
+        L"Windows hat die native Auflösung %lu \x00D7 %lu abgelehnt: Testbilder nutzen %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, nativ %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, keine EDID",
     },
     {   // 3
         L"TAVRO - Sélectionner les tests",
@@ -151,6 +166,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Sélectionner les tests",
         L"Choisir les catégories · multi · 34 écrans",
+        L"Définition native %lu \x00D7 %lu (selon le moniteur), actuelle %lu \x00D7 %lu",
+        L"Pas d'EDID : les mires utilisent la définition actuelle %lu \x00D7 %lu",
+        L"Windows a refusé la définition native %lu \x00D7 %lu : les mires utilisent %lu \x00D7 %lu",
+        L"%d : %ls%lu \x00D7 %lu, native %lu \x00D7 %lu",
+        L"%d : %ls%lu \x00D7 %lu, pas d'EDID",
     },
     {   // 4
         L"TAVRO - Seleccionar pruebas",
@@ -186,6 +206,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Seleccionar pruebas",
         L"Elegir categorías · multi · 34 pantallas",
+        L"Nativa %lu \x00D7 %lu (del monitor), ahora %lu \x00D7 %lu",
+        L"Sin EDID: las pantallas usan la resolución actual %lu \x00D7 %lu",
+        L"Windows rechazó la resolución nativa %lu \x00D7 %lu: las pantallas usan %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, nativa %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, sin EDID",
     },
     {   // 5
         L"TAVRO - Selecionar testes",
@@ -221,6 +246,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Selecionar testes",
         L"Escolher categorias · multi · 34 telas",
+        L"Nativa %lu \x00D7 %lu (do monitor), agora %lu \x00D7 %lu",
+        L"Sem EDID: os testes usam a resolução atual %lu \x00D7 %lu",
+        L"O Windows recusou a resolução nativa %lu \x00D7 %lu: os testes usam %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, nativa %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, sem EDID",
     },
     {   // 6
         L"TAVRO - Tests kiezen",
@@ -256,6 +286,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Tests kiezen",
         L"Categorieën kiezen · multi · 34 schermen",
+        L"Native %lu \x00D7 %lu (van de monitor), nu %lu \x00D7 %lu",
+        L"Geen EDID: testbeelden gebruiken de huidige %lu \x00D7 %lu",
+        L"Windows weigerde de native %lu \x00D7 %lu: testbeelden gebruiken %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, native %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, geen EDID",
     },
     {   // 7
         L"TAVRO - Välj tester",
@@ -291,6 +326,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Välj tester",
         L"Välj kategorier · multi · 34 skärmar",
+        L"Inbyggd %lu \x00D7 %lu (från skärmen), nu %lu \x00D7 %lu",
+        L"Ingen EDID: testbilderna använder nuvarande %lu \x00D7 %lu",
+        L"Windows nekade inbyggd %lu \x00D7 %lu: testbilderna använder %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, inbyggd %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, ingen EDID",
     },
     {   // 8
         L"TAVRO - Выбор тестов",
@@ -326,6 +366,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Выбор тестов",
         L"Выбор категорий · множественный · 34 экрана",
+        L"Родное %lu \x00D7 %lu (от монитора), сейчас %lu \x00D7 %lu",
+        L"Нет EDID: тесты идут в текущем режиме %lu \x00D7 %lu",
+        L"Windows отклонила родной режим %lu \x00D7 %lu: тесты идут в %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, родное %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, нет EDID",
     },
     {   // 9
         L"TAVRO - Wybór testów",
@@ -361,6 +406,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Wybór testów",
         L"Wybór kategorii · wielokrotny · 34 ekrany",
+        L"Natywna %lu \x00D7 %lu (z monitora), teraz %lu \x00D7 %lu",
+        L"Brak EDID: ekrany testowe używają bieżącej %lu \x00D7 %lu",
+        L"Windows odrzucił natywną %lu \x00D7 %lu: ekrany testowe używają %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, natywna %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, brak EDID",
     },
     {   // 10
         L"TAVRO - テスト選択",
@@ -396,6 +446,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"テスト選択",
         L"カテゴリを選択 · 複数可 · 34画面",
+        L"ネイティブ %lu \x00D7 %lu（モニターより）、現在 %lu \x00D7 %lu",
+        L"EDID なし：現在の %lu \x00D7 %lu で表示します",
+        L"Windows がネイティブ %lu \x00D7 %lu を拒否しました：%lu \x00D7 %lu で表示します",
+        L"%d: %ls%lu \x00D7 %lu、ネイティブ %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu、EDID なし",
     },
     {   // 11
         L"TAVRO - 테스트 선택",
@@ -431,6 +486,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"테스트 선택",
         L"카테고리 선택 · 다중 · 34 화면",
+        L"기본 해상도 %lu \x00D7 %lu(모니터 정보), 현재 %lu \x00D7 %lu",
+        L"EDID 없음: 현재 %lu \x00D7 %lu로 표시합니다",
+        L"Windows가 기본 해상도 %lu \x00D7 %lu를 거부했습니다: %lu \x00D7 %lu로 표시합니다",
+        L"%d: %ls%lu \x00D7 %lu, 기본 %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, EDID 없음",
     },
     {   // 12
         L"TAVRO - Selezione test",
@@ -466,6 +526,11 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"",
         L"Selezione test",
         L"Scegli categorie · multi · 34 schermi",
+        L"Nativa %lu \x00D7 %lu (dal monitor), ora %lu \x00D7 %lu",
+        L"Nessun EDID: le schermate usano l'attuale %lu \x00D7 %lu",
+        L"Windows ha rifiutato la nativa %lu \x00D7 %lu: le schermate usano %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, nativa %lu \x00D7 %lu",
+        L"%d: %ls%lu \x00D7 %lu, nessun EDID",
     },
 };
 

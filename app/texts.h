@@ -1,4 +1,4 @@
-// The user-interface text catalogue: 33 keys in 13 languages, English as the fallback.
+// The user-interface text catalogue: 38 keys in 13 languages, English as the fallback.
 // Plain standard C++ (no Windows headers), so it also builds natively for sanitizers and fuzzing.
 #pragma once
 
@@ -38,7 +38,12 @@ enum Str : int {
     STR_ABOUT_TEXT = 30,
     STR_HEADER_TITLE = 31,
     STR_HEADER_SUB = 32,
-    STR_COUNT = 33
+    STR_MONITOR_NATIVE_FMT = 33,
+    STR_MONITOR_NO_EDID_FMT = 34,
+    STR_SWITCH_REFUSED_FMT = 35,
+    STR_MONITOR_ITEM_FMT = 36,
+    STR_MONITOR_ITEM_NO_EDID_FMT = 37,
+    STR_COUNT = 38
 };
 
 constexpr int kLanguageCount = 13;

@@ -8,6 +8,7 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/edid.cpp
   testrun/edid_cta.cpp
   testrun/edid_displayid.cpp
+  testrun/edid_name.cpp
   testrun/edid_timing.cpp
   testrun/monitor_key.cpp
   testrun/paint_handover.cpp

@@ -10,9 +10,9 @@ namespace {
 
 constexpr unsigned char kHeader[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
 constexpr unsigned long kVersionByte = 18;
-constexpr unsigned long kFirstSlot = 54;
-constexpr unsigned long kSlotSize = 18;
-constexpr unsigned long kSlotCount = 4;
+constexpr unsigned long kFirstSlot = kBaseSlotsStart;
+constexpr unsigned long kSlotSize = kBaseSlotSize;
+constexpr unsigned long kSlotCount = kBaseSlotCount;
 constexpr unsigned char kCtaTag = 0x02;
 constexpr unsigned char kDisplayIdTag = 0x70;
 // A detailed timing keeps 12 bits per side; a larger format can only come from an extension.
@@ -53,9 +53,13 @@ int Found(NativeMode found, int source, NativeMode* mode) {
 
 }  // namespace
 
+int HasEdidHeader(const unsigned char* edid) {
+    return memcmp(edid, kHeader, sizeof(kHeader)) == 0;
+}
+
 int DecodeNativeMode(const unsigned char* edid, unsigned long length, NativeMode* mode) {
     if (edid == nullptr || mode == nullptr || length < kEdidBlockSize) return 0;
-    if (memcmp(edid, kHeader, sizeof(kHeader)) != 0 || edid[kVersionByte] == 0) return 0;
+    if (!HasEdidHeader(edid) || edid[kVersionByte] == 0) return 0;
     NativeMode displayId = {};
     if (FromExtensions(edid, length, kDisplayIdTag, DisplayIdPreferredTiming, &displayId)) {
         return Found(displayId, kNativeModeFromDisplayId, mode);

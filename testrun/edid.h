@@ -37,3 +37,11 @@ int GetNativeResolutionFromEDID(const unsigned char* edid, unsigned long length,
 
 // "base", "cta" or "displayid"; "none" for anything else.
 const char* NativeModeSourceName(int source);
+
+constexpr int kMonitorNameChars = 14;  // a monitor-name descriptor holds at most 13 characters
+
+// The model name from the base block's monitor-name descriptor (tag 0xFC), as the monitor's
+// maker wrote it: up to 13 characters, ended by a line feed, trailing spaces dropped, anything
+// but printable ASCII shown as '?'. Returns nonzero and writes `name` when the block has a
+// non-empty one; otherwise returns 0 and leaves `name` as an empty string.
+int DecodeMonitorName(const unsigned char* edid, unsigned long length, wchar_t name[kMonitorNameChars]);

@@ -4,6 +4,14 @@
 
 #include "testrun/edid.h"
 
+// The base block's four 18-byte descriptor slots.
+constexpr unsigned long kBaseSlotsStart = 54;
+constexpr unsigned long kBaseSlotSize = 18;
+constexpr unsigned long kBaseSlotCount = 4;
+
+// Whether the block starts with the EDID header 00 FF FF FF FF FF FF 00.
+int HasEdidHeader(const unsigned char* edid);
+
 // The frame size of an 18-byte detailed timing (a base-block slot or one in a CTA-861 block).
 // Returns 0 for a display descriptor, filler, or a zero width or height; writes width and height
 // only on success.

@@ -1,41 +1,42 @@
-// Native resolution: the monitor walk, the mode switch at the start of a run and its restore.
+// Native resolution: the tested monitor's EDID, the mode switch at the start of a run and its restore.
 #include "testrun/native_resolution.h"
 
-#include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
 
 #include "app/app_state.h"
-#include "testrun/edid.h"
-#include "testrun/edid_registry.h"
+#include "testrun/monitors.h"
+
+RefusedSwitch g_refusedSwitch;
 
 namespace {
 
-// Reads and decodes the EDID of the adapter's first monitor, if it has one.
-int NativeResolutionOfAdapter(const DISPLAY_DEVICEW& adapter, unsigned long* width, unsigned long* height) {
-    DISPLAY_DEVICEW monitor = {};
-    monitor.cb = sizeof(monitor);
-    if (!EnumDisplayDevicesW(adapter.DeviceName, 0, &monitor, 0)) return 0;
-    monitor.DeviceID[ARRAYSIZE(monitor.DeviceID) - 1] = L'\0';
-    if (wcsstr(monitor.DeviceID, L"MONITOR") == nullptr) return 0;
-    unsigned long length = 0;
-    unsigned char* edid = GetEDIDFromRegistry(monitor.DeviceID, &length);
-    if (edid == nullptr) return 0;
-    const int found = GetNativeResolutionFromEDID(edid, length, width, height);
-    free(edid);
-    return found;
+// Null for the default display, the adapter's name otherwise.
+const wchar_t* DeviceOrDefault(const wchar_t* device) {
+    return device[0] != L'\0' ? device : nullptr;
+}
+
+// Saves the current mode of the tested monitor's adapter. Without a saved mode there would be
+// nothing to restore, so the run then keeps the current one.
+int SaveTestedMode() {
+    wchar_t device[kDeviceNameChars];
+    TestedDevice(device);
+    DEVMODEW current;
+    memset(&current, 0, sizeof(current));
+    current.dmSize = sizeof(current);
+    if (!EnumDisplaySettingsW(DeviceOrDefault(device), ENUM_CURRENT_SETTINGS, &current)) return 0;
+    g_app.savedMode = current;
+    static_assert(sizeof(g_app.savedDevice) == sizeof(device), "one size of device name");
+    memcpy(g_app.savedDevice, device, sizeof(device));
+    return 1;
 }
 
 }  // namespace
 
 int GetNativeResolutionForCurrentMonitor(unsigned long* width, unsigned long* height) {
-    DISPLAY_DEVICEW adapter = {};
-    adapter.cb = sizeof(adapter);
-    for (DWORD i = 0; EnumDisplayDevicesW(nullptr, i, &adapter, 0); ++i) {
-        if ((adapter.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP) == 0) continue;
-        if (NativeResolutionOfAdapter(adapter, width, height)) return 1;
-    }
-    return 0;
+    wchar_t device[kDeviceNameChars];
+    TestedDevice(device);
+    return device[0] != L'\0' && ReadMonitorEdid(device, width, height, nullptr);
 }
 
 int SetDisplayResolution(const wchar_t* deviceName, unsigned long width, unsigned long height) {
@@ -49,20 +50,18 @@ int SetDisplayResolution(const wchar_t* deviceName, unsigned long width, unsigne
 }
 
 int SwitchToNativeResolution() {
+    g_refusedSwitch = RefusedSwitch{};
     // While an earlier switch is still in force, savedMode holds the mode to go back to; reading
     // the current (switched) mode over it would lose the user's own mode for good.
-    if (!g_app.resolutionChanged) {
-        DEVMODEW current;
-        memset(&current, 0, sizeof(current));
-        current.dmSize = sizeof(current);
-        // Without a saved mode there would be nothing to restore, so the run keeps the current one.
-        if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &current)) return 0;
-        g_app.savedMode = current;
-    }
+    if (!g_app.resolutionChanged && !SaveTestedMode()) return 0;
+    const wchar_t* device = g_app.savedDevice;
     unsigned long width = 0;
     unsigned long height = 0;
-    if (!GetNativeResolutionForCurrentMonitor(&width, &height)) return 0;
-    if (!SetDisplayResolution(nullptr, width, height)) return 0;
+    if (device[0] == L'\0' || !ReadMonitorEdid(device, &width, &height, nullptr)) return 0;
+    if (!SetDisplayResolution(device, width, height)) {
+        g_refusedSwitch = {1, width, height, g_app.savedMode.dmPelsWidth, g_app.savedMode.dmPelsHeight};
+        return 0;
+    }
     g_app.resolutionChanged = 1;
     return 1;
 }
@@ -70,6 +69,6 @@ int SwitchToNativeResolution() {
 void RestoreOriginalResolution() {
     if (!g_app.resolutionChanged) return;
     // A refused restore leaves nothing better to try; the flag is cleared all the same.
-    ChangeDisplaySettingsExW(nullptr, &g_app.savedMode, nullptr, 0, nullptr);
+    ChangeDisplaySettingsExW(DeviceOrDefault(g_app.savedDevice), &g_app.savedMode, nullptr, 0, nullptr);
     g_app.resolutionChanged = 0;
 }

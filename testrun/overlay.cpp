@@ -18,6 +18,7 @@ constexpr int kMarginX = 18;
 constexpr int kMarginY = 10;
 constexpr int kGap = 20;
 constexpr int kBottomDistance = 24;
+constexpr int kNoticeGap = 8;
 constexpr BYTE kPanelAlpha = 180;
 constexpr int kLuminanceThreshold = 128;
 
@@ -74,7 +75,22 @@ void DrawOverlay(HDC hdc, const RECT* rc, const OverlayRun* run) {
     DrawOverlaySampled(hdc, rc, run, sample);
 }
 
-void DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF sample) {
+namespace {
+
+// A panel of one line, centred, its bottom edge at `bottom`.
+void DrawNoticePanel(HDC hdc, const RECT* rc, const wchar_t* notice, int bottom, bool lightPanel) {
+    SIZE size;
+    GetTextExtentPoint32W(hdc, notice, lstrlenW(notice), &size);
+    const int width = size.cx + 2 * kMarginX;
+    const int x = rc->left + (rc->right - rc->left - width) / 2;
+    const RECT panel = {x, bottom - size.cy - 2 * kMarginY, x + width, bottom};
+    BlendColor(hdc, &panel, lightPanel ? kWhite : kUiDark, kPanelAlpha);
+    TextOutW(hdc, x + kMarginX, panel.top + kMarginY, notice, lstrlenW(notice));
+}
+
+}  // namespace
+
+void DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF sample, const wchar_t* notice) {
     if (sample == CLR_INVALID) sample = kBlack;
     const bool lightPanel = Luminance(sample) > kLuminanceThreshold;
 
@@ -109,6 +125,7 @@ void DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF
     TextOutW(hdc, x1, textTop, position, lstrlenW(position));
     TextOutW(hdc, x2, textTop, title, lstrlenW(title));
     TextOutW(hdc, x3, textTop, exitLabel, lstrlenW(exitLabel));
+    if (notice != nullptr) DrawNoticePanel(hdc, rc, notice, y - kNoticeGap, lightPanel);
     SelectObject(hdc, oldFont);
     DeleteObject(font);
 }

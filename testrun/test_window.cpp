@@ -6,6 +6,7 @@
 #include "app/texts.h"
 #include "sound/sweep.h"
 #include "testrun/catalogue.h"
+#include "testrun/monitors.h"
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
@@ -30,6 +31,23 @@ void RegisterTestWindowClass() {
     RegisterClassExW(&wc);  // fails harmlessly from the second run on: the class is already there
 }
 
+// The tested monitor's rectangle as it is after the switch; the whole screen where Windows
+// cannot tell.
+RECT TestedMonitorArea() {
+    RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (g_app.savedDevice[0] != L'\0') MonitorArea(g_app.savedDevice, &area);
+    return area;
+}
+
+// The line the run's first screen adds to the overlay when Windows turned the native mode down.
+const wchar_t* RefusedSwitchNotice() {
+    static wchar_t notice[256];
+    if (!g_refusedSwitch.refused || g_app.playlistPos != 0) return nullptr;
+    FormatText(notice, ARRAYSIZE(notice), tr(STR_SWITCH_REFUSED_FMT), g_refusedSwitch.nativeWidth,
+               g_refusedSwitch.nativeHeight, g_refusedSwitch.currentWidth, g_refusedSwitch.currentHeight);
+    return notice;
+}
+
 void OnPaint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
@@ -37,7 +55,7 @@ void OnPaint(HWND hwnd) {
     GetClientRect(hwnd, &client);
     const COLORREF centre = PaintShownScreen(hdc, &client, CurrentMode());
     OverlayRun run;
-    if (RunOverlay(&run)) DrawOverlaySampled(hdc, &client, &run, centre);
+    if (RunOverlay(&run)) DrawOverlaySampled(hdc, &client, &run, centre, RefusedSwitchNotice());
     EndPaint(hwnd, &ps);
     ScreenPainted();
 }
@@ -86,11 +104,11 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
 
 void CreateTestWindow() {
     SwitchToNativeResolution();
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const RECT area = TestedMonitorArea();
     RegisterTestWindowClass();
-    HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kTestWindowClass, L"TAVRO", WS_POPUP | WS_VISIBLE, 0, 0, width,
-                                height, nullptr, nullptr, g_app.hInstance, nullptr);
+    HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kTestWindowClass, L"TAVRO", WS_POPUP | WS_VISIBLE, area.left,
+                                area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr,
+                                g_app.hInstance, nullptr);
     g_app.hwndTest = hwnd;
     if (hwnd == nullptr) {
         MessageBoxW(g_app.hwndSelect, L"Failed to create test window.", L"Error", MB_ICONERROR | MB_OK);
@@ -131,6 +149,7 @@ void GotoMode(HWND hwnd, int pos) {
 
 void AdvanceMode(HWND hwnd, int delta) {
     if (g_app.playlistCount <= 0) return;
+    g_refusedSwitch.refused = 0;  // said on the run's first screen only
     int pos = (g_app.playlistPos + delta) % g_app.playlistCount;
     if (pos < 0) pos += g_app.playlistCount;
     GotoMode(hwnd, pos);

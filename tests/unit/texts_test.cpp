@@ -84,13 +84,16 @@ TEST(Texts, BothAboutTextsEndWithTheSameContactAddress) {
     EXPECT_EQ(englishAddress, chineseAddress);
 }
 
-TEST(Texts, TranslatedTitleFormatsTakeTheEnglishConversions) {
-    const std::vector<std::wstring> english = Conversions(g_texts[0][STR_TEST_TITLE_FMT]);
-    EXPECT_EQ(english, (std::vector<std::wstring>{L"%ls", L"%d", L"%d", L"%ls"}));
-    for (int lang = 1; lang < kLanguageCount; ++lang) {
-        const wchar_t* format = g_texts[lang][STR_TEST_TITLE_FMT];
-        if (format[0] == L'\0') continue;
-        EXPECT_EQ(Conversions(format), english) << "language " << lang;
+TEST(Texts, TranslatedFormatsTakeTheEnglishConversions) {
+    EXPECT_EQ(Conversions(g_texts[0][STR_TEST_TITLE_FMT]), (std::vector<std::wstring>{L"%ls", L"%d", L"%d", L"%ls"}));
+    for (Str key : {STR_TEST_TITLE_FMT, STR_MONITOR_NATIVE_FMT, STR_MONITOR_NO_EDID_FMT, STR_SWITCH_REFUSED_FMT,
+                    STR_MONITOR_ITEM_FMT, STR_MONITOR_ITEM_NO_EDID_FMT}) {
+        const std::vector<std::wstring> english = Conversions(g_texts[0][key]);
+        for (int lang = 1; lang < kLanguageCount; ++lang) {
+            const wchar_t* format = g_texts[lang][key];
+            if (format[0] == L'\0') continue;
+            EXPECT_EQ(Conversions(format), english) << "language " << lang << " key " << key;
+        }
     }
 }
 
@@ -131,7 +134,7 @@ TEST(Texts, OutOfRangeLookupsStayInsideTheTable) {
     g_lang = -1;
     EXPECT_STREQ(tr(STR_CAT_SOUND), L"Sound");
     g_lang = 0;
-    EXPECT_STREQ(tr(static_cast<Str>(33)), L"TAVRO");
+    EXPECT_STREQ(tr(static_cast<Str>(STR_COUNT)), L"TAVRO");
     EXPECT_STREQ(tr(static_cast<Str>(-1)), L"TAVRO");
 }
 

@@ -1,0 +1,21 @@
+// The choice of monitor in the selection window, and the line that says what a run will do to it.
+#pragma once
+#include <windows.h>
+
+enum : int {
+    IDC_MONITOR_COMBO = 1006,
+    IDC_MONITOR_INFO = 3007,
+};
+
+extern HWND g_hMonitorCombo;  // shown only while more than one monitor is attached
+extern HWND g_hMonitorInfo;
+
+// Creates the monitor box beside the language box and the information line below the footer.
+void CreateMonitorChoice(HWND parent, HINSTANCE instance);
+
+// Reads the attached monitors again and refills both, keeping the chosen monitor while it is
+// there (after a display change, a language change, the end of a run).
+void RefreshMonitorChoice();
+
+// Makes the monitor picked in the box the one the next run tests.
+void OnMonitorPicked();

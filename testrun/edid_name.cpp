@@ -1,0 +1,37 @@
+// The monitor's model name from its EDID's monitor-name descriptor.
+#include "testrun/edid.h"
+
+#include "testrun/edid_blocks.h"
+
+namespace {
+
+constexpr unsigned char kMonitorNameTag = 0xFC;
+constexpr unsigned long kDescriptorTextStart = 5;
+
+bool IsMonitorNameDescriptor(const unsigned char* slot) {
+    return slot[0] == 0 && slot[1] == 0 && slot[2] == 0 && slot[3] == kMonitorNameTag;
+}
+
+// Copies the descriptor's text up to its line feed, then drops the padding spaces at its end.
+int CopyDescriptorText(const unsigned char* slot, wchar_t* name) {
+    int count = 0;
+    for (unsigned long i = kDescriptorTextStart; i < kBaseSlotSize && slot[i] != 0x0A; ++i) {
+        const unsigned char c = slot[i];
+        name[count++] = c >= 0x20 && c < 0x7F ? static_cast<wchar_t>(c) : L'?';
+    }
+    while (count > 0 && name[count - 1] == L' ') --count;
+    name[count] = L'\0';
+    return count;
+}
+
+}  // namespace
+
+int DecodeMonitorName(const unsigned char* edid, unsigned long length, wchar_t name[kMonitorNameChars]) {
+    name[0] = L'\0';
+    if (edid == nullptr || length < kEdidBlockSize || !HasEdidHeader(edid)) return 0;
+    for (unsigned long slot = 0; slot < kBaseSlotCount; ++slot) {
+        const unsigned char* descriptor = edid + kBaseSlotsStart + slot * kBaseSlotSize;
+        if (IsMonitorNameDescriptor(descriptor) && CopyDescriptorText(descriptor, name) > 0) return 1;
+    }
+    return 0;
+}
