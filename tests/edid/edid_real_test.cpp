@@ -82,3 +82,45 @@ TEST(EdidRealMonitors, DamagedOrCutExtensionsAreSkipped) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EdidRealMonitors, ModelNamesAsTheMakersWroteThem) {
+    const struct {
+        const char* file;
+        const wchar_t* name;
+    } cases[] = {
+        {"A_IBM_IBM24CB_B03976212B04.bin", L"IBM L191p"},
+        {"A_Hitachi_HEC0088_1BEACBAF42B1.bin", L"VGA"},  // padded with spaces before its line feed
+        {"D_Samsung_SAM0F99_58E9487CE433.bin", L"C49RG9x"},
+        {"D_Dell_DELD0D9_09432B13B913.bin", L"DELL P2419H"},
+        {"D_Vizio_VIZ2200_52A88E90D40E.bin", nullptr},  // not a file: no name
+    };
+    for (const auto& c : cases) {
+        const std::vector<unsigned char> edid = c.name != nullptr ? ReadTestData(std::string("edid/") + c.file)
+                                                                  : std::vector<unsigned char>(128, 0);
+        wchar_t name[kMonitorNameChars] = L"x";
+        EXPECT_EQ(DecodeMonitorName(edid.data(), static_cast<unsigned long>(edid.size()), name), c.name != nullptr)
+            << c.file;
+        EXPECT_STREQ(name, c.name != nullptr ? c.name : L"") << c.file;
+    }
+}
+
+TEST(EdidRealMonitors, ModelNameOfThirteenCharactersAndUnprintableBytes) {
+    std::vector<unsigned char> edid = ReadTestData("edid/A_IBM_IBM24CB_B03976212B04.bin");
+    ASSERT_EQ(edid.size(), 128u);
+    wchar_t name[kMonitorNameChars];
+    ASSERT_TRUE(DecodeMonitorName(edid.data(), 128, name));
+    // The same descriptor filled to its last byte, one of them a control character.
+    for (unsigned long d = 54; d < 126; d += 18) {
+        if (edid[d] != 0 || edid[d + 3] != 0xFC) continue;
+        const unsigned char text[13] = {'A', 'B', 'C', 'D', 'E', 'F', 0x07, 'H', 'I', 'J', 'K', 'L', 'M'};
+        for (int i = 0; i < 13; ++i) edid[d + 5 + i] = text[i];
+    }
+    ASSERT_TRUE(DecodeMonitorName(edid.data(), 128, name));
+    EXPECT_STREQ(name, L"ABCDEF?HIJKLM");
+    EXPECT_FALSE(DecodeMonitorName(edid.data(), 127, name));  // not a whole base block
+    EXPECT_STREQ(name, L"");
+}
+
+}  // namespace

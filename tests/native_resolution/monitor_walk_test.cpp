@@ -68,6 +68,14 @@ TEST_F(MonitorWalk, NoSwitchWhereTheDisplayRefusesModeChanges) {
     EXPECT_EQ(g_app.resolutionChanged, 0);
     EXPECT_EQ(g_app.savedMode.dmPelsWidth, static_cast<DWORD>(width));
     EXPECT_EQ(g_app.savedMode.dmPelsHeight, static_cast<DWORD>(height));
+    // The run's first screen says so, naming both modes.
+    EXPECT_EQ(g_refusedSwitch.refused, 1);
+    EXPECT_EQ(g_refusedSwitch.nativeWidth * 10000 + g_refusedSwitch.nativeHeight, 1280u * 10000 + 1024u);
+    EXPECT_EQ(g_refusedSwitch.currentWidth, static_cast<unsigned long>(width));
+    EXPECT_EQ(g_refusedSwitch.currentHeight, static_cast<unsigned long>(height));
+    DeleteValue(kWineMonitorParameters, L"EDID");
+    EXPECT_FALSE(SwitchToNativeResolution());
+    EXPECT_EQ(g_refusedSwitch.refused, 0);  // no EDID: nothing was tried, so nothing was refused
     RestoreOriginalResolution();
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), width);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), height);

@@ -1,6 +1,7 @@
 // The help overlay painted over known centre colours into a DIB section.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/app_state.h"
@@ -94,6 +95,33 @@ TEST_F(Overlay, PanelSitsCentred24PixelsAboveTheBottom) {
     // height = text height + 2 * 10, width = three texts + 2 gaps of 20 + 2 * 18
     EXPECT_GE(panel.bottom - panel.top, 20 + 14);
     EXPECT_LE(panel.bottom - panel.top, 20 + 24);
+}
+
+TEST_F(Overlay, NoticeIsAPanelOfItsOwnJustAboveAndLeavesTheRestAlone) {
+    Canvas plain(800, 300);
+    const RECT panel = PaintOver(plain, RGB(0, 0, 0));
+    Canvas noticed(800, 300);
+    noticed.Clear(RGB(0, 0, 0));
+    const RECT rc = noticed.Rect();
+    OverlayRun run;
+    ASSERT_TRUE(RunOverlay(&run));
+    DrawOverlaySampled(noticed.dc, &rc, &run, RGB(0, 0, 0), L"Windows refused the native 4096 \x00D7 2304");
+    int differing = 0;
+    int noticeTop = 300;
+    int noticeBottom = -1;
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            if (noticed.At(x, y) == plain.At(x, y)) continue;
+            ++differing;
+            noticeTop = std::min(noticeTop, y);
+            noticeBottom = std::max(noticeBottom, y + 1);
+        }
+    }
+    EXPECT_GT(differing, 0);
+    EXPECT_EQ(noticeBottom, panel.top - 8);  // the main panel itself is untouched
+    EXPECT_EQ(noticeBottom - noticeTop, panel.bottom - panel.top);
+    const RECT notice = {0, noticeTop, 800, noticeBottom};
+    EXPECT_GT(noticed.Count(notice, kWhite), 40);
 }
 
 TEST_F(Overlay, WiderThanTheWindowIsStillCentredAndClipped) {

@@ -9,6 +9,7 @@
 
 #include "app/app_state.h"
 #include "app/lifetime.h"
+#include "app/monitor_choice.h"
 #include "app/select_window.h"
 #include "app/texts.h"
 #include "tests/support/message_box.h"
@@ -167,6 +168,7 @@ TEST_F(SelectWindow, ControlsHaveTheirClassTextPlaceSizeAndStyle) {
         {3001, L"STATIC", g_texts[0][STR_HINT1], 20, 418, 640, 18, SS_CENTER},
         {3002, L"STATIC", g_texts[0][STR_HINT2], 20, 440, 640, 18, SS_CENTER},
         {3003, L"STATIC", L"TAVRO", 20, 462, 280, 16, 0},
+        {3007, L"STATIC", nullptr, 20, 484, 640, 16, 0},
     };
     for (const Expected& e : table) {
         SCOPED_TRACE(e.id);
@@ -201,8 +203,26 @@ TEST_F(SelectWindow, FontsGoToTheirControls) {
     auto fontOf = [](HWND c) { return reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)); };
     for (HWND card : g_hCatChecks) EXPECT_EQ(fontOf(card), g_app.fontUi);
     for (HWND b : {g_hBtnStart, g_hBtnAuto, g_hBtnSettings, g_hBtnAbout}) EXPECT_EQ(fontOf(b), g_app.fontUi);
-    for (HWND c : {g_hLangCombo, g_hHint1, g_hHint2, g_hCopyright, g_hHdrSub}) EXPECT_EQ(fontOf(c), g_app.fontSmall);
+    for (HWND c : {g_hLangCombo, g_hHint1, g_hHint2, g_hCopyright, g_hHdrSub, g_hMonitorCombo, g_hMonitorInfo}) {
+        EXPECT_EQ(fontOf(c), g_app.fontSmall);
+    }
     EXPECT_EQ(fontOf(g_hHdrTitle), g_app.fontTitle);
+}
+
+// Xvfb is one monitor without an EDID: no choice of monitor, and a line that says so.
+TEST_F(SelectWindow, OneMonitorGetsNoMonitorBoxAndALineOnItsMode) {
+    EXPECT_FALSE(IsWindowVisible(g_hMonitorCombo));
+    EXPECT_EQ(SendMessageW(g_hMonitorCombo, CB_GETCOUNT, 0, 0), 1);
+    const std::wstring size = std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L" \x00D7 " +
+                              std::to_wstring(GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(TextOf(g_hMonitorInfo), L"No EDID: screens use the current " + size);
+    g_lang = 2;
+    SendMessageW(g_hLangCombo, CB_SETCURSEL, 2, 0);
+    ReloadUiTexts(hwnd);
+    EXPECT_EQ(TextOf(g_hMonitorInfo), L"Keine EDID: Testbilder nutzen die aktuellen " + size);
+    SendMessageW(hwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    EXPECT_FALSE(IsWindowVisible(g_hMonitorCombo));
+    EXPECT_EQ(SendMessageW(g_hMonitorCombo, CB_GETCOUNT, 0, 0), 1);
 }
 
 TEST_F(SelectWindow, ComboListsTheThirteenLanguagesWithTheCurrentOneSelected) {
