@@ -6,6 +6,7 @@
 #include "app/texts.h"
 #include "sound/sweep.h"
 #include "testrun/catalogue.h"
+#include "testrun/guide_panel.h"
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
@@ -38,6 +39,7 @@ void OnPaint(HWND hwnd) {
     const COLORREF centre = PaintShownScreen(hdc, &client, CurrentMode());
     OverlayRun run;
     if (RunOverlay(&run)) DrawOverlaySampled(hdc, &client, &run, centre);
+    if (GuideShown()) DrawGuidePanel(hdc, &client, CurrentMode());
     EndPaint(hwnd, &ps);
     ScreenPainted();
 }
@@ -46,6 +48,7 @@ void OnDestroy(HWND hwnd) {
     StopPaintAhead();
     KillTimer(hwnd, kAutoTimer);
     KillTimer(hwnd, kOverlayTimer);
+    HideGuide(nullptr);
     StopSweep();
     RestoreOriginalResolution();
     if (g_app.hwndTest == hwnd) g_app.hwndTest = nullptr;
@@ -74,6 +77,10 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
     HideOSD(hwnd);
     if (key == VK_ESCAPE) {
         DestroyWindow(hwnd);
+        return 0;
+    }
+    if (key == 'H' || key == VK_F1) {
+        ToggleGuide(hwnd);
         return 0;
     }
     const int step = KeyStep(key);
@@ -114,6 +121,7 @@ int CurrentMode() {
 void GotoMode(HWND hwnd, int pos) {
     if (pos < 0 || pos >= g_app.playlistCount) return;
     g_app.playlistPos = pos;
+    HideGuide(hwnd);  // the panel speaks of the screen it was opened on
     PrepareAheadAfterStep();
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
     if (!sound) StopSweep();
