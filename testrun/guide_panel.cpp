@@ -51,9 +51,14 @@ bool IsIdeographic(wchar_t c) {
     return c >= 0x2E80 && !hangul;
 }
 
-// Punctuation that never starts a line, and brackets that never end one.
-bool NeverStartsLine(wchar_t c) { return c != 0 && wcschr(L"\x3002\x3001\xFF0C\xFF0E\xFF09\x300D\x300F\xFF01\xFF1F\xFF1A\xFF1B\x30FC.,;:!?)%", c) != nullptr; }
-bool NeverEndsLine(wchar_t c) { return c != 0 && wcschr(L"\xFF08\x300C\x300E(", c) != nullptr; }
+// Punctuation, small kana and the long-vowel mark never start a line; opening brackets never end one.
+const wchar_t kNoLineStart[] = L"\x3002\x3001\xFF0C\xFF0E\xFF09\x300D\x300F\xFF01\xFF1F\xFF1A\xFF1B\x30FC"
+                               L"\x3041\x3043\x3045\x3047\x3049\x3063\x3083\x3085\x3087"
+                               L"\x30A1\x30A3\x30A5\x30A7\x30A9\x30C3\x30E3\x30E5\x30E7.,;:!?)%";
+const wchar_t kNoLineEnd[] = L"\xFF08\x300C\x300E(";
+
+bool NeverStartsLine(wchar_t c) { return c != 0 && wcschr(kNoLineStart, c) != nullptr; }
+bool NeverEndsLine(wchar_t c) { return c != 0 && wcschr(kNoLineEnd, c) != nullptr; }
 
 bool CanBreakBefore(const wchar_t* text, int k) {
     if (NeverStartsLine(text[k]) || NeverEndsLine(text[k - 1])) return false;
