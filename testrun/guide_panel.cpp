@@ -20,7 +20,7 @@ constexpr int kNameSize = 17;
 constexpr int kHeadingSize = 13;
 constexpr int kBodySize = 14;
 
-constexpr int kPartCount = 5;
+constexpr int kPartCount = kGuideParts;
 constexpr COLORREF kGoodColour = RGB(110, 230, 150);
 constexpr COLORREF kFaultColour = RGB(255, 176, 96);
 // Font size, weight and colour of each part: name, good heading, good text, fault heading, fault text.
@@ -110,7 +110,7 @@ int AddPartLines(HDC hdc, const wchar_t* text, int part, int y, int width, Guide
 
 int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& text, const GuideHeadings& headings,
            GuideLayout* layout) {
-    const wchar_t* const parts[kPartCount] = {text.name, headings.good, text.good, headings.fault, text.fault};
+    const char* const parts[kPartCount] = {text.name, headings.good, text.good, headings.fault, text.fault};
     const int inset = Scaled(hdc, kBorder + kPadding);
     const int left = rc->left + Scaled(hdc, kEdgeDistance);
     const int top = rc->top + Scaled(hdc, kEdgeDistance);
@@ -118,13 +118,20 @@ int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& te
     if (width > Scaled(hdc, kMaxTextWidth)) width = Scaled(hdc, kMaxTextWidth);
 
     int fits = width > 0;
+    for (int p = 0; p < kPartCount; ++p) {
+        // A text too long for its buffer would come out empty: it does not fit then.
+        if (MultiByteToWideChar(CP_UTF8, 0, parts[p], -1, layout->text[p], kGuidePartChars) == 0) {
+            layout->text[p][0] = L'\0';
+            fits = 0;
+        }
+    }
     int widest = 0;
     int y = top + inset;
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);
     for (int p = 0; p < kPartCount; ++p) {
         if (p == 1 || p == 3) y += Scaled(hdc, kHeadingGap);
         SelectObject(hdc, fonts.part[p]);
-        y = AddPartLines(hdc, parts[p], p, y, width > 0 ? width : 1, layout, &widest, &fits);
+        y = AddPartLines(hdc, layout->text[p], p, y, width > 0 ? width : 1, layout, &widest, &fits);
     }
     SelectObject(hdc, oldFont);
     layout->textLeft = left + inset;

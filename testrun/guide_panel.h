@@ -5,6 +5,8 @@
 #include <windows.h>
 
 constexpr int kGuideMaxLines = 48;
+constexpr int kGuideParts = 5;        // name, good heading, good text, fault heading, fault text
+constexpr int kGuidePartChars = 320;  // room for the longest text of a part, terminator included
 
 // One line of the panel: a run of a text, drawn in the font and colour of its part.
 struct GuideLine {
@@ -15,6 +17,7 @@ struct GuideLine {
 };
 
 struct GuideLayout {
+    wchar_t text[kGuideParts][kGuidePartChars];  // the parts' texts; the lines point into them
     RECT panel;  // the box, border included
     int textLeft;
     int lineCount;

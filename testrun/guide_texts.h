@@ -5,16 +5,17 @@
 #include "app/texts.h"
 #include "testrun/catalogue.h"
 
+// Every text is UTF-8.
 struct GuideText {
-    const wchar_t* name;   // the screen's own name
-    const wchar_t* good;   // what a good monitor shows
-    const wchar_t* fault;  // what a fault looks like, and how to tell it from the pattern
+    const char* name;   // the screen's own name
+    const char* good;   // what a good monitor shows
+    const char* fault;  // what a fault looks like, and how to tell it from the pattern
 };
 
 // The panel's two headings in one language.
 struct GuideHeadings {
-    const wchar_t* good;   // "A good monitor shows"
-    const wchar_t* fault;  // "A fault looks like"
+    const char* good;   // "A good monitor shows"
+    const char* fault;  // "A fault looks like"
 };
 
 // One table of 34 screens per language, in the language order of the text catalogue.

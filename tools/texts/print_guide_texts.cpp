@@ -8,6 +8,7 @@
 
 namespace {
 
+// The catalogue's language names are wide strings; every name is in the Basic Multilingual Plane.
 void PutUtf8(const wchar_t* text) {
     for (; *text != 0; ++text) {
         const unsigned long c = static_cast<unsigned long>(*text);
@@ -28,20 +29,10 @@ void PrintLanguage(int lang) {
     printf("\n### %d ", lang);
     PutUtf8(g_langNames[lang]);
     const GuideHeadings* headings = GuideHeadingsOf(lang);
-    printf("\n\n| Screen | Name | ");
-    PutUtf8(headings->good);
-    printf(" | ");
-    PutUtf8(headings->fault);
-    printf(" |\n|---|---|---|---|\n");
+    printf("\n\n| Screen | Name | %s | %s |\n|---|---|---|---|\n", headings->good, headings->fault);
     for (int mode = 0; mode < kModeCount; ++mode) {
         const GuideText* text = GuideTextOf(lang, mode);
-        printf("| %d | ", mode);
-        PutUtf8(text->name);
-        printf(" | ");
-        PutUtf8(text->good);
-        printf(" | ");
-        PutUtf8(text->fault);
-        printf(" |\n");
+        printf("| %d | %s | %s | %s |\n", mode, text->name, text->good, text->fault);
     }
 }
 
