@@ -12,6 +12,7 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/edid_timing.cpp
   testrun/monitor_key.cpp
   testrun/paint_handover.cpp
+  testrun/guide_texts.cpp
   sound/sweep_samples.cpp
   patterns/text_fill.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -6,6 +6,7 @@
 #include "app/texts.h"
 #include "sound/sweep.h"
 #include "testrun/catalogue.h"
+#include "testrun/guide_panel.h"
 #include "testrun/monitors.h"
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
@@ -56,6 +57,7 @@ void OnPaint(HWND hwnd) {
     const COLORREF centre = PaintShownScreen(hdc, &client, CurrentMode());
     OverlayRun run;
     if (RunOverlay(&run)) DrawOverlaySampled(hdc, &client, &run, centre, RefusedSwitchNotice());
+    if (GuideShown()) DrawGuidePanel(hdc, &client, CurrentMode());
     EndPaint(hwnd, &ps);
     ScreenPainted();
 }
@@ -64,6 +66,7 @@ void OnDestroy(HWND hwnd) {
     StopPaintAhead();
     KillTimer(hwnd, kAutoTimer);
     KillTimer(hwnd, kOverlayTimer);
+    HideGuide(nullptr);
     StopSweep();
     RestoreOriginalResolution();
     if (g_app.hwndTest == hwnd) g_app.hwndTest = nullptr;
@@ -92,6 +95,10 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
     HideOSD(hwnd);
     if (key == VK_ESCAPE) {
         DestroyWindow(hwnd);
+        return 0;
+    }
+    if (key == 'H' || key == VK_F1) {
+        ToggleGuide(hwnd);
         return 0;
     }
     const int step = KeyStep(key);
@@ -132,6 +139,7 @@ int CurrentMode() {
 void GotoMode(HWND hwnd, int pos) {
     if (pos < 0 || pos >= g_app.playlistCount) return;
     g_app.playlistPos = pos;
+    HideGuide(hwnd);  // the panel speaks of the screen it was opened on
     PrepareAheadAfterStep();
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
     if (!sound) StopSweep();

@@ -98,4 +98,16 @@ TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost34Screens) {
               std::wstring::npos);
 }
 
+TEST(RenderArgs, GuideIsAFlagGivenOnceAnywhere) {
+    RenderArgs out;
+    std::wstring error;
+    ASSERT_EQ(Parse({L"19", L"640", L"480", L"g.bmp"}, &out, &error), kRenderParseOk);
+    EXPECT_EQ(out.guide, 0);
+    ASSERT_EQ(Parse({L"--guide", L"19", L"640", L"480", L"g.bmp", L"--lang", L"10"}, &out, &error), kRenderParseOk);
+    EXPECT_EQ(out.guide, 1);
+    EXPECT_EQ(out.lang, 10);
+    EXPECT_EQ(out.out, L"g.bmp");
+    EXPECT_NE(ErrorOf({L"--guide", L"0", L"8", L"8", L"a.bmp", L"--guide"}).find(L"twice"), std::wstring::npos);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The full-screen test window driven through its window procedure with real messages.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "app/texts.h"
 #include "tests/support/canvas.h"
 #include "tests/support/gdi_count.h"
+#include "app/palette.h"
+#include "testrun/guide_panel.h"
 #include "testrun/catalogue.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
@@ -209,6 +212,74 @@ TEST_F(TestWindow, PaintsThePatternThenTheOverlayAndSurvivesABadEntry) {
     EXPECT_NE(GetPixel(dc, cx, GetSystemMetrics(SM_CYSCREEN) - 30), RGB(0, 0, 0));  // the panel near the bottom
     ReleaseDC(hwnd, dc);
     EXPECT_EQ(TitleOf(hwnd), L"TAVRO - TAVRO [2/3]   Left click: next   Esc / Right click: exit");
+}
+
+// Copies what the window shows into `canvas`.
+void Grab(HWND hwnd, Canvas* canvas) {
+    HDC dc = GetDC(hwnd);
+    BitBlt(canvas->dc, 0, 0, canvas->width, canvas->height, dc, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, dc);
+    GdiFlush();
+}
+
+bool SamePixels(const Canvas& a, const Canvas& b) {
+    return memcmp(a.bits, b.bits, static_cast<size_t>(a.width) * a.height * 4) == 0;
+}
+
+// H or F1 lays the guidance panel over the shown picture and leaves the rest of it alone; pressing
+// either again, any step and the end of the run take it away, and the pattern is back pixel for pixel.
+TEST_F(TestWindow, GuidePanelComesAndGoesOverThePattern) {
+    Run({7, 19, 0}, 0);
+    SendMessageW(hwnd, WM_TIMER, kOverlayTimer, 0);
+    WaitForScreen();
+    Canvas bare(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    Canvas shown(bare.width, bare.height);
+    const RECT rc = bare.Rect();
+    Grab(hwnd, &bare);
+    GuideLayout layout;
+    ASSERT_TRUE(LayOutGuidePanel(bare.dc, &rc, 7, 0, &layout));
+    const RECT& box = layout.panel;
+
+    for (WPARAM key : {WPARAM('H'), WPARAM(VK_F1)}) {
+        Key(key);
+        UpdateWindow(hwnd);
+        EXPECT_EQ(GuideShown(), 1);
+        Grab(hwnd, &shown);
+        EXPECT_EQ(shown.At(box.left, box.top), kUiAccent);  // the border's corners
+        EXPECT_EQ(shown.At(box.right - 1, box.bottom - 1), kUiAccent);
+        EXPECT_EQ(shown.At(box.left + 2, box.top + 2), kUiDark);  // inside, before the text starts
+        EXPECT_EQ(shown.At(box.right, box.top), bare.At(box.right, box.top));  // just outside
+        EXPECT_EQ(shown.At(box.left, box.bottom), bare.At(box.left, box.bottom));
+        EXPECT_GT(shown.Count(box, kWhite), 50);  // the text
+        // Outside the box nothing changed.
+        BitBlt(shown.dc, box.left, box.top, box.right - box.left, box.bottom - box.top, bare.dc, box.left, box.top,
+               SRCCOPY);
+        GdiFlush();
+        EXPECT_TRUE(SamePixels(shown, bare)) << "key " << key;
+
+        Key(key);
+        UpdateWindow(hwnd);
+        EXPECT_EQ(GuideShown(), 0);
+        Grab(hwnd, &shown);
+        EXPECT_TRUE(SamePixels(shown, bare)) << "key " << key;
+    }
+
+    // Every kind of step hides it: keys both ways, a click, the AUTO timer.
+    struct Step {
+        UINT message;
+        WPARAM wParam;
+    };
+    const Step steps[] = {{WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_LEFT}, {WM_LBUTTONDOWN, 0}, {WM_TIMER, 1}};
+    for (const Step& step : steps) {
+        Key('H');
+        const int before = g_app.playlistPos;
+        SendMessageW(hwnd, step.message, step.wParam, 0);
+        EXPECT_NE(g_app.playlistPos, before) << "message " << step.message;
+        EXPECT_EQ(GuideShown(), 0) << "message " << step.message;
+    }
+    Key('H');
+    Key(VK_ESCAPE);
+    EXPECT_EQ(GuideShown(), 0);
 }
 
 TEST_F(TestWindow, AutoModeWaitsThreeSecondsSevenOnSoundAndRestartsOnAManualStep) {

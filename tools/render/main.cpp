@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/texts.h"
+#include "testrun/guide_panel.h"
 #include "testrun/modes.h"
 #include "testrun/screen_paint.h"
 #include "tools/common/bmp_file.h"
@@ -32,9 +33,9 @@ std::wstring SystemMessage(DWORD error) {
     return message;
 }
 
-// Paints screen `mode` (and the overlay, if asked for) into a fresh canvas the way the test window
-// paints it, and writes it to `out`.
-int RenderScreen(int mode, const OverlayRun* overlay, int width, int height, const std::wstring& out) {
+// Paints screen `mode` (and the overlay and the guidance panel, if asked for) into a fresh canvas
+// the way the test window paints it, and writes it to `out`.
+int RenderScreen(int mode, const OverlayRun* overlay, int guide, int width, int height, const std::wstring& out) {
     DibCanvas canvas;
     if (!CreateDibCanvas(width, height, &canvas)) {
         PrintError(L"cannot allocate a " + std::to_wstring(width) + L" x " + std::to_wstring(height) + L" image");
@@ -42,6 +43,7 @@ int RenderScreen(int mode, const OverlayRun* overlay, int width, int height, con
     }
     const RECT client = {0, 0, width, height};
     PaintTestScreen(canvas.dc, &client, mode, overlay);
+    if (guide) DrawGuidePanel(canvas.dc, &client, mode);
     GdiFlush();
 
     DWORD error = 0;
@@ -81,5 +83,5 @@ int wmain(int argc, wchar_t** argv) {
     g_lang = args.lang;
     // The overlay names this screen at its place in a run of that length.
     const OverlayRun run = {args.mode, args.osdPos - 1, args.osdCount};
-    return RenderScreen(args.mode, args.osdPos > 0 ? &run : nullptr, args.width, args.height, args.out);
+    return RenderScreen(args.mode, args.osdPos > 0 ? &run : nullptr, args.guide, args.width, args.height, args.out);
 }

@@ -48,6 +48,14 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
             i += 2;
             continue;
         }
+        if (arg == L"--guide") {
+            if (args->guide) {
+                *error = L"--guide is given twice";
+                return kRenderParseError;
+            }
+            args->guide = 1;
+            continue;
+        }
         if (arg == L"--lang") {
             if (langSeen) {
                 *error = L"--lang is given twice";

@@ -13,6 +13,7 @@ struct RenderArgs {
     int lang = 0;
     int osdPos = 0;    // 1-based position in a play list of osdCount screens; 0: no overlay
     int osdCount = 0;
+    int guide = 0;     // nonzero: the guidance panel as H shows it
     std::wstring out;
 };
 
@@ -21,9 +22,10 @@ enum RenderParse { kRenderParseOk, kRenderParseHelp, kRenderParseError };
 constexpr int kRenderMaxSide = 16384;
 
 constexpr const char* kRenderUsage =
-    "usage: tavro-render MODE WIDTH HEIGHT OUT.bmp [--lang N] [--osd POS COUNT]\n"
+    "usage: tavro-render MODE WIDTH HEIGHT OUT.bmp [--lang N] [--osd POS COUNT] [--guide]\n"
     "  MODE 0..33, WIDTH and HEIGHT 1..16384, N 0..12 (0 = English)\n"
     "  --osd: the overlay as the test window shows it for entry POS of a run of COUNT screens (1..34)\n"
+    "  --guide: the guidance panel as the test window shows it on H or F1, in language N\n"
     "  exit codes: 0 written, 1 could not paint or write, 2 bad arguments, 3 screen not in this build\n";
 
 // Parses argv (argv[0] is the program). On kRenderParseError, `error` holds one line without

@@ -1,0 +1,30 @@
+// What each of the 34 screens is and how to read it, in the 13 languages: the texts of the
+// guidance panel. Plain standard C++ (no Windows headers).
+#pragma once
+
+#include "app/texts.h"
+#include "testrun/catalogue.h"
+
+// Every text is UTF-8.
+struct GuideText {
+    const char* name;   // the screen's own name
+    const char* good;   // what a good monitor shows
+    const char* fault;  // what a fault looks like, and how to tell it from the pattern
+};
+
+// The panel's two headings in one language.
+struct GuideHeadings {
+    const char* good;   // "A good monitor shows"
+    const char* fault;  // "A fault looks like"
+};
+
+// One table of 34 screens per language, in the language order of the text catalogue.
+extern const GuideText* const g_guideTexts[kLanguageCount];
+extern const GuideHeadings g_guideHeadings[kLanguageCount];
+
+// Texts of screen `mode` in language `lang` (English for a language out of range); null for a
+// number that is no screen.
+const GuideText* GuideTextOf(int lang, int mode);
+
+// Headings in language `lang` (English for a language out of range).
+const GuideHeadings* GuideHeadingsOf(int lang);

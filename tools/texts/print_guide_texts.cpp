@@ -1,0 +1,50 @@
+// Prints the guidance panel's texts, every language and screen, as the Markdown section of
+// docs/texts-added.md. A native Linux program (scripts/guide-texts builds and runs it), not a
+// Windows tool: it needs only the Windows-free text tables.
+#include <cstdio>
+
+#include "app/texts.h"
+#include "testrun/guide_texts.h"
+
+namespace {
+
+// The catalogue's language names are wide strings; every name is in the Basic Multilingual Plane.
+void PutUtf8(const wchar_t* text) {
+    for (; *text != 0; ++text) {
+        const unsigned long c = static_cast<unsigned long>(*text);
+        if (c < 0x80) {
+            putchar(static_cast<int>(c));
+        } else if (c < 0x800) {
+            putchar(static_cast<int>(0xC0 | (c >> 6)));
+            putchar(static_cast<int>(0x80 | (c & 0x3F)));
+        } else {
+            putchar(static_cast<int>(0xE0 | (c >> 12)));
+            putchar(static_cast<int>(0x80 | ((c >> 6) & 0x3F)));
+            putchar(static_cast<int>(0x80 | (c & 0x3F)));
+        }
+    }
+}
+
+void PrintLanguage(int lang) {
+    printf("\n### %d ", lang);
+    PutUtf8(g_langNames[lang]);
+    const GuideHeadings* headings = GuideHeadingsOf(lang);
+    printf("\n\n| Screen | Name | %s | %s |\n|---|---|---|---|\n", headings->good, headings->fault);
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        const GuideText* text = GuideTextOf(lang, mode);
+        printf("| %d | %s | %s | %s |\n", mode, text->name, text->good, text->fault);
+    }
+}
+
+}  // namespace
+
+int main() {
+    printf("## Guidance panel\n\n");
+    printf("The panel that H or F1 shows on a test screen (`testrun/guide_texts.cpp`): per language its two\n"
+           "headings (the column titles below) and, for each of the 34 screens, the screen's name, what a good\n"
+           "monitor shows and what a fault looks like. All %d x 34 x 3 texts and the %d x 2 headings are new.\n"
+           "This section is generated from the table by `scripts/guide-texts`; do not edit it by hand.\n",
+           kLanguageCount, kLanguageCount);
+    for (int lang = 0; lang < kLanguageCount; ++lang) PrintLanguage(lang);
+    return 0;
+}
