@@ -128,7 +128,7 @@ TEST_F(TestWindow, CoversTheScreenAsATopmostBorderlessWindow) {
     EXPECT_EQ(g_app.osdVisible, 1);
     EXPECT_FALSE(IsWindowVisible(selectWindow));
 
-    // Titles in English, Simplified Chinese and a language that falls back to the English format.
+    // Titles in English, Simplified Chinese and German.
     GotoMode(hwnd, 2);
     EXPECT_EQ(TitleOf(hwnd), L"TAVRO - Red [3/5, AUTO]   Left click: next   Esc / Right click: exit");
     g_lang = 1;
@@ -138,7 +138,7 @@ TEST_F(TestWindow, CoversTheScreenAsATopmostBorderlessWindow) {
     g_lang = 2;
     g_app.autoMode = 0;
     UpdateTestTitle(hwnd);
-    EXPECT_EQ(TitleOf(hwnd), L"TAVRO - Rot [3/5]   Left click: next   Esc / Right click: exit");
+    EXPECT_EQ(TitleOf(hwnd), L"TAVRO - Rot [3/5]   Linksklick: weiter   Esc / Rechtsklick: Ende");
 
     // Esc ends the run and brings the selection window back.
     Key(VK_ESCAPE);
