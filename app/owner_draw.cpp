@@ -20,8 +20,8 @@ constexpr COLORREF kPlainButtonOutline = RGB(207, 204, 195);
 constexpr COLORREF kPlainButtonHoverOutline = RGB(154, 163, 171);
 
 constexpr int kCheckBoxInset = 14;
-constexpr int kFocusMarkInset = 4;
 constexpr int kCheckBoxSize = 19;
+constexpr int kFocusMarkInset = 4;
 constexpr BYTE kHoverAlpha = 30;
 
 // Outline of a rounded rectangle with no fill, in a solid pen of the given width and colour.

@@ -105,7 +105,8 @@ LRESULT OnSelectActivate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
         g_focusWhenInactive = focus != nullptr && IsChild(hwnd, focus) ? focus : nullptr;
-    } else if (FocusCuesShown() && g_focusWhenInactive != nullptr && IsWindow(g_focusWhenInactive)) {
+    } else if (HIWORD(wParam) == 0 && FocusCuesShown() && g_focusWhenInactive != nullptr &&
+               IsWindow(g_focusWhenInactive)) {
         // Only for keyboard users: with the mouse the window keeps the focus itself, as it always has.
         SetFocus(g_focusWhenInactive);
         return 0;

@@ -8,8 +8,8 @@
 #include "app/app_state.h"
 #include "app/focus_cues.h"
 #include "app/owner_draw.h"
-#include "app/select_keyboard.h"
 #include "app/palette.h"
+#include "app/select_keyboard.h"
 #include "app/texts.h"
 #include "testrun/start_tests.h"
 
@@ -92,9 +92,10 @@ void FillLanguageCombo() {
 
 void CreateCards(HWND parent, HINSTANCE instance) {
     for (int i = 0; i < kCardCount; ++i) {
+        const int x = kSelectMargin + (i % 2) * kCardColumnPitch;
+        const int y = 68 + (i / 2) * kCardRowPitch;
         g_hCatChecks[i] = CreateControl(parent, instance, L"BUTTON", tr(static_cast<Str>(STR_CAT_SOLID + i)),
-                                        BS_OWNERDRAW, kSelectMargin + (i % 2) * kCardColumnPitch, 68 + (i / 2) * kCardRowPitch,
-                                        kCardWidth, kCardHeight, IDC_CARD_FIRST + i);
+                                        BS_OWNERDRAW, x, y, kCardWidth, kCardHeight, IDC_CARD_FIRST + i);
     }
 }
 
