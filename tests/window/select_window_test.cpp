@@ -397,18 +397,6 @@ void PressKey(WPARAM key, bool shift = false) {
     SetKeyboardState(keys);
 }
 
-// Pixels of the focus mark's left edge (4 px inside the control) that differ from the control's fill.
-int FocusMarkPixels(HWND control) {
-    RECT r;
-    GetClientRect(control, &r);
-    HDC dc = GetDC(control);
-    const COLORREF fill = GetPixel(dc, 5, r.bottom / 2);
-    int marked = 0;
-    for (int y = 8; y < r.bottom - 8; ++y) marked += GetPixel(dc, 4, y) != fill;
-    ReleaseDC(control, dc);
-    return marked;
-}
-
 TEST_F(SelectWindow, TabWalksTheLanguageBoxTheCardsAndTheButtonsBothWaysRound) {
     std::vector<HWND> order = {g_hLangCombo};
     order.insert(order.end(), g_hCatChecks, g_hCatChecks + 10);
@@ -479,32 +467,6 @@ TEST_F(SelectWindow, SpaceTogglesTheCardEnterPressesTheButtonOrStartEscChangesNo
     PressKey(VK_RETURN);
     EXPECT_TRUE(IsWindowVisible(hwnd));
     EXPECT_EQ(g_lang, 0);
-}
-
-TEST_F(SelectWindow, FocusMarkOnlyOnceTheKeyboardMovesTheFocus) {
-    // A click focuses the card, as it always did, and draws it as it always did: no mark.
-    remove("drawitem.txt");
-    SendMessageW(g_hCatChecks[2], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 20));
-    SendMessageW(g_hCatChecks[2], WM_LBUTTONUP, 0, MAKELPARAM(100, 20));
-    Settle();
-    ASSERT_EQ(GetFocus(), g_hCatChecks[2]);
-    EXPECT_EQ(g_catChecked[2], 1);
-    EXPECT_EQ(FocusMarkPixels(g_hCatChecks[2]), 0);
-    for (const std::string& line : ReadLines("drawitem.txt")) EXPECT_EQ(line, "WM_DRAWITEM: CtlID=2002, CtlType=4");
-
-    PressKey(VK_DOWN);
-    Settle();
-    EXPECT_EQ(FocusMarkPixels(g_hCatChecks[2]), 0);
-    EXPECT_GT(FocusMarkPixels(g_hCatChecks[4]), 10);  // dotted: every other pixel
-    PressKey(VK_TAB, true);
-    Settle();
-    EXPECT_EQ(FocusMarkPixels(g_hCatChecks[4]), 0);
-    EXPECT_GT(FocusMarkPixels(g_hCatChecks[3]), 10);
-    for (HWND button : {g_hBtnStart, g_hBtnAbout}) {
-        SetFocus(button);
-        Settle();
-        EXPECT_GT(FocusMarkPixels(button), 10) << GetDlgCtrlID(button);
-    }
 }
 
 // Every control lies in the client area, the widest row 20 px in from either side.
