@@ -19,7 +19,7 @@ enum : int {
 };
 
 // The client area holds the layout with the same margin on either side of the widest row, the two
-// columns of cards, whatever the width of the frame around it; it is as tall as it always was.
+// columns of cards, whatever the width of the frame around it; it is as tall as Wine showed it before.
 constexpr int kSelectMargin = 20;
 constexpr int kSelectClientWidth = kSelectMargin + 330 + 12 + 330 + kSelectMargin;
 constexpr int kSelectClientHeight = 535;
