@@ -18,7 +18,8 @@ void CreateUiFonts();
 // a failed registration shows up as a failed window creation.
 void RegisterSelectWindowClass(HINSTANCE hInstance);
 
-// Creates the hidden 700 x 560 selection window centred on the primary screen; null on failure.
+// Creates the hidden selection window, its client area kSelectClientWidth x kSelectClientHeight,
+// centred on the primary screen; null on failure.
 HWND CreateSelectWindow(HINSTANCE hInstance);
 
 // Left edge of a window of `windowSize` centred on a screen of `screenSize` (truncating division).

@@ -3,6 +3,7 @@
 
 #include "app/app_state.h"
 #include "app/lifetime.h"
+#include "app/select_keyboard.h"
 #include "app/texts.h"
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
@@ -25,6 +26,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
 
     MSG msg = {};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (SelectWindowKey(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

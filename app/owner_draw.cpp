@@ -21,6 +21,7 @@ constexpr COLORREF kPlainButtonHoverOutline = RGB(154, 163, 171);
 
 constexpr int kCheckBoxInset = 14;
 constexpr int kCheckBoxSize = 19;
+constexpr int kFocusMarkInset = 4;
 constexpr BYTE kHoverAlpha = 30;
 
 // Outline of a rounded rectangle with no fill, in a solid pen of the given width and colour.
@@ -74,6 +75,20 @@ void DrawBolt(HDC hdc, int x0, int y0, COLORREF color) {
     Polyline(hdc, bolt, 4);
     SelectObject(hdc, oldPen);
     DeleteObject(pen);
+}
+
+// The dotted focus rectangle inside the item, where the keyboard focus is and marks are shown.
+void DrawFocusMark(const DRAWITEMSTRUCT* drawItem) {
+    if ((drawItem->itemState & ODS_FOCUS) == 0 || (drawItem->itemState & ODS_NOFOCUSRECT) != 0) return;
+    HDC hdc = drawItem->hDC;
+    RECT mark = drawItem->rcItem;
+    InflateRect(&mark, -kFocusMarkInset, -kFocusMarkInset);
+    // The dots invert what is under them; black and white make the pattern the standard one.
+    const COLORREF oldText = SetTextColor(hdc, kBlack);
+    const COLORREF oldBack = SetBkColor(hdc, kWhite);
+    DrawFocusRect(hdc, &mark);
+    SetBkColor(hdc, oldBack);
+    SetTextColor(hdc, oldText);
 }
 
 void DrawLabel(HDC hdc, const wchar_t* text, RECT r, UINT alignment) {
@@ -134,6 +149,7 @@ void DrawCatCard(const DRAWITEMSTRUCT* drawItem) {
     wsprintfW(badge, L"\u00D7%d", g_catCount[i]);
     DrawLabel(hdc, badge, {r.right - 60, r.top, r.right - 10, r.bottom}, DT_RIGHT);
     SelectObject(hdc, oldFont);
+    DrawFocusMark(drawItem);
 }
 
 void DrawPushButton(const DRAWITEMSTRUCT* drawItem) {
@@ -170,4 +186,5 @@ void DrawPushButton(const DRAWITEMSTRUCT* drawItem) {
         DrawLabel(hdc, label, r, DT_CENTER);
     }
     SelectObject(hdc, oldFont);
+    DrawFocusMark(drawItem);
 }

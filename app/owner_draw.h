@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+// Both draw the dotted focus mark where itemState has ODS_FOCUS without ODS_NOFOCUSRECT.
+
 // Draws category card CtlID - 2000 from the checked and hover state.
 void DrawCatCard(const DRAWITEMSTRUCT* drawItem);
 

@@ -7,8 +7,10 @@
 
 #include "app/app_state.h"
 #include "app/monitor_choice.h"
+#include "app/focus_cues.h"
 #include "app/owner_draw.h"
 #include "app/palette.h"
+#include "app/select_keyboard.h"
 #include "app/texts.h"
 #include "testrun/start_tests.h"
 
@@ -27,12 +29,13 @@ int g_catChecked[10];
 
 namespace {
 
-
 constexpr int kCardCount = 10;
 constexpr int kCardWidth = 330;
 constexpr int kCardHeight = 48;
 constexpr int kCardColumnPitch = kCardWidth + 12;
 constexpr int kCardRowPitch = kCardHeight + 10;
+static_assert(kSelectMargin + kCardColumnPitch + kCardWidth + kSelectMargin == kSelectClientWidth,
+              "the right column of cards ends one margin inside the client area");
 
 // The BUTTON class procedure the cards and command buttons pass their messages on to.
 WNDPROC g_buttonProc;
@@ -90,9 +93,10 @@ void FillLanguageCombo() {
 
 void CreateCards(HWND parent, HINSTANCE instance) {
     for (int i = 0; i < kCardCount; ++i) {
+        const int x = kSelectMargin + (i % 2) * kCardColumnPitch;
+        const int y = 68 + (i / 2) * kCardRowPitch;
         g_hCatChecks[i] = CreateControl(parent, instance, L"BUTTON", tr(static_cast<Str>(STR_CAT_SOLID + i)),
-                                        BS_OWNERDRAW, 20 + (i % 2) * kCardColumnPitch, 68 + (i / 2) * kCardRowPitch,
-                                        kCardWidth, kCardHeight, IDC_CARD_FIRST + i);
+                                        BS_OWNERDRAW, x, y, kCardWidth, kCardHeight, IDC_CARD_FIRST + i);
     }
 }
 
@@ -142,15 +146,17 @@ void AppendDrawItemTrace(const DRAWITEMSTRUCT* item) {
     fclose(file);
 }
 
-LRESULT OnDrawItem(const DRAWITEMSTRUCT* item) {
-    AppendDrawItemTrace(item);
-    const int id = static_cast<int>(item->CtlID);
+LRESULT OnDrawItem(const DRAWITEMSTRUCT* request) {
+    AppendDrawItemTrace(request);
+    DRAWITEMSTRUCT item = *request;
+    item.itemState = ApplyFocusCueRule(item.itemState);
+    const int id = static_cast<int>(item.CtlID);
     if (id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST) {
-        DrawCatCard(item);
+        DrawCatCard(&item);
         return TRUE;
     }
     if (id >= IDC_START && id <= IDC_ABOUT) {
-        DrawPushButton(item);
+        DrawPushButton(&item);
         return TRUE;
     }
     return FALSE;
@@ -180,6 +186,7 @@ LRESULT OnCommand(HWND hwnd, int id, int notification) {
         if (notification == CBN_SELCHANGE) OnLanguageChange(hwnd);
     } else if (id == IDC_MONITOR_COMBO) {
         if (notification == CBN_SELCHANGE) OnMonitorPicked();
+        if (notification == CBN_DROPDOWN) RefreshMonitorChoice();  // the list as it is when opened
     } else if (id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST) {
         const int card = id - IDC_CARD_FIRST;
         g_catChecked[card] = !g_catChecked[card];
@@ -341,6 +348,12 @@ LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         case WM_DISPLAYCHANGE:
             RefreshMonitorChoice();
             return 0;
+        case WM_ACTIVATE:
+            return OnSelectActivate(hwnd, wParam, lParam);
+        case WM_CHANGEUISTATE:
+            return OnChangeUiState(hwnd, wParam);
+        case WM_UPDATEUISTATE:
+            return OnUpdateUiState(hwnd, wParam);
         default:
             return DefWindowProcW(hwnd, message, wParam, lParam);
     }

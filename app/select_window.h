@@ -18,6 +18,12 @@ enum : int {
     IDC_HDR_SUB = 3006,
 };
 
+// The client area holds the layout with the same margin on either side of the widest row, the two
+// columns of cards, whatever the width of the frame around it; it is as tall as Wine showed it before.
+constexpr int kSelectMargin = 20;
+constexpr int kSelectClientWidth = kSelectMargin + 330 + 12 + 330 + kSelectMargin;
+constexpr int kSelectClientHeight = 535;
+
 extern HWND g_hHdrTitle;
 extern HWND g_hHdrSub;
 extern HWND g_hLangCombo;

@@ -8,6 +8,8 @@
 #include "testrun/catalogue.h"
 #include "testrun/guide_panel.h"
 #include "testrun/monitors.h"
+#include "testrun/display_awake.h"
+#include "testrun/idle_pointer.h"
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
@@ -67,6 +69,8 @@ void OnDestroy(HWND hwnd) {
     KillTimer(hwnd, kAutoTimer);
     KillTimer(hwnd, kOverlayTimer);
     HideGuide(nullptr);
+    ShowPointerAfterRun(hwnd);
+    LetDisplaySleep();
     StopSweep();
     RestoreOriginalResolution();
     if (g_app.hwndTest == hwnd) g_app.hwndTest = nullptr;
@@ -123,6 +127,8 @@ void CreateTestWindow() {
         ShowWindow(g_app.hwndSelect, SW_SHOW);
         return;
     }
+    KeepDisplayOn();
+    HidePointerOnScreens();
     StartPaintAhead(hwnd);
     ShowWindow(hwnd, SW_SHOWMAXIMIZED);
     UpdateWindow(hwnd);
@@ -191,6 +197,8 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         case WM_TIMER:
             if (wParam == kOverlayTimer) {
                 HideOSD(hwnd);
+            } else if (wParam == kPointerTimer) {
+                OnPointerStill(hwnd);
             } else {
                 AdvanceMode(hwnd, +1);
             }
@@ -202,6 +210,12 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         case WM_RBUTTONDOWN:
             DestroyWindow(hwnd);
             return 0;
+        case WM_MOUSEMOVE:
+            OnPointerMove(hwnd, lParam);
+            return 0;
+        case WM_SETCURSOR:
+            if (SetScreenCursor(lParam)) return TRUE;
+            return DefWindowProcW(hwnd, msg, wParam, lParam);
         default:
             return DefWindowProcW(hwnd, msg, wParam, lParam);
     }

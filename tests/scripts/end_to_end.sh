@@ -113,8 +113,10 @@ line=$(grep '^window TAVROSelectWindow|' "$work/windows.txt")
 echo "$line"
 IFS='|' read -r _ caption rect client <<<"$line"
 [ "$caption" = "TAVRO - Select Tests" ] || fail "caption is '$caption'"
-# 700 x 560 centred in 1280 x 1024: (1280 - 700) / 2 = 290, (1024 - 560) / 2 = 232.
-[ "$rect" = "290,232,990,792" ] || fail "window rectangle is $rect, not 290,232,990,792"
+# A 712 x 535 client area in Wine's frame is a 718 x 560 window, centred in 1280 x 1024:
+# (1280 - 718) / 2 = 281, (1024 - 560) / 2 = 232.
+[ "$rect" = "281,232,999,792" ] || fail "window rectangle is $rect, not 281,232,999,792"
+[ "${client%% at *}" = "client 712x535" ] || fail "client area is $client, not 712 x 535"
 read -r ox oy <<<"$(echo "$client" | sed 's/.* at \([0-9]*\),\([0-9]*\)$/\1 \2/')"
 poll 5 test -s debug.txt || fail "no debug.txt"
 [ "$(tr -d '\r' <debug.txt)" = "Window created OK" ] || fail "debug.txt holds: $(cat debug.txt)"
@@ -237,7 +239,7 @@ grep -q '^window TAVROTestWindow|.*|0,0,1920,1080|' "$work/windows.txt" ||
 key Escape
 poll 15 desktop_size_is 1280x1024 || fail "desktop is $(desktop_size) after Esc"
 poll 15 windows_lack '^window TAVROTestWindow' || fail "the test window is still there after Esc"
-grep -q '^window TAVROSelectWindow|TAVRO - Select Tests|290,232,990,792|' "$work/windows.txt" ||
+grep -q '^window TAVROSelectWindow|TAVRO - Select Tests|281,232,999,792|' "$work/windows.txt" ||
   fail "the selection window did not come back: $(cat "$work/windows.txt")"
 
 step "START with only Sound: two circles, sound captured while shown, silence after Esc"
@@ -285,7 +287,7 @@ key Return
 poll 15 windows_lack '^window #32770' || fail "the message box stays after Return"
 
 step "closing the window ends the program with exit code 0"
-click $((990 - 13)) $((232 + 12))  # the close button at the right end of the caption bar
+click $((999 - 13)) $((232 + 12))  # the close button at the right end of the caption bar
 for _ in $(seq 1 150); do
   kill -0 "$run_pid" 2>/dev/null || break
   grep -q "tavro exit code" "$work/run.out" && break

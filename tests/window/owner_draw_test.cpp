@@ -8,6 +8,8 @@
 #include "app/texts.h"
 #include "tests/support/canvas.h"
 
+#include <vector>
+
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -179,6 +181,47 @@ TEST_F(OwnerDraw, DrawingRestoresTheFontAndLeaksNothing) {
     HBRUSH after = CreateSolidBrush(RGB(9, 9, 9));
     EXPECT_EQ(LOWORD(reinterpret_cast<UINT_PTR>(after)), LOWORD(reinterpret_cast<UINT_PTR>(probe)));
     DeleteObject(after);
+}
+
+// The focus mark comes only with ODS_FOCUS and without ODS_NOFOCUSRECT; otherwise every pixel is
+// the plain drawing's, whatever else is set.
+TEST_F(OwnerDraw, FocusMarkOnlyWhereFocusCuesAreShown) {
+    struct Case {
+        UINT state;
+        bool marked;
+    };
+    const Case cases[] = {
+        {ODS_FOCUS, true},
+        {ODS_FOCUS | ODS_NOFOCUSRECT, false},
+        {ODS_FOCUS | ODS_SELECTED | ODS_NOFOCUSRECT, false},
+        {ODS_NOFOCUSRECT, false},
+    };
+    g_catChecked[0] = 1;
+    for (int id : {2000, 2001, 1001, 1002, 1003}) {
+        Canvas canvas(id < 2000 ? 160 : 330, id < 2000 ? 40 : 48);
+        canvas.Clear(RGB(1, 2, 3));
+        DRAWITEMSTRUCT item = Request(canvas, id);
+        id < 2000 ? DrawPushButton(&item) : DrawCatCard(&item);
+        const std::vector<uint32_t> plain(canvas.bits, canvas.bits + canvas.width * canvas.height);
+        for (const Case& c : cases) {
+            canvas.Clear(RGB(1, 2, 3));
+            item.itemState = c.state;
+            id < 2000 ? DrawPushButton(&item) : DrawCatCard(&item);
+            int changed = 0;
+            int outsideMark = 0;
+            for (int y = 0; y < canvas.height; ++y) {
+                for (int x = 0; x < canvas.width; ++x) {
+                    if (canvas.bits[y * canvas.width + x] == plain[y * canvas.width + x]) continue;
+                    ++changed;
+                    const bool onMark = (x == 4 || x == canvas.width - 5) || (y == 4 || y == canvas.height - 5);
+                    outsideMark += !onMark;
+                }
+            }
+            SCOPED_TRACE(testing::Message() << id << " state " << c.state);
+            EXPECT_EQ(changed > 0, c.marked);
+            EXPECT_EQ(outsideMark, 0);  // the dotted rectangle 4 px inside the item, nothing else
+        }
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app/app_state.h"
 #include "app/lifetime.h"
 #include "app/monitor_choice.h"
+#include "app/select_keyboard.h"
 #include "app/select_window.h"
 #include "app/texts.h"
 #include "tests/support/message_box.h"
@@ -44,9 +45,11 @@ std::vector<std::string> ReadLines(const char* path) {
     return lines;
 }
 
+// The program's own message loop: the selection window's keys first.
 void Pump() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (SelectWindowKey(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -86,6 +89,9 @@ protected:
         }
         for (int i = 0; i < 10; ++i) g_catChecked[i] = i < 2;
         SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
+        // As after the start: no control focused, focus marks hidden until the keyboard moves the focus.
+        SetFocus(hwnd);
+        SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
         Settle();
     }
 
@@ -123,10 +129,16 @@ int SelectWindow::checksAtCreation[10];
 TEST_F(SelectWindow, FixedSizeCentredWindowWithItsCaption) {
     RECT r;
     GetWindowRect(hwnd, &r);
-    EXPECT_EQ(r.right - r.left, 700);
-    EXPECT_EQ(r.bottom - r.top, 560);
-    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 700) / 2);
-    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 560) / 2);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, 712);
+    EXPECT_EQ(client.bottom, 535);
+    RECT frame = {0, 0, 712, 535};
+    AdjustWindowRectEx(&frame, GetWindowLongW(hwnd, GWL_STYLE), FALSE, 0);
+    EXPECT_EQ(r.right - r.left, frame.right - frame.left);
+    EXPECT_EQ(r.bottom - r.top, frame.bottom - frame.top);
+    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
+    EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
     EXPECT_EQ(TextOf(hwnd), L"TAVRO - Select Tests");
     const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
@@ -235,7 +247,7 @@ TEST_F(SelectWindow, ComboListsTheThirteenLanguagesWithTheCurrentOneSelected) {
     EXPECT_EQ(SendMessageW(g_hLangCombo, CB_GETCURSEL, 0, 0), 0);
 }
 
-TEST_F(SelectWindow, ChoosingGermanRelabelsEverythingAndAboutFallsBackToEnglish) {
+TEST_F(SelectWindow, ChoosingGermanRelabelsEverythingAndTheAboutBox) {
     SendMessageW(g_hLangCombo, CB_SETCURSEL, 2, 0);
     SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_LANG_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(g_hLangCombo));
     EXPECT_EQ(g_lang, 2);
@@ -250,7 +262,7 @@ TEST_F(SelectWindow, ChoosingGermanRelabelsEverythingAndAboutFallsBackToEnglish)
     SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDC_ABOUT, BN_CLICKED), reinterpret_cast<LPARAM>(g_hBtnAbout));
     ASSERT_TRUE(FinishWatch(&watch));
     EXPECT_EQ(watch.caption, L"TAVRO - Tests ausw\x00E4hlen");
-    EXPECT_EQ(watch.text.substr(0, 48), std::wstring(g_texts[0][STR_ABOUT_TEXT]).substr(0, 48));
+    EXPECT_EQ(watch.text, g_texts[2][STR_ABOUT_TEXT]);
 
     // A notification other than a selection change, or no selection, changes nothing.
     SendMessageW(g_hLangCombo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -385,6 +397,151 @@ TEST_F(SelectWindow, HoverFollowsThePointerOverTheControlsThemselves) {
     SendMessageW(g_hBtnStart, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(g_app.hoverButton, -1);
     EXPECT_EQ(ButtonsPendingPaint(), 4);
+}
+
+}  // namespace
+
+namespace {
+
+// A key as the program's message loop meets it: posted to the focused control, Shift held or not.
+void PressKey(WPARAM key, bool shift = false) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    HWND target = GetFocus() != nullptr ? GetFocus() : g_app.hwndSelect;
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    Pump();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+TEST_F(SelectWindow, TabWalksTheLanguageBoxTheCardsAndTheButtonsBothWaysRound) {
+    std::vector<HWND> order = {g_hLangCombo};
+    order.insert(order.end(), g_hCatChecks, g_hCatChecks + 10);
+    order.insert(order.end(), {g_hBtnStart, g_hBtnAuto, g_hBtnSettings, g_hBtnAbout});
+    for (HWND expected : order) {
+        PressKey(VK_TAB);
+        EXPECT_EQ(GetFocus(), expected) << GetDlgCtrlID(expected);
+    }
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), g_hLangCombo);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        PressKey(VK_TAB, true);
+        EXPECT_EQ(GetFocus(), *it) << GetDlgCtrlID(*it);
+    }
+    SetFocus(hwnd);
+    PressKey(VK_TAB, true);  // from the window itself Shift+Tab starts at the end
+    EXPECT_EQ(GetFocus(), g_hBtnAbout);
+}
+
+TEST_F(SelectWindow, ArrowsMoveAcrossTheGridOfCardsAndStopAtItsEdges) {
+    struct Move {
+        int from;
+        WPARAM key;
+        int to;
+    };
+    const Move moves[] = {
+        {0, VK_RIGHT, 1}, {1, VK_RIGHT, 1}, {1, VK_LEFT, 0}, {0, VK_LEFT, 0}, {0, VK_UP, 0},
+        {0, VK_DOWN, 2},  {7, VK_DOWN, 9},  {9, VK_DOWN, 9}, {9, VK_UP, 7},  {8, VK_RIGHT, 9},
+    };
+    for (const Move& m : moves) {
+        SetFocus(g_hCatChecks[m.from]);
+        PressKey(m.key);
+        EXPECT_EQ(GetFocus(), g_hCatChecks[m.to]) << m.from << " key " << m.key;
+    }
+    SetFocus(g_hBtnAuto);  // the arrows belong to the grid only
+    PressKey(VK_LEFT);
+    EXPECT_EQ(GetFocus(), g_hBtnAuto);
+}
+
+TEST_F(SelectWindow, SpaceTogglesTheCardEnterPressesTheButtonOrStartEscChangesNothing) {
+    SetFocus(g_hCatChecks[3]);
+    PressKey(VK_SPACE);
+    EXPECT_EQ(g_catChecked[3], 1);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_EQ(GetFocus(), g_hCatChecks[3]);
+    EXPECT_EQ(std::vector<int>(g_catChecked, g_catChecked + 10), (std::vector<int>{1, 1, 0, 1, 0, 0, 0, 0, 0, 0}));
+
+    // Enter on a card is START: with nothing ticked START asks for a test.
+    for (int& checked : g_catChecked) checked = 0;
+    struct Press {
+        HWND focus;
+        std::wstring text;
+    };
+    const Press presses[] = {
+        {g_hCatChecks[3], L"Please select at least one test."},
+        {g_hBtnAbout, g_texts[0][STR_ABOUT_TEXT]},
+    };
+    for (const Press& p : presses) {
+        SetFocus(p.focus);
+        MessageBoxWatch watch;
+        WatchForMessageBox(&watch);
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(FinishWatch(&watch)) << GetDlgCtrlID(p.focus);
+        EXPECT_EQ(watch.text, p.text);
+    }
+    SetFocus(g_hLangCombo);  // the language box keeps Enter for itself
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_EQ(g_lang, 0);
+}
+
+// Every control lies in the client area, the widest row 20 px in from either side.
+void ExpectLayoutFits(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 712);
+    EXPECT_EQ(client.bottom, 535);
+    LONG left = client.right;
+    LONG right = 0;
+    for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        const RECT r = ClientRectOf(window, c);
+        left = std::min(left, r.left);
+        right = std::max(right, r.right);
+        EXPECT_LE(r.bottom, client.bottom) << GetDlgCtrlID(c);
+    }
+    EXPECT_EQ(left, 20);
+    EXPECT_EQ(client.right - right, 20);
+}
+
+TEST_F(SelectWindow, ClientAreaHoldsEveryControlWithEqualSideMargins) {
+    ExpectLayoutFits(hwnd);
+}
+
+// Windows 10 and 11 draw wider frames than Wine: a window made under a frame with a taller caption
+// and wider borders has the same client area and layout, and is centred by its outside.
+TEST(SelectWindowFrame, ClientAreaHoldsTheLayoutUnderAnotherFrame) {
+    NONCLIENTMETRICSW saved = {};
+    saved.cbSize = sizeof(saved);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(saved), &saved, 0));
+    const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT usual = {0, 0, 712, 535};
+    AdjustWindowRectEx(&usual, style, FALSE, 0);
+
+    NONCLIENTMETRICSW wide = saved;
+    wide.iCaptionHeight += 13;
+    wide.iBorderWidth += 7;
+    wide.iPaddedBorderWidth += 8;
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(wide), &wide, 0);
+    CreateUiFonts();
+    RegisterSelectWindowClass(GetModuleHandleW(nullptr));
+    HWND window = CreateSelectWindow(GetModuleHandleW(nullptr));
+    RECT outside = {};
+    GetWindowRect(window, &outside);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    ExpectLayoutFits(window);
+    DestroyWindow(window);
+    Pump();
+    ReleaseGlobalResources();
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(saved), &saved, 0);  // the server keeps it otherwise
+
+    EXPECT_GT(origin.y - outside.top, -usual.top);  // the frame really is another one
+    EXPECT_EQ(outside.left, (GetSystemMetrics(SM_CXSCREEN) - (outside.right - outside.left)) / 2);
+    EXPECT_EQ(outside.top, (GetSystemMetrics(SM_CYSCREEN) - (outside.bottom - outside.top)) / 2);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/palette.h"
 #include "testrun/guide_panel.h"
 #include "testrun/catalogue.h"
+#include "testrun/idle_pointer.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/screen_paint.h"
@@ -131,7 +132,7 @@ TEST_F(TestWindow, CoversTheScreenAsATopmostBorderlessWindow) {
     EXPECT_EQ(g_app.osdVisible, 1);
     EXPECT_FALSE(IsWindowVisible(selectWindow));
 
-    // Titles in English, Simplified Chinese and a language that falls back to the English format.
+    // Titles in English, Simplified Chinese and German.
     GotoMode(hwnd, 2);
     EXPECT_EQ(TitleOf(hwnd), L"TAVRO - Red [3/5, AUTO]   Left click: next   Esc / Right click: exit");
     g_lang = 1;
@@ -141,7 +142,7 @@ TEST_F(TestWindow, CoversTheScreenAsATopmostBorderlessWindow) {
     g_lang = 2;
     g_app.autoMode = 0;
     UpdateTestTitle(hwnd);
-    EXPECT_EQ(TitleOf(hwnd), L"TAVRO - Rot [3/5]   Left click: next   Esc / Right click: exit");
+    EXPECT_EQ(TitleOf(hwnd), L"TAVRO - Rot [3/5]   Linksklick: weiter   Esc / Rechtsklick: Ende");
 
     // Esc ends the run and brings the selection window back.
     Key(VK_ESCAPE);
@@ -372,6 +373,61 @@ TEST_F(TestWindow, AStepNeverWaitsForAPaint) {
     WaitFor([] { return RunningPainters() == 0; });
     EXPECT_EQ(RunningPainters(), 0);
     EXPECT_LE(LiveGdiObjects(), objectsBefore);
+}
+
+}  // namespace
+
+namespace {
+
+// The query SetThreadExecutionState(0) answers with the state in force and changes nothing of it.
+EXECUTION_STATE DisplayRequest() {
+    return SetThreadExecutionState(0);
+}
+
+HCURSOR Arrow() {
+    return LoadCursorW(nullptr, IDC_ARROW);
+}
+
+// The pointer is hidden from the first screen on; only a move to another place shows it, for 1.5 s.
+// Esc shows it at once and lets the display sleep again.
+TEST_F(TestWindow, PointerHidesWhileTheMouseIsStillAndTheDisplayStaysOn) {
+    Run({0, 1}, 0);
+    EXPECT_EQ(DisplayRequest(), static_cast<EXECUTION_STATE>(ES_CONTINUOUS | ES_DISPLAY_REQUIRED));
+    EXPECT_TRUE(PointerHidden());
+    EXPECT_TRUE(SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(GetCursor(), nullptr);
+
+    POINT at;
+    GetCursorPos(&at);
+    ScreenToClient(hwnd, &at);
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));  // as Wine sends when a window appears
+    Key(VK_SPACE);
+    EXPECT_TRUE(PointerHidden());
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(at.x + 3, at.y + 1));
+    EXPECT_FALSE(PointerHidden());
+    EXPECT_EQ(GetCursor(), Arrow());
+    const DWORD moved = GetTickCount();
+    WaitFor([] { return PointerHidden() != 0; });
+    EXPECT_GE(GetTickCount() - moved, 1400u);
+    EXPECT_TRUE(PointerHidden());
+    EXPECT_EQ(GetCursor(), nullptr);
+
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(PointerHidden());
+    EXPECT_EQ(GetCursor(), Arrow());
+    EXPECT_EQ(DisplayRequest(), static_cast<EXECUTION_STATE>(ES_CONTINUOUS));
+}
+
+// Closing the window (Alt+F4) while the pointer is hidden ends the run the same way.
+TEST_F(TestWindow, ClosingTheWindowShowsThePointerAndReleasesTheDisplay) {
+    Run({0}, 1);
+    ASSERT_TRUE(PointerHidden());
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(PointerHidden());
+    EXPECT_EQ(GetCursor(), Arrow());
+    EXPECT_EQ(DisplayRequest(), static_cast<EXECUTION_STATE>(ES_CONTINUOUS));
 }
 
 }  // namespace
