@@ -7,27 +7,13 @@ set -uo pipefail
 exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 build=$(dirname "$exe")
 src=$(cd "$2" && pwd)
-source "$src/tests/support/private_prefix.bash"
 probe_src="$src/tests/scripts/probe"
 work=$(mktemp -d)
 desk="tavro_e2e_$$"
 edid_file="$src/tests/data/edid/D_Dell_DELD0D9_09432B13B913.bin"  # its base block alone: 1920 x 1080
 monitor_key='HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\Default_Monitor\0000&0000\Device Parameters'
 
-# A Wine server of our own on a light copy of the build prefix: the virtual desktop's size stays in
-# the server's display cache and must not leak into the tests that run after this one.
-base=${WINEPREFIX:-$src/build/wineprefix}
-export WINEPREFIX="$work/prefix"
-make_private_prefix "$base" "$WINEPREFIX"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
-run_pid=""
-cleanup() {
-  [ -n "$run_pid" ] && kill "$run_pid" 2>/dev/null
-  wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$src/tests/support/desktop_run.bash"
 
 # Sound goes to ALSA's default device, here a file (Wine would prefer a PulseAudio server: none).
 export PULSE_SERVER="unix:$work/no-pulse-server"
@@ -36,33 +22,11 @@ pcm.!default { type file; slave.pcm "null"; file "$work/capture.raw"; format "ra
 CONF
 export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$work/asound.conf"
 
-fail() {
-  echo "FAIL: $*"
-  if [ -s "$work/shot.xwd" ]; then
-    convert "xwd:$work/shot.xwd" "$build/tests/end_to_end_failure.png" 2>/dev/null &&
-      echo "last screenshot: $build/tests/end_to_end_failure.png"
-  fi
-  exit 1
-}
-step() { echo "== $*"; }
-winpath() { echo "Z:$1" | tr / '\\'; }
-
 # The window lister runs inside the desktop (its windows are no X windows, so xdotool cannot see them).
 cxx=$(sed -n "s/^TAVRO_MINGW_CXX:[A-Z]*=//p" "$build/CMakeCache.txt")
 "$cxx" -O1 -static -o "$work/list_windows.exe" "$probe_src/list_windows.cpp" || fail "cannot build the window lister"
 
 # ---- helpers ----------------------------------------------------------------------------------
-desktop=""
-# Runs `$@` every 0.1 s until it succeeds or `timeout` seconds pass.
-poll() {
-  local timeout=$1
-  shift
-  local end=$((SECONDS + timeout))
-  while ! "$@"; do
-    [ $SECONDS -ge $end ] && return 1
-    sleep 0.1
-  done
-}
 shot() { xwd -silent -id "$desktop" >"$work/shot.xwd"; }
 # Colours "R,G,B" at the given points of the last screenshot, one per line (first line: its size).
 pixels() { python3 "$probe_src/xwd_pixels.py" "$@" <"$work/shot.xwd"; }
@@ -94,15 +58,7 @@ capture_size() { stat -c %s "$work/capture.raw" 2>/dev/null || echo 0; }
 
 # ---- start --------------------------------------------------------------------------------------
 step "start tavro.exe in a 1280 x 1024 virtual desktop"
-wineserver -p
-cd "$work" || exit 1
-# cmd waits for the (console subsystem) program and reports its exit code, which explorer would not.
-printf '@echo off\r\n"%s"\r\necho tavro exit code %%errorlevel%%\r\n' "$(winpath "$exe")" >"$work/run.bat"
-timeout 170 "$src/scripts/wine" explorer "/desktop=$desk,1280x1024" cmd /c "$(winpath "$work/run.bat")" >"$work/run.out" 2>&1 &
-run_pid=$!
-
-find_desktop() { desktop=$(xdotool search --name "^$desk - Wine desktop\$" 2>/dev/null | head -n 1) && [ -n "$desktop" ]; }
-poll 30 find_desktop || fail "no X window named '$desk - Wine desktop'"
+start_in_desktop 170
 # The pointer starts wherever the X server has it, perhaps over a card: put it in a corner.
 xdotool mousemove --window "$desktop" 40 40
 [ "$(desktop_size)" = "1280x1024" ] || fail "desktop is $(desktop_size), not 1280x1024"

@@ -9,50 +9,17 @@ set -uo pipefail
 exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 build=$(dirname "$exe")
 src=$(cd "$2" && pwd)
-source "$src/tests/support/private_prefix.bash"
 probe_src="$src/tests/scripts/probe"
 work=$(mktemp -d)
 desk="tavro_keys_$$"
 
-# A Wine server of its own, so the virtual desktop goes with it.
-base=${WINEPREFIX:-$src/build/wineprefix}
-export WINEPREFIX="$work/prefix"
-make_private_prefix "$base" "$WINEPREFIX"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
+source "$src/tests/support/desktop_run.bash"
 export PULSE_SERVER="unix:$work/no-pulse-server"
-run_pid=""
-cleanup() {
-  [ -n "$run_pid" ] && kill "$run_pid" 2>/dev/null
-  wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*"
-  if [ -s "$work/shot.xwd" ]; then
-    convert "xwd:$work/shot.xwd" "$build/tests/keyboard_run_failure.png" 2>/dev/null &&
-      echo "last screenshot: $build/tests/keyboard_run_failure.png"
-  fi
-  exit 1
-}
-step() { echo "== $*"; }
-winpath() { echo "Z:$1" | tr / '\\'; }
-poll() {  # poll TIMEOUT COMMAND...: runs COMMAND every 0.1 s until it succeeds
-  local end=$((SECONDS + $1))
-  shift
-  while ! "$@"; do
-    [ $SECONDS -ge $end ] && return 1
-    sleep 0.1
-  done
-}
 
 cc -O1 -o "$work/pointer_image" "$probe_src/pointer_image.c" -lXfixes -lX11 || fail "cannot build the pointer probe"
 pointer() { "$work/pointer_image" | cut -d' ' -f1; }
 pointer_is() { [ "$(pointer)" = "$1" ]; }
 
-desktop=""
 shot() { xwd -silent -id "$desktop" >"$work/shot.xwd" 2>/dev/null; }
 pixels() { python3 "$probe_src/xwd_pixels.py" "$@" <"$work/shot.xwd" | tail -n +2; }
 pixel_is() { shot && [ "$(pixels "$1,$2")" = "$3" ]; }
@@ -76,13 +43,7 @@ marked() { shot && [ "$(mark_pixels "$1")" -gt 8 ]; }
 unmarked() { shot && [ "$(mark_pixels "$1")" -eq 0 ]; }
 
 step "start tavro.exe in a 1280 x 1024 virtual desktop"
-wineserver -p
-cd "$work" || exit 1
-printf '@echo off\r\n"%s"\r\necho tavro exit code %%errorlevel%%\r\n' "$(winpath "$exe")" >"$work/run.bat"
-timeout 120 "$src/scripts/wine" explorer "/desktop=$desk,1280x1024" cmd /c "$(winpath "$work/run.bat")" >"$work/run.out" 2>&1 &
-run_pid=$!
-find_desktop() { desktop=$(xdotool search --name "^$desk - Wine desktop\$" 2>/dev/null | head -n 1) && [ -n "$desktop" ]; }
-poll 30 find_desktop || fail "no X window named '$desk - Wine desktop'"
+start_in_desktop 120
 xdotool mousemove --window "$desktop" 40 40
 poll 30 pixel_is $((ox + 5)) $((oy + 5)) 245,244,240 || fail "no selection window at ($ox, $oy)"
 pointer_is shown || fail "the pointer over the desktop is $(pointer)"
