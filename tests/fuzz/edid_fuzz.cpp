@@ -3,6 +3,7 @@
 #include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
+#include <wchar.h>
 
 #include "testrun/edid.h"
 
@@ -31,6 +32,12 @@ void FixChecksums(unsigned char* edid, size_t size) {
 // Decodes `size` bytes held in a heap block of exactly that size, so AddressSanitizer catches any
 // read past the length, and checks what can be said of the answer without decoding.
 void DecodeAndCheck(const unsigned char* edid, size_t size) {
+    // The model name: printable, at most 13 characters, and only from a whole base block.
+    wchar_t name[kMonitorNameChars];
+    const int named = DecodeMonitorName(edid, static_cast<unsigned long>(size), name);
+    const size_t nameLength = wcslen(name);
+    Check(named ? nameLength >= 1 && nameLength <= 13 && size >= kEdidBlockSize : nameLength == 0);
+    for (size_t i = 0; i < nameLength; ++i) Check(name[i] >= 0x20 && name[i] < 0x7F);
     const NativeMode untouched = {0xDEADBEEFul, 0xDEADBEEFul, -1};
     NativeMode mode = untouched;
     const int found = DecodeNativeMode(edid, static_cast<unsigned long>(size), &mode);
