@@ -63,8 +63,12 @@ void BlendColor(HDC hdc, const RECT* rect, COLORREF color, BYTE alpha) {
     DeleteDC(memory);
 }
 
+int ScaleForDpi(HDC hdc, int size) {
+    return MulDiv(size, GetDeviceCaps(hdc, LOGPIXELSY), 96);
+}
+
 HFONT MakeScaledFont(HDC hdc, int size, int weight) {
-    const int height = MulDiv(size, GetDeviceCaps(hdc, LOGPIXELSY), 96);
+    const int height = ScaleForDpi(hdc, size);
     HFONT font = CreatePatternFont(height, weight, CLEARTYPE_QUALITY, kUiFace);
     if (font == nullptr) font = CreatePatternFont(height, weight, DEFAULT_QUALITY, kFallbackFace);
     return font;

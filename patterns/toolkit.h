@@ -18,6 +18,9 @@ void BlendColor(HDC hdc, const RECT* rect, COLORREF color, BYTE alpha);
 // A font `size` pixels high at 96 DPI, scaled to the device's vertical DPI; the caller deletes it.
 HFONT MakeScaledFont(HDC hdc, int size, int weight);
 
+// `size` pixels at 96 DPI as pixels at the DPI of `hdc`.
+int ScaleForDpi(HDC hdc, int size);
+
 // Black-to-white gradient over `rect`: mode 0 (GRADIENT_FILL_RECT_H) left to right, 1 top to bottom.
 void GradientGray(HDC hdc, const RECT* rect, unsigned long mode);
 

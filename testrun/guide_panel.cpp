@@ -42,8 +42,6 @@ void DeleteGuideFonts(GuideFonts* fonts) {
     for (HFONT font : fonts->part) DeleteObject(font);
 }
 
-int Scaled(HDC hdc, int size) { return MulDiv(size, GetDeviceCaps(hdc, LOGPIXELSY), 96); }
-
 // Chinese and Japanese are written without spaces: a line may end beside any of their characters.
 // Korean puts spaces between words and breaks there, like the European languages.
 bool IsIdeographic(wchar_t c) {
@@ -111,11 +109,11 @@ int AddPartLines(HDC hdc, const wchar_t* text, int part, int y, int width, Guide
 int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& text, const GuideHeadings& headings,
            GuideLayout* layout) {
     const char* const parts[kPartCount] = {text.name, headings.good, text.good, headings.fault, text.fault};
-    const int inset = Scaled(hdc, kBorder + kPadding);
-    const int left = rc->left + Scaled(hdc, kEdgeDistance);
-    const int top = rc->top + Scaled(hdc, kEdgeDistance);
-    int width = rc->right - left - Scaled(hdc, kEdgeDistance) - 2 * inset;
-    if (width > Scaled(hdc, kMaxTextWidth)) width = Scaled(hdc, kMaxTextWidth);
+    const int inset = ScaleForDpi(hdc, kBorder + kPadding);
+    const int left = rc->left + ScaleForDpi(hdc, kEdgeDistance);
+    const int top = rc->top + ScaleForDpi(hdc, kEdgeDistance);
+    int width = rc->right - left - ScaleForDpi(hdc, kEdgeDistance) - 2 * inset;
+    if (width > ScaleForDpi(hdc, kMaxTextWidth)) width = ScaleForDpi(hdc, kMaxTextWidth);
 
     int fits = width > 0;
     for (int p = 0; p < kPartCount; ++p) {
@@ -129,7 +127,7 @@ int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& te
     int y = top + inset;
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);
     for (int p = 0; p < kPartCount; ++p) {
-        if (p == 1 || p == 3) y += Scaled(hdc, kHeadingGap);
+        if (p == 1 || p == 3) y += ScaleForDpi(hdc, kHeadingGap);
         SelectObject(hdc, fonts.part[p]);
         y = AddPartLines(hdc, layout->text[p], p, y, width > 0 ? width : 1, layout, &widest, &fits);
     }
@@ -182,7 +180,7 @@ void DrawGuidePanel(HDC hdc, const RECT* rc, int mode) {
     GuideLayout layout;
     layout.lineCount = 0;
     LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(g_lang), &layout);
-    DrawBox(hdc, layout.panel, Scaled(hdc, kBorder));
+    DrawBox(hdc, layout.panel, ScaleForDpi(hdc, kBorder));
 
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);
     SetBkMode(hdc, TRANSPARENT);
