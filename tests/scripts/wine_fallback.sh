@@ -20,17 +20,37 @@ without_32bit() {
   unshare -m bash -c 'mount --bind /lib64/ld-linux-x86-64.so.2 "$1" && shift && exec "$@"' _ "$ld32" "$@"
 }
 
-line=$(TAVRO_WINE64=1 "$src/scripts/wine-arch" --check)
-[ "$line" = "x86_64 TAVRO_WINE64 is set" ] || fail "forced decision: $line"
-echo "forced: $line"
+# The decision in each state Wine can be in, on stand-in loaders: forced, not installed, installed
+# but refused by the kernel, and running.
+cat >"$work/refused" <<'STAND_IN'
+#!/bin/sh
+echo "$0: cannot execute binary file: Exec format error" >&2; exit 126
+STAND_IN
+printf '#!/bin/sh\necho "wine-8.0 (Debian 8.0~repack-4)"\n' >"$work/runs"
+chmod +x "$work/refused" "$work/runs"
+while IFS='|' read -r forced loader expected; do
+  line=$(TAVRO_WINE64=$forced TAVRO_WINE32_LOADER=$loader "$src/scripts/wine-arch" --check)
+  [ "$line" = "$expected" ] || fail "decision for $loader (TAVRO_WINE64=$forced): $line; expected: $expected"
+done <<CASES
+1|$work/runs|x86_64 TAVRO_WINE64 is set
+0|$work/absent|x86_64 Wine's 32-bit loader $work/absent is not installed
+0|$work/refused|x86_64 Wine's 32-bit loader $work/refused cannot start here (Exec format error: this kernel runs no 32-bit programs)
+0|$work/runs|i686 Wine's 32-bit loader runs here (wine-8.0 (Debian 8.0~repack-4))
+CASES
+echo "decisions: forced, not installed, refused by the kernel and running are each told apart"
 
+# The real loader with 32-bit programs hidden: x86_64, for the reason that holds on this machine.
+loader32=/usr/lib/wine/wine
 if without_32bit true 2>/dev/null; then
   hide=without_32bit
-  line=$(without_32bit env -u TAVRO_WINE64 "$src/scripts/wine-arch" --check)
-  case $line in
-    "x86_64 Wine's 32-bit loader "*" cannot start here ("*")") echo "without 32-bit programs: $line" ;;
-    *) fail "decision without 32-bit programs: $line" ;;
-  esac
+  line=$(without_32bit env -u TAVRO_WINE64 -u TAVRO_WINE32_LOADER "$src/scripts/wine-arch" --check)
+  if [ -x "$loader32" ]; then
+    expected="x86_64 Wine's 32-bit loader $loader32 cannot start here ("
+  else
+    expected="x86_64 Wine's 32-bit loader $loader32 is not installed"
+  fi
+  [[ $line == "$expected"* ]] || fail "decision without 32-bit programs: $line; expected: $expected…"
+  echo "without 32-bit programs: $line"
 else
   hide=""
   echo "note: no mount namespace here (needs root), so the window test runs with 32-bit programs still possible"
