@@ -10,16 +10,12 @@ struct AppState {
     HFONT fontSmall;         // -12 px normal: combo box, hints, subtitle, product line
     HFONT fontTitle;         // -20 px bold: header title
     HFONT fontMono;          // -12 px fixed pitch: the screen-count badges
-    int resolutionChanged;   // nonzero while the display mode is switched
-    DEVMODEW savedMode;      // display mode saved at the start of each run
-    wchar_t savedDevice[32]; // the adapter savedMode belongs to; empty for the default display
     int* playlist;           // modes of the current run, null before the first run
     int playlistCount;
     int playlistPos;
     int autoMode;            // nonzero when the run advances by itself
     int hoverCard;           // card 0..9 under the pointer, -1 for none
     int hoverButton;         // command button ID 1001..1004 under the pointer, -1 for none
-    int osdVisible;          // help overlay shown while nonzero
     HBRUSH brushBackground;
     HBRUSH brushCard;
     HBRUSH brushCardChecked;

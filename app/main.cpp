@@ -5,11 +5,13 @@
 #include "app/lifetime.h"
 #include "app/select_keyboard.h"
 #include "app/texts.h"
+#include "testrun/native_resolution.h"
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
     g_lang = DetectLanguage();
     g_app.hInstance = hInstance;
     UseUnscaledPixels();
+    RestoreResolutionOnCrash();
     CreateUiFonts();
     RegisterSelectWindowClass(hInstance);
 

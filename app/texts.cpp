@@ -550,10 +550,14 @@ constexpr LanguageId kLanguageIds[] = {
 }  // namespace
 
 const wchar_t* tr(Str key) {
+    return TextIn(g_lang, key);
+}
+
+const wchar_t* TextIn(int lang, Str key) {
     // Out-of-range values cannot come from the program's own code paths, but a lookup must
     // never read outside the table: an unknown language reads English, an unknown key the product name.
     if (key < 0 || key >= STR_COUNT) key = STR_PRODUCT;
-    const int lang = g_lang >= 0 && g_lang < kLanguageCount ? g_lang : 0;
+    if (lang < 0 || lang >= kLanguageCount) lang = 0;
     const wchar_t* entry = g_texts[lang][key];
     if (entry != nullptr && entry[0] != L'\0') return entry;
     return g_texts[0][key];

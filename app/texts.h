@@ -60,6 +60,8 @@ extern const wchar_t* const g_texts[kLanguageCount][STR_COUNT];
 // Text of `key` in the current language, or the English text where that entry is empty.
 // Never null, never empty; the pointer stays valid for the life of the process.
 const wchar_t* tr(Str key);
+// The same in language `lang` (English for an index outside the languages).
+const wchar_t* TextIn(int lang, Str key);
 
 // Language index for a Windows UI language identifier; only the primary language
 // (the low ten bits) counts, and anything not in the catalogue is English.

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include "app/texts.h"
 #include "app/palette.h"
 #include "patterns/patterns.h"
 #include "patterns/readability.h"
+#include "patterns/screen_text.h"
 #include "patterns/text_fill.h"
 #include "patterns/toolkit.h"
 
@@ -125,7 +125,7 @@ void DrawPixelTextCell(HDC hdc, const RECT& cell, int size) {
     oldFont = SelectObject(hdc, sampleFont);
     SetTextColor(hdc, kBlack);
     RECT sampleBox = {cell.left + 48, cell.top, cell.right - 4, cell.bottom};
-    DrawTextW(hdc, tr(STR_PANGRAM), -1, &sampleBox, DT_WORDBREAK);
+    DrawTextW(hdc, ScreenText(STR_PANGRAM), -1, &sampleBox, DT_WORDBREAK);
     SelectObject(hdc, oldFont);
     DeleteObject(sampleFont);
 }
@@ -169,7 +169,7 @@ void DrawSampleFill(HDC hdc, const RECT* rc, COLORREF background, COLORREF textC
 }
 
 void DrawReadabilityText(HDC hdc, const RECT* rc, COLORREF background, COLORREF textColour) {
-    DrawSampleFill(hdc, rc, background, textColour, tr(STR_PANGRAM));
+    DrawSampleFill(hdc, rc, background, textColour, ScreenText(STR_PANGRAM));
 }
 
 void DrawReadability1(HDC hdc, const RECT* rc) { DrawReadabilityText(hdc, rc, kBlack, kWhite); }

@@ -1,9 +1,9 @@
 // The sound test's picture: left and right channel circles, an arrow between them and the explanation.
 #include <windows.h>
 
-#include "app/texts.h"
 #include "app/palette.h"
 #include "patterns/patterns.h"
+#include "patterns/screen_text.h"
 #include "patterns/toolkit.h"
 
 namespace {
@@ -71,7 +71,7 @@ void DrawSound(HDC hdc, const RECT* rc) {
     HGDIOBJ oldFont = SelectObject(hdc, font);
     // DT_VCENTER does nothing for wrapped text, so the explanation starts at the box's top edge.
     RECT box = {rc->left + W / 8, rc->top + (H * 55) / 100, rc->right - W / 8, rc->bottom - H / 10};
-    DrawTextW(hdc, tr(STR_SOUND_HELP), -1, &box, DT_WORDBREAK | DT_VCENTER | DT_CENTER);
+    DrawTextW(hdc, ScreenText(STR_SOUND_HELP), -1, &box, DT_WORDBREAK | DT_VCENTER | DT_CENTER);
     SelectObject(hdc, oldFont);
     DeleteObject(font);
 }

@@ -11,8 +11,7 @@ bool g_displayHeld;
 }  // namespace
 
 void KeepDisplayOn() {
-    SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED);
-    g_displayHeld = true;
+    g_displayHeld = SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED) != 0;
 }
 
 void LetDisplaySleep() {

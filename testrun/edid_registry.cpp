@@ -34,8 +34,10 @@ int FindMonitorInstance(const MonitorIdParts& parts, wchar_t* instance) {
     for (DWORD index = 0; !found; ++index) {
         DWORD chars = kMonitorFieldChars;
         const LONG status = RegEnumKeyExW(hardwareKey, index, instance, &chars, nullptr, nullptr, nullptr, nullptr);
-        if (status == ERROR_NO_MORE_ITEMS) break;
-        if (status != ERROR_SUCCESS) continue;  // a name too long for a key path: not ours
+        if (status == ERROR_MORE_DATA) continue;  // a name too long for a key path: not ours
+        // The end of the list, or an error that would repeat for every index (the key deleted
+        // when the monitor is unplugged during the walk, say).
+        if (status != ERROR_SUCCESS) break;
         found = InstanceHasDriver(hardwareKey, instance, parts.driverKey);
     }
     RegCloseKey(hardwareKey);

@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
-// The test window's timer that hides the pointer again after the last move.
-constexpr UINT_PTR kPointerTimer = 3;
+#include "testrun/window_ids.h"
+
 // How long the pointer stays shown after a move.
 constexpr UINT kPointerShownMs = 1500;
 

@@ -4,12 +4,21 @@
 #include <string.h>
 #include <wchar.h>
 
-#include "app/app_state.h"
 #include "testrun/monitors.h"
 
 RefusedSwitch g_refusedSwitch;
 
 namespace {
+
+// The mode the latest run began in and the adapter it belongs to; `switched` while the program
+// has that adapter in another mode.
+struct ModeSwitchState {
+    int switched;
+    DEVMODEW saved;
+    wchar_t device[kDeviceNameChars];  // empty for the default display
+};
+
+ModeSwitchState g_modeSwitch;
 
 // Null for the default display, the adapter's name otherwise.
 const wchar_t* DeviceOrDefault(const wchar_t* device) {
@@ -25,10 +34,15 @@ int SaveTestedMode() {
     memset(&current, 0, sizeof(current));
     current.dmSize = sizeof(current);
     if (!EnumDisplaySettingsW(DeviceOrDefault(device), ENUM_CURRENT_SETTINGS, &current)) return 0;
-    g_app.savedMode = current;
-    static_assert(sizeof(g_app.savedDevice) == sizeof(device), "one size of device name");
-    memcpy(g_app.savedDevice, device, sizeof(device));
+    g_modeSwitch.saved = current;
+    memcpy(g_modeSwitch.device, device, sizeof(device));
     return 1;
+}
+
+// Whatever ends the process without the program's own teardown (a crash) puts the mode back first.
+LONG WINAPI RestoreModeOnCrash(EXCEPTION_POINTERS*) {
+    RestoreOriginalResolution();
+    return EXCEPTION_CONTINUE_SEARCH;  // Windows goes on to report the crash as usual
 }
 
 }  // namespace
@@ -51,24 +65,46 @@ int SetDisplayResolution(const wchar_t* deviceName, unsigned long width, unsigne
 
 int SwitchToNativeResolution() {
     g_refusedSwitch = RefusedSwitch{};
-    // While an earlier switch is still in force, savedMode holds the mode to go back to; reading
+    // While an earlier switch is still in force, the saved mode is the one to go back to; reading
     // the current (switched) mode over it would lose the user's own mode for good.
-    if (!g_app.resolutionChanged && !SaveTestedMode()) return 0;
-    const wchar_t* device = g_app.savedDevice;
+    if (!g_modeSwitch.switched && !SaveTestedMode()) return 0;
+    const wchar_t* device = g_modeSwitch.device;
     unsigned long width = 0;
     unsigned long height = 0;
     if (device[0] == L'\0' || !ReadMonitorEdid(device, &width, &height, nullptr)) return 0;
+    const DEVMODEW& saved = g_modeSwitch.saved;
+    // A switch to the mode already set would only blank many monitors for a moment.
+    if (!g_modeSwitch.switched && saved.dmPelsWidth == width && saved.dmPelsHeight == height) return 0;
     if (!SetDisplayResolution(device, width, height)) {
-        g_refusedSwitch = {1, width, height, g_app.savedMode.dmPelsWidth, g_app.savedMode.dmPelsHeight};
+        g_refusedSwitch = {1, width, height, saved.dmPelsWidth, saved.dmPelsHeight};
         return 0;
     }
-    g_app.resolutionChanged = 1;
+    g_modeSwitch.switched = 1;
     return 1;
 }
 
-void RestoreOriginalResolution() {
-    if (!g_app.resolutionChanged) return;
-    // A refused restore leaves nothing better to try; the flag is cleared all the same.
-    ChangeDisplaySettingsExW(DeviceOrDefault(g_app.savedDevice), &g_app.savedMode, nullptr, 0, nullptr);
-    g_app.resolutionChanged = 0;
+int RestoreOriginalResolution() {
+    if (!g_modeSwitch.switched) return 1;
+    g_modeSwitch.switched = 0;  // a refused restore leaves nothing better to try later either
+    const wchar_t* device = DeviceOrDefault(g_modeSwitch.device);
+    if (ChangeDisplaySettingsExW(device, &g_modeSwitch.saved, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL) return 1;
+    // The saved mode cannot be replayed (the monitor was exchanged, say): the mode in the registry,
+    // which a temporary switch never touches.
+    return ChangeDisplaySettingsExW(device, nullptr, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL;
+}
+
+int ResolutionSwitched() {
+    return g_modeSwitch.switched;
+}
+
+const DEVMODEW* SavedDisplayMode() {
+    return &g_modeSwitch.saved;
+}
+
+const wchar_t* SwitchedDevice() {
+    return g_modeSwitch.device;
+}
+
+void RestoreResolutionOnCrash() {
+    SetUnhandledExceptionFilter(RestoreModeOnCrash);
 }

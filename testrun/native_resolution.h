@@ -11,14 +11,25 @@ int GetNativeResolutionForCurrentMonitor(unsigned long* width, unsigned long* he
 // display); depth and refresh rate are left to the system. Returns nonzero when it was applied.
 int SetDisplayResolution(const wchar_t* deviceName, unsigned long width, unsigned long height);
 
-// At the start of a test run: saves the tested monitor's current mode into g_app.savedMode (and
-// its adapter into g_app.savedDevice), then switches that adapter alone to the monitor's native
-// resolution if its EDID gives one, setting g_app.resolutionChanged when it did. Returns nonzero
-// when the mode was switched; a run simply goes on in the current mode otherwise.
+// At the start of a test run: saves the tested monitor's current mode and its adapter, then
+// switches that adapter alone to the monitor's native resolution if its EDID gives one and the
+// monitor does not run it already. Returns nonzero when the mode was switched; a run simply goes
+// on in the current mode otherwise.
 int SwitchToNativeResolution();
 
-// Puts g_app.savedMode back on the adapter it came from if the program switched the display mode.
-void RestoreOriginalResolution();
+// Puts the saved mode back on the adapter it came from if the program switched the display mode,
+// or where that mode cannot be set again, the mode in the registry. Returns 0 when Windows
+// refused both.
+int RestoreOriginalResolution();
+
+// Nonzero while the program has the display mode switched.
+int ResolutionSwitched();
+// The mode the latest run began in, and the adapter it belongs to (empty for the default display).
+const DEVMODEW* SavedDisplayMode();
+const wchar_t* SwitchedDevice();
+
+// From now on a crash of the program puts the display mode back before the process ends.
+void RestoreResolutionOnCrash();
 
 // A native mode Windows turned down at the start of the latest run, and the mode the run has instead.
 struct RefusedSwitch {

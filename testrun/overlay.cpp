@@ -28,6 +28,8 @@ const wchar_t* const kExitLabels[kLanguageCount] = {
     L"Esc avsluta", L"Esc выход", L"Esc wyjście", L"Esc 終了",    L"Esc 종료",  L"Esc esci",
 };
 
+int g_overlayShown;
+
 int Luminance(COLORREF color) {
     return (299 * GetRValue(color) + 587 * GetGValue(color) + 114 * GetBValue(color)) / 1000;
 }
@@ -39,19 +41,27 @@ const wchar_t* ExitLabel(int lang) {
 }
 
 void ShowOSD(HWND hwnd) {
-    g_app.osdVisible = 1;
+    g_overlayShown = 1;
     SetTimer(hwnd, kOverlayTimer, kOverlayMs, nullptr);
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 void HideOSD(HWND hwnd) {
-    if (!g_app.osdVisible) return;
-    g_app.osdVisible = 0;
+    if (!g_overlayShown) return;
+    g_overlayShown = 0;
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
+int OverlayShown() {
+    return g_overlayShown;
+}
+
+void SetOverlayShown(int shown) {
+    g_overlayShown = shown;
+}
+
 int RunOverlay(OverlayRun* run) {
-    if (!g_app.osdVisible || g_app.playlistCount <= 0 || g_app.playlist == nullptr) return 0;
+    if (!g_overlayShown || g_app.playlistCount <= 0 || g_app.playlist == nullptr) return 0;
     if (g_app.playlistPos < 0 || g_app.playlistPos >= g_app.playlistCount) return 0;
     *run = {g_app.playlist[g_app.playlistPos], g_app.playlistPos, g_app.playlistCount};
     return 1;

@@ -2,8 +2,7 @@
 #pragma once
 #include <windows.h>
 
-// The window timer that hides the overlay.
-constexpr UINT_PTR kOverlayTimer = 2;
+#include "testrun/window_ids.h"
 
 // What the overlay names: screen `mode` at place `position` (0-based) of a run of `count` screens.
 struct OverlayRun {
@@ -17,6 +16,11 @@ void ShowOSD(HWND hwnd);
 
 // Hides the overlay if it is shown.
 void HideOSD(HWND hwnd);
+
+// Nonzero while the overlay is shown. Setting it directly, with no timer and no repaint, is for
+// painting the current run into a device context of one's own.
+int OverlayShown();
+void SetOverlayShown(int shown);
 
 // Draws the overlay panel for `run` over the pattern already on `hdc`, light or dark by the centre pixel.
 void DrawOverlay(HDC hdc, const RECT* rc, const OverlayRun* run);

@@ -3,13 +3,12 @@
 
 #include <stdlib.h>
 
-#include "app/app_state.h"
 #include "app/palette.h"
 #include "app/texts.h"
+#include "patterns/screen_text.h"
 #include "testrun/catalogue.h"
 #include "testrun/paint_handover.h"
 #include "testrun/screen_paint.h"
-#include "testrun/test_window.h"
 
 namespace {
 
@@ -43,10 +42,12 @@ struct PainterStart {
     PaintHandover* handover;
     HANDLE wake;
     HWND window;
+    PainterFault fault;
 };
 
 PaintAhead g_paintAhead = {nullptr, nullptr, 0, 0, 0, -1, 0, {{-1, nullptr}, {-1, nullptr}, {-1, nullptr}}};
 volatile LONG g_runningPainters = 0;
+PainterFault g_painterFault = PainterFault::kNone;
 
 // Paints `order` into a new bitmap in the screen's format; null when there is no memory for it.
 HBITMAP PaintPicture(HDC memory, const PaintOrder& order) {
@@ -56,7 +57,7 @@ HBITMAP PaintPicture(HDC memory, const PaintOrder& order) {
     if (bitmap == nullptr) return nullptr;
     HGDIOBJ old = SelectObject(memory, bitmap);
     const RECT rc = {0, 0, order.width, order.height};
-    FillRect(memory, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));  // as the window's erase
+    FillRect(memory, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));  // as a screen drawn directly
     PaintTestScreen(memory, &rc, order.mode, nullptr);
     GdiFlush();
     SelectObject(memory, old);
@@ -72,21 +73,38 @@ void FreePictures(PaintedPicture* list) {
     }
 }
 
-DWORD WINAPI PainterMain(void* param) {
-    const PainterStart start = *static_cast<PainterStart*>(param);
-    free(param);
+HDC NewPainterDc(PainterFault fault) {
+    if (fault == PainterFault::kNoDevice) return nullptr;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     ReleaseDC(nullptr, screen);
+    return memory;
+}
+
+PaintedPicture* NewAnswer(PainterFault fault) {
+    if (fault == PainterFault::kNoMemory) return nullptr;
+    return static_cast<PaintedPicture*>(malloc(sizeof(PaintedPicture)));
+}
+
+DWORD WINAPI PainterMain(void* param) {
+    const PainterStart start = *static_cast<PainterStart*>(param);
+    free(param);
+    HDC memory = NewPainterDc(start.fault);
     PaintOrder order;
-    while (memory != nullptr && !start.handover->stop.load(std::memory_order_acquire)) {
+    while (!start.handover->stop.load(std::memory_order_acquire)) {
         if (!TakePaintOrder(start.handover, &order)) {
             WaitForSingleObject(start.wake, INFINITE);
             continue;
         }
-        PaintedPicture* picture = static_cast<PaintedPicture*>(malloc(sizeof(PaintedPicture)));
-        if (picture == nullptr) continue;
+        PaintedPicture* picture = memory != nullptr ? NewAnswer(start.fault) : nullptr;
+        if (picture == nullptr) {
+            // Nothing can be painted here: the window is told, and draws every screen itself.
+            GiveUpPainting(start.handover);
+            PostMessageW(start.window, kPictureReadyMessage, 0, 0);
+            break;
+        }
         *picture = {order, 0, nullptr};  // the window orders the screen again or draws it itself
+        PaintScreensInLanguage(order.lang);
         picture->handle = reinterpret_cast<std::uintptr_t>(PaintPicture(memory, order));
         if (!HandOverPicture(start.handover, picture)) {
             FreePictures(picture);
@@ -119,12 +137,17 @@ void FreeAllPictures() {
 
 // The screens to keep around the current entry, most wanted first, as many as the budget allows
 // beside one being painted.
-int WantedScreens(int wanted[3]) {
-    const int count = ScreensAround(g_app.playlist, g_app.playlistCount, g_app.playlistPos, wanted);
+int WantedScreens(const RunPlace& place, int wanted[3]) {
+    const int count = ScreensAround(place.playlist, place.count, place.position, wanted);
     const unsigned long long bytes = 4ull * g_paintAhead.width * g_paintAhead.height;
     const unsigned long long fit = bytes > 0 ? kPictureBudgetBytes / bytes : kKeptPictures + 1;
     const int allowed = fit > kKeptPictures ? kKeptPictures : fit > 1 ? static_cast<int>(fit) - 1 : 1;
     return count < allowed ? count : allowed;
+}
+
+int ShownMode(const RunPlace& place) {
+    if (place.playlist == nullptr || place.position < 0 || place.position >= place.count) return -1;
+    return place.playlist[place.position];
 }
 
 bool Wanted(int mode, const int* wanted, int count) {
@@ -132,6 +155,12 @@ bool Wanted(int mode, const int* wanted, int count) {
         if (wanted[k] == mode) return true;
     }
     return false;
+}
+
+void FreeUnwantedPictures(const int* wanted, int count) {
+    for (Picture& p : g_paintAhead.pictures) {
+        if (p.mode != -1 && !Wanted(p.mode, wanted, count)) FreePicture(&p);
+    }
 }
 
 // Keeps `arrived` if it is of the current size and language and still wanted; frees it otherwise.
@@ -165,6 +194,7 @@ COLORREF CopyPicture(HDC hdc, const RECT* rc, HBITMAP bitmap) {
 
 void StartPaintAhead(HWND hwnd) {
     StopPaintAhead();
+    PaintScreensInLanguage(-1);  // this thread follows the UI language; painters take their orders
     RECT client;
     GetClientRect(hwnd, &client);
     g_paintAhead.width = client.right;
@@ -177,7 +207,7 @@ void StartPaintAhead(HWND hwnd) {
         DuplicateHandle(GetCurrentProcess(), wake, GetCurrentProcess(), &painterWake, 0, FALSE, DUPLICATE_SAME_ACCESS);
     }
     PainterStart* start = static_cast<PainterStart*>(malloc(sizeof(PainterStart)));
-    if (start != nullptr) *start = {handover, painterWake, hwnd};
+    if (start != nullptr) *start = {handover, painterWake, hwnd, g_painterFault};
     HANDLE thread = nullptr;
     if (handover != nullptr && painterWake != nullptr && start != nullptr) {
         InterlockedIncrement(&g_runningPainters);
@@ -217,26 +247,24 @@ void ForgetPreparedScreens() {
     FreeAllPictures();
 }
 
-void ResizePaintAhead(int width, int height) {
+void ResizePaintAhead(int width, int height, const RunPlace& place) {
     if (width == g_paintAhead.width && height == g_paintAhead.height) return;
     g_paintAhead.width = width;
     g_paintAhead.height = height;
     ForgetPreparedScreens();
-    PrepareAhead();
+    PrepareAhead(place);
 }
 
 int PaintAheadIdle() {
     return g_paintAhead.handover == nullptr || PainterIdle(g_paintAhead.handover);
 }
 
-void PrepareAhead() {
+void PrepareAhead(const RunPlace& place) {
     g_paintAhead.plannedAfterPaint = 0;
     if (g_paintAhead.handover == nullptr) return;
     int wanted[3];
-    const int count = WantedScreens(wanted);
-    for (Picture& p : g_paintAhead.pictures) {
-        if (p.mode != -1 && !Wanted(p.mode, wanted, count)) FreePicture(&p);
-    }
+    const int count = WantedScreens(place, wanted);
+    FreeUnwantedPictures(wanted, count);
     if (g_paintAhead.width <= 0 || g_paintAhead.height <= 0) return;
     for (int k = 0; k < count; ++k) {
         if (FindPicture(wanted[k]) != nullptr) continue;
@@ -249,25 +277,31 @@ void PrepareAhead() {
     }
 }
 
-void PrepareAheadAfterStep() {
-    const int shown = CurrentMode();
+void PrepareAheadAfterStep(const RunPlace& place) {
+    const int shown = ShownMode(place);
     if (g_paintAhead.handover != nullptr && ModeCategory(shown) >= 0 && FindPicture(shown) != nullptr) {
         g_paintAhead.plannedAfterPaint = 1;  // the copy goes first; the painter would only slow it down
         return;
     }
-    PrepareAhead();
+    PrepareAhead(place);
 }
 
-void ScreenPainted() {
-    if (g_paintAhead.plannedAfterPaint) PrepareAhead();
+void ScreenPainted(const RunPlace& place) {
+    if (g_paintAhead.plannedAfterPaint) PrepareAhead(place);
 }
 
-void TakePreparedScreens(HWND hwnd) {
+void TakePreparedScreens(HWND hwnd, const RunPlace& place) {
     if (g_paintAhead.handover == nullptr) return;
+    if (PainterGaveUp(g_paintAhead.handover)) {
+        StopPaintAhead();                       // every screen is drawn directly from now on
+        InvalidateRect(hwnd, nullptr, FALSE);  // the shown screen, black until now
+        return;
+    }
     PaintedPicture* list = TakePaintedPictures(g_paintAhead.handover);
     int wanted[3];
-    const int count = WantedScreens(wanted);
-    const int shown = CurrentMode();
+    const int count = WantedScreens(place, wanted);
+    FreeUnwantedPictures(wanted, count);  // first, so that a fresh picture finds a free slot
+    const int shown = ShownMode(place);
     bool shownArrived = false;
     while (list != nullptr) {
         PaintedPicture* next = list->next;
@@ -277,7 +311,7 @@ void TakePreparedScreens(HWND hwnd) {
         list = next;
     }
     if (shownArrived) InvalidateRect(hwnd, nullptr, FALSE);
-    PrepareAhead();
+    PrepareAhead(place);
 }
 
 int ScreenShowable(int mode) {
@@ -288,12 +322,16 @@ COLORREF PaintShownScreen(HDC hdc, const RECT* rc, int mode) {
     const Picture* picture = FindPicture(mode);
     const bool sized = rc->right - rc->left == g_paintAhead.width && rc->bottom - rc->top == g_paintAhead.height;
     if (picture != nullptr && picture->bitmap != nullptr && sized) return CopyPicture(hdc, rc, picture->bitmap);
-    if (!ScreenShowable(mode)) {
-        FillRect(hdc, rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));  // shown when it is ready
-        return kBlack;
-    }
+    // The window does not erase its background, so that a copied picture follows the last one
+    // with no black frame between them; a screen drawn here starts from black as a picture does.
+    FillRect(hdc, rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (!ScreenShowable(mode)) return kBlack;  // shown when it is ready
     PaintTestScreen(hdc, rc, mode, nullptr);
     return GetPixel(hdc, rc->left + (rc->right - rc->left) / 2, rc->top + (rc->bottom - rc->top) / 2);
+}
+
+void SetPainterFaultForTests(PainterFault fault) {
+    g_painterFault = fault;
 }
 
 int RunningPainters() {

@@ -3,8 +3,14 @@
 #pragma once
 #include <windows.h>
 
-// Posted to the test window by the painter when a picture is finished.
-constexpr UINT kPictureReadyMessage = WM_APP + 1;
+#include "testrun/window_ids.h"
+
+// Where a run stands: its play list and the entry shown. The painter is told, never looks.
+struct RunPlace {
+    const int* playlist;
+    int count;
+    int position;
+};
 
 // Starts a painter for the test window `hwnd`. Where none can be started every screen is painted
 // directly, as it is drawn.
@@ -15,20 +21,20 @@ void StartPaintAhead(HWND hwnd);
 void StopPaintAhead();
 
 // The window's size is now `width` x `height`: pictures of another size are thrown away.
-void ResizePaintAhead(int width, int height);
+void ResizePaintAhead(int width, int height, const RunPlace& place);
 
 // Orders the most wanted screen around the current entry that is not painted yet, if any, and
 // frees pictures no longer around it.
-void PrepareAhead();
+void PrepareAhead(const RunPlace& place);
 
 // After a step: the same, but when the new screen is prepared already, not before the window has
 // painted it (ScreenPainted), so that the painter does not compete with the copy.
-void PrepareAheadAfterStep();
-void ScreenPainted();
+void PrepareAheadAfterStep(const RunPlace& place);
+void ScreenPainted(const RunPlace& place);
 
 // Takes the painter's finished pictures (on kPictureReadyMessage) and repaints `hwnd` when the
 // shown screen is among them.
-void TakePreparedScreens(HWND hwnd);
+void TakePreparedScreens(HWND hwnd, const RunPlace& place);
 
 // Paints screen `mode` over `rc`: its prepared picture, black while it is still being prepared, or
 // the pattern drawn directly where it cannot be prepared. Returns the centre pixel for the overlay.
@@ -45,3 +51,8 @@ void ForgetPreparedScreens();
 
 // Painters still running, those of ended runs included until they have finished their screen.
 int RunningPainters();
+
+// For tests: painters started from now on fail as on a machine out of resources. kNoDevice: no
+// memory device context; kNoMemory: no memory for the answer to an order.
+enum class PainterFault { kNone, kNoDevice, kNoMemory };
+void SetPainterFaultForTests(PainterFault fault);

@@ -20,6 +20,7 @@ PaintHandover* NewPaintHandover() {
     new (&h->stop) std::atomic<int>(0);
     new (&h->busy) std::atomic<int>(0);
     new (&h->owners) std::atomic<int>(2);
+    new (&h->gaveUp) std::atomic<int>(0);
     return h;
 }
 
@@ -70,7 +71,17 @@ int HandOverPicture(PaintHandover* h, PaintedPicture* picture) {
     return 1;
 }
 
+void GiveUpPainting(PaintHandover* h) {
+    h->gaveUp.store(1, std::memory_order_release);
+    h->busy.store(0, std::memory_order_release);
+}
+
+int PainterGaveUp(PaintHandover* h) {
+    return h->gaveUp.load(std::memory_order_acquire);
+}
+
 int PainterIdle(PaintHandover* h) {
+    if (PainterGaveUp(h)) return 1;
     return h->busy.load(std::memory_order_acquire) == 0 && h->order.load(std::memory_order_acquire) == nullptr;
 }
 

@@ -27,6 +27,7 @@ struct PaintHandover {
     std::atomic<int> stop;                 // the window has gone: the painter ends
     std::atomic<int> busy;                 // the painter holds an order it has not answered yet
     std::atomic<int> owners;               // the window and the painter: the last one frees this
+    std::atomic<int> gaveUp;               // the painter cannot paint and has ended: the window draws itself
 };
 
 // A new hand-over owned by both sides; null when memory is short.
@@ -47,7 +48,13 @@ int TakePaintOrder(PaintHandover* h, PaintOrder* order);
 // Hands a picture over; 0 when the window has gone, and the painter keeps and frees it.
 int HandOverPicture(PaintHandover* h, PaintedPicture* picture);
 
-// Nonzero when no order waits and the painter holds none.
+// Painter side: nothing can be painted here (no device context, no memory). The order it holds is
+// answered with that, and the window draws every screen itself from now on.
+void GiveUpPainting(PaintHandover* h);
+// Window side: nonzero once the painter has given up.
+int PainterGaveUp(PaintHandover* h);
+
+// Nonzero when no order waits and the painter holds none, or when it has given up.
 int PainterIdle(PaintHandover* h);
 
 // Each side lets go once; the last frees the hand-over and any order still in it.

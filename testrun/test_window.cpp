@@ -18,9 +18,12 @@ const wchar_t kTestWindowClass[] = L"TAVROTestWindow";
 
 namespace {
 
-constexpr UINT_PTR kAutoTimer = 1;
 constexpr UINT kAutoMs = 3000;
 constexpr UINT kAutoSoundMs = 7000;
+
+// While the user has switched to another program: the window is minimized and the display mode
+// put back until the user comes back to it.
+bool g_runAway;
 
 void RegisterTestWindowClass() {
     WNDCLASSEXW wc = {};
@@ -38,7 +41,7 @@ void RegisterTestWindowClass() {
 // cannot tell.
 RECT TestedMonitorArea() {
     RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (g_app.savedDevice[0] != L'\0') MonitorArea(g_app.savedDevice, &area);
+    if (SwitchedDevice()[0] != L'\0') MonitorArea(SwitchedDevice(), &area);
     return area;
 }
 
@@ -51,6 +54,10 @@ const wchar_t* RefusedSwitchNotice() {
     return notice;
 }
 
+RunPlace Place() {
+    return {g_app.playlist, g_app.playlistCount, g_app.playlistPos};
+}
+
 void OnPaint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
@@ -61,10 +68,11 @@ void OnPaint(HWND hwnd) {
     if (RunOverlay(&run)) DrawOverlaySampled(hdc, &client, &run, centre, RefusedSwitchNotice());
     if (GuideShown()) DrawGuidePanel(hdc, &client, CurrentMode());
     EndPaint(hwnd, &ps);
-    ScreenPainted();
+    ScreenPainted(Place());
 }
 
 void OnDestroy(HWND hwnd) {
+    g_runAway = false;
     StopPaintAhead();
     KillTimer(hwnd, kAutoTimer);
     KillTimer(hwnd, kOverlayTimer);
@@ -95,6 +103,33 @@ int KeyStep(WPARAM key) {
     }
 }
 
+// Alt+Tab, Win+Tab or a click on another program: the window gets out of its way, as full-screen
+// games do, and the monitor goes back to the user's mode; the run stays where it was.
+void OnSwitchAway(HWND hwnd) {
+    if (g_runAway) return;
+    g_runAway = true;
+    KillTimer(hwnd, kAutoTimer);
+    HideGuide(hwnd);
+    StopSweep();
+    LetDisplaySleep();
+    RestoreOriginalResolution();
+    ShowWindow(hwnd, SW_SHOWMINNOACTIVE);
+}
+
+// Back to the run: the native mode again, the whole monitor, and the same screen afresh, with its
+// overlay, its AUTO time and its sound from the start.
+void OnComeBack(HWND hwnd) {
+    if (!g_runAway) return;
+    g_runAway = false;
+    SwitchToNativeResolution();
+    if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+    const RECT area = TestedMonitorArea();
+    SetWindowPos(hwnd, HWND_TOPMOST, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOACTIVATE);
+    KeepDisplayOn();
+    GotoMode(hwnd, g_app.playlistPos);
+}
+
 LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
     HideOSD(hwnd);
     if (key == VK_ESCAPE) {
@@ -114,6 +149,7 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
 }  // namespace
 
 void CreateTestWindow() {
+    g_runAway = false;
     SwitchToNativeResolution();
     const RECT area = TestedMonitorArea();
     RegisterTestWindowClass();
@@ -146,7 +182,7 @@ void GotoMode(HWND hwnd, int pos) {
     if (pos < 0 || pos >= g_app.playlistCount) return;
     g_app.playlistPos = pos;
     HideGuide(hwnd);  // the panel speaks of the screen it was opened on
-    PrepareAheadAfterStep();
+    PrepareAheadAfterStep(Place());
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
     if (!sound) StopSweep();
     if (g_app.autoMode) SetTimer(hwnd, kAutoTimer, sound ? kAutoSoundMs : kAutoMs, nullptr);
@@ -186,11 +222,28 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_CONTEXTMENU:
             return 0;
+        case WM_ERASEBKGND:
+            return 1;  // OnPaint covers the whole window
         case WM_SIZE:
-            ResizePaintAhead(LOWORD(lParam), HIWORD(lParam));
+            // Minimized, the window is 0 x 0 for a while: the screens around stay prepared.
+            if (wParam != SIZE_MINIMIZED) ResizePaintAhead(LOWORD(lParam), HIWORD(lParam), Place());
             return 0;
+        case WM_ACTIVATEAPP:
+            if (wParam) {
+                OnComeBack(hwnd);
+            } else {
+                OnSwitchAway(hwnd);
+            }
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam) RestoreOriginalResolution();  // Windows is ending: no WM_DESTROY may come
+            return 0;
+        case WM_SYSCOMMAND:
+            // Neither the screen saver nor the monitor's power saving may cover a screen under test.
+            if ((wParam & 0xFFF0) == SC_SCREENSAVE || (wParam & 0xFFF0) == SC_MONITORPOWER) return 0;
+            return DefWindowProcW(hwnd, msg, wParam, lParam);
         case kPictureReadyMessage:
-            TakePreparedScreens(hwnd);
+            TakePreparedScreens(hwnd, Place());
             return 0;
         case WM_KEYDOWN:
             return OnKeyDown(hwnd, wParam, lParam);

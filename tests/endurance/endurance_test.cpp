@@ -21,6 +21,7 @@
 #include "tests/support/gdi_count.h"
 #include "tests/support/test_data.h"
 #include "testrun/catalogue.h"
+#include "testrun/native_resolution.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/start_tests.h"
 #include "testrun/test_window.h"
@@ -157,7 +158,7 @@ protected:
         const Reading reading = {ResidentKib(), LiveGdiObjects()};
         EXPECT_GT(reading.residentKib, 0);
         StartPaintAhead(g_app.hwndTest);
-        PrepareAhead();
+        PrepareAhead({g_app.playlist, g_app.playlistCount, g_app.playlistPos});
         return reading;
     }
     // Esc ends the run: the test window goes, the selection window returns, the mode is as it was.
@@ -166,7 +167,7 @@ protected:
         Pump();
         EXPECT_EQ(g_app.hwndTest, nullptr);
         EXPECT_TRUE(IsWindowVisible(hwnd));
-        EXPECT_EQ(g_app.resolutionChanged, 0);
+        EXPECT_EQ(ResolutionSwitched(), 0);
         EXPECT_EQ(ScreenMode(), modeAtStart);
     }
     // A START run back round the end of the list to the sound screen and forward again, then Esc.

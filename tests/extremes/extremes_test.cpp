@@ -127,7 +127,7 @@ protected:
         g_app.playlist = playlist.data();
         g_app.playlistCount = kModeCount;
         g_app.playlistPos = kModeCount - 1;
-        g_app.osdVisible = 1;
+        SetOverlayShown(1);
     }
     void TearDown() override {
         for (HGDIOBJ o : {(HGDIOBJ)g_app.fontUi, (HGDIOBJ)g_app.fontSmall, (HGDIOBJ)g_app.fontTitle,
@@ -137,6 +137,7 @@ protected:
         g_app = AppState{};
         g_app.hoverCard = -1;
         g_app.hoverButton = -1;
+        SetOverlayShown(0);
         for (int& checked : g_catChecked) checked = 0;
     }
 

@@ -160,3 +160,40 @@ TEST_F(EdidRegistry, ShortValueIsNoEdid) {
 }
 
 }  // namespace
+
+namespace {
+
+struct Walk {
+    std::wstring deviceId;
+    unsigned char* edid;
+};
+
+DWORD WINAPI WalkOnce(void* param) {
+    Walk* walk = static_cast<Walk*>(param);
+    unsigned long bytes = 0;
+    walk->edid = GetEDIDFromRegistry(walk->deviceId.c_str(), &bytes);
+    return 0;
+}
+
+// A monitor unplugged during the walk: its keys go while the walk is half-way down the list of
+// instances. Every index then fails alike, and the walk must end rather than try them all. The
+// walk is held still (SuspendThread) while the keys are deleted, so it meets the deleted key.
+TEST_F(EdidRegistry, AWalkEndsWhenTheKeysGoDuringIt) {
+    for (int n = 0; n < 600; ++n) AddInstance(std::to_wstring(n).c_str(), L"{other}\\0000", {});
+    Walk walk = {DeviceId(kUpperClass, L"0000"), nullptr};
+    HANDLE walker = CreateThread(nullptr, 0, WalkOnce, &walk, 0, nullptr);
+    ASSERT_NE(walker, nullptr);
+    Sleep(20);
+    const bool heldMidWay = SuspendThread(walker) != static_cast<DWORD>(-1) &&
+                            WaitForSingleObject(walker, 0) == WAIT_TIMEOUT;
+    DeleteTree(kFolder);
+    ResumeThread(walker);
+    const DWORD ended = WaitForSingleObject(walker, 10000);
+    if (ended != WAIT_OBJECT_0) TerminateThread(walker, 1);
+    CloseHandle(walker);
+    EXPECT_EQ(ended, WAIT_OBJECT_0) << "the walk went on over the deleted key";
+    EXPECT_EQ(walk.edid, nullptr);
+    if (!heldMidWay) GTEST_SKIP() << "the walk was over before it could be held";
+}
+
+}  // namespace

@@ -63,11 +63,11 @@ TEST_F(MonitorWalk, NoSwitchWhereTheDisplayRefusesModeChanges) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     ASSERT_NE(width, 1280);
-    g_app.resolutionChanged = 0;
+    RestoreOriginalResolution();
     EXPECT_FALSE(SwitchToNativeResolution());
-    EXPECT_EQ(g_app.resolutionChanged, 0);
-    EXPECT_EQ(g_app.savedMode.dmPelsWidth, static_cast<DWORD>(width));
-    EXPECT_EQ(g_app.savedMode.dmPelsHeight, static_cast<DWORD>(height));
+    EXPECT_EQ(ResolutionSwitched(), 0);
+    EXPECT_EQ(SavedDisplayMode()->dmPelsWidth, static_cast<DWORD>(width));
+    EXPECT_EQ(SavedDisplayMode()->dmPelsHeight, static_cast<DWORD>(height));
     // The run's first screen says so, naming both modes.
     EXPECT_EQ(g_refusedSwitch.refused, 1);
     EXPECT_EQ(g_refusedSwitch.nativeWidth * 10000 + g_refusedSwitch.nativeHeight, 1280u * 10000 + 1024u);

@@ -23,13 +23,13 @@ protected:
         g_app.playlist = playlist.data();
         g_app.playlistCount = 34;
         g_app.playlistPos = 0;
-        g_app.osdVisible = 1;
+        SetOverlayShown(1);
     }
     void TearDown() override {
         g_app.playlist = nullptr;
         g_app.playlistCount = 0;
         g_app.playlistPos = 0;
-        g_app.osdVisible = 0;
+        SetOverlayShown(0);
         g_lang = 0;
     }
 
@@ -134,9 +134,9 @@ TEST_F(Overlay, WiderThanTheWindowIsStillCentredAndClipped) {
 
 TEST_F(Overlay, HiddenOrEmptyDrawsNothing) {
     Canvas canvas(400, 200);
-    g_app.osdVisible = 0;
+    SetOverlayShown(0);
     EXPECT_EQ(PaintOver(canvas, RGB(0, 0, 0)).right, -1);
-    g_app.osdVisible = 1;
+    SetOverlayShown(1);
     g_app.playlistCount = 0;
     EXPECT_EQ(PaintOver(canvas, RGB(0, 0, 0)).right, -1);
 }

@@ -10,6 +10,7 @@
 #include "tests/support/canvas.h"
 #include "tests/support/gdi_count.h"
 #include "app/palette.h"
+#include "patterns/screen_text.h"
 #include "testrun/guide_panel.h"
 #include "testrun/catalogue.h"
 #include "testrun/idle_pointer.h"
@@ -129,7 +130,7 @@ TEST_F(TestWindow, CoversTheScreenAsATopmostBorderlessWindow) {
     EXPECT_TRUE(GetWindowLongW(hwnd, GWL_STYLE) & WS_POPUP);
     EXPECT_FALSE(GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION);
     EXPECT_EQ(g_app.playlistPos, 0);
-    EXPECT_EQ(g_app.osdVisible, 1);
+    EXPECT_EQ(OverlayShown(), 1);
     EXPECT_FALSE(IsWindowVisible(selectWindow));
 
     // Titles in English, Simplified Chinese and German.
@@ -164,11 +165,11 @@ TEST_F(TestWindow, KeysClicksAndTimersStepWithWrapAround) {
         {VK_PRIOR, 4}, {VK_UP, 3}, {'A', 3}, {VK_F1, 3},
     };
     for (const Step& s : steps) {
-        g_app.osdVisible = 1;
+        SetOverlayShown(1);
         Key(s.key);
         EXPECT_EQ(g_app.playlistPos, s.expected) << "key " << s.key;
         // Every key hides the overlay; a step shows it again for the new screen.
-        EXPECT_EQ(g_app.osdVisible, KeyStepMoves(s.key) ? 1 : 0) << "key " << s.key;
+        EXPECT_EQ(OverlayShown(), KeyStepMoves(s.key) ? 1 : 0) << "key " << s.key;
     }
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));  // a fast double click: two steps
@@ -177,7 +178,7 @@ TEST_F(TestWindow, KeysClicksAndTimersStepWithWrapAround) {
     EXPECT_EQ(g_app.playlistPos, 0);
     SendMessageW(hwnd, WM_TIMER, 2, 0);
     EXPECT_EQ(g_app.playlistPos, 0);
-    EXPECT_EQ(g_app.osdVisible, 0);
+    EXPECT_EQ(OverlayShown(), 0);
     EXPECT_EQ(SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), 0), 0);
     EXPECT_TRUE(IsWindow(hwnd));
 
@@ -191,10 +192,10 @@ TEST_F(TestWindow, OneEntryPlaylistStaysOnItsScreen) {
     const std::wstring title = TitleOf(hwnd);
     EXPECT_EQ(title, L"TAVRO - Sound [1/1]   Left click: next   Esc / Right click: exit");
     for (WPARAM key : {VK_SPACE, VK_LEFT}) {
-        g_app.osdVisible = 0;
+        SetOverlayShown(0);
         Key(key);
         EXPECT_EQ(g_app.playlistPos, 0);
-        EXPECT_EQ(g_app.osdVisible, 1);
+        EXPECT_EQ(OverlayShown(), 1);
         EXPECT_EQ(TitleOf(hwnd), title);
     }
 }
@@ -320,7 +321,7 @@ TEST_F(TestWindow, EveryScreenReachesTheWindowAsTheRenderToolPaintsIt) {
             GotoMode(hwnd, pos);
             WaitForScreen();
             for (int overlay : {1, 0}) {
-                g_app.osdVisible = overlay;
+                SetOverlayShown(overlay);
                 RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
                 HDC dc = GetDC(hwnd);
                 BitBlt(window.dc, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
@@ -373,6 +374,77 @@ TEST_F(TestWindow, AStepNeverWaitsForAPaint) {
     WaitFor([] { return RunningPainters() == 0; });
     EXPECT_EQ(RunningPainters(), 0);
     EXPECT_LE(LiveGdiObjects(), objectsBefore);
+}
+
+// A painter that finds no device context or no memory for its answer gives up, and the window
+// draws every screen itself: the first screen shows at once, not black for ever.
+TEST_F(TestWindow, APainterThatCannotPaintLeavesTheScreensToTheWindow) {
+    for (PainterFault fault : {PainterFault::kNoDevice, PainterFault::kNoMemory}) {
+        SCOPED_TRACE(fault == PainterFault::kNoDevice ? "no device context" : "no memory");
+        SetPainterFaultForTests(fault);
+        Run({0, 2}, 0);
+        SetPainterFaultForTests(PainterFault::kNone);
+        SendMessageW(hwnd, WM_TIMER, kOverlayTimer, 0);
+        WaitFor([] { return ScreenShowable(0) && PaintAheadIdle(); });
+        EXPECT_TRUE(ScreenShowable(0));
+        UpdateWindow(hwnd);
+        HDC dc = GetDC(hwnd);
+        EXPECT_EQ(GetPixel(dc, 10, 10), RGB(255, 255, 255));
+        Key(VK_SPACE);  // drawn as the step is painted
+        UpdateWindow(hwnd);
+        EXPECT_EQ(GetPixel(dc, 10, 10), RGB(255, 0, 0));
+        ReleaseDC(hwnd, dc);
+        DestroyWindow(hwnd);
+        WaitFor([] { return RunningPainters() == 0; });
+    }
+}
+
+// Minimized (Win+D), the window is 0 x 0 for a while: the prepared screens stay.
+TEST_F(TestWindow, MinimizingKeepsThePreparedScreens) {
+    Run({0, 2, 3}, 0);
+    WaitFor([] { return ScreenShowable(0) && ScreenShowable(2) && ScreenShowable(3); });
+    SendMessageW(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
+    EXPECT_TRUE(ScreenShowable(0));
+    EXPECT_TRUE(ScreenShowable(2));
+    EXPECT_TRUE(ScreenShowable(3));
+}
+
+// The window never erases to black before a paint: a step copies the prepared picture over the
+// last one, with no black frame between them.
+TEST_F(TestWindow, AStepIsNotPrecededByABlackFrame) {
+    Run({0, 2}, 0);
+    Canvas behind(4, 4);
+    behind.Clear(RGB(255, 255, 255));
+    EXPECT_NE(SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(behind.dc), 0), 0);
+    GdiFlush();
+    EXPECT_EQ(GetPixel(behind.dc, 1, 1), RGB(255, 255, 255));
+}
+
+// The screen saver and the monitor's power saving are refused while a run is on. Wine starts
+// neither, so the test watches whether the commands reach the default handling, which is where
+// Windows would start them: a CBT hook hears of every system command that gets that far.
+int g_systemCommandsHeard = 0;
+LRESULT CALLBACK HearSystemCommands(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_SYSCOMMAND) {
+        ++g_systemCommandsHeard;
+        return 1;  // and stops it there
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(TestWindow, ScreenSaverAndMonitorPowerAreRefusedDuringARun) {
+    Run({0}, 0);
+    HHOOK hook = SetWindowsHookExW(WH_CBT, HearSystemCommands, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    g_systemCommandsHeard = 0;
+    SendMessageW(selectWindow, WM_SYSCOMMAND, SC_SCREENSAVE, 0);  // any other window passes it on
+    EXPECT_EQ(g_systemCommandsHeard, 1) << "the hook hears no system command here";
+    g_systemCommandsHeard = 0;
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_MONITORPOWER, 2);
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_MONITORPOWER | 3, 1);  // the low four bits are Windows' own
+    EXPECT_EQ(g_systemCommandsHeard, 0);
+    UnhookWindowsHookEx(hook);
 }
 
 }  // namespace
@@ -428,6 +500,50 @@ TEST_F(TestWindow, ClosingTheWindowShowsThePointerAndReleasesTheDisplay) {
     EXPECT_FALSE(PointerHidden());
     EXPECT_EQ(GetCursor(), Arrow());
     EXPECT_EQ(DisplayRequest(), static_cast<EXECUTION_STATE>(ES_CONTINUOUS));
+}
+
+}  // namespace
+
+namespace {
+
+struct ThreadPaint {
+    Canvas* canvas;
+    int mode;
+    int lang;
+};
+
+DWORD WINAPI PaintInOwnLanguage(void* param) {
+    const ThreadPaint* job = static_cast<ThreadPaint*>(param);
+    PaintScreensInLanguage(job->lang);
+    const RECT rc = job->canvas->Rect();
+    PaintTestScreen(job->canvas->dc, &rc, job->mode, nullptr);
+    GdiFlush();
+    return 0;
+}
+
+// A painter thread shows the screens' texts in the language of its order, whatever the UI language
+// is meanwhile: the sample sentences and the sound screen in Russian while the selection window is
+// in English.
+TEST(ScreenText, APainterThreadPaintsInTheLanguageItWasGiven) {
+    PaintScreensInLanguage(-1);
+    for (int mode : {23, 28, 33}) {
+        SCOPED_TRACE(mode);
+        Canvas expected(640, 400);
+        Canvas painted(640, 400);
+        const RECT rc = expected.Rect();
+        expected.Clear(RGB(0, 0, 0));
+        painted.Clear(RGB(0, 0, 0));
+        g_lang = 8;
+        PaintTestScreen(expected.dc, &rc, mode, nullptr);
+        GdiFlush();
+        g_lang = 0;
+        ThreadPaint job = {&painted, mode, 8};
+        HANDLE painter = CreateThread(nullptr, 0, PaintInOwnLanguage, &job, 0, nullptr);
+        ASSERT_NE(painter, nullptr);
+        WaitForSingleObject(painter, INFINITE);
+        CloseHandle(painter);
+        EXPECT_TRUE(SamePixels(painted, expected));
+    }
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ int TimeEscape(int mode, int width, int height, double waitMs, int runs, BenchFi
         if (hwnd == nullptr) return 0;
         PumpUntil([] { return PaintAheadIdle() != 0; });
         ForgetPreparedScreens();
-        PrepareAhead();  // the painter starts on the screen again
+        PrepareAhead({g_app.playlist, g_app.playlistCount, g_app.playlistPos});  // the painter starts on the screen again
         Sleep(static_cast<DWORD>(waitMs));
         const double start = BenchNowMs();
         PostMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);

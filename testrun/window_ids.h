@@ -1,0 +1,10 @@
+// The test window's timers and private messages, numbered in one place so that none collide.
+#pragma once
+#include <windows.h>
+
+enum TestWindowId : UINT {
+    kAutoTimer = 1,               // the next screen of an AUTO run
+    kOverlayTimer = 2,            // hides the overlay
+    kPointerTimer = 3,            // hides the pointer after the last move
+    kPictureReadyMessage = WM_APP + 1,  // posted by the painter when a picture is finished
+};
