@@ -1,6 +1,5 @@
 // The hand-over between the window and the painter thread under ThreadSanitizer: a window thread
-// posting orders faster than they are painted and then leaving, a painter taking and answering them,
-// and a painter that gives up.
+// posting orders faster than they are painted and then leaving, a painter taking and answering them.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -64,26 +63,6 @@ TEST(PaintHandover, OrdersAndPicturesCrossWithoutRaceOrLoss) {
         painter.join();
         EXPECT_EQ(taken + keptByPainter.load(), painted.load());  // every picture freed exactly once
     }
-}
-
-// A painter that cannot paint gives up with an order in its hands: the window sees it idle and
-// given up, and no order it posts afterwards keeps it busy.
-TEST(PaintHandover, APainterThatGivesUpIsIdle) {
-    PaintHandover* h = NewPaintHandover();
-    ASSERT_NE(h, nullptr);
-    ASSERT_EQ(PostPaintOrder(h, Order(1)), 1);
-    std::thread painter([h] {
-        PaintOrder order;
-        while (!TakePaintOrder(h, &order)) std::this_thread::yield();
-        GiveUpPainting(h);
-        ReleasePaintHandover(h);
-    });
-    painter.join();
-    EXPECT_TRUE(PainterGaveUp(h));
-    ASSERT_EQ(PostPaintOrder(h, Order(2)), 1);
-    EXPECT_TRUE(PainterIdle(h));
-    FreeList(ClosePaintHandover(h));
-    ReleasePaintHandover(h);
 }
 
 }  // namespace
