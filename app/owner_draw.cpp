@@ -141,7 +141,7 @@ void DrawCatCard(const DRAWITEMSTRUCT* drawItem) {
     HGDIOBJ oldFont = SelectObject(hdc, g_app.fontUi);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, kUiDark);
-    DrawLabel(hdc, tr(static_cast<Str>(STR_CAT_SOLID + i)), {bx + 28, r.top, r.right - 70, r.bottom}, DT_LEFT);
+    DrawLabel(hdc, tr(CategoryTextKey(i)), {bx + 28, r.top, r.right - 70, r.bottom}, DT_LEFT);
 
     SelectObject(hdc, g_app.fontMono);
     SetTextColor(hdc, kBadgeText);

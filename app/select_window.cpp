@@ -11,13 +11,15 @@
 #include "app/owner_draw.h"
 #include "app/palette.h"
 #include "app/select_keyboard.h"
+#include "app/format.h"
 #include "app/texts.h"
+#include "testrun/catalogue.h"
 #include "testrun/start_tests.h"
 
 HWND g_hHdrTitle;
 HWND g_hHdrSub;
 HWND g_hLangCombo;
-HWND g_hCatChecks[10];
+HWND g_hCatChecks[12];
 HWND g_hBtnStart;
 HWND g_hBtnAuto;
 HWND g_hBtnSettings;
@@ -25,11 +27,11 @@ HWND g_hBtnAbout;
 HWND g_hHint1;
 HWND g_hHint2;
 HWND g_hCopyright;
-int g_catChecked[10];
+int g_catChecked[12];
 
 namespace {
 
-constexpr int kCardCount = 10;
+constexpr int kCardCount = ARRAYSIZE(g_hCatChecks);
 constexpr int kCardWidth = 330;
 constexpr int kCardHeight = 48;
 constexpr int kCardColumnPitch = kCardWidth + 12;
@@ -54,18 +56,18 @@ struct ControlSpec {
 
 constexpr ControlSpec kHeaderControls[] = {
     {&g_hHdrTitle, L"STATIC", STR_HEADER_TITLE, 0, 20, 14, 400, 26, IDC_HDR_TITLE},
-    {&g_hHdrSub, L"STATIC", STR_HEADER_SUB, 0, 20, 42, 400, 18, IDC_HDR_SUB},
+    {&g_hHdrSub, L"STATIC", -1, 0, 20, 42, 400, 18, IDC_HDR_SUB},
     {&g_hLangCombo, L"COMBOBOX", -1, WS_VSCROLL | CBS_DROPDOWNLIST, 480, 16, 180, 220, IDC_LANG_COMBO},
 };
 
 constexpr ControlSpec kFooterControls[] = {
-    {&g_hBtnStart, L"BUTTON", STR_START, BS_OWNERDRAW, 20, 366, 200, 40, IDC_START},
-    {&g_hBtnAuto, L"BUTTON", STR_AUTO, BS_OWNERDRAW, 230, 366, 160, 40, IDC_AUTO},
-    {&g_hBtnSettings, L"BUTTON", STR_DISPLAY_SETTINGS, BS_OWNERDRAW, 400, 366, 110, 40, IDC_SETTINGS},
-    {&g_hBtnAbout, L"BUTTON", STR_ABOUT, BS_OWNERDRAW, 520, 366, 110, 40, IDC_ABOUT},
-    {&g_hHint1, L"STATIC", STR_HINT1, SS_CENTER, 20, 418, 640, 18, IDC_HINT1},
-    {&g_hHint2, L"STATIC", STR_HINT2, SS_CENTER, 20, 440, 640, 18, IDC_HINT2},
-    {&g_hCopyright, L"STATIC", STR_PRODUCT, 0, 20, 462, 280, 16, IDC_COPYRIGHT},
+    {&g_hBtnStart, L"BUTTON", STR_START, BS_OWNERDRAW, 20, 424, 200, 40, IDC_START},
+    {&g_hBtnAuto, L"BUTTON", STR_AUTO, BS_OWNERDRAW, 230, 424, 160, 40, IDC_AUTO},
+    {&g_hBtnSettings, L"BUTTON", STR_DISPLAY_SETTINGS, BS_OWNERDRAW, 400, 424, 110, 40, IDC_SETTINGS},
+    {&g_hBtnAbout, L"BUTTON", STR_ABOUT, BS_OWNERDRAW, 520, 424, 110, 40, IDC_ABOUT},
+    {&g_hHint1, L"STATIC", STR_HINT1, SS_CENTER, 20, 476, 640, 18, IDC_HINT1},
+    {&g_hHint2, L"STATIC", STR_HINT2, SS_CENTER, 20, 498, 640, 18, IDC_HINT2},
+    {&g_hCopyright, L"STATIC", STR_PRODUCT, 0, 20, 520, 280, 16, IDC_COPYRIGHT},
 };
 
 HWND* const kCommandButtons[] = {&g_hBtnStart, &g_hBtnAuto, &g_hBtnSettings, &g_hBtnAbout};
@@ -91,11 +93,18 @@ void FillLanguageCombo() {
     SendMessageW(g_hLangCombo, CB_SETCURSEL, g_lang, 0);
 }
 
+// The subtitle names the number of screens there are to choose from.
+void SetHeaderSubtitle() {
+    wchar_t subtitle[128];
+    FormatText(subtitle, ARRAYSIZE(subtitle), tr(STR_HEADER_SUB), kModeCount);
+    SetWindowTextW(g_hHdrSub, subtitle);
+}
+
 void CreateCards(HWND parent, HINSTANCE instance) {
     for (int i = 0; i < kCardCount; ++i) {
         const int x = kSelectMargin + (i % 2) * kCardColumnPitch;
         const int y = 68 + (i / 2) * kCardRowPitch;
-        g_hCatChecks[i] = CreateControl(parent, instance, L"BUTTON", tr(static_cast<Str>(STR_CAT_SOLID + i)),
+        g_hCatChecks[i] = CreateControl(parent, instance, L"BUTTON", tr(CategoryTextKey(i)),
                                         BS_OWNERDRAW, x, y, kCardWidth, kCardHeight, IDC_CARD_FIRST + i);
     }
 }
@@ -113,6 +122,7 @@ LRESULT OnCreate(HWND hwnd) {
 
     CreateControls(hwnd, instance, kHeaderControls, ARRAYSIZE(kHeaderControls));
     FillLanguageCombo();
+    SetHeaderSubtitle();
     CreateCards(hwnd, instance);
     CreateControls(hwnd, instance, kFooterControls, ARRAYSIZE(kFooterControls));
     CreateMonitorChoice(hwnd, instance);
@@ -295,7 +305,7 @@ void ApplyFonts(HWND) {
 
 void ReloadUiTexts(HWND hwnd) {
     SetWindowTextW(hwnd, tr(STR_WINDOW_TITLE));
-    for (int i = 0; i < kCardCount; ++i) SetWindowTextW(g_hCatChecks[i], tr(static_cast<Str>(STR_CAT_SOLID + i)));
+    for (int i = 0; i < kCardCount; ++i) SetWindowTextW(g_hCatChecks[i], tr(CategoryTextKey(i)));
     SetWindowTextW(g_hBtnStart, tr(STR_START));
     SetWindowTextW(g_hBtnAuto, tr(STR_AUTO));
     SetWindowTextW(g_hBtnSettings, tr(STR_DISPLAY_SETTINGS));
@@ -304,7 +314,7 @@ void ReloadUiTexts(HWND hwnd) {
     SetWindowTextW(g_hHint2, tr(STR_HINT2));
     SetWindowTextW(g_hCopyright, tr(STR_PRODUCT));
     SetWindowTextW(g_hHdrTitle, tr(STR_HEADER_TITLE));
-    SetWindowTextW(g_hHdrSub, tr(STR_HEADER_SUB));
+    SetHeaderSubtitle();
     RefreshMonitorChoice();
 }
 

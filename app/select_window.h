@@ -1,4 +1,4 @@
-// The test-selection window: header, language combo box, ten category cards, command buttons, hints.
+// The test-selection window: header, language combo box, twelve category cards, command buttons, hints.
 #pragma once
 #include <windows.h>
 
@@ -9,8 +9,8 @@ enum : int {
     IDC_SETTINGS = 1003,
     IDC_ABOUT = 1004,
     IDC_LANG_COMBO = 1005,
-    IDC_CARD_FIRST = 2000,  // cards 2000..2009, one per category
-    IDC_CARD_LAST = 2009,
+    IDC_CARD_FIRST = 2000,  // cards 2000..2011, one per category
+    IDC_CARD_LAST = 2011,
     IDC_HINT1 = 3001,
     IDC_HINT2 = 3002,
     IDC_COPYRIGHT = 3003,
@@ -22,12 +22,12 @@ enum : int {
 // columns of cards, whatever the width of the frame around it; it is as tall as Wine showed it before.
 constexpr int kSelectMargin = 20;
 constexpr int kSelectClientWidth = kSelectMargin + 330 + 12 + 330 + kSelectMargin;
-constexpr int kSelectClientHeight = 535;
+constexpr int kSelectClientHeight = 593;
 
 extern HWND g_hHdrTitle;
 extern HWND g_hHdrSub;
 extern HWND g_hLangCombo;
-extern HWND g_hCatChecks[10];
+extern HWND g_hCatChecks[12];
 extern HWND g_hBtnStart;
 extern HWND g_hBtnAuto;
 extern HWND g_hBtnSettings;
@@ -35,7 +35,7 @@ extern HWND g_hBtnAbout;
 extern HWND g_hHint1;
 extern HWND g_hHint2;
 extern HWND g_hCopyright;
-extern int g_catChecked[10];
+extern int g_catChecked[12];
 
 LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,4 +1,4 @@
-// The user-interface text catalogue: 38 keys in 13 languages, English as the fallback.
+// The user-interface text catalogue: 53 keys in 13 languages, English as the fallback.
 // Plain standard C++ (no Windows headers), so it also builds natively for sanitizers and fuzzing.
 #pragma once
 
@@ -43,7 +43,22 @@ enum Str : int {
     STR_SWITCH_REFUSED_FMT = 35,
     STR_MONITOR_ITEM_FMT = 36,
     STR_MONITOR_ITEM_NO_EDID_FMT = 37,
-    STR_COUNT = 38
+    STR_CAT_LEVELS = 38,          // the categories after Sound, in card order
+    STR_CAT_MOTION = 39,
+    STR_NEAR_BLACK = 40,          // the names of their screens, in mode order
+    STR_NEAR_WHITE = 41,
+    STR_GAMMA = 42,
+    STR_UNIFORMITY_5 = 43,
+    STR_UNIFORMITY_10 = 44,
+    STR_UNIFORMITY_25 = 45,
+    STR_UNIFORMITY_50 = 46,
+    STR_FLICKER = 47,
+    STR_MOVING_BLOCKS = 48,
+    STR_FRAME_CHECK = 49,
+    STR_MOTION_SPEED_FMT = 50,    // a motion lane's corner line: refresh rate, step, speed
+    STR_MOTION_STEADY = 51,       // the motion screens' status while no frame was late
+    STR_MOTION_DROPPED_FMT = 52,  // ... and for a second after one was
+    STR_COUNT = 53
 };
 
 constexpr int kLanguageCount = 13;

@@ -1,4 +1,4 @@
-// The drawing functions of the 34 test screens. Each paints the whole client rectangle
+// The drawing functions of the 44 test screens. Each paints the whole client rectangle
 // (left and top 0) from the rectangle alone and keeps no state.
 #pragma once
 #include <windows.h>
@@ -48,3 +48,17 @@ void DrawRampBlue(HDC hdc, const RECT* rect);
 
 // The sound screen's picture (mode 33).
 void DrawSound(HDC hdc, const RECT* rect);
+
+// Levels, gamma, uniformity and flicker (modes 34-41).
+void DrawNearBlack(HDC hdc, const RECT* rect);
+void DrawNearWhite(HDC hdc, const RECT* rect);
+void DrawGamma(HDC hdc, const RECT* rect);
+void DrawUniformity5(HDC hdc, const RECT* rect);
+void DrawUniformity10(HDC hdc, const RECT* rect);
+void DrawUniformity25(HDC hdc, const RECT* rect);
+void DrawUniformity50(HDC hdc, const RECT* rect);
+void DrawFlicker(HDC hdc, const RECT* rect);
+
+// The motion screens' first frames at 60 Hz (modes 42, 43); patterns/motion.h draws any frame.
+void DrawMovingBlocks(HDC hdc, const RECT* rect);
+void DrawFrameCheck(HDC hdc, const RECT* rect);

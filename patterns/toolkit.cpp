@@ -68,7 +68,10 @@ int ScaleForDpi(HDC hdc, int size) {
 }
 
 HFONT MakeScaledFont(HDC hdc, int size, int weight) {
-    const int height = ScaleForDpi(hdc, size);
+    return MakePixelFont(ScaleForDpi(hdc, size), weight);
+}
+
+HFONT MakePixelFont(int height, int weight) {
     HFONT font = CreatePatternFont(height, weight, CLEARTYPE_QUALITY, kUiFace);
     if (font == nullptr) font = CreatePatternFont(height, weight, DEFAULT_QUALITY, kFallbackFace);
     return font;

@@ -18,6 +18,9 @@ void BlendColor(HDC hdc, const RECT* rect, COLORREF color, BYTE alpha);
 // A font `size` pixels high at 96 DPI, scaled to the device's vertical DPI; the caller deletes it.
 HFONT MakeScaledFont(HDC hdc, int size, int weight);
 
+// A font `height` pixels high whatever the DPI, for text that scales with the screen; the caller deletes it.
+HFONT MakePixelFont(int height, int weight);
+
 // `size` pixels at 96 DPI as pixels at the DPI of `hdc`.
 int ScaleForDpi(HDC hdc, int size);
 

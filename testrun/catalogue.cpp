@@ -3,8 +3,8 @@
 
 #include "app/texts.h"
 
-const int g_catCount[kCategoryCount] = {5, 6, 3, 3, 3, 3, 3, 3, 4, 1};
-const int g_catStart[kCategoryCount] = {0, 5, 11, 14, 17, 20, 23, 26, 29, 33};
+const int g_catCount[kCategoryCount] = {5, 6, 3, 3, 3, 3, 3, 3, 4, 1, 8, 2};
+const int g_catStart[kCategoryCount] = {0, 5, 11, 14, 17, 20, 23, 26, 29, 33, 34, 42};
 const int g_modeCategory[kModeCount] = {
     0, 0, 0, 0, 0,         // solid colours
     1, 1, 1, 1, 1, 1,      // brightness and grey scales
@@ -16,6 +16,8 @@ const int g_modeCategory[kModeCount] = {
     7, 7, 7,               // resolution
     8, 8, 8, 8,            // colours
     9,                     // sound
+    10, 10, 10, 10, 10, 10, 10, 10,  // levels, gamma, uniformity and flicker
+    11, 11,                // motion
 };
 
 int CountSelectedModes(const int checked[kCategoryCount]) {
@@ -39,11 +41,23 @@ int ModeCategory(int mode) {
     return mode >= 0 && mode < kModeCount ? g_modeCategory[mode] : -1;
 }
 
+int IsMotionMode(int mode) {
+    return ModeCategory(mode) == kMotionCategory;
+}
+
+Str CategoryTextKey(int category) {
+    // The first ten names follow one another in the text catalogue; the later ones were added after it.
+    if (category >= kSoundCategory + 1) return static_cast<Str>(STR_CAT_LEVELS + category - kSoundCategory - 1);
+    return static_cast<Str>(STR_CAT_SOLID + category);
+}
+
 const wchar_t* ModeTitle(int mode) {
     static const Str colorStr[] = {STR_WHITE, STR_BLACK, STR_RED, STR_GREEN, STR_BLUE};
+    constexpr int kFirstNamedMode = 34;  // from here on each screen has a name of its own
     if (mode >= 0 && mode < 5) return tr(colorStr[mode]);
+    if (mode >= kFirstNamedMode && mode < kModeCount) return tr(static_cast<Str>(STR_NEAR_BLACK + mode - kFirstNamedMode));
     const int category = ModeCategory(mode);
-    return category >= 0 ? tr(static_cast<Str>(STR_CAT_SOLID + category)) : tr(STR_PRODUCT);
+    return category >= 0 ? tr(CategoryTextKey(category)) : tr(STR_PRODUCT);
 }
 
 int ScreensAround(const int* playlist, int count, int pos, int wanted[3]) {
@@ -52,7 +66,7 @@ int ScreensAround(const int* playlist, int count, int pos, int wanted[3]) {
     int n = 0;
     for (int place : places) {
         const int mode = playlist[place];
-        bool seen = ModeCategory(mode) < 0;
+        bool seen = ModeCategory(mode) < 0 || IsMotionMode(mode);
         for (int k = 0; k < n; ++k) seen = seen || wanted[k] == mode;
         if (!seen) wanted[n++] = mode;
     }

@@ -1,10 +1,15 @@
-// The catalogue of the 34 screens ("modes") in 10 categories, and play-list building.
+// The catalogue of the 44 screens ("modes") in 12 categories, and play-list building.
 // Plain standard C++ (no Windows headers).
 #pragma once
 
-constexpr int kModeCount = 34;
-constexpr int kCategoryCount = 10;
+#include "app/texts.h"
+
+constexpr int kModeCount = 44;
+constexpr int kCategoryCount = 12;
 constexpr int kSoundCategory = 9;
+constexpr int kMotionCategory = 11;
+constexpr int kMovingBlocksMode = 42;
+constexpr int kFrameCheckMode = 43;
 
 extern const int g_catCount[kCategoryCount];      // screens per category
 extern const int g_catStart[kCategoryCount];      // first mode of each category
@@ -20,11 +25,18 @@ int FillPlaylist(const int checked[kCategoryCount], int* modes);
 // Category of `mode`, or -1 for a number that is no mode.
 int ModeCategory(int mode);
 
-// Name of screen `mode` in the current language: the colour for the five solid screens,
-// otherwise the category's name; the product name for a number that is no mode.
+// Nonzero for the screens that animate, frame by frame, while they are shown.
+int IsMotionMode(int mode);
+
+// The text key of category `category`'s name (0..kCategoryCount-1).
+Str CategoryTextKey(int category);
+
+// Name of screen `mode` in the current language: the colour for the five solid screens, the
+// screen's own name from mode 34 on, otherwise the category's name; the product name for a number
+// that is no mode.
 const wchar_t* ModeTitle(int mode);
 
 // The screens worth having painted while play-list entry `pos` of `count` is shown, most wanted
 // first: the entry's own, the next, the previous (with wrap-around, each screen once, and no
-// number that is no screen). Returns how many it wrote to `wanted` (0 to 3).
+// number that is no screen nor a screen that animates: those are drawn as they are shown). Returns how many it wrote to `wanted` (0 to 3).
 int ScreensAround(const int* playlist, int count, int pos, int wanted[3]);

@@ -172,9 +172,9 @@ int LayOutGuidePanel(HDC hdc, const RECT* rc, int mode, int lang, GuideLayout* l
     return fits;
 }
 
-void DrawGuidePanel(HDC hdc, const RECT* rc, int mode) {
+RECT DrawGuidePanel(HDC hdc, const RECT* rc, int mode) {
     const GuideText* text = GuideTextOf(g_lang, mode);
-    if (text == nullptr) return;
+    if (text == nullptr) return {0, 0, 0, 0};
     GuideFonts fonts;
     CreateGuideFonts(hdc, &fonts);
     GuideLayout layout;
@@ -192,4 +192,5 @@ void DrawGuidePanel(HDC hdc, const RECT* rc, int mode) {
     }
     SelectObject(hdc, oldFont);
     DeleteGuideFonts(&fonts);
+    return layout.panel;
 }

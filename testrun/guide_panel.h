@@ -38,5 +38,5 @@ void HideGuide(HWND hwnd);
 // is no screen (`layout` is empty then).
 int LayOutGuidePanel(HDC hdc, const RECT* rc, int mode, int lang, GuideLayout* layout);
 
-// Draws the panel of screen `mode` in the current language over what is on `hdc`.
-void DrawGuidePanel(HDC hdc, const RECT* rc, int mode);
+// Draws the panel of screen `mode` in the current language over what is on `hdc`; returns the box.
+RECT DrawGuidePanel(HDC hdc, const RECT* rc, int mode);

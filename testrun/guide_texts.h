@@ -1,4 +1,4 @@
-// What each of the 34 screens is and how to read it, in the 13 languages: the texts of the
+// What each screen is and how to read it, in the 13 languages: the texts of the
 // guidance panel. Plain standard C++ (no Windows headers).
 #pragma once
 
@@ -18,7 +18,7 @@ struct GuideHeadings {
     const char* fault;  // "A fault looks like"
 };
 
-// One table of 34 screens per language, in the language order of the text catalogue.
+// One table of every screen per language, in the language order of the text catalogue.
 extern const GuideText* const g_guideTexts[kLanguageCount];
 extern const GuideHeadings g_guideHeadings[kLanguageCount];
 

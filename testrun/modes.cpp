@@ -38,4 +38,14 @@ const DrawFunc g_drawFuncs[kModeCount] = {
     DrawRampGreen,  // 31
     DrawRampBlue,  // 32
     DrawSound,  // 33
+    DrawNearBlack,  // 34
+    DrawNearWhite,  // 35
+    DrawGamma,  // 36
+    DrawUniformity5,  // 37
+    DrawUniformity10,  // 38
+    DrawUniformity25,  // 39
+    DrawUniformity50,  // 40
+    DrawFlicker,  // 41
+    DrawMovingBlocks,  // 42
+    DrawFrameCheck,  // 43
 };

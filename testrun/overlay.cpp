@@ -69,7 +69,7 @@ int RunOverlay(OverlayRun* run) {
 
 void FormatOverlayTexts(const OverlayRun* run, OverlayTexts* texts) {
     const int category = ModeCategory(run->mode);
-    const wchar_t* categoryName = category >= 0 ? tr(static_cast<Str>(STR_CAT_SOLID + category)) : tr(STR_PRODUCT);
+    const wchar_t* categoryName = category >= 0 ? tr(CategoryTextKey(category)) : tr(STR_PRODUCT);
     FormatText(texts->position, 128, L"%ls \x00B7 %d/%d", categoryName, run->position + 1, run->count);
     FormatText(texts->title, 128, L"%ls", ModeTitle(run->mode));
     FormatText(texts->exitLabel, 64, L"%ls", ExitLabel(g_lang));
@@ -87,8 +87,8 @@ void DrawOverlay(HDC hdc, const RECT* rc, const OverlayRun* run) {
 
 namespace {
 
-// A panel of one line, centred, its bottom edge at `bottom`.
-void DrawNoticePanel(HDC hdc, const RECT* rc, const wchar_t* notice, int bottom, bool lightPanel) {
+// A panel of one line, centred, its bottom edge at `bottom`; returns the panel.
+RECT DrawNoticePanel(HDC hdc, const RECT* rc, const wchar_t* notice, int bottom, bool lightPanel) {
     SIZE size;
     GetTextExtentPoint32W(hdc, notice, lstrlenW(notice), &size);
     const int width = size.cx + 2 * kMarginX;
@@ -96,11 +96,12 @@ void DrawNoticePanel(HDC hdc, const RECT* rc, const wchar_t* notice, int bottom,
     const RECT panel = {x, bottom - size.cy - 2 * kMarginY, x + width, bottom};
     BlendColor(hdc, &panel, lightPanel ? kWhite : kUiDark, kPanelAlpha);
     TextOutW(hdc, x + kMarginX, panel.top + kMarginY, notice, lstrlenW(notice));
+    return panel;
 }
 
 }  // namespace
 
-void DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF sample, const wchar_t* notice) {
+RECT DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF sample, const wchar_t* notice) {
     if (sample == CLR_INVALID) sample = kBlack;
     const bool lightPanel = Luminance(sample) > kLuminanceThreshold;
 
@@ -135,7 +136,12 @@ void DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF
     TextOutW(hdc, x1, textTop, position, lstrlenW(position));
     TextOutW(hdc, x2, textTop, title, lstrlenW(title));
     TextOutW(hdc, x3, textTop, exitLabel, lstrlenW(exitLabel));
-    if (notice != nullptr) DrawNoticePanel(hdc, rc, notice, y - kNoticeGap, lightPanel);
+    RECT covered = panel;
+    if (notice != nullptr) {
+        const RECT noticePanel = DrawNoticePanel(hdc, rc, notice, y - kNoticeGap, lightPanel);
+        UnionRect(&covered, &panel, &noticePanel);
+    }
     SelectObject(hdc, oldFont);
     DeleteObject(font);
+    return covered;
 }

@@ -25,8 +25,9 @@ void SetOverlayShown(int shown);
 // Draws the overlay panel for `run` over the pattern already on `hdc`, light or dark by the centre pixel.
 void DrawOverlay(HDC hdc, const RECT* rc, const OverlayRun* run);
 // The same, light or dark by `sample`, the pattern's centre pixel (CLR_INVALID counts as black).
-// A `notice` adds one line of its own in a panel just above.
-void DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF sample,
+// A `notice` adds one line of its own in a panel just above. Returns the smallest rectangle that
+// holds the panels.
+RECT DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF sample,
                         const wchar_t* notice = nullptr);
 
 // The current run's place for the overlay while it is shown; 0 when it is hidden or there is no run.

@@ -315,7 +315,8 @@ void TakePreparedScreens(HWND hwnd, const RunPlace& place) {
 }
 
 int ScreenShowable(int mode) {
-    return g_paintAhead.handover == nullptr || ModeCategory(mode) < 0 || FindPicture(mode) != nullptr;
+    return g_paintAhead.handover == nullptr || ModeCategory(mode) < 0 || IsMotionMode(mode) ||
+           FindPicture(mode) != nullptr;
 }
 
 COLORREF PaintShownScreen(HDC hdc, const RECT* rc, int mode) {

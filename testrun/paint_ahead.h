@@ -40,7 +40,8 @@ void TakePreparedScreens(HWND hwnd, const RunPlace& place);
 // the pattern drawn directly where it cannot be prepared. Returns the centre pixel for the overlay.
 COLORREF PaintShownScreen(HDC hdc, const RECT* rc, int mode);
 
-// Nonzero when PaintShownScreen would show screen `mode` itself, not black in its place.
+// Nonzero when PaintShownScreen would show screen `mode` itself, not black in its place (always
+// for the motion screens, which are never prepared).
 int ScreenShowable(int mode);
 
 // Nonzero when the painter has nothing to do: no order waits and none is being painted.

@@ -10,6 +10,7 @@
 #include "testrun/guide_panel.h"
 #include "testrun/idle_pointer.h"
 #include "testrun/monitors.h"
+#include "testrun/motion_run.h"
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
@@ -63,16 +64,21 @@ void OnPaint(HWND hwnd) {
     HDC hdc = BeginPaint(hwnd, &ps);
     RECT client;
     GetClientRect(hwnd, &client);
-    const COLORREF centre = PaintShownScreen(hdc, &client, CurrentMode());
+    const int mode = CurrentMode();
+    const COLORREF centre =
+        IsMotionMode(mode) ? PaintMotionScreen(hdc, &client, mode) : PaintShownScreen(hdc, &client, mode);
+    RECT covered[2] = {};
     OverlayRun run;
-    if (RunOverlay(&run)) DrawOverlaySampled(hdc, &client, &run, centre, RefusedSwitchNotice());
-    if (GuideShown()) DrawGuidePanel(hdc, &client, CurrentMode());
+    if (RunOverlay(&run)) covered[0] = DrawOverlaySampled(hdc, &client, &run, centre, RefusedSwitchNotice());
+    if (GuideShown()) covered[1] = DrawGuidePanel(hdc, &client, mode);
+    SetMotionCovered(covered, 2);
     EndPaint(hwnd, &ps);
     ScreenPainted(Place());
 }
 
 void OnDestroy(HWND hwnd) {
     g_runAway = false;
+    StopMotion();
     StopPaintAhead();
     KillTimer(hwnd, kAutoTimer);
     KillTimer(hwnd, kOverlayTimer);
@@ -108,6 +114,7 @@ int KeyStep(WPARAM key) {
 void OnSwitchAway(HWND hwnd) {
     if (g_runAway) return;
     g_runAway = true;
+    StopMotion();
     KillTimer(hwnd, kAutoTimer);
     HideGuide(hwnd);
     StopSweep();
@@ -181,6 +188,7 @@ int CurrentMode() {
 void GotoMode(HWND hwnd, int pos) {
     if (pos < 0 || pos >= g_app.playlistCount) return;
     g_app.playlistPos = pos;
+    StopMotion();
     HideGuide(hwnd);  // the panel speaks of the screen it was opened on
     PrepareAheadAfterStep(Place());
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
@@ -189,6 +197,7 @@ void GotoMode(HWND hwnd, int pos) {
     InvalidateRect(hwnd, nullptr, TRUE);
     UpdateTestTitle(hwnd);
     ShowOSD(hwnd);
+    if (IsMotionMode(g_app.playlist[pos])) StartMotion(hwnd, g_app.playlist[pos]);
     if (sound) {
         // The sweep's samples take tens of milliseconds to compute: show the screen first, then
         // start the sound from its beginning.
@@ -225,8 +234,14 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         case WM_ERASEBKGND:
             return 1;  // OnPaint covers the whole window
         case WM_SIZE:
-            // Minimized, the window is 0 x 0 for a while: the screens around stay prepared.
-            if (wParam != SIZE_MINIMIZED) ResizePaintAhead(LOWORD(lParam), HIWORD(lParam), Place());
+            // Minimized, the window is 0 x 0 for a while: the screens around stay prepared, and
+            // nothing animates behind it.
+            if (wParam == SIZE_MINIMIZED) {
+                StopMotion();
+            } else {
+                ResizePaintAhead(LOWORD(lParam), HIWORD(lParam), Place());
+                if (IsMotionMode(CurrentMode()) && !MotionNow().running && !g_runAway) StartMotion(hwnd, CurrentMode());
+            }
             return 0;
         case WM_ACTIVATEAPP:
             if (wParam) {
@@ -244,6 +259,9 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             return DefWindowProcW(hwnd, msg, wParam, lParam);
         case kPictureReadyMessage:
             TakePreparedScreens(hwnd, Place());
+            return 0;
+        case kMotionFrameMessage:
+            OnMotionFrame(hwnd, wParam, lParam);
             return 0;
         case WM_KEYDOWN:
             return OnKeyDown(hwnd, wParam, lParam);

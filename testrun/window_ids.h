@@ -7,4 +7,5 @@ enum TestWindowId : UINT {
     kOverlayTimer = 2,            // hides the overlay
     kPointerTimer = 3,            // hides the pointer after the last move
     kPictureReadyMessage = WM_APP + 1,  // posted by the painter when a picture is finished
+    kMotionFrameMessage = WM_APP + 2,   // posted once per refresh while a motion screen is shown
 };

@@ -44,7 +44,7 @@ TEST(RenderArgs, AcceptsModeSizeFileAndLanguageAnywhere) {
 }
 
 TEST(RenderArgs, RefusesUnknownModes) {
-    for (const wchar_t* mode : {L"34", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
+    for (const wchar_t* mode : {L"44", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
         EXPECT_NE(ErrorOf({mode, L"8", L"8", L"a.bmp"}).find(L"mode"), std::wstring::npos) << mode;
     }
 }
@@ -68,7 +68,7 @@ TEST(RenderArgs, RefusesBadLanguagesOptionsAndArgumentCounts) {
     EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"b.bmp"}).find(L"too many"), std::wstring::npos);
 }
 
-TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost34Screens) {
+TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost44Screens) {
     RenderArgs out;
     std::wstring error;
     ASSERT_EQ(Parse({L"19", L"1920", L"1080", L"star.bmp"}, &out, &error), kRenderParseOk);
@@ -85,7 +85,7 @@ TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost34Screens) {
     EXPECT_EQ(single.osdPos, 1);
     EXPECT_EQ(single.osdCount, 1);
 
-    for (const wchar_t* count : {L"0", L"35", L"x", L""}) {
+    for (const wchar_t* count : {L"0", L"45", L"x", L""}) {
         EXPECT_NE(ErrorOf({L"0", L"8", L"8", L"a.bmp", L"--osd", L"1", count}).find(L"count"), std::wstring::npos)
             << count;
     }
@@ -96,6 +96,30 @@ TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost34Screens) {
     EXPECT_NE(ErrorOf({L"0", L"8", L"8", L"a.bmp", L"--osd", L"1"}).find(L"--osd POS COUNT"), std::wstring::npos);
     EXPECT_NE(ErrorOf({L"--osd", L"1", L"2", L"--osd", L"1", L"2", L"0", L"8", L"8", L"a.bmp"}).find(L"twice"),
               std::wstring::npos);
+}
+
+TEST(RenderArgs, FrameAndRefreshRateAreForTheMotionScreens) {
+    RenderArgs out;
+    std::wstring error;
+    ASSERT_EQ(Parse({L"42", L"640", L"480", L"m.bmp"}, &out, &error), kRenderParseOk);
+    EXPECT_EQ(out.frame, 0);
+    EXPECT_EQ(out.hz, 60);
+    ASSERT_EQ(Parse({L"--hz", L"144", L"43", L"640", L"480", L"m.bmp", L"--frame", L"1000000000"}, &out, &error),
+              kRenderParseOk);
+    EXPECT_EQ(out.frame, 1000000000);
+    EXPECT_EQ(out.hz, 144);
+    const struct {
+        std::vector<const wchar_t*> args;
+        const wchar_t* says;
+    } refused[] = {
+        {{L"41", L"8", L"8", L"a.bmp", L"--frame", L"3"}, L"motion screens"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"0"}, L"bad --hz \"0\": expected a number 1..1000"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"1001"}, L"1..1000"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--frame", L"-1"}, L"0..1000000000"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--frame"}, L"needs a number"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"60", L"--hz", L"60"}, L"twice"},
+    };
+    for (const auto& r : refused) EXPECT_NE(ErrorOf(r.args).find(r.says), std::wstring::npos) << r.says;
 }
 
 TEST(RenderArgs, GuideIsAFlagGivenOnceAnywhere) {

@@ -19,6 +19,7 @@ expected=(
   "bench step mode=26 size=320x200 median_ms=$number worst_ms=$number"
   "bench cold mode=26 size=320x200 median_ms=$number"
   "bench escape size=320x200 median_ms=$number"
+  "bench motion size=320x200 hz=[0-9]+ frame_ms_median=$number frame_ms_p99=$number dropped=[0-9]+"
   "bench sweep median_ms=$number"
   "bench startup median_ms=$number"
 )
@@ -30,7 +31,7 @@ grep -qE "^ *26  Resolution +$number +$number +$number" <<<"$out" || fail "no ta
 grep -qE "^ *26  Resolution +$number +$number +$number\s*$" <<<"$(sed -n '/test window: from the key/,$p' <<<"$out")" ||
   fail "no step row for screen 26: $out"
 
-for bad in "--modes 34" "--sizes 1920" "--runs 0" "--colour red"; do
+for bad in "--modes 44" "--sizes 1920" "--runs 0" "--colour red"; do
   status=0
   out=$("$run" "$tool" $bad 2>&1) || status=$?
   [ "$status" -eq 2 ] || fail "$bad: exit code $status, not 2"

@@ -69,10 +69,10 @@ line=$(grep '^window TAVROSelectWindow|' "$work/windows.txt")
 echo "$line"
 IFS='|' read -r _ caption rect client <<<"$line"
 [ "$caption" = "TAVRO - Select Tests" ] || fail "caption is '$caption'"
-# A 712 x 535 client area in Wine's frame is a 718 x 560 window, centred in 1280 x 1024:
-# (1280 - 718) / 2 = 281, (1024 - 560) / 2 = 232.
-[ "$rect" = "281,232,999,792" ] || fail "window rectangle is $rect, not 281,232,999,792"
-[ "${client%% at *}" = "client 712x535" ] || fail "client area is $client, not 712 x 535"
+# A 712 x 593 client area in Wine's frame is a 718 x 618 window, centred in 1280 x 1024:
+# (1280 - 718) / 2 = 281, (1024 - 618) / 2 = 203.
+[ "$rect" = "281,203,999,821" ] || fail "window rectangle is $rect, not 281,203,999,821"
+[ "${client%% at *}" = "client 712x593" ] || fail "client area is $client, not 712 x 593"
 read -r ox oy <<<"$(echo "$client" | sed 's/.* at \([0-9]*\),\([0-9]*\)$/\1 \2/')"
 poll 5 test -s debug.txt || fail "no debug.txt"
 [ "$(tr -d '\r' <debug.txt)" = "Window created OK" ] || fail "debug.txt holds: $(cat debug.txt)"
@@ -139,7 +139,7 @@ step "the pointer over START lightens it"
 # START is (18,24,31) with white blended over at 30/255 when hovered: 18 + 237 * 30 / 255 = 45.9,
 # 24 + 231 * 30 / 255 = 51.2, 31 + 224 * 30 / 255 = 57.4.
 start_x=$((ox + 20))
-start_y=$((oy + 366))
+start_y=$((oy + 424))
 near() {  # near "R,G,B" "R,G,B": every channel within 1
   local a b
   IFS=, read -ra a <<<"$1"
@@ -157,7 +157,7 @@ step "AUTO with Solid Colors: native resolution, white, black after about 3 s, o
 click $(($(card_x 1) + 150)) "$(card_y 1)"  # untick brightness: only the five solid colours remain
 poll 5 card_looks 1 "$hover_look" || fail "card 1 did not untick"
 write_edid
-click $((ox + 230 + 80)) $((oy + 366 + 20))
+click $((ox + 230 + 80)) $((oy + 424 + 20))
 poll 15 desktop_size_is 1920x1080 || fail "desktop stays $(desktop_size) after AUTO"
 poll 10 screen_pixel_is 960 540 255,255,255 || fail "centre is $(pixel 960 540), not white"
 white_at=$(date +%s%N)
@@ -252,11 +252,11 @@ done
 code=$(tr -d '\r' <"$work/run.out" | sed -n 's/^tavro exit code \(-\?[0-9]*\)$/\1/p')
 [ "$code" = "0" ] || fail "exit code '${code}' (output: $(cat "$work/run.out"))"
 
-# One line per owner-draw request: ten cards and four buttons at start, then every repaint since.
+# One line per owner-draw request: twelve cards and four buttons at start, then every repaint since.
 lines=$(tr -d '\r' <drawitem.txt | wc -l)
-bad=$(tr -d '\r' <drawitem.txt | grep -v -E '^WM_DRAWITEM: CtlID=(100[1-4]|200[0-9]), CtlType=4$' || true)
+bad=$(tr -d '\r' <drawitem.txt | grep -v -E '^WM_DRAWITEM: CtlID=(100[1-4]|200[0-9]|201[01]), CtlType=4$' || true)
 [ -z "$bad" ] || fail "drawitem.txt lines out of format: $bad"
-for id in 1001 1002 1003 1004 2000 2001 2002 2003 2004 2005 2006 2007 2008 2009; do
+for id in 1001 1002 1003 1004 2000 2001 2002 2003 2004 2005 2006 2007 2008 2009 2010 2011; do
   grep -q "CtlID=$id, " drawitem.txt || fail "no draw request traced for control $id"
 done
 [ "$lines" -ge 30 ] || fail "only $lines draw requests traced for all that clicking and hovering"

@@ -25,16 +25,21 @@ TEST(Catalogue, CategoriesCoverEveryModeOnceInOrder) {
     EXPECT_EQ(total, kModeCount);
     EXPECT_EQ(ModeCategory(33), kSoundCategory);
     EXPECT_EQ(ModeCategory(-1), -1);
-    EXPECT_EQ(ModeCategory(34), -1);
+    EXPECT_EQ(ModeCategory(kModeCount), -1);
+    for (int m = 0; m < kModeCount; ++m) EXPECT_EQ(IsMotionMode(m), m == 42 || m == 43) << m;
 }
 
 TEST(Catalogue, PlaylistsFollowCatalogueOrder) {
     EXPECT_EQ(Playlist({0, 1}).size(), 11u);
     EXPECT_EQ(Playlist({9}), (std::vector<int>{33}));
     EXPECT_EQ(Playlist({8, 0}), (std::vector<int>{0, 1, 2, 3, 4, 29, 30, 31, 32}));
-    std::vector<int> all = Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    ASSERT_EQ(all.size(), 34u);
-    for (int m = 0; m < 34; ++m) EXPECT_EQ(all[m], m);
+    std::vector<int> old = Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    ASSERT_EQ(old.size(), 34u);
+    for (int m = 0; m < 34; ++m) EXPECT_EQ(old[m], m);
+    // The two later cards follow the sound screen, in card order, whatever was ticked first.
+    EXPECT_EQ(Playlist({11, 9, 10}), (std::vector<int>{33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43}));
+    EXPECT_EQ(Playlist({11}), (std::vector<int>{42, 43}));
+    EXPECT_EQ(Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}).size(), 44u);
     EXPECT_TRUE(Playlist({}).empty());
 }
 
@@ -52,6 +57,8 @@ TEST(Catalogue, ScreensAroundAnEntryComeShownNextPreviousEachOnce) {
         {{33}, 0, {33}},
         {{0, 99, 1}, 0, {0, 1}},        // no number that is no screen
         {{0, 99, 1}, 1, {1, 0}},
+        {{41, 42, 43, 0}, 0, {41, 0}},  // the motion screens are drawn as they are shown
+        {{42, 43}, 1, {}},
         {{4, 5, 6}, 3, {}},             // no such entry
         {{}, 0, {}},
     };
@@ -61,6 +68,16 @@ TEST(Catalogue, ScreensAroundAnEntryComeShownNextPreviousEachOnce) {
                                     static_cast<int>(c.playlist.size()), c.pos, wanted);
         EXPECT_EQ(std::vector<int>(wanted, wanted + n), c.wanted) << "entry " << c.pos;
     }
+}
+
+TEST(Catalogue, LaterScreensHaveNamesOfTheirOwn) {
+    EXPECT_STREQ(ModeTitle(34), L"Near black");
+    EXPECT_STREQ(ModeTitle(40), L"Uniformity 50 %");
+    EXPECT_STREQ(ModeTitle(43), L"Frame check");
+    EXPECT_STREQ(ModeTitle(33), L"Sound");
+    EXPECT_STREQ(tr(CategoryTextKey(10)), L"Levels and gamma");
+    EXPECT_STREQ(tr(CategoryTextKey(11)), L"Motion");
+    EXPECT_STREQ(tr(CategoryTextKey(9)), L"Sound");
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST(Texts, KnownTextsInSeveralLanguages) {
     LanguageGuard guard;
     g_lang = 0;
     EXPECT_STREQ(tr(STR_WINDOW_TITLE), L"TAVRO - Select Tests");
-    EXPECT_STREQ(tr(STR_HEADER_SUB), L"Check categories to test \x00B7 multi-select \x00B7 34 screens");
+    EXPECT_STREQ(tr(STR_HEADER_SUB), L"Check categories to test \x00B7 multi-select \x00B7 %d screens");
     g_lang = 2;
     EXPECT_STREQ(tr(STR_WINDOW_TITLE), L"TAVRO - Tests ausw\x00E4hlen");
     EXPECT_STREQ(tr(STR_CAT_SOLID), L"Grundfarben");
@@ -94,7 +94,8 @@ TEST(Texts, EveryAboutTextEndsWithTheContactAddressAndNamesTheGuidanceKeys) {
 TEST(Texts, TranslatedFormatsTakeTheEnglishConversions) {
     EXPECT_EQ(Conversions(g_texts[0][STR_TEST_TITLE_FMT]), (std::vector<std::wstring>{L"%ls", L"%d", L"%d", L"%ls"}));
     for (Str key : {STR_TEST_TITLE_FMT, STR_MONITOR_NATIVE_FMT, STR_MONITOR_NO_EDID_FMT, STR_SWITCH_REFUSED_FMT,
-                    STR_MONITOR_ITEM_FMT, STR_MONITOR_ITEM_NO_EDID_FMT}) {
+                    STR_MONITOR_ITEM_FMT, STR_MONITOR_ITEM_NO_EDID_FMT, STR_HEADER_SUB, STR_MOTION_SPEED_FMT,
+                    STR_MOTION_DROPPED_FMT}) {
         const std::vector<std::wstring> english = Conversions(g_texts[0][key]);
         for (int lang = 1; lang < kLanguageCount; ++lang) {
             const wchar_t* format = g_texts[lang][key];

@@ -44,7 +44,8 @@ TEST(GuidePanel, NoLanguageButEnglishShowsTheEnglishText) {
         for (int mode = 0; mode < kModeCount; ++mode) {
             const GuideText* text = GuideTextOf(lang, mode);
             const GuideText* english = GuideTextOf(0, mode);
-            EXPECT_STRNE(text->name, english->name) << "language " << lang << ", screen " << mode;
+            // "Gamma" is the name in several languages.
+            if (mode != 36) EXPECT_STRNE(text->name, english->name) << "language " << lang << ", screen " << mode;
             EXPECT_STRNE(text->good, english->good) << "language " << lang << ", screen " << mode;
             EXPECT_STRNE(text->fault, english->fault) << "language " << lang << ", screen " << mode;
         }

@@ -14,6 +14,7 @@
 #include "testrun/guide_panel.h"
 #include "testrun/catalogue.h"
 #include "testrun/idle_pointer.h"
+#include "testrun/motion_run.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/screen_paint.h"
@@ -37,6 +38,26 @@ void Pump() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+// What the render tool paints for `mode` with the overlay for `run` (if any); a motion screen
+// in the frame the window painted last.
+void PaintExpected(HDC dc, const RECT* rc, int mode, const OverlayRun* run) {
+    if (!IsMotionMode(mode)) return PaintTestScreen(dc, rc, mode, run);
+    DrawMotionFrame(dc, rc, mode, MotionNow().painted);
+    if (run != nullptr) DrawOverlay(dc, rc, run);
+}
+
+// Copies what the window shows into `into`, which is the window's size.
+void ReadBack(HWND hwnd, const Canvas& into) {
+    HDC dc = GetDC(hwnd);
+    BitBlt(into.dc, 0, 0, into.width, into.height, dc, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, dc);
+    GdiFlush();
+}
+
+bool SameBits(const Canvas& a, const Canvas& b) {
+    return memcmp(a.bits, b.bits, static_cast<size_t>(a.width) * a.height * 4) == 0;
 }
 
 // Each test window costs about two seconds to create and destroy under Wine without a window
@@ -328,7 +349,7 @@ TEST_F(TestWindow, EveryScreenReachesTheWindowAsTheRenderToolPaintsIt) {
                 ReleaseDC(hwnd, dc);
                 expected.Clear(RGB(0, 0, 0));
                 const OverlayRun run = {pos, pos, kModeCount};
-                PaintTestScreen(expected.dc, &rc, pos, overlay ? &run : nullptr);
+                PaintExpected(expected.dc, &rc, pos, overlay ? &run : nullptr);
                 GdiFlush();
                 const size_t bytes = static_cast<size_t>(size.cx) * size.cy * 4;
                 EXPECT_EQ(memcmp(window.bits, expected.bits, bytes), 0)
@@ -337,6 +358,69 @@ TEST_F(TestWindow, EveryScreenReachesTheWindowAsTheRenderToolPaintsIt) {
             }
         }
     }
+}
+
+// From the sound screen the keys reach each later screen as the render tool paints it; the motion
+// screens move by whole steps per refresh, never paint over the guidance panel, and stop when left.
+TEST_F(TestWindow, LaterScreensFollowTheSoundScreenAndMotionScreensAnimate) {
+    Run({33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43}, 0);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    Canvas window(rc.right, rc.bottom);
+    Canvas expected(rc.right, rc.bottom);
+    for (int mode = 34; mode <= 43; ++mode) {
+        Key(VK_RIGHT);
+        WaitForScreen();
+        ASSERT_EQ(CurrentMode(), mode);
+        EXPECT_EQ(MotionNow().running, IsMotionMode(mode)) << mode;
+        SetOverlayShown(0);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        ReadBack(hwnd, window);
+        PaintExpected(expected.dc, &rc, mode, nullptr);
+        GdiFlush();
+        EXPECT_TRUE(SameBits(window, expected)) << "screen " << mode;
+    }
+
+    // Back on the moving blocks with the guidance panel over the first lane's block.
+    Key(VK_LEFT);
+    WaitForScreen();
+    Key('H');
+    UpdateWindow(hwnd);
+    ReadBack(hwnd, window);
+    const MotionFrame first = MotionNow().painted;
+    WaitFor([&] { return MotionNow().painted.frame >= first.frame + 3; });
+    ReadBack(hwnd, expected);
+    const MotionFrame later = MotionNow().painted;
+    ASSERT_GE(later.frame, first.frame + 3);
+    // The fastest lane's black block, found by its left edge in the row below its top.
+    const RECT lane = MovingBlockRect(&rc, 2, first.hz, first.frame);
+    auto leftEdge = [&](const Canvas& c) {
+        for (int x = 0; x < c.width; ++x) {
+            if (c.At(x, lane.top + 1) == RGB(0, 0, 0)) return x;
+        }
+        return -1;
+    };
+    const int period = rc.right + (lane.bottom - lane.top);
+    const int moved = static_cast<int>((later.frame - first.frame) * LaneStep(2, first.hz) % period);
+    EXPECT_EQ((leftEdge(expected) - leftEdge(window) + period) % period, moved)
+        << "frames " << first.frame << " to " << later.frame;
+    GuideLayout guide;
+    HDC dc = GetDC(hwnd);
+    ASSERT_TRUE(LayOutGuidePanel(dc, &rc, 42, 0, &guide));
+    ReleaseDC(hwnd, dc);
+    const RECT& box = guide.panel;
+    for (int y = box.top; y < box.bottom; y += 3) {
+        for (int x = box.left; x < box.right; x += 3) ASSERT_EQ(window.At(x, y), expected.At(x, y)) << x << "," << y;
+    }
+
+    SendMessageW(hwnd, WM_SIZE, SIZE_MINIMIZED, 0);
+    EXPECT_FALSE(MotionNow().running);  // nothing animates behind a minimized window
+    SendMessageW(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.right, rc.bottom));
+    EXPECT_TRUE(MotionNow().running);
+    Key(VK_RIGHT);
+    Key(VK_RIGHT);  // the frame check, then round to the sound screen
+    EXPECT_EQ(CurrentMode(), 33);
+    EXPECT_FALSE(MotionNow().running);
 }
 
 // A step to a screen still being prepared shows black with the overlay at once, several quick

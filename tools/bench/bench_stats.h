@@ -17,3 +17,12 @@ inline BenchFigure SummariseTimes(std::vector<double> times) {
     const double median = times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2.0;
     return {median, times.back()};
 }
+
+// The time that `share` (0..1) of the timings do not exceed: the nearest rank, 0 for an empty list.
+inline double PercentileOf(std::vector<double> times, double share) {
+    if (times.empty()) return 0.0;
+    std::sort(times.begin(), times.end());
+    size_t rank = static_cast<size_t>(share * times.size() + 0.999999);
+    if (rank < 1) rank = 1;
+    return times[std::min(rank, times.size()) - 1];
+}

@@ -1,6 +1,6 @@
 // tavro-bench: how long each screen takes to paint at large sizes, how long a step to it takes in a
-// real test window, the sweep's synthesis and the program's start-up, as tables and as one
-// "bench ..." line per figure for scripts.
+// real test window, what a motion screen's frame costs, the sweep's synthesis and the program's
+// start-up, as tables and as one "bench ..." line per figure for scripts.
 #include <windows.h>
 
 #include <cstdarg>
@@ -22,6 +22,7 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitBadArguments = 2;
 constexpr int kSweepRuns = 15;
+constexpr double kMotionSeconds = 3.0;
 
 // The "bench ..." lines are collected and printed together after the table.
 void AddMachineLine(std::vector<std::string>* lines, const char* format, ...) {
@@ -93,6 +94,23 @@ int BenchSizeOfSteps(const BenchArgs& args, const BenchSize& size, const Slowest
     return 1;
 }
 
+// The motion screens' frames in a real test window: what a frame costs, and how many came late.
+int BenchMotion(const BenchSize& size, std::vector<std::string>* lines) {
+    MotionFigures figures = {};
+    if (!TimeMotion(size.width, size.height, kMotionSeconds, &figures)) {
+        fprintf(stderr, "tavro-bench: cannot open a %d x %d test window\n", size.width, size.height);
+        return 0;
+    }
+    printf("\n%d x %d motion screens at %d Hz, %.0f s each: %d frames, a frame's paint median %.3f ms, "
+           "99th percentile %.3f ms; %d frames late\n",
+           size.width, size.height, figures.hz, kMotionSeconds, figures.frames, figures.medianMs, figures.p99Ms,
+           figures.dropped);
+    fflush(stdout);
+    AddMachineLine(lines, "bench motion size=%dx%d hz=%d frame_ms_median=%.3f frame_ms_p99=%.3f dropped=%d",
+                   size.width, size.height, figures.hz, figures.medianMs, figures.p99Ms, figures.dropped);
+    return 1;
+}
+
 int BenchSweep(std::vector<std::string>* lines) {
     std::vector<short> samples(static_cast<size_t>(kSweepFrames) * kSweepChannels);
     FillSweepSamples(samples.data());  // untimed: the first touch of the buffer's pages
@@ -160,6 +178,7 @@ int wmain(int argc, wchar_t** argv) {
         SlowestScreen slowest = {args.modes.front(), 0.0};
         ok = BenchSizeOfScreens(args, size, &lines, &slowest) && ok;
         ok = BenchSizeOfSteps(args, size, slowest, &lines) && ok;
+        ok = BenchMotion(size, &lines) && ok;
     }
     ok = BenchSweep(&lines) && ok;
     ok = BenchStartup(args, &lines) && ok;

@@ -5,6 +5,9 @@
 #include <psapi.h>
 
 #include "app/app_state.h"
+#include "testrun/catalogue.h"
+#include "testrun/motion_run.h"
+#include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/test_window.h"
 #include "tools/bench/bench_clock.h"
@@ -16,10 +19,16 @@ constexpr double kWaitLimitMs = 300000.0;  // the slowest screen at 7680 x 4320 
 SIZE_T g_peakWorkingSet = 0;  // the most seen while steps were timed
 WNDPROC g_testWindowProc = nullptr;
 double g_shownPaintEndMs = 0.0;  // when the last paint that showed its screen itself ended
+std::vector<double>* g_frameTimes = nullptr;  // while motion is timed: each frame message's handling
 
 // The test window's own procedure, with the clock read when a paint has put its screen on the glass.
 LRESULT CALLBACK StampedTestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const double start = BenchNowMs();
     const LRESULT result = CallWindowProcW(g_testWindowProc, hwnd, msg, wParam, lParam);
+    if (msg == kMotionFrameMessage && g_frameTimes != nullptr) {
+        GdiFlush();
+        g_frameTimes->push_back(BenchNowMs() - start);
+    }
     if (msg == WM_PAINT && ScreenShowable(g_app.playlist[g_app.playlistPos])) {
         GdiFlush();
         g_shownPaintEndMs = BenchNowMs();
@@ -143,5 +152,30 @@ int TimeEscape(int mode, int width, int height, double waitMs, int runs, BenchFi
         CloseTestWindow(hwnd);
     }
     *figure = SummariseTimes(times);
+    return 1;
+}
+
+int TimeMotion(int width, int height, double seconds, MotionFigures* figures) {
+    std::vector<int> playlist = {kMovingBlocksMode, kFrameCheckMode};
+    HWND hwnd = OpenWindow(&playlist, width, height);
+    if (hwnd == nullptr) return 0;
+    std::vector<double> times;
+    int dropped = 0;
+    for (int pos = 0; pos < 2; ++pos) {
+        GotoMode(hwnd, pos);
+        HideOSD(hwnd);
+        PumpUntil([hwnd] { return !GetUpdateRect(hwnd, nullptr, FALSE); });
+        g_frameTimes = &times;
+        const double start = BenchNowMs();
+        PumpUntil([start, seconds] { return BenchNowMs() - start >= seconds * 1000.0; });
+        g_frameTimes = nullptr;
+        dropped += MotionNow().dropped;
+    }
+    figures->hz = MotionNow().painted.hz;
+    CloseTestWindow(hwnd);
+    figures->frames = static_cast<int>(times.size());
+    figures->medianMs = SummariseTimes(times).medianMs;
+    figures->p99Ms = PercentileOf(times, 0.99);
+    figures->dropped = dropped;
     return 1;
 }

@@ -18,6 +18,18 @@ struct StepFigures {
 int TimeSteps(const std::vector<int>& modes, int width, int height, int runs, std::vector<StepFigures>* figures,
               double* peakMb);
 
+struct MotionFigures {
+    int hz;          // the refresh rate the window paced its frames to
+    int frames;      // frames painted
+    double medianMs;  // a frame's cost: handling its message, the changed parts painted
+    double p99Ms;
+    int dropped;     // frames found late
+};
+
+// Shows the two motion screens for `seconds` each in a test window of `width` x `height`, timing
+// every frame. 0 when no test window could be opened.
+int TimeMotion(int width, int height, double seconds, MotionFigures* figures);
+
 // From posting Esc `waitMs` after the window started preparing `mode` until the window is gone;
 // `runs` times (0: three). Each run waits for the painter to end before the next.
 int TimeEscape(int mode, int width, int height, double waitMs, int runs, BenchFigure* figure);

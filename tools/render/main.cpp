@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/texts.h"
+#include "patterns/motion.h"
 #include "testrun/guide_panel.h"
 #include "testrun/modes.h"
 #include "testrun/screen_paint.h"
@@ -35,15 +36,24 @@ std::wstring SystemMessage(DWORD error) {
 
 // Paints screen `mode` (and the overlay and the guidance panel, if asked for) into a fresh canvas
 // the way the test window paints it, and writes it to `out`.
-int RenderScreen(int mode, const OverlayRun* overlay, int guide, int width, int height, const std::wstring& out) {
+int RenderScreen(const RenderArgs& args, const OverlayRun* overlay) {
+    const int width = args.width;
+    const int height = args.height;
+    const int mode = args.mode;
+    const std::wstring& out = args.out;
     DibCanvas canvas;
     if (!CreateDibCanvas(width, height, &canvas)) {
         PrintError(L"cannot allocate a " + std::to_wstring(width) + L" x " + std::to_wstring(height) + L" image");
         return kExitFailed;
     }
     const RECT client = {0, 0, width, height};
-    PaintTestScreen(canvas.dc, &client, mode, overlay);
-    if (guide) DrawGuidePanel(canvas.dc, &client, mode);
+    if (IsMotionMode(mode)) {
+        DrawMotionFrame(canvas.dc, &client, mode, {args.frame, args.hz, 0});
+        if (overlay != nullptr) DrawOverlay(canvas.dc, &client, overlay);
+    } else {
+        PaintTestScreen(canvas.dc, &client, mode, overlay);
+    }
+    if (args.guide) DrawGuidePanel(canvas.dc, &client, mode);
     GdiFlush();
 
     DWORD error = 0;
@@ -83,5 +93,5 @@ int wmain(int argc, wchar_t** argv) {
     g_lang = args.lang;
     // The overlay names this screen at its place in a run of that length.
     const OverlayRun run = {args.mode, args.osdPos - 1, args.osdCount};
-    return RenderScreen(args.mode, args.osdPos > 0 ? &run : nullptr, args.guide, args.width, args.height, args.out);
+    return RenderScreen(args, args.osdPos > 0 ? &run : nullptr);
 }

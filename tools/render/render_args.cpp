@@ -14,7 +14,8 @@ int ParseRenderOsd(int argc, const wchar_t* const* argv, int i, RenderArgs* args
     }
     int count = 0;
     if (!ParseDecimal(argv[i + 2], kModeCount, &count) || count == 0) {
-        *error = L"bad overlay count " + Quoted(argv[i + 2]) + L": expected 1..34 screens";
+        *error = L"bad overlay count " + Quoted(argv[i + 2]) + L": expected 1.." + std::to_wstring(kModeCount) +
+                 L" screens";
         return 0;
     }
     int pos = 0;
@@ -28,6 +29,27 @@ int ParseRenderOsd(int argc, const wchar_t* const* argv, int i, RenderArgs* args
     return 1;
 }
 
+// Reads the number after option `name` at argv[i + 1] into `value` (1..max, or 0..max where
+// `zeroAllowed`), once only. Returns nonzero on success.
+int ParseRenderNumber(int argc, const wchar_t* const* argv, int i, const wchar_t* name, int max, bool zeroAllowed,
+                      bool* seen, int* value, std::wstring* error) {
+    const std::wstring range = (zeroAllowed ? L"0.." : L"1..") + std::to_wstring(max);
+    if (*seen) {
+        *error = std::wstring(name) + L" is given twice";
+        return 0;
+    }
+    if (i + 1 >= argc) {
+        *error = std::wstring(name) + L" needs a number " + range;
+        return 0;
+    }
+    if (!ParseDecimal(argv[i + 1], max, value) || (*value == 0 && !zeroAllowed)) {
+        *error = L"bad " + std::wstring(name) + L" " + Quoted(argv[i + 1]) + L": expected a number " + range;
+        return 0;
+    }
+    *seen = true;
+    return 1;
+}
+
 }  // namespace
 
 RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* args, std::wstring* error) {
@@ -35,6 +57,8 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
     int count = 0;
     bool langSeen = false;
     bool osdSeen = false;
+    bool frameSeen = false;
+    bool hzSeen = false;
     for (int i = 1; i < argc; ++i) {
         const std::wstring arg = argv[i];
         if (arg == L"--help" || arg == L"-h" || arg == L"/?") return kRenderParseHelp;
@@ -46,6 +70,15 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
             if (!ParseRenderOsd(argc, argv, i, args, error)) return kRenderParseError;
             osdSeen = true;
             i += 2;
+            continue;
+        }
+        if (arg == L"--frame" || arg == L"--hz") {
+            const bool frame = arg == L"--frame";
+            if (!ParseRenderNumber(argc, argv, i, frame ? L"--frame" : L"--hz", frame ? kRenderMaxFrame : kRenderMaxHz,
+                                   frame, frame ? &frameSeen : &hzSeen, frame ? &args->frame : &args->hz, error)) {
+                return kRenderParseError;
+            }
+            ++i;
             continue;
         }
         if (arg == L"--guide") {
@@ -89,7 +122,12 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
         return kRenderParseError;
     }
     if (!ParseDecimal(positional[0], kModeCount - 1, &args->mode)) {
-        *error = L"unknown mode " + Quoted(positional[0]) + L": expected a screen number 0..33";
+        *error = L"unknown mode " + Quoted(positional[0]) + L": expected a screen number 0.." +
+                 std::to_wstring(kModeCount - 1);
+        return kRenderParseError;
+    }
+    if ((frameSeen || hzSeen) && !IsMotionMode(args->mode)) {
+        *error = L"--frame and --hz are for the motion screens 42 and 43, not screen " + std::to_wstring(args->mode);
         return kRenderParseError;
     }
     static const wchar_t* const sideNames[2] = {L"width", L"height"};

@@ -1,4 +1,4 @@
-// The readability, resolution, colour and sound screens as a group: table entries, GDI hygiene over
+// The readability, resolution, colour, sound, level and motion screens as a group: table entries, GDI hygiene over
 // thousands of paints, and sizes from nothing to 8K.
 #include <gtest/gtest.h>
 
@@ -21,7 +21,12 @@ const Screen kScreens[] = {
     {27, DrawWedge, "Wedge"},               {28, DrawPixelText, "PixelText"},
     {29, DrawColorsSuite, "ColorsSuite"},   {30, DrawRampRed, "RampRed"},
     {31, DrawRampGreen, "RampGreen"},       {32, DrawRampBlue, "RampBlue"},
-    {33, DrawSound, "Sound"},
+    {33, DrawSound, "Sound"},               {34, DrawNearBlack, "NearBlack"},
+    {35, DrawNearWhite, "NearWhite"},       {36, DrawGamma, "Gamma"},
+    {37, DrawUniformity5, "Uniformity5"},   {38, DrawUniformity10, "Uniformity10"},
+    {39, DrawUniformity25, "Uniformity25"}, {40, DrawUniformity50, "Uniformity50"},
+    {41, DrawFlicker, "Flicker"},           {42, DrawMovingBlocks, "MovingBlocks"},
+    {43, DrawFrameCheck, "FrameCheck"},
 };
 
 // Slot of a GDI handle in the process's handle table (the high word only counts reuses).
@@ -35,11 +40,11 @@ unsigned FreshSlot() {
     return slot;
 }
 
-TEST(Screens23To33, TableHoldsEachScreenAtItsMode) {
+TEST(Screens23To43, TableHoldsEachScreenAtItsMode) {
     for (const Screen& s : kScreens) EXPECT_EQ(g_drawFuncs[s.mode], s.draw) << s.name;
 }
 
-TEST(Screens23To33, CallersPenBrushAndFontComeBack) {
+TEST(Screens23To43, CallersPenBrushAndFontComeBack) {
     Canvas c(640, 480);
     HPEN pen = CreatePen(PS_DASH, 1, RGB(10, 20, 30));
     HBRUSH brush = CreateHatchBrush(HS_CROSS, RGB(40, 50, 60));
@@ -62,7 +67,7 @@ TEST(Screens23To33, CallersPenBrushAndFontComeBack) {
     EXPECT_TRUE(DeleteObject(font));
 }
 
-TEST(Screens23To33, ThousandsOfPaintsLeakNoGdiObjects) {
+TEST(Screens23To43, ThousandsOfPaintsLeakNoGdiObjects) {
     // Each paint creates and deletes dozens of brushes, pens and fonts; one object kept per paint
     // would push the next free slot up by hundreds over this loop.
     Canvas c(320, 240);
@@ -80,7 +85,7 @@ TEST(Screens23To33, ThousandsOfPaintsLeakNoGdiObjects) {
     EXPECT_LT(highest, before + 64);
 }
 
-TEST(Screens23To33, TinyAndEmptyRectanglesDrawWithoutTrouble) {
+TEST(Screens23To43, TinyAndEmptyRectanglesDrawWithoutTrouble) {
     const SIZE sizes[] = {{0, 0}, {1, 1}, {0, 50}, {50, 0}, {2, 3}, {7, 5}, {13, 97}, {97, 13}, {120, 90}};
     for (const SIZE& size : sizes) {
         Canvas c(size.cx > 0 ? size.cx : 1, size.cy > 0 ? size.cy : 1);
@@ -93,7 +98,7 @@ TEST(Screens23To33, TinyAndEmptyRectanglesDrawWithoutTrouble) {
     for (const Screen& s : kScreens) s.draw(c.dc, &inverted);
 }
 
-TEST(Screens23To33, EightKScreensPaintEveryPixel) {
+TEST(Screens23To43, EightKScreensPaintEveryPixel) {
     Canvas c(7680, 4320);
     const RECT r = c.Rect();
     for (const Screen& s : kScreens) {
