@@ -226,7 +226,8 @@ void StartMotion(HWND hwnd, int mode) {
     g_motion.frame = 0;
     g_motion.dropped = 0;
     g_motion.droppedShownUntil = GetTickCount();
-    g_motion.painted = {-1, g_motion.hz, 0};  // nothing of this screen painted yet
+    g_motion.painted = {-1, g_motion.hz, 0};  // nothing of this screen painted yet: the next paint is whole
+    InvalidateRect(hwnd, nullptr, FALSE);
 
     Pacer* pacer = static_cast<Pacer*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(Pacer)));
     if (pacer == nullptr) return;  // the first frame stays, unmoving

@@ -55,7 +55,7 @@ std::vector<Painter> Painters() {
         painters.push_back({"mode " + std::to_string(mode),
                             [mode](HDC dc, const RECT* r) { PaintTestScreen(dc, r, mode, nullptr); }});
     }
-    for (int id = 2000; id <= 2009; ++id) {
+    for (int id = 2000; id <= 2011; ++id) {
         painters.push_back({"card " + std::to_string(id),
                             [id](HDC dc, const RECT* r) { PaintItem(DrawCatCard, id, dc, r); }});
     }
