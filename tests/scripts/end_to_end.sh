@@ -195,7 +195,7 @@ grep -q '^window TAVROTestWindow|.*|0,0,1920,1080|' "$work/windows.txt" ||
 key Escape
 poll 15 desktop_size_is 1280x1024 || fail "desktop is $(desktop_size) after Esc"
 poll 15 windows_lack '^window TAVROTestWindow' || fail "the test window is still there after Esc"
-grep -q '^window TAVROSelectWindow|TAVRO - Select Tests|281,232,999,792|' "$work/windows.txt" ||
+grep -q '^window TAVROSelectWindow|TAVRO - Select Tests|281,203,999,821|' "$work/windows.txt" ||
   fail "the selection window did not come back: $(cat "$work/windows.txt")"
 
 step "START with only Sound: two circles, sound captured while shown, silence after Esc"
@@ -243,7 +243,7 @@ key Return
 poll 15 windows_lack '^window #32770' || fail "the message box stays after Return"
 
 step "closing the window ends the program with exit code 0"
-click $((999 - 13)) $((232 + 12))  # the close button at the right end of the caption bar
+click $((999 - 13)) $((203 + 12))  # the close button at the right end of the caption bar
 for _ in $(seq 1 150); do
   kill -0 "$run_pid" 2>/dev/null || break
   grep -q "tavro exit code" "$work/run.out" && break

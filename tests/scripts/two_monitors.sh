@@ -103,7 +103,7 @@ pick_next_monitor() {
 start_run() {
   local win attempt
   for attempt in 1 2; do
-    click_select 120 386
+    click_select 120 444
     win=$(timeout 6 xdotool search --sync --onlyvisible --name '^TAVRO - White' | head -n 1)
     [ -n "$win" ] && break
     # Under Wine without a window manager, the first click after a run left by a right click
