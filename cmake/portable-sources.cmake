@@ -9,6 +9,11 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/edid_cta.cpp
   testrun/edid_displayid.cpp
   testrun/edid_name.cpp
+  testrun/edid_identity.cpp
+  testrun/findings.cpp
+  testrun/report_html.cpp
+  testrun/report_texts.cpp
+  app/command_line.cpp
   testrun/edid_timing.cpp
   testrun/monitor_key.cpp
   testrun/paint_handover.cpp

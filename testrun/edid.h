@@ -45,3 +45,23 @@ constexpr int kMonitorNameChars = 14;  // a monitor-name descriptor holds at mos
 // but printable ASCII shown as '?'. Returns nonzero and writes `name` when the block has a
 // non-empty one; otherwise returns 0 and leaves `name` as an empty string.
 int DecodeMonitorName(const unsigned char* edid, unsigned long length, wchar_t name[kMonitorNameChars]);
+
+// The serial number as text, from the serial-number descriptor (tag 0xFF), read as the name is.
+int DecodeSerialText(const unsigned char* edid, unsigned long length, wchar_t serial[kMonitorNameChars]);
+
+// What the base block says of the monitor itself.
+struct EdidIdentity {
+    char manufacturer[4];        // the three-letter PNP ID, "DEL"; "???" where a letter is out of range
+    unsigned productCode;        // bytes 10-11, little-endian
+    unsigned long serialNumber;  // bytes 12-15, little-endian; 0 where the maker gives none
+    int week;                    // 1-54; 0 where not given; 255 when the year is the model year
+    int year;                    // of manufacture (or the model year), 1990 + byte 17
+    int versionMajor;            // EDID structure version and revision, 1.3 or 1.4
+    int versionMinor;
+    int widthCm;                 // the image size; 0 where it is not given (a projector, or a ratio only)
+    int heightCm;
+};
+
+// Reads the identity from the base block. Returns 0 (and leaves `identity`) for no EDID header or
+// fewer than 128 bytes.
+int DecodeEdidIdentity(const unsigned char* edid, unsigned long length, EdidIdentity* identity);

@@ -1,4 +1,4 @@
-// The monitor's model name from its EDID's monitor-name descriptor.
+// Texts of the EDID's display descriptors: the monitor's model name and its serial number.
 #include "testrun/edid.h"
 
 #include "testrun/edid_blocks.h"
@@ -6,10 +6,11 @@
 namespace {
 
 constexpr unsigned char kMonitorNameTag = 0xFC;
+constexpr unsigned char kSerialTextTag = 0xFF;
 constexpr unsigned long kDescriptorTextStart = 5;
 
-bool IsMonitorNameDescriptor(const unsigned char* slot) {
-    return slot[0] == 0 && slot[1] == 0 && slot[2] == 0 && slot[3] == kMonitorNameTag;
+bool IsTextDescriptor(const unsigned char* slot, unsigned char tag) {
+    return slot[0] == 0 && slot[1] == 0 && slot[2] == 0 && slot[3] == tag;
 }
 
 // Copies the descriptor's text up to its line feed, then drops the padding spaces at its end.
@@ -26,12 +27,21 @@ int CopyDescriptorText(const unsigned char* slot, wchar_t* name) {
 
 }  // namespace
 
-int DecodeMonitorName(const unsigned char* edid, unsigned long length, wchar_t name[kMonitorNameChars]) {
-    name[0] = L'\0';
+// The text of the first non-empty descriptor tagged `tag` in the base block.
+int DecodeDescriptorText(const unsigned char* edid, unsigned long length, unsigned char tag, wchar_t* text) {
+    text[0] = L'\0';
     if (edid == nullptr || length < kEdidBlockSize || !HasEdidHeader(edid)) return 0;
     for (unsigned long slot = 0; slot < kBaseSlotCount; ++slot) {
         const unsigned char* descriptor = edid + kBaseSlotsStart + slot * kBaseSlotSize;
-        if (IsMonitorNameDescriptor(descriptor) && CopyDescriptorText(descriptor, name) > 0) return 1;
+        if (IsTextDescriptor(descriptor, tag) && CopyDescriptorText(descriptor, text) > 0) return 1;
     }
     return 0;
+}
+
+int DecodeMonitorName(const unsigned char* edid, unsigned long length, wchar_t name[kMonitorNameChars]) {
+    return DecodeDescriptorText(edid, length, kMonitorNameTag, name);
+}
+
+int DecodeSerialText(const unsigned char* edid, unsigned long length, wchar_t serial[kMonitorNameChars]) {
+    return DecodeDescriptorText(edid, length, kSerialTextTag, serial);
 }

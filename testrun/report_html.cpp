@@ -1,0 +1,315 @@
+// Writes the report as HTML: facts about the monitor from its EDID, the mode tested, the verdict,
+// the screens seen, every marked defect with the pixels around it, a map of the screen, the raw EDID.
+#include "testrun/report_html.h"
+
+#include <stdarg.h>
+
+#include "testrun/edid.h"
+#include "testrun/report_texts.h"
+
+namespace {
+
+const char* const kLanguageTags[kLanguageCount] = {"en", "zh-Hans", "de", "fr", "es", "pt", "nl",
+                                                   "sv", "ru", "pl", "ja", "ko", "it"};
+const char* const kClassNames[kIsoClasses] = {"I", "II", "III", "IV"};
+
+constexpr int kPatchCellPx = 12;  // one screen pixel of a defect's surroundings in the drawing
+
+const char kStyle[] =
+    "body{font-family:'Segoe UI',Arial,sans-serif;margin:2em;color:#121820;max-width:60em}"
+    "h1{font-size:1.6em}h2{font-size:1.2em;margin-top:1.6em;border-bottom:1px solid #ccc}"
+    "table{border-collapse:collapse}td,th{padding:.25em .8em .25em 0;text-align:left;vertical-align:top}"
+    ".defects td,.defects th{border-bottom:1px solid #ddd}.fault{color:#b00020;font-weight:bold}"
+    ".map{border:1px solid #888;max-width:100%;height:auto}pre{font-size:.85em}"
+    "@media print{body{margin:0}h2{break-after:avoid}tr{break-inside:avoid}}";
+
+// Everything is written through these, and the first failed write is remembered.
+struct Writer {
+    FILE* out;
+    bool ok;
+};
+
+void Put(Writer* w, const char* text) {
+    if (fputs(text, w->out) < 0) w->ok = false;
+}
+
+void Putf(Writer* w, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    if (vfprintf(w->out, format, args) < 0) w->ok = false;
+    va_end(args);
+}
+
+// UTF-8 text with the characters that mean something in HTML escaped.
+void PutText(Writer* w, const char* text) {
+    for (const char* p = text; *p != '\0'; ++p) {
+        switch (*p) {
+            case '&': Put(w, "&amp;"); break;
+            case '<': Put(w, "&lt;"); break;
+            case '>': Put(w, "&gt;"); break;
+            case '"': Put(w, "&quot;"); break;
+            default:
+                if (fputc(*p, w->out) == EOF) w->ok = false;
+        }
+    }
+}
+
+void PutWide(Writer* w, const wchar_t* text) {
+    char utf8[512];
+    WideToUtf8(text, utf8, sizeof(utf8));
+    PutText(w, utf8);
+}
+
+// One row of a two-column table of facts; `value` is UTF-8 text.
+void PutFact(Writer* w, const char* name, const char* value) {
+    Put(w, "<tr><th>");
+    PutText(w, name);
+    Put(w, "</th><td>");
+    PutText(w, value);
+    Put(w, "</td></tr>\n");
+}
+
+void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    Put(w, "<h2>");
+    PutText(w, t.monitor);
+    Put(w, "</h2>\n");
+    EdidIdentity id;
+    if (in->edid == nullptr || !DecodeEdidIdentity(in->edid, in->edidLength, &id)) {
+        Put(w, "<p>");
+        PutText(w, t.noEdid);
+        Put(w, "</p>\n");
+        return;
+    }
+    char value[160];
+    Put(w, "<table class=\"facts\">\n");
+    snprintf(value, sizeof(value), "%s (0x%04X)", id.manufacturer, id.productCode);
+    PutFact(w, t.manufacturer, value);
+    wchar_t name[kMonitorNameChars];
+    if (DecodeMonitorName(in->edid, in->edidLength, name)) {
+        WideToUtf8(name, value, sizeof(value));
+        PutFact(w, t.model, value);
+    }
+    wchar_t serialText[kMonitorNameChars];
+    char serialUtf8[64] = "";
+    if (DecodeSerialText(in->edid, in->edidLength, serialText)) WideToUtf8(serialText, serialUtf8, sizeof(serialUtf8));
+    if (serialUtf8[0] != '\0' && id.serialNumber != 0) {
+        snprintf(value, sizeof(value), "%s / %lu", serialUtf8, id.serialNumber);
+    } else if (serialUtf8[0] != '\0') {
+        snprintf(value, sizeof(value), "%s", serialUtf8);
+    } else {
+        snprintf(value, sizeof(value), "%lu", id.serialNumber);
+    }
+    PutFact(w, t.serial, value);
+    if (id.week == 255) {
+        snprintf(value, sizeof(value), t.modelYear, id.year);
+    } else if (id.week >= 1 && id.week <= 54) {
+        snprintf(value, sizeof(value), t.madeFormat, id.week, id.year);
+    } else {
+        snprintf(value, sizeof(value), "%d", id.year);
+    }
+    PutFact(w, t.made, value);
+    snprintf(value, sizeof(value), "%d.%d", id.versionMajor, id.versionMinor);
+    PutFact(w, t.edidVersion, value);
+    NativeMode native;
+    if (DecodeNativeMode(in->edid, in->edidLength, &native)) {
+        char block[64];
+        snprintf(block, sizeof(block), t.fromBlock, NativeModeSourceName(native.source));
+        snprintf(value, sizeof(value), "%lu \xC3\x97 %lu, %s", native.width, native.height, block);
+        PutFact(w, t.nativeMode, value);
+    }
+    if (id.widthCm > 0) {
+        snprintf(value, sizeof(value), t.sizeFormat, id.widthCm, id.heightCm);
+        PutFact(w, t.size, value);
+    }
+    Put(w, "</table>\n");
+}
+
+void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    Put(w, "<h2>");
+    PutText(w, t.modeTested);
+    Put(w, "</h2>\n<table class=\"facts\">\n");
+    char value[160];
+    NativeMode native;
+    const bool known = in->edid != nullptr && DecodeNativeMode(in->edid, in->edidLength, &native);
+    const bool isNative = known && native.width == static_cast<unsigned long>(in->width) &&
+                          native.height == static_cast<unsigned long>(in->height);
+    snprintf(value, sizeof(value), "%d \xC3\x97 %d%s%s", in->width, in->height, known ? ", " : "",
+             known ? (isNative ? t.isNative : t.notNative) : "");
+    PutFact(w, t.modeTested, value);
+    if (in->hz > 0) {
+        snprintf(value, sizeof(value), "%d Hz", in->hz);
+        PutFact(w, t.refresh, value);
+    }
+    Put(w, "</table>\n");
+}
+
+void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    const ClassVerdict v = JudgePixelFaults(in->findings);
+    Put(w, "<h2>");
+    PutText(w, t.verdict);
+    Put(w, "</h2>\n<table class=\"verdict\">\n");
+    for (int type = 0; type < 3; ++type) {
+        Put(w, "<tr><th>");
+        PutText(w, t.typeNames[type]);
+        Putf(w, "</th><td class=\"count\">%d</td><td class=\"rate\">%.2f ", v.counts[type], v.perMillion[type]);
+        PutText(w, t.perMillion);
+        Put(w, "</td></tr>\n");
+    }
+    Put(w, "</table>\n<p class=\"class\"><strong>");
+    char line[160];
+    if (v.isoClass > 0) {
+        snprintf(line, sizeof(line), t.classFormat, kClassNames[v.isoClass - 1]);
+    } else {
+        snprintf(line, sizeof(line), "%s", t.noClass);
+    }
+    PutText(w, line);
+    Put(w, "</strong></p>\n");
+}
+
+void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    Put(w, "<h2>");
+    PutText(w, t.screensSeen);
+    Put(w, "</h2>\n<ul class=\"screens\">\n");
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        if (!in->findings->seen[mode]) continue;
+        const bool noted = in->findings->noted[mode] != 0;
+        Putf(w, "<li data-mode=\"%d\">", mode);
+        PutWide(w, ModeTitleIn(in->lang, mode));
+        Put(w, noted ? ": <span class=\"fault\">" : ": <span>");
+        PutText(w, noted ? t.faultNoted : t.looksRight);
+        Put(w, "</span></li>\n");
+    }
+    Put(w, "</ul>\n");
+}
+
+// The pixels around a defect, one rectangle each, the defect's own framed.
+void PutPatch(Writer* w, const Mark& mark) {
+    const int side = kPatchSide * kPatchCellPx;
+    Putf(w, "<svg width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", side, side, side, side);
+    for (int k = 0; k < kPatchSide * kPatchSide; ++k) {
+        Putf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"#%06lX\"/>", (k % kPatchSide) * kPatchCellPx,
+             (k / kPatchSide) * kPatchCellPx, kPatchCellPx, kPatchCellPx, mark.patch[k] & 0xFFFFFF);
+    }
+    const int centre = kPatchRadius * kPatchCellPx;
+    Putf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#ff00ff\" stroke-width=\"2\"/>",
+         centre, centre, kPatchCellPx, kPatchCellPx);
+    Put(w, "</svg>");
+}
+
+void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    const Findings* f = in->findings;
+    Put(w, "<h2>");
+    PutText(w, t.defects);
+    Put(w, "</h2>\n");
+    if (f->markCount == 0) {
+        Put(w, "<p>");
+        PutText(w, t.noDefects);
+        Put(w, "</p>\n");
+        return;
+    }
+    Put(w, "<table class=\"defects\">\n<tr><th>#</th><th>");
+    PutText(w, t.position);
+    Put(w, "</th><th>");
+    PutText(w, t.type);
+    Put(w, "</th><th>");
+    PutText(w, t.screen);
+    Put(w, "</th><th></th></tr>\n");
+    for (int k = 0; k < f->markCount; ++k) {
+        const Mark& m = f->marks[k];
+        Putf(w, "<tr class=\"defect\" data-x=\"%d\" data-y=\"%d\" data-type=\"%d\"><td>%d</td><td>%d, %d</td><td>", m.x,
+             m.y, m.type, k + 1, m.x, m.y);
+        PutText(w, t.typeNames[(m.type >= kDefectLit && m.type <= kDefectOther ? m.type : kDefectOther) - 1]);
+        Put(w, "</td><td>");
+        PutWide(w, ModeTitleIn(in->lang, m.mode));
+        Put(w, "</td><td>");
+        PutPatch(w, m);
+        Put(w, "</td></tr>\n");
+    }
+    Put(w, "</table>\n<h2>");
+    PutText(w, t.map);
+    Put(w, "</h2>\n");
+    // The whole screen at its own scale, each mark a ring with its number; circles stay visible at any size.
+    const int r = (f->width > f->height ? f->width : f->height) / 80 + 4;
+    Putf(w, "<svg class=\"map\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", f->width / 2, f->height / 2,
+         f->width, f->height);
+    Putf(w, "<rect width=\"%d\" height=\"%d\" fill=\"#f4f4f4\" stroke=\"#888\"/>", f->width, f->height);
+    for (int k = 0; k < f->markCount; ++k) {
+        const Mark& m = f->marks[k];
+        Putf(w,
+             "<circle cx=\"%d.5\" cy=\"%d.5\" r=\"%d\" fill=\"none\" stroke=\"#b00020\" stroke-width=\"%d\"/>"
+             "<text x=\"%d\" y=\"%d\" font-size=\"%d\" fill=\"#b00020\">%d</text>",
+             m.x, m.y, r, r / 4 + 1, m.x + r + 2, m.y - r, 2 * r, k + 1);
+    }
+    Put(w, "</svg>\n");
+}
+
+void PutRawEdid(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    if (in->edid == nullptr || in->edidLength == 0) return;
+    Put(w, "<h2>");
+    PutText(w, t.rawEdid);
+    Put(w, "</h2>\n<pre class=\"edid\">");
+    for (unsigned long i = 0; i < in->edidLength; ++i) Putf(w, "%02X%s", in->edid[i], (i % 16 == 15) ? "\n" : " ");
+    Put(w, "</pre>\n");
+}
+
+}  // namespace
+
+void WideToUtf8(const wchar_t* text, char* out, int size) {
+    int n = 0;
+    for (const wchar_t* p = text; *p != 0; ++p) {
+        unsigned long c = static_cast<unsigned long>(*p);
+        if (c >= 0xD800 && c <= 0xDBFF && p[1] >= 0xDC00 && p[1] <= 0xDFFF) {  // a UTF-16 surrogate pair
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<unsigned long>(p[1]) - 0xDC00);
+            ++p;
+        }
+        char bytes[4];
+        int count;
+        if (c < 0x80) {
+            bytes[0] = static_cast<char>(c);
+            count = 1;
+        } else if (c < 0x800) {
+            bytes[0] = static_cast<char>(0xC0 | (c >> 6));
+            bytes[1] = static_cast<char>(0x80 | (c & 0x3F));
+            count = 2;
+        } else if (c < 0x10000) {
+            bytes[0] = static_cast<char>(0xE0 | (c >> 12));
+            bytes[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes[2] = static_cast<char>(0x80 | (c & 0x3F));
+            count = 3;
+        } else {
+            bytes[0] = static_cast<char>(0xF0 | (c >> 18));
+            bytes[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            bytes[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes[3] = static_cast<char>(0x80 | (c & 0x3F));
+            count = 4;
+        }
+        if (n + count >= size) break;
+        for (int k = 0; k < count; ++k) out[n++] = bytes[k];
+    }
+    if (size > 0) out[n] = '\0';
+}
+
+int WriteReportHtml(FILE* out, const ReportInput* in) {
+    Writer w = {out, true};
+    const ReportTexts& t = *ReportTextsOf(in->lang);
+    const int lang = in->lang >= 0 && in->lang < kLanguageCount ? in->lang : 0;
+    Putf(&w, "<!DOCTYPE html>\n<html lang=\"%s\">\n<head>\n<meta charset=\"utf-8\">\n<title>", kLanguageTags[lang]);
+    PutText(&w, t.title);
+    Put(&w, "</title>\n<style>");
+    Put(&w, kStyle);
+    Put(&w, "</style>\n</head>\n<body>\n<h1>");
+    PutText(&w, t.title);
+    Put(&w, "</h1>\n<table class=\"facts\">\n");
+    PutFact(&w, t.created, in->created);
+    PutFact(&w, t.program, in->program);
+    PutFact(&w, t.system, in->system);
+    Put(&w, "</table>\n");
+    PutMonitor(&w, in, t);
+    PutModeTested(&w, in, t);
+    PutVerdict(&w, in, t);
+    PutScreens(&w, in, t);
+    PutDefects(&w, in, t);
+    PutRawEdid(&w, in, t);
+    Put(&w, "</body>\n</html>\n");
+    return w.ok;
+}

@@ -1,0 +1,25 @@
+// The saved report: one self-contained UTF-8 HTML file in the UI language, with no script and
+// nothing fetched, that reads on screen and on paper. Plain standard C++ (no Windows headers).
+#pragma once
+
+#include <stdio.h>
+
+#include "testrun/findings.h"
+
+struct ReportInput {
+    int lang;                   // the UI language
+    const char* created;        // date and time, UTF-8
+    const char* program;        // "TAVRO 1.0.0"
+    const char* system;         // "Windows 10.0 (build 19045)"
+    const unsigned char* edid;  // the tested monitor's EDID, null where it gives none
+    unsigned long edidLength;
+    int width, height;          // the mode tested
+    int hz;                     // its refresh rate; 0 where unknown
+    const Findings* findings;
+};
+
+// Writes the report to `out`; nonzero when every write succeeded.
+int WriteReportHtml(FILE* out, const ReportInput* input);
+
+// `text` as UTF-8 into `out` (room for `size` bytes, terminator included), cut at a whole character.
+void WideToUtf8(const wchar_t* text, char* out, int size);
