@@ -4,13 +4,6 @@
 #include <wchar.h>
 #include <wctype.h>
 
-const wchar_t kCommandLineUsage[] =
-    L"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
-    L"/auto, /start\tbegin a run at once, timed or stepped by hand\n"
-    L"/cards LIST\tthe cards to tick, numbered from 1 as on screen (1-12)\n"
-    L"/monitor N\tthe monitor, numbered from 1 as in the monitor box\n"
-    L"/report PATH\tsave the report there when the run ends";
-
 namespace {
 
 constexpr int kMaxMonitorNumber = 16;
@@ -50,8 +43,9 @@ int ReadCards(const wchar_t* list, int cards[kCategoryCount]) {
     }
 }
 
-void Say(wchar_t* error, int errorChars, const wchar_t* what, const wchar_t* arg) {
-    swprintf(error, errorChars, L"%ls: %ls", what, arg);
+// Names the argument that was not understood (what was wrong with it the usage tells).
+void Say(wchar_t* error, int errorChars, const wchar_t*, const wchar_t* arg) {
+    swprintf(error, errorChars, L"%ls", arg[0] != 0 ? arg : L"\"\"");
 }
 
 }  // namespace

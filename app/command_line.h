@@ -21,8 +21,5 @@ struct CommandLine {
 //   /cards 1,2,5        the cards to tick, numbered as on screen from 1
 //   /monitor N          the monitor, numbered as in the monitor box from 1
 //   /report PATH        save the report there when the run ends, without asking
-// Returns nonzero on success; on a bad argument returns 0 with `error` naming it.
+// Returns nonzero on success; on a bad argument returns 0 with `error` holding the argument.
 int ParseCommandLine(int argc, const wchar_t* const* argv, CommandLine* line, wchar_t* error, int errorChars);
-
-// The usage text shown with a bad argument.
-extern const wchar_t kCommandLineUsage[];

@@ -1,14 +1,20 @@
 // Program entry: language, fonts, selection window, the message loop, teardown.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "app/app_state.h"
+#include "app/command_run.h"
 #include "app/lifetime.h"
+#include "app/results_window.h"
 #include "app/select_keyboard.h"
 #include "app/texts.h"
 #include "testrun/native_resolution.h"
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
     g_lang = DetectLanguage();
+    CommandLine line;
+    if (!ReadCommandLine(&line)) return 2;
     g_app.hInstance = hInstance;
     UseUnscaledPixels();
     RestoreResolutionOnCrash();
@@ -25,10 +31,12 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);
     WriteStartupTrace();
+    ApplyCommandLine(hwnd, line);
 
     MSG msg = {};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (SelectWindowKey(&msg)) continue;
+        if (g_hResults != nullptr && IsDialogMessageW(g_hResults, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -10,11 +10,13 @@
 #include "app/focus_cues.h"
 #include "app/owner_draw.h"
 #include "app/palette.h"
+#include "app/results_window.h"
 #include "app/select_keyboard.h"
 #include "app/format.h"
 #include "app/texts.h"
 #include "testrun/catalogue.h"
 #include "testrun/start_tests.h"
+#include "testrun/window_ids.h"
 
 HWND g_hHdrTitle;
 HWND g_hHdrSub;
@@ -357,6 +359,9 @@ LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             return OnMouseLeave();
         case WM_DISPLAYCHANGE:
             RefreshMonitorChoice();
+            return 0;
+        case kRunEndedMessage:
+            OnRunEnded(hwnd);
             return 0;
         case WM_ACTIVATE:
             return OnSelectActivate(hwnd, wParam, lParam);

@@ -56,15 +56,19 @@ BOOL CALLBACK MatchMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 }  // namespace
 
-int ReadMonitorEdid(const wchar_t* device, unsigned long* width, unsigned long* height, wchar_t* name) {
-    if (name != nullptr) name[0] = L'\0';
+unsigned char* ReadMonitorEdidBytes(const wchar_t* device, unsigned long* length) {
     DISPLAY_DEVICEW monitor = {};
     monitor.cb = sizeof(monitor);
-    if (!EnumDisplayDevicesW(device, 0, &monitor, 0)) return 0;
+    if (!EnumDisplayDevicesW(device, 0, &monitor, 0)) return nullptr;
     monitor.DeviceID[ARRAYSIZE(monitor.DeviceID) - 1] = L'\0';
-    if (wcsstr(monitor.DeviceID, L"MONITOR") == nullptr) return 0;
+    if (wcsstr(monitor.DeviceID, L"MONITOR") == nullptr) return nullptr;
+    return GetEDIDFromRegistry(monitor.DeviceID, length);
+}
+
+int ReadMonitorEdid(const wchar_t* device, unsigned long* width, unsigned long* height, wchar_t* name) {
+    if (name != nullptr) name[0] = L'\0';
     unsigned long length = 0;
-    unsigned char* edid = GetEDIDFromRegistry(monitor.DeviceID, &length);
+    unsigned char* edid = ReadMonitorEdidBytes(device, &length);
     if (edid == nullptr) return 0;
     if (name != nullptr) DecodeMonitorName(edid, length, name);
     const int found = GetNativeResolutionFromEDID(edid, length, width, height);

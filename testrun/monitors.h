@@ -18,6 +18,10 @@ struct MonitorEntry {
     unsigned long currentHeight;
 };
 
+// The whole EDID of the first monitor on adapter `device`, malloc'd (the caller frees it), with its
+// size in `length`; null where there is none.
+unsigned char* ReadMonitorEdidBytes(const wchar_t* device, unsigned long* length);
+
 // Reads the EDID of the first monitor on adapter `device`. Returns nonzero and writes both sizes
 // when it gives a native mode; writes the model name (or an empty one) into `name` unless null.
 int ReadMonitorEdid(const wchar_t* device, unsigned long* width, unsigned long* height, wchar_t* name);

@@ -1,6 +1,8 @@
 // The full-screen test window: painting, navigation by key, click and timer, and the end of a run.
 #include "testrun/test_window.h"
 
+#include <windowsx.h>
+
 #include "app/app_state.h"
 #include "app/format.h"
 #include "app/texts.h"
@@ -14,6 +16,7 @@
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
+#include "testrun/run_findings.h"
 
 const wchar_t kTestWindowClass[] = L"TAVROTestWindow";
 
@@ -67,11 +70,12 @@ void OnPaint(HWND hwnd) {
     const int mode = CurrentMode();
     const COLORREF centre =
         IsMotionMode(mode) ? PaintMotionScreen(hdc, &client, mode) : PaintShownScreen(hdc, &client, mode);
-    RECT covered[2] = {};
+    RECT covered[5] = {};
     OverlayRun run;
     if (RunOverlay(&run)) covered[0] = DrawOverlaySampled(hdc, &client, &run, centre, RefusedSwitchNotice());
     if (GuideShown()) covered[1] = DrawGuidePanel(hdc, &client, mode);
-    SetMotionCovered(covered, 2);
+    const int findings = DrawFindingsLayer(hdc, &client, covered + 2);
+    SetMotionCovered(covered, 2 + findings);
     EndPaint(hwnd, &ps);
     ScreenPainted(Place());
 }
@@ -80,15 +84,21 @@ void OnDestroy(HWND hwnd) {
     g_runAway = false;
     StopMotion();
     StopPaintAhead();
+    CloseLoupe(nullptr);
     KillTimer(hwnd, kAutoTimer);
     KillTimer(hwnd, kOverlayTimer);
+    KillTimer(hwnd, kMarkRingTimer);
+    KillTimer(hwnd, kNoticeTimer);
     HideGuide(nullptr);
     ShowPointerAfterRun(hwnd);
     LetDisplaySleep();
     StopSweep();
     RestoreOriginalResolution();
     if (g_app.hwndTest == hwnd) g_app.hwndTest = nullptr;
-    if (g_app.hwndSelect != nullptr && IsWindow(g_app.hwndSelect)) ShowWindow(g_app.hwndSelect, SW_SHOW);
+    if (g_app.hwndSelect != nullptr && IsWindow(g_app.hwndSelect)) {
+        ShowWindow(g_app.hwndSelect, SW_SHOW);
+        PostMessageW(g_app.hwndSelect, kRunEndedMessage, 0, 0);  // the results, if the run recorded any
+    }
 }
 
 // Step of a navigation key: +1, -1, or 0 for a key that does not navigate.
@@ -115,6 +125,7 @@ void OnSwitchAway(HWND hwnd) {
     if (g_runAway) return;
     g_runAway = true;
     StopMotion();
+    CloseLoupe(hwnd);
     KillTimer(hwnd, kAutoTimer);
     HideGuide(hwnd);
     StopSweep();
@@ -139,6 +150,15 @@ void OnComeBack(HWND hwnd) {
 
 LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
     HideOSD(hwnd);
+    if (LoupeKey(hwnd, key)) return 0;  // while it is open the loupe has the keys, Esc included
+    if (key == 'M') {
+        ToggleLoupe(hwnd, CurrentMode());
+        return 0;
+    }
+    if (key == 'N') {
+        ToggleScreenNote(hwnd, CurrentMode());
+        return 0;
+    }
     if (key == VK_ESCAPE) {
         DestroyWindow(hwnd);
         return 0;
@@ -172,6 +192,9 @@ void CreateTestWindow() {
     }
     KeepDisplayOn();
     HidePointerOnScreens();
+    wchar_t device[kDeviceNameChars];
+    TestedDevice(device);
+    BeginRunRecord(hwnd, SwitchedDevice()[0] != L'\0' ? SwitchedDevice() : device);
     StartPaintAhead(hwnd);
     ShowWindow(hwnd, SW_SHOWMAXIMIZED);
     UpdateWindow(hwnd);
@@ -189,6 +212,8 @@ void GotoMode(HWND hwnd, int pos) {
     if (pos < 0 || pos >= g_app.playlistCount) return;
     g_app.playlistPos = pos;
     StopMotion();
+    CloseLoupe(hwnd);
+    NoteScreenSeen(g_app.playlist[pos]);
     HideGuide(hwnd);  // the panel speaks of the screen it was opened on
     PrepareAheadAfterStep(Place());
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
@@ -268,6 +293,8 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         case WM_TIMER:
             if (wParam == kOverlayTimer) {
                 HideOSD(hwnd);
+            } else if (wParam == kMarkRingTimer || wParam == kNoticeTimer) {
+                OnFindingsTimer(hwnd, wParam);
             } else if (wParam == kPointerTimer) {
                 OnPointerStill(hwnd);
             } else {
@@ -276,13 +303,18 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_LBUTTONDOWN:
             HideOSD(hwnd);
-            AdvanceMode(hwnd, +1);
+            if (LoupeOpen()) {
+                RecordLoupeMark(hwnd);  // a click marks the pixel under the loupe's frame
+            } else {
+                AdvanceMode(hwnd, +1);
+            }
             return 0;
         case WM_RBUTTONDOWN:
             DestroyWindow(hwnd);
             return 0;
         case WM_MOUSEMOVE:
             OnPointerMove(hwnd, lParam);
+            LoupeFollowPointer(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case WM_SETCURSOR:
             if (SetScreenCursor(lParam)) return TRUE;

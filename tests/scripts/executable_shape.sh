@@ -22,7 +22,7 @@ description=$(file "$exe")
 size=$(stat -c %s "$exe")
 [ "$size" -le 378880 ] || fail "$size bytes, more than 370 KB"
 
-allowed="kernel32.dll user32.dll gdi32.dll msimg32.dll winmm.dll advapi32.dll shell32.dll msvcrt.dll setupapi.dll"
+allowed="kernel32.dll user32.dll gdi32.dll msimg32.dll winmm.dll advapi32.dll shell32.dll comdlg32.dll msvcrt.dll setupapi.dll"
 imports=$("$arch-w64-mingw32-objdump" -p "$exe" | awk '/DLL Name:/ {print tolower($3)}' | sort -u)
 [ -n "$imports" ] || fail "no imports read"
 for dll in $imports; do

@@ -1,0 +1,224 @@
+// The results window and the saving of reports.
+#include "app/results_window.h"
+
+#include <commdlg.h>
+#include <stdio.h>
+#include <wchar.h>
+
+#include "app/app_state.h"
+#include "app/format.h"
+#include "app/report_file.h"
+#include "app/texts.h"
+#include "testrun/report_texts.h"
+#include "testrun/run_findings.h"
+
+HWND g_hResults;
+
+namespace {
+
+const wchar_t kResultsClass[] = L"TAVROResultsWindow";
+constexpr int kResultsChars = 16384;
+constexpr int kClientWidth = 560;
+constexpr int kClientHeight = 400;
+enum : int { IDC_RESULTS_TEXT = 4001, IDC_SAVE_REPORT = 4002, IDC_CLOSE_RESULTS = 4003 };
+
+wchar_t g_reportPath[MAX_PATH];
+
+// `text` (UTF-8) as a wide string.
+void Widen(const char* text, wchar_t* out, int chars) {
+    if (MultiByteToWideChar(CP_UTF8, 0, text, -1, out, chars) == 0) out[0] = L'\0';
+}
+
+// Appends to a bounded wide buffer.
+struct Appender {
+    wchar_t* text;
+    int chars;
+    int length;
+};
+
+void Append(Appender* a, const wchar_t* piece) {
+    if (a->length >= a->chars - 1) return;
+    FormatText(a->text + a->length, a->chars - a->length, L"%ls", piece);
+    a->length += lstrlenW(a->text + a->length);
+}
+
+void AppendUtf8(Appender* a, const char* piece) {
+    wchar_t wide[512];
+    Widen(piece, wide, 512);
+    Append(a, wide);
+}
+
+void ShowSaveFailure(HWND owner, const wchar_t* path, const wchar_t* reason) {
+    const ReportTexts& t = *ReportTextsOf(g_lang);
+    char pathUtf8[MAX_PATH * 3];
+    char reasonUtf8[512];
+    WideCharToMultiByte(CP_UTF8, 0, path, -1, pathUtf8, sizeof(pathUtf8), nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, reason, -1, reasonUtf8, sizeof(reasonUtf8), nullptr, nullptr);
+    char message[MAX_PATH * 3 + 600];
+    snprintf(message, sizeof(message), t.saveFailed, pathUtf8, reasonUtf8);
+    wchar_t wide[MAX_PATH + 600];
+    wchar_t caption[128];
+    Widen(message, wide, ARRAYSIZE(wide));
+    Widen(t.resultsTitle, caption, 128);
+    MessageBoxW(owner, wide, caption, MB_ICONWARNING | MB_OK);
+}
+
+// The standard save dialog, then the report; a failure is said and the window stays for another try.
+void AskAndSave(HWND hwnd) {
+    wchar_t path[MAX_PATH] = L"tavro-report.html";
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = hwnd;
+    dialog.lpstrFilter = L"HTML (*.html)\0*.html\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = L"html";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&dialog)) return;
+    wchar_t reason[256];
+    if (!SaveRunReport(path, reason, 256)) ShowSaveFailure(hwnd, path, reason);
+}
+
+HWND AddControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id) {
+    HWND control = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_app.hInstance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fontUi), TRUE);
+    return control;
+}
+
+void CreateResultsControls(HWND hwnd) {
+    const ReportTexts& t = *ReportTextsOf(g_lang);
+    static wchar_t results[kResultsChars];
+    FormatRunResults(results, kResultsChars);
+    AddControl(hwnd, L"EDIT", results, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | WS_TABSTOP, 12, 12,
+               kClientWidth - 24, kClientHeight - 72, IDC_RESULTS_TEXT);
+    wchar_t label[64];
+    Widen(t.saveReport, label, 64);
+    AddControl(hwnd, L"BUTTON", label, BS_DEFPUSHBUTTON | WS_TABSTOP, kClientWidth - 12 - 150 - 10 - 110,
+               kClientHeight - 48, 150, 34, IDC_SAVE_REPORT);
+    Widen(t.close, label, 64);
+    AddControl(hwnd, L"BUTTON", label, BS_PUSHBUTTON | WS_TABSTOP, kClientWidth - 12 - 110, kClientHeight - 48, 110,
+               34, IDC_CLOSE_RESULTS);
+}
+
+LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            CreateResultsControls(hwnd);
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_SAVE_REPORT) AskAndSave(hwnd);
+            if (LOWORD(wParam) == IDC_CLOSE_RESULTS || LOWORD(wParam) == IDCANCEL) DestroyWindow(hwnd);
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(hwnd);
+            return 0;
+        case WM_DESTROY:
+            if (g_hResults == hwnd) g_hResults = nullptr;
+            return 0;
+        default:
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+void OpenResultsWindow(HWND owner) {
+    if (g_hResults != nullptr) DestroyWindow(g_hResults);
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = ResultsWndProc;
+    wc.hInstance = g_app.hInstance;
+    wc.hIcon = LoadIconW(g_app.hInstance, MAKEINTRESOURCEW(1));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kResultsClass;
+    RegisterClassExW(&wc);  // fails harmlessly from the second time on
+    const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
+    RECT ownerRect;
+    GetWindowRect(owner, &ownerRect);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    wchar_t caption[128];
+    Widen(ReportTextsOf(g_lang)->resultsTitle, caption, 128);
+    g_hResults = CreateWindowExW(WS_EX_DLGMODALFRAME, kResultsClass, caption, style,
+                                 (ownerRect.left + ownerRect.right - width) / 2,
+                                 (ownerRect.top + ownerRect.bottom - height) / 2, width, height, owner, nullptr,
+                                 g_app.hInstance, nullptr);
+    if (g_hResults == nullptr) return;
+    ShowWindow(g_hResults, SW_SHOW);
+    SetFocus(GetDlgItem(g_hResults, IDC_SAVE_REPORT));
+}
+
+}  // namespace
+
+void SaveReportsTo(const wchar_t* path) {
+    lstrcpynW(g_reportPath, path != nullptr ? path : L"", MAX_PATH);
+}
+
+void OnRunEnded(HWND owner) {
+    if (g_reportPath[0] != L'\0') {
+        wchar_t reason[256];
+        if (!SaveRunReport(g_reportPath, reason, 256)) ShowSaveFailure(owner, g_reportPath, reason);
+    }
+    if (FindingsRecorded(&g_runRecord.findings)) OpenResultsWindow(owner);
+}
+
+void FormatRunResults(wchar_t* text, int chars) {
+    const ReportTexts& t = *ReportTextsOf(g_lang);
+    const Findings& f = g_runRecord.findings;
+    Appender a = {text, chars, 0};
+    text[0] = L'\0';
+    int seen = 0;
+    for (unsigned char s : f.seen) seen += s != 0;
+    wchar_t line[256];
+    AppendUtf8(&a, t.screensSeen);
+    FormatText(line, 256, L": %d\r\n\r\n", seen);
+    Append(&a, line);
+    AppendUtf8(&a, t.faultsNoted);
+    Append(&a, L":");
+    bool any = false;
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        if (!f.noted[mode]) continue;
+        Append(&a, any ? L", " : L" ");
+        Append(&a, ModeTitle(mode));
+        any = true;
+    }
+    if (!any) {
+        Append(&a, L" ");
+        AppendUtf8(&a, t.none);
+    }
+    Append(&a, L"\r\n\r\n");
+    AppendUtf8(&a, t.defects);
+    Append(&a, L":\r\n");
+    for (int type = kDefectLit; type <= kDefectOther; ++type) {
+        Append(&a, L"  ");
+        AppendUtf8(&a, t.typeNames[type - 1]);
+        Append(&a, L":");
+        int count = 0;
+        for (int k = 0; k < f.markCount; ++k) {
+            const Mark& m = f.marks[k];
+            if (m.type != type) continue;
+            FormatText(line, 256, L"%ls (%d, %d) %ls", count == 0 ? L"" : L";", m.x, m.y, ModeTitle(m.mode));
+            Append(&a, line);
+            ++count;
+        }
+        if (count == 0) Append(&a, L" 0");
+        Append(&a, L"\r\n");
+    }
+    const ClassVerdict v = JudgePixelFaults(&f);
+    Append(&a, L"\r\n");
+    AppendUtf8(&a, t.verdict);
+    FormatText(line, 256, L": %.2f / %.2f / %.2f ", v.perMillion[0], v.perMillion[1], v.perMillion[2]);
+    Append(&a, line);
+    AppendUtf8(&a, t.perMillion);
+    Append(&a, L"\r\n");
+    char classLine[160];
+    static const char* const classNames[kIsoClasses] = {"I", "II", "III", "IV"};
+    if (v.isoClass > 0) {
+        snprintf(classLine, sizeof(classLine), t.classFormat, classNames[v.isoClass - 1]);
+    } else {
+        snprintf(classLine, sizeof(classLine), "%s", t.noClass);
+    }
+    AppendUtf8(&a, classLine);
+}

@@ -1,0 +1,375 @@
+// The loupe, the marks and the notes of a run.
+#include "testrun/run_findings.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include <initializer_list>
+
+#include "app/palette.h"
+#include "app/texts.h"
+#include "patterns/toolkit.h"
+#include "testrun/catalogue.h"
+#include "testrun/monitors.h"
+#include "testrun/motion_run.h"
+#include "testrun/paint_ahead.h"
+#include "testrun/report_texts.h"
+
+RunRecord g_runRecord;
+
+namespace {
+
+constexpr UINT kRingMs = 1000;
+constexpr UINT kNoticeMs = 1000;
+constexpr int kLoupeSide = kLoupeSource * kLoupeZoom;
+constexpr int kPanelInset = 8;     // at 96 DPI
+constexpr int kPointerGap = 24;    // between the pointer and the panel
+constexpr int kRingRadius = 10;
+constexpr COLORREF kMarkColour = RGB(255, 0, 255);
+
+// The screen as it was when the loupe opened, to read its own pixels from.
+struct Snapshot {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ oldBitmap;
+    const DWORD* bits;  // top-down 0x00RRGGBB
+    int width, height;
+};
+
+struct Loupe {
+    bool open;
+    int mode;
+    POINT mark;     // client pixels
+    POINT pointer;  // where the pointer was last seen: the mark follows it when it moves
+    int type;
+    RECT panel;  // where it was last drawn
+    Snapshot snapshot;
+};
+
+Loupe g_loupe;
+POINT g_ringAt;
+bool g_ringShown;
+const char* g_notice;  // UTF-8, shown while non-null
+
+bool TakeSnapshot(HWND hwnd, int mode, Snapshot* s) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = rc.right;
+    info.bmiHeader.biHeight = -rc.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(hwnd);
+    s->dc = CreateCompatibleDC(screen);
+    s->bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(hwnd, screen);
+    if (s->dc == nullptr || s->bitmap == nullptr) {
+        if (s->dc != nullptr) DeleteDC(s->dc);
+        if (s->bitmap != nullptr) DeleteObject(s->bitmap);
+        *s = Snapshot{};
+        return false;
+    }
+    s->oldBitmap = SelectObject(s->dc, s->bitmap);
+    if (IsMotionMode(mode)) {
+        PaintMotionScreen(s->dc, &rc, mode);
+    } else {
+        PaintShownScreen(s->dc, &rc, mode);
+    }
+    GdiFlush();
+    s->bits = static_cast<const DWORD*>(bits);
+    s->width = rc.right;
+    s->height = rc.bottom;
+    return true;
+}
+
+void FreeSnapshot(Snapshot* s) {
+    if (s->dc == nullptr) return;
+    SelectObject(s->dc, s->oldBitmap);
+    DeleteObject(s->bitmap);
+    DeleteDC(s->dc);
+    *s = Snapshot{};
+}
+
+// The screen's pixel at (x, y) as 0xRRGGBB; black off the screen.
+unsigned long PixelAt(const Snapshot& s, int x, int y) {
+    if (s.bits == nullptr || x < 0 || y < 0 || x >= s.width || y >= s.height) return 0;
+    return s.bits[static_cast<size_t>(y) * s.width + x] & 0xFFFFFF;
+}
+
+COLORREF AsColorref(unsigned long rgb) {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// `text` (UTF-8) as a wide string in `out`.
+void Widen(const char* text, wchar_t* out, int chars) {
+    if (MultiByteToWideChar(CP_UTF8, 0, text, -1, out, chars) == 0) out[0] = L'\0';
+}
+
+// The panel beside the pointer: the loupe's square, then the type and the keys below it. It goes to
+// the other side of the pointer where it would leave the screen.
+RECT PanelFor(HDC hdc, const RECT* rc, POINT mark, int textHeight) {
+    const int inset = ScaleForDpi(hdc, kPanelInset);
+    const int gap = ScaleForDpi(hdc, kPointerGap);
+    const int width = kLoupeSide + 2 * inset;
+    const int height = kLoupeSide + 3 * inset + textHeight;
+    int left = mark.x + gap;
+    int top = mark.y + gap;
+    if (left + width > rc->right) left = mark.x - gap - width;
+    if (top + height > rc->bottom) top = mark.y - gap - height;
+    if (left < rc->left) left = rc->left;
+    if (top < rc->top) top = rc->top;
+    return {left, top, left + width, top + height};
+}
+
+void DrawLoupe(HDC hdc, const RECT* rc) {
+    const ReportTexts& t = *ReportTextsOf(g_lang);
+    wchar_t typeLine[96];
+    wchar_t hint[256];
+    Widen(t.typeNames[g_loupe.type - 1], typeLine, 96);
+    Widen(t.loupeHint, hint, 256);
+    HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
+    HFONT bold = MakeScaledFont(hdc, 13, FW_BOLD);
+    HGDIOBJ oldFont = SelectObject(hdc, font);
+    RECT measure = {0, 0, kLoupeSide, 0};
+    DrawTextW(hdc, hint, -1, &measure, DT_WORDBREAK | DT_CALCRECT);
+    const int lineHeight = ScaleForDpi(hdc, 20);
+    const RECT panel = PanelFor(hdc, rc, g_loupe.mark, lineHeight + measure.bottom);
+    g_loupe.panel = panel;
+    FillColor(hdc, &panel, kUiDark);
+    const int inset = ScaleForDpi(hdc, kPanelInset);
+    const int left = panel.left + inset;
+    const int top = panel.top + inset;
+    for (int row = 0; row < kLoupeSource; ++row) {
+        for (int column = 0; column < kLoupeSource; ++column) {
+            const int x = g_loupe.mark.x - kLoupeSource / 2 + column;
+            const int y = g_loupe.mark.y - kLoupeSource / 2 + row;
+            const RECT cell = {left + column * kLoupeZoom, top + row * kLoupeZoom, left + (column + 1) * kLoupeZoom,
+                               top + (row + 1) * kLoupeZoom};
+            FillColor(hdc, &cell, AsColorref(PixelAt(g_loupe.snapshot, x, y)));
+        }
+    }
+    // The centre pixel framed in black and white, readable on any colour.
+    const int c = kLoupeSource / 2;
+    RECT frame = {left + c * kLoupeZoom - 2, top + c * kLoupeZoom - 2, left + (c + 1) * kLoupeZoom + 2,
+                  top + (c + 1) * kLoupeZoom + 2};
+    for (COLORREF colour : {RGB(0, 0, 0), RGB(255, 255, 255)}) {
+        HBRUSH brush = CreateSolidBrush(colour);
+        FrameRect(hdc, &frame, brush);
+        DeleteObject(brush);
+        InflateRect(&frame, -1, -1);
+    }
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, kUiAccent);
+    SelectObject(hdc, bold);
+    RECT typeBox = {left, top + kLoupeSide + inset, left + kLoupeSide, top + kLoupeSide + inset + lineHeight};
+    DrawTextW(hdc, typeLine, -1, &typeBox, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
+    SelectObject(hdc, font);
+    SetTextColor(hdc, RGB(255, 255, 255));
+    RECT hintBox = {left, typeBox.bottom, left + kLoupeSide, panel.bottom - inset};
+    DrawTextW(hdc, hint, -1, &hintBox, DT_WORDBREAK);
+    SelectObject(hdc, oldFont);
+    DeleteObject(font);
+    DeleteObject(bold);
+}
+
+RECT RingRect() {
+    return {g_ringAt.x - kRingRadius - 2, g_ringAt.y - kRingRadius - 2, g_ringAt.x + kRingRadius + 3,
+            g_ringAt.y + kRingRadius + 3};
+}
+
+RECT DrawRing(HDC hdc) {
+    HPEN pen = CreatePen(PS_SOLID, 2, kMarkColour);
+    HGDIOBJ oldPen = SelectObject(hdc, pen);
+    HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(HOLLOW_BRUSH));
+    Ellipse(hdc, g_ringAt.x - kRingRadius, g_ringAt.y - kRingRadius, g_ringAt.x + kRingRadius + 1,
+            g_ringAt.y + kRingRadius + 1);
+    SelectObject(hdc, oldBrush);
+    SelectObject(hdc, oldPen);
+    DeleteObject(pen);
+    return RingRect();
+}
+
+RECT NoticeRect(HDC hdc, const RECT* rc, const wchar_t* text, HFONT font) {
+    HGDIOBJ old = SelectObject(hdc, font);
+    SIZE size;
+    GetTextExtentPoint32W(hdc, text, lstrlenW(text), &size);
+    SelectObject(hdc, old);
+    const int inset = ScaleForDpi(hdc, kPanelInset);
+    const int width = size.cx + 2 * inset;
+    const int left = rc->left + (rc->right - rc->left - width) / 2;
+    const int top = rc->top + ScaleForDpi(hdc, 16);
+    return {left, top, left + width, top + size.cy + 2 * inset};
+}
+
+RECT DrawNotice(HDC hdc, const RECT* rc) {
+    wchar_t text[128];
+    Widen(g_notice, text, 128);
+    HFONT font = MakeScaledFont(hdc, 15, FW_NORMAL);
+    RECT box = NoticeRect(hdc, rc, text, font);
+    FillColor(hdc, &box, kUiDark);
+    HGDIOBJ old = SelectObject(hdc, font);
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, RGB(255, 255, 255));
+    DrawTextW(hdc, text, -1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    SelectObject(hdc, old);
+    DeleteObject(font);
+    return box;
+}
+
+void InvalidatePanel(HWND hwnd) {
+    if (hwnd != nullptr && !IsRectEmpty(&g_loupe.panel)) InvalidateRect(hwnd, &g_loupe.panel, FALSE);
+}
+
+}  // namespace
+
+void BeginRunRecord(HWND hwnd, const wchar_t* device) {
+    free(g_runRecord.edid);
+    g_runRecord.edid = ReadMonitorEdidBytes(device, &g_runRecord.edidLength);
+    if (g_runRecord.edid == nullptr) g_runRecord.edidLength = 0;
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    g_runRecord.width = rc.right;
+    g_runRecord.height = rc.bottom;
+    double period = 0;
+    g_runRecord.hz = RefreshRateOf(hwnd, &period);
+    ClearFindings(&g_runRecord.findings, rc.right, rc.bottom);
+    g_ringShown = false;
+    g_notice = nullptr;
+}
+
+void NoteScreenSeen(int mode) {
+    if (ModeCategory(mode) >= 0) g_runRecord.findings.seen[mode] = 1;
+}
+
+int LoupeOpen() {
+    return g_loupe.open;
+}
+
+void ToggleLoupe(HWND hwnd, int mode) {
+    if (g_loupe.open) {
+        CloseLoupe(hwnd);
+        return;
+    }
+    if (ModeCategory(mode) < 0 || !TakeSnapshot(hwnd, mode, &g_loupe.snapshot)) return;
+    POINT pointer;
+    GetCursorPos(&pointer);
+    ScreenToClient(hwnd, &pointer);
+    g_loupe.open = true;
+    g_loupe.mode = mode;
+    g_loupe.mark = pointer;
+    g_loupe.pointer = pointer;
+    g_loupe.type = DefaultDefectType(mode);
+    SetRectEmpty(&g_loupe.panel);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void CloseLoupe(HWND hwnd) {
+    if (!g_loupe.open) return;
+    g_loupe.open = false;
+    FreeSnapshot(&g_loupe.snapshot);
+    InvalidatePanel(hwnd);
+    SetRectEmpty(&g_loupe.panel);
+}
+
+namespace {
+
+void MoveMark(HWND hwnd, POINT to) {
+    g_loupe.mark = to;
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+}  // namespace
+
+void LoupeFollowPointer(HWND hwnd, POINT point) {
+    // Windows and X repeat a move message where the pointer stands still: that keeps the mark
+    // where the arrow keys put it.
+    if (!g_loupe.open || (point.x == g_loupe.pointer.x && point.y == g_loupe.pointer.y)) return;
+    g_loupe.pointer = point;
+    MoveMark(hwnd, point);
+}
+
+int LoupeKey(HWND hwnd, WPARAM key) {
+    if (!g_loupe.open) return 0;
+    POINT moved = g_loupe.mark;
+    switch (key) {
+        case VK_LEFT: --moved.x; break;
+        case VK_RIGHT: ++moved.x; break;
+        case VK_UP: --moved.y; break;
+        case VK_DOWN: ++moved.y; break;
+        case '1': case '2': case '3':
+            g_loupe.type = static_cast<int>(key - '0');
+            InvalidatePanel(hwnd);
+            return 1;
+        case VK_RETURN:
+            RecordLoupeMark(hwnd);
+            return 1;
+        case VK_ESCAPE:
+        case 'M':
+            CloseLoupe(hwnd);
+            return 1;
+        default:
+            return 1;  // the loupe keeps every key while it is open
+    }
+    const RECT rc = {0, 0, g_loupe.snapshot.width, g_loupe.snapshot.height};
+    if (moved.x < rc.left || moved.y < rc.top || moved.x >= rc.right || moved.y >= rc.bottom) return 1;
+    MoveMark(hwnd, moved);
+    return 1;
+}
+
+void RecordLoupeMark(HWND hwnd) {
+    if (!g_loupe.open) return;
+    Mark mark = {};
+    mark.mode = g_loupe.mode;
+    mark.x = g_loupe.mark.x;
+    mark.y = g_loupe.mark.y;
+    mark.type = g_loupe.type;
+    for (int k = 0; k < kPatchSide * kPatchSide; ++k) {
+        mark.patch[k] = PixelAt(g_loupe.snapshot, mark.x - kPatchRadius + k % kPatchSide,
+                                mark.y - kPatchRadius + k / kPatchSide);
+    }
+    AddMark(&g_runRecord.findings, mark);
+    CloseLoupe(hwnd);
+    g_ringAt = {mark.x, mark.y};
+    g_ringShown = true;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    SetTimer(hwnd, kMarkRingTimer, kRingMs, nullptr);
+}
+
+void ToggleScreenNote(HWND hwnd, int mode) {
+    if (ModeCategory(mode) < 0) return;
+    const ReportTexts& t = *ReportTextsOf(g_lang);
+    g_notice = ToggleNote(&g_runRecord.findings, mode) ? t.noteAdded : t.noteRemoved;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    SetTimer(hwnd, kNoticeTimer, kNoticeMs, nullptr);
+}
+
+void OnFindingsTimer(HWND hwnd, UINT_PTR timer) {
+    KillTimer(hwnd, timer);
+    if (timer == kMarkRingTimer) g_ringShown = false;
+    if (timer == kNoticeTimer) g_notice = nullptr;
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+int DrawFindingsLayer(HDC hdc, const RECT* rc, RECT covered[3]) {
+    int count = 0;
+    if (g_ringShown) covered[count++] = DrawRing(hdc);
+    if (g_notice != nullptr) covered[count++] = DrawNotice(hdc, rc);
+    if (g_loupe.open) {
+        DrawLoupe(hdc, rc);
+        covered[count++] = g_loupe.panel;
+    }
+    return count;
+}
+
+int LoupePixels(unsigned long pixels[kLoupeSource * kLoupeSource], RECT* shownAt) {
+    if (!g_loupe.open) return 0;
+    for (int k = 0; k < kLoupeSource * kLoupeSource; ++k) {
+        pixels[k] = PixelAt(g_loupe.snapshot, g_loupe.mark.x - kLoupeSource / 2 + k % kLoupeSource,
+                            g_loupe.mark.y - kLoupeSource / 2 + k / kLoupeSource);
+    }
+    *shownAt = g_loupe.panel;
+    return 1;
+}
