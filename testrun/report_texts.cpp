@@ -174,7 +174,7 @@ const ReportTexts kGerman = {
 const ReportTexts kFrench = {
     u8"Rapport de test TAVRO",
     u8"TAVRO - Résultats",
-    u8"Enregistrer le rapport\u2026",
+    u8"Enregistrer\u2026",
     u8"Fermer",
     u8"Créé le",
     u8"Programme",
