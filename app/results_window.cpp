@@ -134,19 +134,30 @@ void OpenResultsWindow(HWND owner) {
     RegisterClassExW(&wc);  // fails harmlessly from the second time on
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
     RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
     RECT ownerRect;
     GetWindowRect(owner, &ownerRect);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     wchar_t caption[128];
     Widen(ReportTextsOf(g_lang)->resultsTitle, caption, 128);
-    g_hResults = CreateWindowExW(WS_EX_DLGMODALFRAME, kResultsClass, caption, style,
-                                 (ownerRect.left + ownerRect.right - width) / 2,
-                                 (ownerRect.top + ownerRect.bottom - height) / 2, width, height, owner, nullptr,
-                                 g_app.hInstance, nullptr);
+    // Centred on the selection window, and whole on its monitor.
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    int left = (ownerRect.left + ownerRect.right - width) / 2;
+    int top = (ownerRect.top + ownerRect.bottom - height) / 2;
+    if (left + width > work.right) left = work.right - width;
+    if (top + height > work.bottom) top = work.bottom - height;
+    if (left < work.left) left = work.left;
+    if (top < work.top) top = work.top;
+    g_hResults = CreateWindowExW(0, kResultsClass, caption, style, left, top, width, height, owner,
+                                 nullptr, g_app.hInstance, nullptr);
     if (g_hResults == nullptr) return;
-    ShowWindow(g_hResults, SW_SHOW);
+    ShowWindow(g_hResults, SW_SHOWNORMAL);
+    SetForegroundWindow(g_hResults);
+    UpdateWindow(g_hResults);
     SetFocus(GetDlgItem(g_hResults, IDC_SAVE_REPORT));
 }
 

@@ -14,6 +14,7 @@
 #include "testrun/motion_run.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/report_texts.h"
+#include "testrun/screen_paint.h"
 
 RunRecord g_runRecord;
 
@@ -75,8 +76,10 @@ bool TakeSnapshot(HWND hwnd, int mode, Snapshot* s) {
     s->oldBitmap = SelectObject(s->dc, s->bitmap);
     if (IsMotionMode(mode)) {
         PaintMotionScreen(s->dc, &rc, mode);
-    } else {
+    } else if (ScreenShowable(mode)) {
         PaintShownScreen(s->dc, &rc, mode);
+    } else {
+        PaintTestScreen(s->dc, &rc, mode, nullptr);  // not prepared yet: its pattern, not the black in its place
     }
     GdiFlush();
     s->bits = static_cast<const DWORD*>(bits);

@@ -1,0 +1,171 @@
+// Recording findings in a real test window: the loupe shows the screen's own pixels, the keys mark
+// defects to the pixel, N notes a screen, the run's report is saved (and refused where it cannot
+// be written), and the results window lists it all.
+#include <gtest/gtest.h>
+
+#include <stdio.h>
+
+#include <string>
+
+#include "app/app_state.h"
+#include "app/report_file.h"
+#include "app/results_window.h"
+#include "testrun/run_findings.h"
+#include "testrun/screen_paint.h"
+#include "testrun/test_window.h"
+#include "tests/support/canvas.h"
+
+namespace {
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::string ReadFile(const wchar_t* path) {
+    std::string text;
+    FILE* file = _wfopen(path, L"rb");
+    if (file == nullptr) return text;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof(buffer), file)) > 0) text.append(buffer, n);
+    fclose(file);
+    return text;
+}
+
+class RunFindings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_app.hInstance = GetModuleHandleW(nullptr);
+        select = CreateWindowExW(0, L"STATIC", L"selection", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 g_app.hInstance, nullptr);
+        g_app.hwndSelect = select;
+        playlist = {17, 1, 36};  // fine lines, black, gamma
+        g_app.playlist = playlist.data();
+        g_app.playlistCount = 3;
+        g_app.playlistPos = 0;
+        g_app.autoMode = 0;
+        CreateTestWindow();
+        hwnd = g_app.hwndTest;
+        ASSERT_NE(hwnd, nullptr);
+        Pump();
+    }
+    void TearDown() override {
+        if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
+        if (g_hResults != nullptr) DestroyWindow(g_hResults);
+        DestroyWindow(select);
+        Pump();
+        g_app = AppState{};
+    }
+    void Key(WPARAM key) {
+        SendMessageW(hwnd, WM_KEYDOWN, key, 0);
+        UpdateWindow(hwnd);
+    }
+    void PointAt(int x, int y) {
+        POINT p = {x, y};
+        ClientToScreen(hwnd, &p);
+        SetCursorPos(p.x, p.y);
+    }
+
+    HWND select = nullptr;
+    HWND hwnd = nullptr;
+    std::vector<int> playlist;
+};
+
+TEST_F(RunFindings, LoupeShowsTheScreensOwnPixelsAndTheKeysMarkThem) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    PointAt(301, 200);
+    Key('M');
+    ASSERT_TRUE(LoupeOpen());
+    unsigned long shown[kLoupeSource * kLoupeSource];
+    RECT panel;
+    ASSERT_TRUE(LoupePixels(shown, &panel));
+    // The screen as the render tool paints it, and the loupe's squares as they reached the window.
+    Canvas screen(rc.right, rc.bottom);
+    PaintTestScreen(screen.dc, &rc, 17, nullptr);
+    Canvas window(rc.right, rc.bottom);
+    HDC dc = GetDC(hwnd);
+    BitBlt(window.dc, 0, 0, rc.right, rc.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, dc);
+    GdiFlush();
+    const int inset = 8;
+    for (int k = 0; k < kLoupeSource * kLoupeSource; ++k) {
+        const int x = 301 - kLoupeSource / 2 + k % kLoupeSource;
+        const int y = 200 - kLoupeSource / 2 + k / kLoupeSource;
+        const COLORREF own = screen.At(x, y);
+        EXPECT_EQ(shown[k], static_cast<unsigned long>(GetRValue(own) << 16 | GetGValue(own) << 8 | GetBValue(own)));
+        // The middle of each enlarged square (the centre one is framed at its edges only).
+        const int sx = panel.left + inset + (k % kLoupeSource) * kLoupeZoom + kLoupeZoom / 2;
+        const int sy = panel.top + inset + (k / kLoupeSource) * kLoupeZoom + kLoupeZoom / 2;
+        EXPECT_EQ(window.At(sx, sy), own) << k;
+    }
+
+    Key(VK_RIGHT);  // the mark moves, the screen stays
+    Key(VK_DOWN);
+    Key('2');
+    Key(VK_RETURN);
+    EXPECT_FALSE(LoupeOpen());
+    EXPECT_EQ(CurrentMode(), 17);
+    Key(VK_RIGHT);  // black
+    PointAt(40, 30);
+    Key('M');
+    Key(VK_ESCAPE);  // closes the loupe, not the run
+    EXPECT_TRUE(IsWindow(hwnd));
+    Key('M');
+    Key(VK_RETURN);
+    Key(VK_RIGHT);  // gamma
+    Key('N');
+    const Findings& record = g_runRecord.findings;
+    ASSERT_EQ(record.markCount, 2);
+    EXPECT_EQ(record.marks[0].x, 302);
+    EXPECT_EQ(record.marks[0].y, 201);
+    EXPECT_EQ(record.marks[0].type, kDefectDark);
+    EXPECT_EQ(record.marks[1].mode, 1);
+    EXPECT_EQ(record.marks[1].type, kDefectLit);  // proposed on black
+    EXPECT_TRUE(record.noted[36]);
+
+    // The ring goes after a second, and the screen is as it was.
+    Sleep(1100);
+    Pump();
+    UpdateWindow(hwnd);
+    EXPECT_FALSE(LoupeOpen());
+
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    wchar_t path[MAX_PATH];
+    wsprintfW(path, L"%stavro-findings-%lu.html", folder, GetCurrentProcessId());
+    wchar_t reason[256];
+    ASSERT_TRUE(SaveRunReport(path, reason, 256)) << reason;
+    const std::string html = ReadFile(path);
+    EXPECT_NE(html.find("data-x=\"302\" data-y=\"201\" data-type=\"2\""), std::string::npos);
+    EXPECT_NE(html.find("data-x=\"40\" data-y=\"30\" data-type=\"1\""), std::string::npos);
+    DeleteFileW(path);
+
+    // A folder that is not there: refused, nothing left behind.
+    wchar_t bad[MAX_PATH];
+    wsprintfW(bad, L"%sno-such-folder-%lu\\r.html", folder, GetCurrentProcessId());
+    EXPECT_FALSE(SaveRunReport(bad, reason, 256));
+    EXPECT_NE(reason[0], L'\0');
+    EXPECT_EQ(GetFileAttributesW(bad), INVALID_FILE_ATTRIBUTES);
+
+    // After the run: the results window lists it, painted in its own colours.
+    DestroyWindow(hwnd);
+    Pump();
+    OnRunEnded(select);
+    ASSERT_NE(g_hResults, nullptr);
+    UpdateWindow(g_hResults);
+    Pump();
+    wchar_t listed[4096];
+    GetWindowTextW(GetDlgItem(g_hResults, 4001), listed, 4096);
+    EXPECT_NE(std::wstring(listed).find(L"(302, 201)"), std::wstring::npos) << listed;
+    EXPECT_NE(std::wstring(listed).find(L"Faults noted: Gamma"), std::wstring::npos) << listed;
+    HDC results = GetDC(g_hResults);
+    EXPECT_EQ(GetPixel(results, 4, 4), GetSysColor(COLOR_BTNFACE));
+    ReleaseDC(g_hResults, results);
+}
+
+}  // namespace
