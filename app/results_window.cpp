@@ -132,7 +132,7 @@ void OpenResultsWindow(HWND owner) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kResultsClass;
     RegisterClassExW(&wc);  // fails harmlessly from the second time on
-    const DWORD style = WS_CAPTION | WS_SYSMENU | WS_POPUP;
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT frame = {0, 0, kClientWidth, kClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     RECT ownerRect;

@@ -228,10 +228,13 @@ void InvalidatePanel(HWND hwnd) {
 
 }  // namespace
 
-void BeginRunRecord(HWND hwnd, const wchar_t* device) {
+void RecordTestedMonitor(const wchar_t* device) {
     free(g_runRecord.edid);
     g_runRecord.edid = ReadMonitorEdidBytes(device, &g_runRecord.edidLength);
     if (g_runRecord.edid == nullptr) g_runRecord.edidLength = 0;
+}
+
+void BeginRunRecord(HWND hwnd) {
     RECT rc;
     GetClientRect(hwnd, &rc);
     g_runRecord.width = rc.right;

@@ -21,8 +21,11 @@ struct RunRecord {
 };
 extern RunRecord g_runRecord;
 
-// A new run on adapter `device` in window `hwnd`: empty findings, the monitor's EDID, size and rate.
-void BeginRunRecord(HWND hwnd, const wchar_t* device);
+// Before a run switches the mode: the EDID of the monitor on adapter `device`, as the switch reads it.
+void RecordTestedMonitor(const wchar_t* device);
+
+// A new run in window `hwnd`: empty findings, the screen's size and refresh rate.
+void BeginRunRecord(HWND hwnd);
 
 // The shown screen is `mode`.
 void NoteScreenSeen(int mode);

@@ -177,6 +177,9 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
 
 void CreateTestWindow() {
     g_runAway = false;
+    wchar_t device[kDeviceNameChars];
+    TestedDevice(device);
+    RecordTestedMonitor(device);
     SwitchToNativeResolution();
     const RECT area = TestedMonitorArea();
     RegisterTestWindowClass();
@@ -192,9 +195,7 @@ void CreateTestWindow() {
     }
     KeepDisplayOn();
     HidePointerOnScreens();
-    wchar_t device[kDeviceNameChars];
-    TestedDevice(device);
-    BeginRunRecord(hwnd, SwitchedDevice()[0] != L'\0' ? SwitchedDevice() : device);
+    BeginRunRecord(hwnd);
     StartPaintAhead(hwnd);
     ShowWindow(hwnd, SW_SHOWMAXIMIZED);
     UpdateWindow(hwnd);

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# From a dead pixel seen on the black screen to a saved report, with the keyboard and the mouse
+# alone: the real tavro.exe started with /start /cards 1 /report in a Wine virtual desktop given a
+# real monitor's EDID, two defects marked with M, the arrows, 3 and Enter, one screen noted with N,
+# and the report parsed as HTML. A bad argument first: the usage, and exit code 2.
+# Called by ctest as: bash findings_report.sh <path of tavro.exe> <source dir>
+set -uo pipefail
+exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+build=$(dirname "$exe")
+src=$(cd "$2" && pwd)
+work=$(mktemp -d)
+desk="tavro_findings_$$"
+edid_file="$src/tests/data/edid/D_Dell_DELD0D9_09432B13B913.bin"  # its base block alone: 1920 x 1080
+monitor_key='HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\Default_Monitor\0000&0000\Device Parameters'
+
+source "$src/tests/support/desktop_run.bash"
+
+desktop_size() { xwininfo -id "$desktop" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+desktop_size_is() { [ "$(desktop_size)" = "$1" ]; }
+shot() { xwd -silent -id "$desktop" >"$work/shot.xwd"; }
+pixel_is() { shot && [ "$(python3 "$src/tests/scripts/probe/xwd_pixels.py" "$1,$2" <"$work/shot.xwd" | sed -n 2p)" = "$3" ]; }
+exit_code() { tr -d '\r' <"$work/run.out" | sed -n 's/^tavro exit code \(-\?[0-9]*\)$/\1/p'; }
+has_exit_code() { [ -n "$(exit_code)" ]; }
+
+# run_with ARGS...: starts tavro.exe with ARGS in the desktop, from $work, as start_in_desktop does.
+run_with() {
+  wineserver -p
+  cd "$work" || exit 1
+  printf '@echo off\r\n"%s" %s\r\necho tavro exit code %%errorlevel%%\r\n' "$(winpath "$exe")" "$*" >"$work/run.bat"
+  timeout 120 "$src/scripts/wine" explorer "/desktop=$desk,1280x1024" cmd /c "$(winpath "$work/run.bat")" \
+    >"$work/run.out" 2>&1 &
+  run_pid=$!
+  poll 30 find_desktop || fail "no X window named '$desk - Wine desktop'"
+}
+
+step "a bad argument: the usage, then exit code 2"
+run_with /cards 13
+sleep 3
+xdotool key Return  # the message box has the focus
+poll 15 has_exit_code || fail "no exit code: $(cat "$work/run.out")"
+[ "$(exit_code)" = 2 ] || fail "exit code $(exit_code) for a bad argument"
+wait "$run_pid" 2>/dev/null
+run_pid=""
+
+step "/auto /cards 1: the run begins at once, with Solid Colors alone"
+run_with /auto /cards 1
+poll 20 pixel_is 640 512 255,255,255 || fail "no white screen at once"
+poll 10 pixel_is 640 512 0,0,0 || fail "AUTO did not step to black"
+kill "$run_pid" 2>/dev/null
+wineserver -k 2>/dev/null
+wineserver -w 2>/dev/null
+run_pid=""
+
+step "/cards 1 /report, then START on a monitor with an EDID: the run on the native mode"
+report="$work/report.html"
+run_with /cards 1 /report "\"$(winpath "$report")\""
+sleep 3
+# Wine rewrites its monitor keys whenever a Wine process starts: the EDID goes in once it runs.
+"$src/scripts/wine" reg add "$monitor_key" /v EDID /t REG_BINARY /d "$(head -c 128 "$edid_file" | xxd -p | tr -d '\n')" /f \
+  >/dev/null 2>&1 || fail "cannot write the EDID"
+# START in the selection window, centred in the desktop: its client area starts at (284, 225).
+xdotool mousemove --window "$desktop" $((284 + 120)) $((225 + 444)) click 1
+poll 20 desktop_size_is 1920x1080 || fail "desktop stays $(desktop_size)"
+poll 10 pixel_is 960 540 255,255,255 || fail "the first screen is not white"
+
+step "on black: M at (500, 400), two steps right, one down, Enter"
+xdotool key Right
+poll 5 pixel_is 960 540 0,0,0 || fail "no black screen"
+xdotool mousemove --window "$desktop" 500 400
+sleep 0.5
+xdotool key m
+sleep 0.5
+xdotool key Right Right Down Return
+sleep 0.3
+step "on red: M at (100, 100), 3, Enter; N notes the screen"
+xdotool key Right
+poll 5 pixel_is 960 540 255,0,0 || fail "no red screen"
+xdotool mousemove --window "$desktop" 100 100
+sleep 0.5
+xdotool key m
+sleep 0.5
+xdotool key 3 Return n
+sleep 0.3
+xdotool key Escape Escape
+poll 15 test -s "$report" || fail "no report at $report"
+[ ! -e "$report.part" ] || fail "the temporary file stayed"
+
+step "the report, parsed"
+python3 - "$report" <<'PY' || fail "the report does not say what was found"
+import sys
+from html.parser import HTMLParser
+
+class Report(HTMLParser):
+    def __init__(self):
+        super().__init__()
+        self.defects, self.facts, self.text, self.row, self.cell = [], {}, [], [], None
+    def handle_starttag(self, tag, attrs):
+        a = dict(attrs)
+        if tag == "tr" and "data-x" in a:
+            self.defects.append((int(a["data-x"]), int(a["data-y"]), int(a["data-type"])))
+        if tag in ("th", "td"):
+            self.cell = []
+        if tag == "tr":
+            self.row = []
+    def handle_endtag(self, tag):
+        if tag in ("th", "td") and self.cell is not None:
+            self.row.append("".join(self.cell).strip())
+            self.cell = None
+        if tag == "tr" and len(self.row) == 2:
+            self.facts.setdefault(self.row[0], self.row[1])
+    def handle_data(self, data):
+        self.text.append(data)
+        if self.cell is not None:
+            self.cell.append(data)
+
+r = Report()
+r.feed(open(sys.argv[1], encoding="utf-8").read())
+text = "".join(r.text)
+checks = [
+    (sorted(r.defects) == [(100, 100, 3), (502, 401, 1)], f"defects {r.defects}"),
+    (r.facts.get("Manufacturer") == "DEL (0xD0D9)", f"manufacturer {r.facts.get('Manufacturer')}"),
+    (r.facts.get("Model") == "DELL P2419H", f"model {r.facts.get('Model')}"),
+    (r.facts.get("Serial number") == "HT8W343 / 844711490", f"serial {r.facts.get('Serial number')}"),
+    (r.facts.get("Made") == "week 21 of 2020", f"made {r.facts.get('Made')}"),
+    (r.facts.get("Native mode") == "1920 \u00d7 1080, from the base block", f"native {r.facts.get('Native mode')}"),
+    (r.facts.get("Mode tested") == "1920 \u00d7 1080, the native mode", f"mode {r.facts.get('Mode tested')}"),
+    ("Meets ISO 13406-2 class II" in text, "class verdict"),
+    ("Red: fault noted" in text and "Black: no fault noted" in text, "screens seen"),
+    ("00 FF FF FF FF FF FF 00 10 AC D9 D0" in text, "raw EDID"),
+]
+bad = [what for ok, what in checks if not ok]
+if bad:
+    print("report: " + "; ".join(bad))
+    sys.exit(1)
+print("ok: the report names DEL DELL P2419H, two defects, class II")
+PY
+echo "findings_report: all checks passed"
