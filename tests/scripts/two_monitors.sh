@@ -70,11 +70,12 @@ give_edid() {
   "$work/output_edid" "$1" "$file" || fail "could not give $1 an EDID"
 }
 
-# Starts the program in a Wine server of its own, so it reads the outputs' EDIDs afresh.
+# Starts the program (with the arguments given) in a Wine server of its own, so it reads the
+# outputs' EDIDs afresh.
 start_program() {
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
-  (cd "$work/run" && exec "$run" "$exe") >/dev/null 2>&1 &
+  (cd "$work/run" && exec "$run" "$exe" "$@") >/dev/null 2>&1 &
   program_pid=$!
   local win
   win=$(timeout 60 xdotool search --sync --onlyvisible --name '^TAVRO - Select Tests$' | head -n 1)
@@ -189,6 +190,17 @@ for way in esc right-click alt+f4 close; do
   [ "$(layout)" = "$as_before" ] || reset_outputs
 done
 kill -0 "$program_pid" 2>/dev/null && fail "(c) the program still runs after its close"
+
+echo "# (f) /monitor 2 and /report: the run and its report are the second monitor's"
+start_program /monitor 2 /cards 1 /report "Z:$work/second.html"
+start_run
+expect "(f) test window" "$test_geometry" "1024x768+1920+0"
+leave_run esc
+for _ in $(seq 1 50); do [ -s "$work/second.html" ] && break; sleep 0.2; done
+expect "(f) the report's monitor" "$(grep -o 'HEC (0x0088)' "$work/second.html")" "HEC (0x0088)"
+expect "(f) the report's mode" "$(grep -c '<td>1024 × 768, the native mode</td>' "$work/second.html")" "1"
+leave_run close
+[ "$(layout)" = "$as_before" ] || reset_outputs
 
 echo "# (d) the chosen monitor unplugged: the list and the run go back to the primary"
 start_program
