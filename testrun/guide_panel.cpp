@@ -7,6 +7,7 @@
 #include "app/texts.h"
 #include "patterns/toolkit.h"
 #include "testrun/guide_texts.h"
+#include "testrun/report_texts.h"
 
 namespace {
 
@@ -19,14 +20,17 @@ constexpr int kMaxTextWidth = 460;
 constexpr int kNameSize = 17;
 constexpr int kHeadingSize = 13;
 constexpr int kBodySize = 14;
+constexpr int kKeysSize = 12;
 
 constexpr int kPartCount = kGuideParts;
 constexpr COLORREF kGoodColour = RGB(110, 230, 150);
 constexpr COLORREF kFaultColour = RGB(255, 176, 96);
-// Font size, weight and colour of each part: name, good heading, good text, fault heading, fault text.
-constexpr int kPartSize[kPartCount] = {kNameSize, kHeadingSize, kBodySize, kHeadingSize, kBodySize};
-constexpr int kPartWeight[kPartCount] = {FW_BOLD, FW_BOLD, FW_NORMAL, FW_BOLD, FW_NORMAL};
-constexpr COLORREF kPartColour[kPartCount] = {kWhite, kGoodColour, kWhite, kFaultColour, kWhite};
+constexpr COLORREF kKeysColour = RGB(170, 178, 186);
+// Font size, weight and colour of each part: name, good heading, good text, fault heading, fault
+// text, and the line on the keys that record findings.
+constexpr int kPartSize[kPartCount] = {kNameSize, kHeadingSize, kBodySize, kHeadingSize, kBodySize, kKeysSize};
+constexpr int kPartWeight[kPartCount] = {FW_BOLD, FW_BOLD, FW_NORMAL, FW_BOLD, FW_NORMAL, FW_NORMAL};
+constexpr COLORREF kPartColour[kPartCount] = {kWhite, kGoodColour, kWhite, kFaultColour, kWhite, kKeysColour};
 
 int g_guideShown = 0;
 
@@ -107,8 +111,8 @@ int AddPartLines(HDC hdc, const wchar_t* text, int part, int y, int width, Guide
 }
 
 int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& text, const GuideHeadings& headings,
-           GuideLayout* layout) {
-    const char* const parts[kPartCount] = {text.name, headings.good, text.good, headings.fault, text.fault};
+           const char* keys, GuideLayout* layout) {
+    const char* const parts[kPartCount] = {text.name, headings.good, text.good, headings.fault, text.fault, keys};
     const int inset = ScaleForDpi(hdc, kBorder + kPadding);
     const int left = rc->left + ScaleForDpi(hdc, kEdgeDistance);
     const int top = rc->top + ScaleForDpi(hdc, kEdgeDistance);
@@ -127,7 +131,7 @@ int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& te
     int y = top + inset;
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);
     for (int p = 0; p < kPartCount; ++p) {
-        if (p == 1 || p == 3) y += ScaleForDpi(hdc, kHeadingGap);
+        if (p == 1 || p == 3 || p == 5) y += ScaleForDpi(hdc, kHeadingGap);
         SelectObject(hdc, fonts.part[p]);
         y = AddPartLines(hdc, layout->text[p], p, y, width > 0 ? width : 1, layout, &widest, &fits);
     }
@@ -167,7 +171,7 @@ int LayOutGuidePanel(HDC hdc, const RECT* rc, int mode, int lang, GuideLayout* l
     if (text == nullptr) return 0;
     GuideFonts fonts;
     CreateGuideFonts(hdc, &fonts);
-    const int fits = LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(lang), layout);
+    const int fits = LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(lang), ReportTextsOf(lang)->guideKeys, layout);
     DeleteGuideFonts(&fonts);
     return fits;
 }
@@ -179,7 +183,7 @@ RECT DrawGuidePanel(HDC hdc, const RECT* rc, int mode) {
     CreateGuideFonts(hdc, &fonts);
     GuideLayout layout;
     layout.lineCount = 0;
-    LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(g_lang), &layout);
+    LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(g_lang), ReportTextsOf(g_lang)->guideKeys, &layout);
     DrawBox(hdc, layout.panel, ScaleForDpi(hdc, kBorder));
 
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);

@@ -5,14 +5,14 @@
 #include <windows.h>
 
 constexpr int kGuideMaxLines = 48;
-constexpr int kGuideParts = 5;        // name, good heading, good text, fault heading, fault text
+constexpr int kGuideParts = 6;        // name, good heading, good text, fault heading, fault text, keys
 constexpr int kGuidePartChars = 320;  // room for the longest text of a part, terminator included
 
 // One line of the panel: a run of a text, drawn in the font and colour of its part.
 struct GuideLine {
     const wchar_t* text;
     int length;
-    int part;  // 0 name, 1 good heading, 2 good text, 3 fault heading, 4 fault text
+    int part;  // 0 name, 1 good heading, 2 good text, 3 fault heading, 4 fault text, 5 the keys M and N
     int top;   // y of the line's top
 };
 
