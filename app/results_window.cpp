@@ -9,6 +9,7 @@
 #include "app/format.h"
 #include "app/report_file.h"
 #include "app/texts.h"
+#include "testrun/guide_texts.h"
 #include "testrun/report_texts.h"
 #include "testrun/run_findings.h"
 
@@ -192,7 +193,7 @@ void FormatRunResults(wchar_t* text, int chars) {
     for (int mode = 0; mode < kModeCount; ++mode) {
         if (!f.noted[mode]) continue;
         Append(&a, any ? L", " : L" ");
-        Append(&a, ModeTitle(mode));
+        AppendUtf8(&a, GuideTextOf(g_lang, mode)->name);
         any = true;
     }
     if (!any) {
@@ -210,8 +211,9 @@ void FormatRunResults(wchar_t* text, int chars) {
         for (int k = 0; k < f.markCount; ++k) {
             const Mark& m = f.marks[k];
             if (m.type != type) continue;
-            FormatText(line, 256, L"%ls (%d, %d) %ls", count == 0 ? L"" : L";", m.x, m.y, ModeTitle(m.mode));
+            FormatText(line, 256, L"%ls (%d, %d) ", count == 0 ? L"" : L";", m.x, m.y);
             Append(&a, line);
+            AppendUtf8(&a, GuideTextOf(g_lang, m.mode)->name);
             ++count;
         }
         if (count == 0) Append(&a, L" 0");

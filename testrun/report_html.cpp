@@ -5,6 +5,7 @@
 #include <stdarg.h>
 
 #include "testrun/edid.h"
+#include "testrun/guide_texts.h"
 #include "testrun/report_texts.h"
 
 namespace {
@@ -52,12 +53,6 @@ void PutText(Writer* w, const char* text) {
                 if (fputc(*p, w->out) == EOF) w->ok = false;
         }
     }
-}
-
-void PutWide(Writer* w, const wchar_t* text) {
-    char utf8[512];
-    WideToUtf8(text, utf8, sizeof(utf8));
-    PutText(w, utf8);
 }
 
 // One row of a two-column table of facts; `value` is UTF-8 text.
@@ -174,7 +169,7 @@ void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
         if (!in->findings->seen[mode]) continue;
         const bool noted = in->findings->noted[mode] != 0;
         Putf(w, "<li data-mode=\"%d\">", mode);
-        PutWide(w, ModeTitleIn(in->lang, mode));
+        PutText(w, GuideTextOf(in->lang, mode)->name);
         Put(w, noted ? ": <span class=\"fault\">" : ": <span>");
         PutText(w, noted ? t.faultNoted : t.looksRight);
         Put(w, "</span></li>\n");
@@ -220,7 +215,7 @@ void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
              m.y, m.type, k + 1, m.x, m.y);
         PutText(w, t.typeNames[(m.type >= kDefectLit && m.type <= kDefectOther ? m.type : kDefectOther) - 1]);
         Put(w, "</td><td>");
-        PutWide(w, ModeTitleIn(in->lang, m.mode));
+        PutText(w, GuideTextOf(in->lang, m.mode)->name);
         Put(w, "</td><td>");
         PutPatch(w, m);
         Put(w, "</td></tr>\n");
