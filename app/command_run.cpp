@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <stdio.h>
 
+#include "app/format.h"
 #include "app/monitor_choice.h"
 #include "app/results_window.h"
 #include "app/select_window.h"
@@ -23,8 +24,8 @@ void ShowUsage(const wchar_t* culprit) {
     snprintf(message + (used > 0 ? used : 0), sizeof(message) - (used > 0 ? used : 0), "\n\n%s", t.usage);
     wchar_t text[2048];
     wchar_t caption[128];
-    MultiByteToWideChar(CP_UTF8, 0, message, -1, text, 2048);
-    MultiByteToWideChar(CP_UTF8, 0, t.usageTitle, -1, caption, 128);
+    WidenUtf8(message, text, 2048);
+    WidenUtf8(t.usageTitle, caption, 128);
     MessageBoxW(nullptr, text, caption, MB_ICONWARNING | MB_OK);
 }
 

@@ -10,6 +10,7 @@
 #include "app/report_file.h"
 #include "app/texts.h"
 #include "testrun/guide_texts.h"
+#include "testrun/report_html.h"
 #include "testrun/report_texts.h"
 #include "testrun/run_findings.h"
 
@@ -24,11 +25,6 @@ constexpr int kClientHeight = 400;
 enum : int { IDC_RESULTS_TEXT = 4001, IDC_SAVE_REPORT = 4002, IDC_CLOSE_RESULTS = 4003 };
 
 wchar_t g_reportPath[MAX_PATH];
-
-// `text` (UTF-8) as a wide string.
-void Widen(const char* text, wchar_t* out, int chars) {
-    if (MultiByteToWideChar(CP_UTF8, 0, text, -1, out, chars) == 0) out[0] = L'\0';
-}
 
 // Appends to a bounded wide buffer.
 struct Appender {
@@ -45,7 +41,7 @@ void Append(Appender* a, const wchar_t* piece) {
 
 void AppendUtf8(Appender* a, const char* piece) {
     wchar_t wide[512];
-    Widen(piece, wide, 512);
+    WidenUtf8(piece, wide, 512);
     Append(a, wide);
 }
 
@@ -59,8 +55,8 @@ void ShowSaveFailure(HWND owner, const wchar_t* path, const wchar_t* reason) {
     snprintf(message, sizeof(message), t.saveFailed, pathUtf8, reasonUtf8);
     wchar_t wide[MAX_PATH + 600];
     wchar_t caption[128];
-    Widen(message, wide, ARRAYSIZE(wide));
-    Widen(t.resultsTitle, caption, 128);
+    WidenUtf8(message, wide, ARRAYSIZE(wide));
+    WidenUtf8(t.resultsTitle, caption, 128);
     MessageBoxW(owner, wide, caption, MB_ICONWARNING | MB_OK);
 }
 
@@ -94,10 +90,10 @@ void CreateResultsControls(HWND hwnd) {
     AddControl(hwnd, L"EDIT", results, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | WS_TABSTOP, 12, 12,
                kClientWidth - 24, kClientHeight - 72, IDC_RESULTS_TEXT);
     wchar_t label[64];
-    Widen(t.saveReport, label, 64);
+    WidenUtf8(t.saveReport, label, 64);
     AddControl(hwnd, L"BUTTON", label, BS_DEFPUSHBUTTON | WS_TABSTOP, kClientWidth - 12 - 150 - 10 - 110,
                kClientHeight - 48, 150, 34, IDC_SAVE_REPORT);
-    Widen(t.close, label, 64);
+    WidenUtf8(t.close, label, 64);
     AddControl(hwnd, L"BUTTON", label, BS_PUSHBUTTON | WS_TABSTOP, kClientWidth - 12 - 110, kClientHeight - 48, 110,
                34, IDC_CLOSE_RESULTS);
 }
@@ -141,7 +137,7 @@ void OpenResultsWindow(HWND owner) {
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     wchar_t caption[128];
-    Widen(ReportTextsOf(g_lang)->resultsTitle, caption, 128);
+    WidenUtf8(ReportTextsOf(g_lang)->resultsTitle, caption, 128);
     // Centred on the selection window, and whole on its monitor.
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
@@ -227,11 +223,6 @@ void FormatRunResults(wchar_t* text, int chars) {
     AppendUtf8(&a, t.perMillion);
     Append(&a, L"\r\n");
     char classLine[160];
-    static const char* const classNames[kIsoClasses] = {"I", "II", "III", "IV"};
-    if (v.isoClass > 0) {
-        snprintf(classLine, sizeof(classLine), t.classFormat, classNames[v.isoClass - 1]);
-    } else {
-        snprintf(classLine, sizeof(classLine), "%s", t.noClass);
-    }
+    ClassVerdictLine(g_lang, v.isoClass, classLine, sizeof(classLine));
     AppendUtf8(&a, classLine);
 }

@@ -52,18 +52,12 @@ Str CategoryTextKey(int category) {
 }
 
 const wchar_t* ModeTitle(int mode) {
-    return ModeTitleIn(g_lang, mode);
-}
-
-const wchar_t* ModeTitleIn(int lang, int mode) {
     static const Str colorStr[] = {STR_WHITE, STR_BLACK, STR_RED, STR_GREEN, STR_BLUE};
     constexpr int kFirstNamedMode = 34;  // from here on each screen has a name of its own
-    if (mode >= 0 && mode < 5) return TextIn(lang, colorStr[mode]);
-    if (mode >= kFirstNamedMode && mode < kModeCount) {
-        return TextIn(lang, static_cast<Str>(STR_NEAR_BLACK + mode - kFirstNamedMode));
-    }
+    if (mode >= 0 && mode < 5) return tr(colorStr[mode]);
+    if (mode >= kFirstNamedMode && mode < kModeCount) return tr(static_cast<Str>(STR_NEAR_BLACK + mode - kFirstNamedMode));
     const int category = ModeCategory(mode);
-    return TextIn(lang, category >= 0 ? CategoryTextKey(category) : STR_PRODUCT);
+    return category >= 0 ? tr(CategoryTextKey(category)) : tr(STR_PRODUCT);
 }
 
 int ScreensAround(const int* playlist, int count, int pos, int wanted[3]) {

@@ -35,8 +35,6 @@ Str CategoryTextKey(int category);
 // screen's own name from mode 34 on, otherwise the category's name; the product name for a number
 // that is no mode.
 const wchar_t* ModeTitle(int mode);
-// The same in language `lang`.
-const wchar_t* ModeTitleIn(int lang, int mode);
 
 // The screens worth having painted while play-list entry `pos` of `count` is shown, most wanted
 // first: the entry's own, the next, the previous (with wrap-around, each screen once, and no

@@ -38,7 +38,6 @@ struct Pacer {
     LPARAM generation;
     double period;   // seconds
     DwmFlushFn flush;  // null: pace on the timer from the start
-    LONG paced;
 };
 
 struct MotionState {
@@ -138,7 +137,6 @@ DWORD WINAPI PacerMain(void* parameter) {
             }
         }
         if (!woken && !WaitUntil(pacer, timer, deadline, ticksPerSecond)) break;
-        InterlockedExchange(&pacer->paced, flush != nullptr ? 1 : 2);
         const long long now = Now();
         long long periods = llround((now - last) / ticksPerPeriod);
         if (periods < 1) periods = 1;
@@ -295,6 +293,5 @@ void SetMotionCovered(const RECT* covered, int count) {
 }
 
 MotionProgress MotionNow() {
-    const LONG paced = g_motion.pacer != nullptr ? InterlockedCompareExchange(&g_motion.pacer->paced, 0, 0) : 0;
-    return {g_motion.pacer != nullptr, g_motion.mode, g_motion.painted, g_motion.dropped, static_cast<int>(paced)};
+    return {g_motion.pacer != nullptr, g_motion.mode, g_motion.painted, g_motion.dropped};
 }

@@ -29,7 +29,6 @@ struct MotionProgress {
     int mode;
     MotionFrame painted;
     int dropped;
-    int paced;  // 1 on the compositor, 2 on the timer, 0 before the first wake
 };
 MotionProgress MotionNow();
 

@@ -64,15 +64,24 @@ void PutFact(Writer* w, const char* name, const char* value) {
     Put(w, "</td></tr>\n");
 }
 
-void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
+// A section's heading, and a paragraph of text.
+void PutHeading(Writer* w, const char* text) {
     Put(w, "<h2>");
-    PutText(w, t.monitor);
+    PutText(w, text);
     Put(w, "</h2>\n");
+}
+
+void PutParagraph(Writer* w, const char* text) {
+    Put(w, "<p>");
+    PutText(w, text);
+    Put(w, "</p>\n");
+}
+
+void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    PutHeading(w, t.monitor);
     EdidIdentity id;
     if (in->edid == nullptr || !DecodeEdidIdentity(in->edid, in->edidLength, &id)) {
-        Put(w, "<p>");
-        PutText(w, t.noEdid);
-        Put(w, "</p>\n");
+        PutParagraph(w, t.noEdid);
         return;
     }
     char value[160];
@@ -120,9 +129,8 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
 }
 
 void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
-    Put(w, "<h2>");
-    PutText(w, t.modeTested);
-    Put(w, "</h2>\n<table class=\"facts\">\n");
+    PutHeading(w, t.modeTested);
+    Put(w, "<table class=\"facts\">\n");
     char value[160];
     NativeMode native;
     const bool known = in->edid != nullptr && DecodeNativeMode(in->edid, in->edidLength, &native);
@@ -140,9 +148,8 @@ void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
 
 void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
     const ClassVerdict v = JudgePixelFaults(in->findings);
-    Put(w, "<h2>");
-    PutText(w, t.verdict);
-    Put(w, "</h2>\n<table class=\"verdict\">\n");
+    PutHeading(w, t.verdict);
+    Put(w, "<table class=\"verdict\">\n");
     for (int type = 0; type < 3; ++type) {
         Put(w, "<tr><th>");
         PutText(w, t.typeNames[type]);
@@ -152,19 +159,14 @@ void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
     }
     Put(w, "</table>\n<p class=\"class\"><strong>");
     char line[160];
-    if (v.isoClass > 0) {
-        snprintf(line, sizeof(line), t.classFormat, kClassNames[v.isoClass - 1]);
-    } else {
-        snprintf(line, sizeof(line), "%s", t.noClass);
-    }
+    ClassVerdictLine(in->lang, v.isoClass, line, sizeof(line));
     PutText(w, line);
     Put(w, "</strong></p>\n");
 }
 
 void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
-    Put(w, "<h2>");
-    PutText(w, t.screensSeen);
-    Put(w, "</h2>\n<ul class=\"screens\">\n");
+    PutHeading(w, t.screensSeen);
+    Put(w, "<ul class=\"screens\">\n");
     for (int mode = 0; mode < kModeCount; ++mode) {
         if (!in->findings->seen[mode]) continue;
         const bool noted = in->findings->noted[mode] != 0;
@@ -193,13 +195,9 @@ void PutPatch(Writer* w, const Mark& mark) {
 
 void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
     const Findings* f = in->findings;
-    Put(w, "<h2>");
-    PutText(w, t.defects);
-    Put(w, "</h2>\n");
+    PutHeading(w, t.defects);
     if (f->markCount == 0) {
-        Put(w, "<p>");
-        PutText(w, t.noDefects);
-        Put(w, "</p>\n");
+        PutParagraph(w, t.noDefects);
         return;
     }
     Put(w, "<table class=\"defects\">\n<tr><th>#</th><th>");
@@ -220,9 +218,8 @@ void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
         PutPatch(w, m);
         Put(w, "</td></tr>\n");
     }
-    Put(w, "</table>\n<h2>");
-    PutText(w, t.map);
-    Put(w, "</h2>\n");
+    Put(w, "</table>\n");
+    PutHeading(w, t.map);
     // The whole screen at its own scale, each mark a ring with its number; circles stay visible at any size.
     const int r = (f->width > f->height ? f->width : f->height) / 80 + 4;
     Putf(w, "<svg class=\"map\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", f->width / 2, f->height / 2,
@@ -240,14 +237,22 @@ void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
 
 void PutRawEdid(Writer* w, const ReportInput* in, const ReportTexts& t) {
     if (in->edid == nullptr || in->edidLength == 0) return;
-    Put(w, "<h2>");
-    PutText(w, t.rawEdid);
-    Put(w, "</h2>\n<pre class=\"edid\">");
+    PutHeading(w, t.rawEdid);
+    Put(w, "<pre class=\"edid\">");
     for (unsigned long i = 0; i < in->edidLength; ++i) Putf(w, "%02X%s", in->edid[i], (i % 16 == 15) ? "\n" : " ");
     Put(w, "</pre>\n");
 }
 
 }  // namespace
+
+void ClassVerdictLine(int lang, int isoClass, char* out, int size) {
+    const ReportTexts& t = *ReportTextsOf(lang);
+    if (isoClass >= 1 && isoClass <= kIsoClasses) {
+        snprintf(out, size, t.classFormat, kClassNames[isoClass - 1]);
+    } else {
+        snprintf(out, size, "%s", t.noClass);
+    }
+}
 
 void WideToUtf8(const wchar_t* text, char* out, int size) {
     int n = 0;

@@ -21,5 +21,9 @@ struct ReportInput {
 // Writes the report to `out`; nonzero when every write succeeded.
 int WriteReportHtml(FILE* out, const ReportInput* input);
 
+// The verdict's line in language `lang`, UTF-8: the class met ("Meets ISO 13406-2 class II"), or
+// that none is (`isoClass` 0).
+void ClassVerdictLine(int lang, int isoClass, char* out, int size);
+
 // `text` as UTF-8 into `out` (room for `size` bytes, terminator included), cut at a whole character.
 void WideToUtf8(const wchar_t* text, char* out, int size);

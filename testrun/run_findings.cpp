@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 
+#include "app/format.h"
 #include "app/palette.h"
 #include "app/texts.h"
 #include "patterns/toolkit.h"
@@ -106,11 +107,6 @@ COLORREF AsColorref(unsigned long rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// `text` (UTF-8) as a wide string in `out`.
-void Widen(const char* text, wchar_t* out, int chars) {
-    if (MultiByteToWideChar(CP_UTF8, 0, text, -1, out, chars) == 0) out[0] = L'\0';
-}
-
 // The panel beside the pointer: the loupe's square, then the type and the keys below it. It goes to
 // the other side of the pointer where it would leave the screen.
 RECT PanelFor(HDC hdc, const RECT* rc, POINT mark, int textHeight) {
@@ -131,8 +127,8 @@ void DrawLoupe(HDC hdc, const RECT* rc) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
     wchar_t typeLine[96];
     wchar_t hint[256];
-    Widen(t.typeNames[g_loupe.type - 1], typeLine, 96);
-    Widen(t.loupeHint, hint, 256);
+    WidenUtf8(t.typeNames[g_loupe.type - 1], typeLine, 96);
+    WidenUtf8(t.loupeHint, hint, 256);
     HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
     HFONT bold = MakeScaledFont(hdc, 13, FW_BOLD);
     HGDIOBJ oldFont = SelectObject(hdc, font);
@@ -209,7 +205,7 @@ RECT NoticeRect(HDC hdc, const RECT* rc, const wchar_t* text, HFONT font) {
 
 RECT DrawNotice(HDC hdc, const RECT* rc) {
     wchar_t text[128];
-    Widen(g_notice, text, 128);
+    WidenUtf8(g_notice, text, 128);
     HFONT font = MakeScaledFont(hdc, 15, FW_NORMAL);
     RECT box = NoticeRect(hdc, rc, text, font);
     FillColor(hdc, &box, kUiDark);

@@ -63,24 +63,24 @@ xdotool mousemove --window "$desktop" $((284 + 120)) $((225 + 444)) click 1
 poll 20 desktop_size_is 1920x1080 || fail "desktop stays $(desktop_size)"
 poll 10 pixel_is 960 540 255,255,255 || fail "the first screen is not white"
 
+# mark_on COLOUR X Y KEYS...: steps to the next screen, which must be COLOUR, opens the loupe at
+# (X, Y) with M and presses KEYS.
+mark_on() {
+  local colour=$1 x=$2 y=$3
+  shift 3
+  xdotool key Right
+  poll 5 pixel_is 960 540 "$colour" || fail "the next screen is not $colour"
+  xdotool mousemove --window "$desktop" "$x" "$y"
+  sleep 0.5
+  xdotool key m
+  sleep 0.5
+  xdotool key "$@"
+  sleep 0.3
+}
 step "on black: M at (500, 400), two steps right, one down, Enter"
-xdotool key Right
-poll 5 pixel_is 960 540 0,0,0 || fail "no black screen"
-xdotool mousemove --window "$desktop" 500 400
-sleep 0.5
-xdotool key m
-sleep 0.5
-xdotool key Right Right Down Return
-sleep 0.3
+mark_on 0,0,0 500 400 Right Right Down Return
 step "on red: M at (100, 100), 3, Enter; N notes the screen"
-xdotool key Right
-poll 5 pixel_is 960 540 255,0,0 || fail "no red screen"
-xdotool mousemove --window "$desktop" 100 100
-sleep 0.5
-xdotool key m
-sleep 0.5
-xdotool key 3 Return n
-sleep 0.3
+mark_on 255,0,0 100 100 3 Return n
 xdotool key Escape Escape
 poll 15 test -s "$report" || fail "no report at $report"
 [ ! -e "$report.part" ] || fail "the temporary file stayed"
