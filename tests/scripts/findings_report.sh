@@ -9,7 +9,7 @@ exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 build=$(dirname "$exe")
 src=$(cd "$2" && pwd)
 work=$(mktemp -d)
-desk="tavro_findings_$$"
+desk=""  # named by run_with
 edid_file="$src/tests/data/edid/D_Dell_DELD0D9_09432B13B913.bin"  # its base block alone: 1920 x 1080
 monitor_key='HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\Default_Monitor\0000&0000\Device Parameters'
 
@@ -22,8 +22,20 @@ pixel_is() { shot && [ "$(python3 "$src/tests/scripts/probe/xwd_pixels.py" "$1,$
 exit_code() { tr -d '\r' <"$work/run.out" | sed -n 's/^tavro exit code \(-\?[0-9]*\)$/\1/p'; }
 has_exit_code() { [ -n "$(exit_code)" ]; }
 
-# run_with ARGS...: starts tavro.exe with ARGS in the desktop, from $work, as start_in_desktop does.
+# end_run: the program, its desktop and the Wine server are gone.
+end_run() {
+  [ -n "$run_pid" ] && kill "$run_pid" 2>/dev/null
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  run_pid=""
+}
+
+# run_with ARGS...: starts tavro.exe with ARGS in a desktop of its own (a name not used before, so
+# that the last run's desktop, still going away, is never taken for it), from $work.
+runs=0
 run_with() {
+  runs=$((runs + 1))
+  desk="tavro_findings_$$_$runs"
   wineserver -p
   cd "$work" || exit 1
   printf '@echo off\r\n"%s" %s\r\necho tavro exit code %%errorlevel%%\r\n' "$(winpath "$exe")" "$*" >"$work/run.bat"
@@ -39,17 +51,13 @@ sleep 3
 xdotool key Return  # the message box has the focus
 poll 15 has_exit_code || fail "no exit code: $(cat "$work/run.out")"
 [ "$(exit_code)" = 2 ] || fail "exit code $(exit_code) for a bad argument"
-wait "$run_pid" 2>/dev/null
-run_pid=""
+end_run
 
 step "/auto /cards 1: the run begins at once, with Solid Colors alone"
 run_with /auto /cards 1
 poll 20 pixel_is 640 512 255,255,255 || fail "no white screen at once"
 poll 10 pixel_is 640 512 0,0,0 || fail "AUTO did not step to black"
-kill "$run_pid" 2>/dev/null
-wineserver -k 2>/dev/null
-wineserver -w 2>/dev/null
-run_pid=""
+end_run
 
 step "/cards 1 /report, then START on a monitor with an EDID: the run on the native mode"
 report="$work/report.html"
