@@ -6,11 +6,11 @@
 
 #include "app/format.h"
 #include "app/monitor_choice.h"
-#include "app/results_window.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "record/report_texts.h"
+#include "record/results_window.h"
 #include "testrun/monitors.h"
-#include "testrun/report_texts.h"
 #include "testrun/start_tests.h"
 
 namespace {
@@ -20,12 +20,12 @@ void ShowUsage(const wchar_t* culprit) {
     char culpritUtf8[512];
     WideCharToMultiByte(CP_UTF8, 0, culprit, -1, culpritUtf8, sizeof(culpritUtf8), nullptr, nullptr);
     char message[2048];
-    const int used = snprintf(message, sizeof(message), t.badArgument, culpritUtf8);
-    snprintf(message + (used > 0 ? used : 0), sizeof(message) - (used > 0 ? used : 0), "\n\n%s", t.usage);
+    const int used = snprintf(message, sizeof(message), t[RT_BAD_ARGUMENT], culpritUtf8);
+    snprintf(message + (used > 0 ? used : 0), sizeof(message) - (used > 0 ? used : 0), "\n\n%s", t[RT_USAGE]);
     wchar_t text[2048];
     wchar_t caption[128];
     WidenUtf8(message, text, 2048);
-    WidenUtf8(t.usageTitle, caption, 128);
+    WidenUtf8(t[RT_USAGE_TITLE], caption, 128);
     MessageBoxW(nullptr, text, caption, MB_ICONWARNING | MB_OK);
 }
 

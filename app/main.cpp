@@ -6,9 +6,9 @@
 #include "app/app_state.h"
 #include "app/command_run.h"
 #include "app/lifetime.h"
-#include "app/results_window.h"
 #include "app/select_keyboard.h"
 #include "app/texts.h"
+#include "record/results_window.h"
 #include "testrun/native_resolution.h"
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {

@@ -6,14 +6,14 @@
 #include <stdio.h>
 
 #include "app/app_state.h"
-#include "app/monitor_choice.h"
 #include "app/focus_cues.h"
+#include "app/format.h"
+#include "app/monitor_choice.h"
 #include "app/owner_draw.h"
 #include "app/palette.h"
-#include "app/results_window.h"
 #include "app/select_keyboard.h"
-#include "app/format.h"
 #include "app/texts.h"
+#include "record/results_window.h"
 #include "testrun/catalogue.h"
 #include "testrun/start_tests.h"
 #include "testrun/window_ids.h"

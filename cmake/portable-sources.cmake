@@ -10,9 +10,9 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/edid_displayid.cpp
   testrun/edid_name.cpp
   testrun/edid_identity.cpp
-  testrun/findings.cpp
-  testrun/report_html.cpp
-  testrun/report_texts.cpp
+  record/findings.cpp
+  record/report_html.cpp
+  record/report_texts.cpp
   app/command_line.cpp
   testrun/edid_timing.cpp
   testrun/monitor_key.cpp

@@ -6,8 +6,8 @@
 #include "app/palette.h"
 #include "app/texts.h"
 #include "patterns/toolkit.h"
+#include "record/report_texts.h"
 #include "testrun/guide_texts.h"
-#include "testrun/report_texts.h"
 
 namespace {
 
@@ -171,7 +171,7 @@ int LayOutGuidePanel(HDC hdc, const RECT* rc, int mode, int lang, GuideLayout* l
     if (text == nullptr) return 0;
     GuideFonts fonts;
     CreateGuideFonts(hdc, &fonts);
-    const int fits = LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(lang), ReportTextsOf(lang)->guideKeys, layout);
+    const int fits = LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(lang), (*ReportTextsOf(lang))[RT_GUIDE_KEYS], layout);
     DeleteGuideFonts(&fonts);
     return fits;
 }
@@ -183,7 +183,7 @@ RECT DrawGuidePanel(HDC hdc, const RECT* rc, int mode) {
     CreateGuideFonts(hdc, &fonts);
     GuideLayout layout;
     layout.lineCount = 0;
-    LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(g_lang), ReportTextsOf(g_lang)->guideKeys, &layout);
+    LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(g_lang), (*ReportTextsOf(g_lang))[RT_GUIDE_KEYS], &layout);
     DrawBox(hdc, layout.panel, ScaleForDpi(hdc, kBorder));
 
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);

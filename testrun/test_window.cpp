@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/format.h"
 #include "app/texts.h"
+#include "record/loupe.h"
 #include "sound/sweep.h"
 #include "testrun/catalogue.h"
 #include "testrun/display_awake.h"
@@ -16,7 +17,6 @@
 #include "testrun/native_resolution.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
-#include "testrun/run_findings.h"
 
 const wchar_t kTestWindowClass[] = L"TAVROTestWindow";
 
@@ -196,6 +196,7 @@ void CreateTestWindow() {
     KeepDisplayOn();
     HidePointerOnScreens();
     BeginRunRecord(hwnd);
+    ResetFindingsLayer();
     StartPaintAhead(hwnd);
     ShowWindow(hwnd, SW_SHOWMAXIMIZED);
     UpdateWindow(hwnd);

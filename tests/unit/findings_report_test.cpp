@@ -8,23 +8,31 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "record/findings.h"
+#include "record/report_html.h"
 #include "testrun/edid.h"
-#include "testrun/findings.h"
-#include "testrun/report_html.h"
 #include "tests/support/test_data.h"
 
 namespace {
 
 Findings g_findings;  // large: kept out of the stack
 
+int Add(Findings* f, const Mark& m) {
+    int previousType = 0;
+    return AddMark(f, m, &previousType);
+}
+
+// `count` marks of `type`, each 5 pixels from the last, so that none shares a position or a
+// 5 x 5 block with another.
 void AddMarks(Findings* f, int type, int count) {
     for (int k = 0; k < count; ++k) {
+        const int spot = f->markCount * kClusterBlock;
         Mark m = {};
         m.mode = 1;
-        m.x = k % f->width;
-        m.y = k / f->width;
+        m.x = spot % f->width;
+        m.y = spot / f->width * kClusterBlock;
         m.type = type;
-        ASSERT_GE(AddMark(f, m), 0);
+        ASSERT_GE(Add(f, m), 0);
     }
 }
 
@@ -44,7 +52,7 @@ TEST(Findings, ClassVerdictAtTheTablesEdges) {
         AddMarks(&g_findings, kDefectDark, row.dark);
         AddMarks(&g_findings, kDefectSubpixel, row.subpixel);
         AddMarks(&g_findings, kDefectOther, 3);  // listed, never counted
-        const ClassVerdict v = JudgePixelFaults(&g_findings);
+        const ClassVerdict v = JudgePixelFaults(&g_findings, 0, 0);
         EXPECT_EQ(v.isoClass, row.isoClass) << row.width << "x" << row.height << " " << row.lit << "/" << row.dark
                                             << "/" << row.subpixel;
         EXPECT_EQ(v.counts[0], row.lit);
@@ -65,8 +73,12 @@ TEST(Findings, NotesToggleAndTheListHasAnEnd) {
     EXPECT_EQ(ToggleNote(&g_findings, kModeCount), 0);
     Mark m = {};
     m.mode = 2;
-    for (int k = 0; k < kMaxMarks; ++k) EXPECT_EQ(AddMark(&g_findings, m), k);
-    EXPECT_EQ(AddMark(&g_findings, m), -1);
+    for (int k = 0; k < kMaxMarks; ++k) {
+        m.x = k;
+        EXPECT_EQ(Add(&g_findings, m), k);
+    }
+    m.x = kMaxMarks;
+    EXPECT_EQ(Add(&g_findings, m), kMarksFull);
     EXPECT_EQ(MarksOnScreen(&g_findings, 2), kMaxMarks);
 }
 
@@ -92,10 +104,10 @@ TEST(Report, NamesTheMonitorFromItsEdidAndStatesTheFindings) {
     lit.y = 200;
     lit.type = kDefectLit;
     lit.patch[kPatchSide * kPatchRadius + kPatchRadius] = 0xFFFFFF;
-    AddMark(&g_findings, lit);
+    Add(&g_findings, lit);
     lit.x = 1919;
     lit.y = 0;
-    AddMark(&g_findings, lit);
+    Add(&g_findings, lit);
     const ReportInput input = {0, "2026-12-09 18:00", "TAVRO 1.0.0", "Windows 10.0", edid.data(),
                                static_cast<unsigned long>(edid.size()), 1920, 1080, 60, &g_findings};
     FILE* file = tmpfile();

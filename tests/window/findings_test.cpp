@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/report_file.h"
-#include "app/results_window.h"
-#include "testrun/run_findings.h"
+#include "record/loupe.h"
+#include "record/report_file.h"
+#include "record/results_window.h"
 #include "testrun/screen_paint.h"
 #include "testrun/test_window.h"
 #include "tests/support/canvas.h"
@@ -119,7 +119,7 @@ TEST_F(RunFindings, LoupeShowsTheScreensOwnPixelsAndTheKeysMarkThem) {
     Key(VK_RETURN);
     Key(VK_RIGHT);  // gamma
     Key('N');
-    const Findings& record = g_runRecord.findings;
+    const Findings& record = CurrentRunRecord()->findings;
     ASSERT_EQ(record.markCount, 2);
     EXPECT_EQ(record.marks[0].x, 302);
     EXPECT_EQ(record.marks[0].y, 201);

@@ -1,12 +1,12 @@
 // Writes the report as HTML: facts about the monitor from its EDID, the mode tested, the verdict,
 // the screens seen, every marked defect with the pixels around it, a map of the screen, the raw EDID.
-#include "testrun/report_html.h"
+#include "record/report_html.h"
 
 #include <stdarg.h>
 
+#include "record/report_texts.h"
 #include "testrun/edid.h"
 #include "testrun/guide_texts.h"
-#include "testrun/report_texts.h"
 
 namespace {
 
@@ -78,20 +78,20 @@ void PutParagraph(Writer* w, const char* text) {
 }
 
 void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
-    PutHeading(w, t.monitor);
+    PutHeading(w, t[RT_MONITOR]);
     EdidIdentity id;
     if (in->edid == nullptr || !DecodeEdidIdentity(in->edid, in->edidLength, &id)) {
-        PutParagraph(w, t.noEdid);
+        PutParagraph(w, t[RT_NO_EDID]);
         return;
     }
     char value[160];
     Put(w, "<table class=\"facts\">\n");
     snprintf(value, sizeof(value), "%s (0x%04X)", id.manufacturer, id.productCode);
-    PutFact(w, t.manufacturer, value);
+    PutFact(w, t[RT_MANUFACTURER], value);
     wchar_t name[kMonitorNameChars];
     if (DecodeMonitorName(in->edid, in->edidLength, name)) {
         WideToUtf8(name, value, sizeof(value));
-        PutFact(w, t.model, value);
+        PutFact(w, t[RT_MODEL], value);
     }
     wchar_t serialText[kMonitorNameChars];
     char serialUtf8[64] = "";
@@ -103,33 +103,33 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
     } else {
         snprintf(value, sizeof(value), "%lu", id.serialNumber);
     }
-    PutFact(w, t.serial, value);
+    PutFact(w, t[RT_SERIAL], value);
     if (id.week == 255) {
-        snprintf(value, sizeof(value), t.modelYear, id.year);
+        snprintf(value, sizeof(value), t[RT_MODEL_YEAR], id.year);
     } else if (id.week >= 1 && id.week <= 54) {
-        snprintf(value, sizeof(value), t.madeFormat, id.week, id.year);
+        snprintf(value, sizeof(value), t[RT_MADE_FORMAT], id.week, id.year);
     } else {
         snprintf(value, sizeof(value), "%d", id.year);
     }
-    PutFact(w, t.made, value);
+    PutFact(w, t[RT_MADE], value);
     snprintf(value, sizeof(value), "%d.%d", id.versionMajor, id.versionMinor);
-    PutFact(w, t.edidVersion, value);
+    PutFact(w, t[RT_EDID_VERSION], value);
     NativeMode native;
     if (DecodeNativeMode(in->edid, in->edidLength, &native)) {
         char block[64];
-        snprintf(block, sizeof(block), t.fromBlock, NativeModeSourceName(native.source));
+        snprintf(block, sizeof(block), t[RT_FROM_BLOCK], NativeModeSourceName(native.source));
         snprintf(value, sizeof(value), "%lu \xC3\x97 %lu, %s", native.width, native.height, block);
-        PutFact(w, t.nativeMode, value);
+        PutFact(w, t[RT_NATIVE_MODE], value);
     }
     if (id.widthCm > 0) {
-        snprintf(value, sizeof(value), t.sizeFormat, id.widthCm, id.heightCm);
-        PutFact(w, t.size, value);
+        snprintf(value, sizeof(value), t[RT_SIZE_FORMAT], id.widthCm, id.heightCm);
+        PutFact(w, t[RT_SIZE], value);
     }
     Put(w, "</table>\n");
 }
 
 void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
-    PutHeading(w, t.modeTested);
+    PutHeading(w, t[RT_MODE_TESTED]);
     Put(w, "<table class=\"facts\">\n");
     char value[160];
     NativeMode native;
@@ -137,24 +137,24 @@ void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
     const bool isNative = known && native.width == static_cast<unsigned long>(in->width) &&
                           native.height == static_cast<unsigned long>(in->height);
     snprintf(value, sizeof(value), "%d \xC3\x97 %d%s%s", in->width, in->height, known ? ", " : "",
-             known ? (isNative ? t.isNative : t.notNative) : "");
-    PutFact(w, t.modeTested, value);
+             known ? (isNative ? t[RT_IS_NATIVE] : t[RT_NOT_NATIVE]) : "");
+    PutFact(w, t[RT_MODE_TESTED], value);
     if (in->hz > 0) {
         snprintf(value, sizeof(value), "%d Hz", in->hz);
-        PutFact(w, t.refresh, value);
+        PutFact(w, t[RT_REFRESH], value);
     }
     Put(w, "</table>\n");
 }
 
 void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
-    const ClassVerdict v = JudgePixelFaults(in->findings);
-    PutHeading(w, t.verdict);
+    const ClassVerdict v = JudgeRecordedFaults(in->findings, in->edid, in->edidLength);
+    PutHeading(w, t[RT_VERDICT]);
     Put(w, "<table class=\"verdict\">\n");
     for (int type = 0; type < 3; ++type) {
         Put(w, "<tr><th>");
-        PutText(w, t.typeNames[type]);
+        PutText(w, t[RT_TYPE_LIT + type]);
         Putf(w, "</th><td class=\"count\">%d</td><td class=\"rate\">%.2f ", v.counts[type], v.perMillion[type]);
-        PutText(w, t.perMillion);
+        PutText(w, t[RT_PER_MILLION]);
         Put(w, "</td></tr>\n");
     }
     Put(w, "</table>\n<p class=\"class\"><strong>");
@@ -165,7 +165,7 @@ void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
 }
 
 void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
-    PutHeading(w, t.screensSeen);
+    PutHeading(w, t[RT_SCREENS_SEEN]);
     Put(w, "<ul class=\"screens\">\n");
     for (int mode = 0; mode < kModeCount; ++mode) {
         if (!in->findings->seen[mode]) continue;
@@ -173,7 +173,7 @@ void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
         Putf(w, "<li data-mode=\"%d\">", mode);
         PutText(w, GuideTextOf(in->lang, mode)->name);
         Put(w, noted ? ": <span class=\"fault\">" : ": <span>");
-        PutText(w, noted ? t.faultNoted : t.looksRight);
+        PutText(w, noted ? t[RT_FAULT_NOTED] : t[RT_LOOKS_RIGHT]);
         Put(w, "</span></li>\n");
     }
     Put(w, "</ul>\n");
@@ -195,23 +195,23 @@ void PutPatch(Writer* w, const Mark& mark) {
 
 void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
     const Findings* f = in->findings;
-    PutHeading(w, t.defects);
+    PutHeading(w, t[RT_DEFECTS]);
     if (f->markCount == 0) {
-        PutParagraph(w, t.noDefects);
+        PutParagraph(w, t[RT_NO_DEFECTS]);
         return;
     }
     Put(w, "<table class=\"defects\">\n<tr><th>#</th><th>");
-    PutText(w, t.position);
+    PutText(w, t[RT_POSITION]);
     Put(w, "</th><th>");
-    PutText(w, t.type);
+    PutText(w, t[RT_TYPE]);
     Put(w, "</th><th>");
-    PutText(w, t.screen);
+    PutText(w, t[RT_SCREEN]);
     Put(w, "</th><th></th></tr>\n");
     for (int k = 0; k < f->markCount; ++k) {
         const Mark& m = f->marks[k];
         Putf(w, "<tr class=\"defect\" data-x=\"%d\" data-y=\"%d\" data-type=\"%d\"><td>%d</td><td>%d, %d</td><td>", m.x,
              m.y, m.type, k + 1, m.x, m.y);
-        PutText(w, t.typeNames[(m.type >= kDefectLit && m.type <= kDefectOther ? m.type : kDefectOther) - 1]);
+        PutText(w, t[RT_TYPE_LIT + (m.type >= kDefectLit && m.type <= kDefectOther ? m.type : kDefectOther) - 1]);
         Put(w, "</td><td>");
         PutText(w, GuideTextOf(in->lang, m.mode)->name);
         Put(w, "</td><td>");
@@ -219,7 +219,7 @@ void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
         Put(w, "</td></tr>\n");
     }
     Put(w, "</table>\n");
-    PutHeading(w, t.map);
+    PutHeading(w, t[RT_MAP]);
     // The whole screen at its own scale, each mark a ring with its number; circles stay visible at any size.
     const int r = (f->width > f->height ? f->width : f->height) / 80 + 4;
     Putf(w, "<svg class=\"map\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", f->width / 2, f->height / 2,
@@ -237,7 +237,7 @@ void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
 
 void PutRawEdid(Writer* w, const ReportInput* in, const ReportTexts& t) {
     if (in->edid == nullptr || in->edidLength == 0) return;
-    PutHeading(w, t.rawEdid);
+    PutHeading(w, t[RT_RAW_EDID]);
     Put(w, "<pre class=\"edid\">");
     for (unsigned long i = 0; i < in->edidLength; ++i) Putf(w, "%02X%s", in->edid[i], (i % 16 == 15) ? "\n" : " ");
     Put(w, "</pre>\n");
@@ -248,9 +248,9 @@ void PutRawEdid(Writer* w, const ReportInput* in, const ReportTexts& t) {
 void ClassVerdictLine(int lang, int isoClass, char* out, int size) {
     const ReportTexts& t = *ReportTextsOf(lang);
     if (isoClass >= 1 && isoClass <= kIsoClasses) {
-        snprintf(out, size, t.classFormat, kClassNames[isoClass - 1]);
+        snprintf(out, size, t[RT_CLASS_FORMAT], kClassNames[isoClass - 1]);
     } else {
-        snprintf(out, size, "%s", t.noClass);
+        snprintf(out, size, "%s", t[RT_NO_CLASS]);
     }
 }
 
@@ -294,15 +294,15 @@ int WriteReportHtml(FILE* out, const ReportInput* in) {
     const ReportTexts& t = *ReportTextsOf(in->lang);
     const int lang = in->lang >= 0 && in->lang < kLanguageCount ? in->lang : 0;
     Putf(&w, "<!DOCTYPE html>\n<html lang=\"%s\">\n<head>\n<meta charset=\"utf-8\">\n<title>", kLanguageTags[lang]);
-    PutText(&w, t.title);
+    PutText(&w, t[RT_TITLE]);
     Put(&w, "</title>\n<style>");
     Put(&w, kStyle);
     Put(&w, "</style>\n</head>\n<body>\n<h1>");
-    PutText(&w, t.title);
+    PutText(&w, t[RT_TITLE]);
     Put(&w, "</h1>\n<table class=\"facts\">\n");
-    PutFact(&w, t.created, in->created);
-    PutFact(&w, t.program, in->program);
-    PutFact(&w, t.system, in->system);
+    PutFact(&w, t[RT_CREATED], in->created);
+    PutFact(&w, t[RT_PROGRAM], in->program);
+    PutFact(&w, t[RT_SYSTEM], in->system);
     Put(&w, "</table>\n");
     PutMonitor(&w, in, t);
     PutModeTested(&w, in, t);

@@ -5,30 +5,14 @@
 #pragma once
 #include <windows.h>
 
-#include "testrun/findings.h"
+#include "record/run_record.h"
 #include "testrun/window_ids.h"
 
 constexpr int kLoupeSource = 15;  // screen pixels across the loupe
 constexpr int kLoupeZoom = 12;    // each shown as a square this large
 
-// What the current or last run recorded, and what it ran on.
-struct RunRecord {
-    Findings findings;
-    unsigned char* edid;  // the tested monitor's EDID (malloc'd), null where it gives none
-    unsigned long edidLength;
-    int width, height;    // the run's screen
-    int hz;
-};
-extern RunRecord g_runRecord;
-
-// Before a run switches the mode: the EDID of the monitor on adapter `device`, as the switch reads it.
-void RecordTestedMonitor(const wchar_t* device);
-
-// A new run in window `hwnd`: empty findings, the screen's size and refresh rate.
-void BeginRunRecord(HWND hwnd);
-
-// The shown screen is `mode`.
-void NoteScreenSeen(int mode);
+// A new run: no ring, no notice, the loupe closed.
+void ResetFindingsLayer();
 
 int LoupeOpen();
 // Opens the loupe on screen `mode` with the mark at the pointer; closes it when open.

@@ -1,5 +1,5 @@
 // The loupe, the marks and the notes of a run.
-#include "testrun/run_findings.h"
+#include "record/loupe.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -10,14 +10,12 @@
 #include "app/palette.h"
 #include "app/texts.h"
 #include "patterns/toolkit.h"
+#include "record/report_texts.h"
 #include "testrun/catalogue.h"
 #include "testrun/monitors.h"
 #include "testrun/motion_run.h"
 #include "testrun/paint_ahead.h"
-#include "testrun/report_texts.h"
 #include "testrun/screen_paint.h"
-
-RunRecord g_runRecord;
 
 namespace {
 
@@ -127,8 +125,8 @@ void DrawLoupe(HDC hdc, const RECT* rc) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
     wchar_t typeLine[96];
     wchar_t hint[256];
-    WidenUtf8(t.typeNames[g_loupe.type - 1], typeLine, 96);
-    WidenUtf8(t.loupeHint, hint, 256);
+    WidenUtf8(t[RT_TYPE_LIT + g_loupe.type - 1], typeLine, 96);
+    WidenUtf8(t[RT_LOUPE_HINT], hint, 256);
     HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
     HFONT bold = MakeScaledFont(hdc, 13, FW_BOLD);
     HGDIOBJ oldFont = SelectObject(hdc, font);
@@ -224,26 +222,9 @@ void InvalidatePanel(HWND hwnd) {
 
 }  // namespace
 
-void RecordTestedMonitor(const wchar_t* device) {
-    free(g_runRecord.edid);
-    g_runRecord.edid = ReadMonitorEdidBytes(device, &g_runRecord.edidLength);
-    if (g_runRecord.edid == nullptr) g_runRecord.edidLength = 0;
-}
-
-void BeginRunRecord(HWND hwnd) {
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    g_runRecord.width = rc.right;
-    g_runRecord.height = rc.bottom;
-    double period = 0;
-    g_runRecord.hz = RefreshRateOf(hwnd, &period);
-    ClearFindings(&g_runRecord.findings, rc.right, rc.bottom);
+void ResetFindingsLayer() {
     g_ringShown = false;
     g_notice = nullptr;
-}
-
-void NoteScreenSeen(int mode) {
-    if (ModeCategory(mode) >= 0) g_runRecord.findings.seen[mode] = 1;
 }
 
 int LoupeOpen() {
@@ -332,7 +313,8 @@ void RecordLoupeMark(HWND hwnd) {
         mark.patch[k] = PixelAt(g_loupe.snapshot, mark.x - kPatchRadius + k % kPatchSide,
                                 mark.y - kPatchRadius + k / kPatchSide);
     }
-    AddMark(&g_runRecord.findings, mark);
+    int previousType = 0;
+    RecordMark(mark, &previousType);
     CloseLoupe(hwnd);
     g_ringAt = {mark.x, mark.y};
     g_ringShown = true;
@@ -343,7 +325,7 @@ void RecordLoupeMark(HWND hwnd) {
 void ToggleScreenNote(HWND hwnd, int mode) {
     if (ModeCategory(mode) < 0) return;
     const ReportTexts& t = *ReportTextsOf(g_lang);
-    g_notice = ToggleNote(&g_runRecord.findings, mode) ? t.noteAdded : t.noteRemoved;
+    g_notice = RecordScreenNote(mode) ? t[RT_NOTE_ADDED] : t[RT_NOTE_REMOVED];
     InvalidateRect(hwnd, nullptr, FALSE);
     SetTimer(hwnd, kNoticeTimer, kNoticeMs, nullptr);
 }

@@ -4,7 +4,7 @@
 
 #include <stdio.h>
 
-#include "testrun/findings.h"
+#include "record/findings.h"
 
 struct ReportInput {
     int lang;                   // the UI language

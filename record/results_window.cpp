@@ -1,5 +1,5 @@
 // The results window and the saving of reports.
-#include "app/results_window.h"
+#include "record/results_window.h"
 
 #include <commdlg.h>
 #include <stdio.h>
@@ -7,12 +7,12 @@
 
 #include "app/app_state.h"
 #include "app/format.h"
-#include "app/report_file.h"
 #include "app/texts.h"
+#include "record/report_file.h"
+#include "record/report_html.h"
+#include "record/report_texts.h"
+#include "record/run_record.h"
 #include "testrun/guide_texts.h"
-#include "testrun/report_html.h"
-#include "testrun/report_texts.h"
-#include "testrun/run_findings.h"
 
 HWND g_hResults;
 
@@ -52,11 +52,11 @@ void ShowSaveFailure(HWND owner, const wchar_t* path, const wchar_t* reason) {
     WideCharToMultiByte(CP_UTF8, 0, path, -1, pathUtf8, sizeof(pathUtf8), nullptr, nullptr);
     WideCharToMultiByte(CP_UTF8, 0, reason, -1, reasonUtf8, sizeof(reasonUtf8), nullptr, nullptr);
     char message[MAX_PATH * 3 + 600];
-    snprintf(message, sizeof(message), t.saveFailed, pathUtf8, reasonUtf8);
+    snprintf(message, sizeof(message), t[RT_SAVE_FAILED], pathUtf8, reasonUtf8);
     wchar_t wide[MAX_PATH + 600];
     wchar_t caption[128];
     WidenUtf8(message, wide, ARRAYSIZE(wide));
-    WidenUtf8(t.resultsTitle, caption, 128);
+    WidenUtf8(t[RT_RESULTS_TITLE], caption, 128);
     MessageBoxW(owner, wide, caption, MB_ICONWARNING | MB_OK);
 }
 
@@ -90,10 +90,10 @@ void CreateResultsControls(HWND hwnd) {
     AddControl(hwnd, L"EDIT", results, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | WS_TABSTOP, 12, 12,
                kClientWidth - 24, kClientHeight - 72, IDC_RESULTS_TEXT);
     wchar_t label[64];
-    WidenUtf8(t.saveReport, label, 64);
+    WidenUtf8(t[RT_SAVE_REPORT], label, 64);
     AddControl(hwnd, L"BUTTON", label, BS_DEFPUSHBUTTON | WS_TABSTOP, kClientWidth - 12 - 150 - 10 - 110,
                kClientHeight - 48, 150, 34, IDC_SAVE_REPORT);
-    WidenUtf8(t.close, label, 64);
+    WidenUtf8(t[RT_CLOSE], label, 64);
     AddControl(hwnd, L"BUTTON", label, BS_PUSHBUTTON | WS_TABSTOP, kClientWidth - 12 - 110, kClientHeight - 48, 110,
                34, IDC_CLOSE_RESULTS);
 }
@@ -137,7 +137,7 @@ void OpenResultsWindow(HWND owner) {
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     wchar_t caption[128];
-    WidenUtf8(ReportTextsOf(g_lang)->resultsTitle, caption, 128);
+    WidenUtf8((*ReportTextsOf(g_lang))[RT_RESULTS_TITLE], caption, 128);
     // Centred on the selection window, and whole on its monitor.
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
@@ -169,21 +169,22 @@ void OnRunEnded(HWND owner) {
         wchar_t reason[256];
         if (!SaveRunReport(g_reportPath, reason, 256)) ShowSaveFailure(owner, g_reportPath, reason);
     }
-    if (FindingsRecorded(&g_runRecord.findings)) OpenResultsWindow(owner);
+    if (FindingsRecorded(&CurrentRunRecord()->findings)) OpenResultsWindow(owner);
 }
 
 void FormatRunResults(wchar_t* text, int chars) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
-    const Findings& f = g_runRecord.findings;
+    const RunRecord* record = CurrentRunRecord();
+    const Findings& f = record->findings;
     Appender a = {text, chars, 0};
     text[0] = L'\0';
     int seen = 0;
     for (unsigned char s : f.seen) seen += s != 0;
     wchar_t line[256];
-    AppendUtf8(&a, t.screensSeen);
+    AppendUtf8(&a, t[RT_SCREENS_SEEN]);
     FormatText(line, 256, L": %d\r\n\r\n", seen);
     Append(&a, line);
-    AppendUtf8(&a, t.faultsNoted);
+    AppendUtf8(&a, t[RT_FAULTS_NOTED]);
     Append(&a, L":");
     bool any = false;
     for (int mode = 0; mode < kModeCount; ++mode) {
@@ -194,14 +195,14 @@ void FormatRunResults(wchar_t* text, int chars) {
     }
     if (!any) {
         Append(&a, L" ");
-        AppendUtf8(&a, t.none);
+        AppendUtf8(&a, t[RT_NONE]);
     }
     Append(&a, L"\r\n\r\n");
-    AppendUtf8(&a, t.defects);
+    AppendUtf8(&a, t[RT_DEFECTS]);
     Append(&a, L":\r\n");
     for (int type = kDefectLit; type <= kDefectOther; ++type) {
         Append(&a, L"  ");
-        AppendUtf8(&a, t.typeNames[type - 1]);
+        AppendUtf8(&a, t[RT_TYPE_LIT + type - 1]);
         Append(&a, L":");
         int count = 0;
         for (int k = 0; k < f.markCount; ++k) {
@@ -215,12 +216,12 @@ void FormatRunResults(wchar_t* text, int chars) {
         if (count == 0) Append(&a, L" 0");
         Append(&a, L"\r\n");
     }
-    const ClassVerdict v = JudgePixelFaults(&f);
+    const ClassVerdict v = JudgeRecordedFaults(&f, record->edid, record->edidLength);
     Append(&a, L"\r\n");
-    AppendUtf8(&a, t.verdict);
+    AppendUtf8(&a, t[RT_VERDICT]);
     FormatText(line, 256, L": %.2f / %.2f / %.2f ", v.perMillion[0], v.perMillion[1], v.perMillion[2]);
     Append(&a, line);
-    AppendUtf8(&a, t.perMillion);
+    AppendUtf8(&a, t[RT_PER_MILLION]);
     Append(&a, L"\r\n");
     char classLine[160];
     ClassVerdictLine(g_lang, v.isoClass, classLine, sizeof(classLine));

@@ -1,11 +1,11 @@
 // Saving the report: the facts of this machine and run, the HTML, a temporary file renamed.
-#include "app/report_file.h"
+#include "record/report_file.h"
 
 #include <stdio.h>
 
 #include "app/texts.h"
-#include "testrun/report_html.h"
-#include "testrun/run_findings.h"
+#include "record/report_html.h"
+#include "record/run_record.h"
 
 namespace {
 
@@ -57,11 +57,12 @@ int SaveRunReport(const wchar_t* path, wchar_t* reason, int reasonChars) {
              now.wMinute);
     char system[64];
     WindowsVersion(system, sizeof(system));
+    const RunRecord* record = CurrentRunRecord();
     const ReportInput input = {g_lang,       created,
                                "TAVRO " TAVRO_VERSION, system,
-                               g_runRecord.edid, g_runRecord.edidLength,
-                               g_runRecord.width, g_runRecord.height,
-                               g_runRecord.hz, &g_runRecord.findings};
+                               record->edid, record->edidLength,
+                               record->width, record->height,
+                               record->hz, &record->findings};
     const int written = WriteReportHtml(out, &input);
     const int closed = fclose(out) == 0;
     if (!written || !closed || !MoveFileExW(partial, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

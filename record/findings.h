@@ -1,0 +1,84 @@
+// What a person found during a run: defects marked to the pixel, faults noted per screen, and the
+// verdict the marks give against the pixel-fault classes of ISO 13406-2. Plain standard C++.
+#pragma once
+
+#include "testrun/catalogue.h"
+
+enum DefectType {
+    kDefectLit = 1,       // always lit (type 1)
+    kDefectDark = 2,      // always dark (type 2)
+    kDefectSubpixel = 3,  // a stuck subpixel (type 3)
+    kDefectOther = 4,     // a fault of another kind; not counted in the class verdict
+};
+
+constexpr int kMaxMarks = 1000;
+constexpr int kPatchRadius = 3;  // a mark keeps the screen's pixels this far around it
+constexpr int kPatchSide = 2 * kPatchRadius + 1;
+
+// A pixel of a mark's surroundings that lies beyond the screen's edge (no colour has this bit).
+constexpr unsigned long kOffScreen = 0x1000000;
+
+struct Mark {
+    int mode;  // the screen it was seen on
+    int x, y;  // in the screen's pixels
+    int type;  // a DefectType
+    unsigned long patch[kPatchSide * kPatchSide];  // 0xRRGGBB of the pixels around, row by row, or kOffScreen
+};
+
+struct Findings {
+    int width, height;               // the tested screen's size
+    unsigned char seen[kModeCount];  // screens shown during the run
+    unsigned char noted[kModeCount]; // screens noted as faulty as a whole
+    int markCount;
+    Mark marks[kMaxMarks];
+};
+
+// Empties `findings` for a run on a screen of `width` x `height`.
+void ClearFindings(Findings* findings, int width, int height);
+
+// Nonzero when the run recorded anything: a mark or a note.
+int FindingsRecorded(const Findings* findings);
+
+// Turns the note of screen `mode` on or off; returns the new state.
+int ToggleNote(Findings* findings, int mode);
+
+// What AddMark returns when it keeps nothing.
+constexpr int kNoScreen = -1;   // `mode` is no screen
+constexpr int kMarksFull = -2;  // the list already holds kMaxMarks positions
+
+// Adds a mark and returns its index. One position is one defect: a mark where one already is takes
+// its place (its type, screen and pixels) and `previousType` gets the old type; it gets 0 for a new
+// position. Returns kNoScreen or kMarksFull when nothing was kept.
+int AddMark(Findings* findings, const Mark& mark, int* previousType);
+
+// Marks on screen `mode`, for listing them.
+int MarksOnScreen(const Findings* findings, int mode);
+
+// The type a mark on screen `mode` starts with: always lit on black, always dark on white, a stuck
+// subpixel on red, green or blue, another fault elsewhere.
+int DefaultDefectType(int mode);
+
+// ISO 13406-2's classes, in faults per million pixels: the three pixel-fault types, then clusters
+// (two or more faults within a 5 x 5 pixel block) of always lit or dark pixels, and of stuck
+// subpixels.
+constexpr int kIsoClasses = 4;
+constexpr int kClusterBlock = 5;
+extern const int g_isoLimits[kIsoClasses][3];
+extern const int g_isoClusterLimits[kIsoClasses][2];
+
+struct ClassVerdict {
+    int counts[3];         // always lit, always dark, stuck subpixel
+    int clusters[2];       // of always lit or dark pixels, of stuck subpixels
+    double perMillion[3];  // for showing; the class is decided in whole numbers
+    int anyLit;            // nonzero when an always-lit pixel was marked (many makers replace for one)
+    int pixelsWide, pixelsHigh;  // the pixel count the rates rest on
+    int onNative;          // nonzero when that is the native mode's, zero when the tested mode's
+    int isoClass;          // 1..4, the best class whose limits the counts and clusters all meet; 0 when none
+};
+
+// The verdict on `nativeWidth` x `nativeHeight` pixels, the panel's own, where they are known (both
+// above 0); on the tested screen's size otherwise.
+ClassVerdict JudgePixelFaults(const Findings* findings, int nativeWidth, int nativeHeight);
+
+// The verdict on the native mode that `edid` names, where it names one.
+ClassVerdict JudgeRecordedFaults(const Findings* findings, const unsigned char* edid, unsigned long edidLength);

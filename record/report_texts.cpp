@@ -1,0 +1,827 @@
+// The results window's and the report's texts, per language, each text beside its key.
+#include "record/report_texts.h"
+
+namespace {
+
+constexpr ReportTexts English() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"TAVRO test report";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Results";
+    t[RT_SAVE_REPORT] = u8"Save report\u2026";
+    t[RT_CLOSE] = u8"Close";
+    t[RT_CREATED] = u8"Created";
+    t[RT_PROGRAM] = u8"Program";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Monitor";
+    t[RT_MANUFACTURER] = u8"Manufacturer";
+    t[RT_MODEL] = u8"Model";
+    t[RT_SERIAL] = u8"Serial number";
+    t[RT_MADE] = u8"Made";
+    t[RT_MADE_FORMAT] = u8"week %d of %d";
+    t[RT_MODEL_YEAR] = u8"model year %d";
+    t[RT_EDID_VERSION] = u8"EDID version";
+    t[RT_NATIVE_MODE] = u8"Native mode";
+    t[RT_FROM_BLOCK] = u8"from the %s block";
+    t[RT_SIZE] = u8"Image size";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"The monitor gives no EDID.";
+    t[RT_MODE_TESTED] = u8"Mode tested";
+    t[RT_IS_NATIVE] = u8"the native mode";
+    t[RT_NOT_NATIVE] = u8"not the native mode";
+    t[RT_REFRESH] = u8"Refresh rate";
+    t[RT_SCREENS_SEEN] = u8"Screens seen";
+    t[RT_LOOKS_RIGHT] = u8"no fault noted";
+    t[RT_FAULT_NOTED] = u8"fault noted";
+    t[RT_DEFECTS] = u8"Marked defects";
+    t[RT_NO_DEFECTS] = u8"No defect was marked.";
+    t[RT_POSITION] = u8"Position";
+    t[RT_TYPE] = u8"Type";
+    t[RT_SCREEN] = u8"Screen";
+    t[RT_TYPE_LIT] = u8"always lit";
+    t[RT_TYPE_DARK] = u8"always dark";
+    t[RT_TYPE_SUBPIXEL] = u8"stuck subpixel";
+    t[RT_TYPE_OTHER] = u8"fault";
+    t[RT_MAP] = u8"Where the defects are";
+    t[RT_VERDICT] = u8"Verdict";
+    t[RT_PER_MILLION] = u8"per million pixels";
+    t[RT_CLASS_FORMAT] = u8"Meets ISO 13406-2 class %s";
+    t[RT_NO_CLASS] = u8"Meets no ISO 13406-2 class";
+    t[RT_RAW_EDID] = u8"Raw EDID";
+    t[RT_SAVE_FAILED] = u8"The report could not be saved to %s: %s";
+    t[RT_FAULTS_NOTED] = u8"Faults noted";
+    t[RT_NONE] = u8"none";
+    t[RT_LOUPE_HINT] = u8"1 always lit \u00B7 2 always dark \u00B7 3 stuck subpixel \u00B7 arrows move \u00B7 Enter marks \u00B7 Esc cancels";
+    t[RT_GUIDE_KEYS] = u8"M marks a defect at the pointer \u00B7 N notes a fault of this screen";
+    t[RT_NOTE_ADDED] = u8"Fault noted on this screen";
+    t[RT_NOTE_REMOVED] = u8"Note removed";
+    t[RT_USAGE_TITLE] = u8"TAVRO - command line";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: begin a run at once, timed or stepped by hand\n"
+        u8"/cards: the cards to tick, numbered from 1 as on screen (1-12)\n"
+        u8"/monitor: the monitor, numbered from 1 as in the monitor box\n"
+        u8"/report: save the report there when the run ends, without asking; a path ending in .json\n"
+        u8"    gets JSON, and {model}, {serial}, {date} and {time} in it are filled in";
+    t[RT_BAD_ARGUMENT] = u8"Not understood: %s";
+    t[RT_MARKS_FULL] = u8"The list is full: %d marks, this one was not kept";
+    t[RT_MARKED_AGAIN] = u8"Marked again: now %s";
+    t[RT_CLUSTERS] = u8"Clusters (two or more within 5 \u00D7 5 pixels)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d of always lit or dark pixels, %d of stuck subpixels";
+    t[RT_ANY_LIT] = u8"Always-lit pixel marked";
+    t[RT_YES] = u8"yes";
+    t[RT_NO] = u8"no";
+    t[RT_RESTS_ON] = u8"The class rests on these counts and clusters, each marked position counted once, "
+        u8"per million of the %d \u00D7 %d pixels of %s.";
+    t[RT_TESTED_BASIS] = u8"the mode tested (the EDID names no native mode)";
+    t[RT_LIST_CUT] = u8"(The list is cut here: the saved report holds all of it.)";
+    t[RT_REASON_MISSING] = u8"%s needs a value after it";
+    t[RT_REASON_UNKNOWN] = u8"%s is not one of the options";
+    t[RT_REASON_TWO_STARTS] = u8"only one of /auto and /start may be given";
+    t[RT_REASON_CARDS] = u8"/cards takes card numbers from 1 to %d, separated by commas, once";
+    t[RT_REASON_MONITOR] = u8"/monitor takes one monitor number from 1 to %d";
+    t[RT_REASON_REPORT] = u8"/report takes one path of 1 to %d characters";
+    t[RT_CONSOLE_SAVED] = u8"%s. Report: %s";
+    return t;
+}
+
+constexpr ReportTexts Chinese() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"TAVRO 测试报告";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - 测试结果";
+    t[RT_SAVE_REPORT] = u8"保存报告\u2026";
+    t[RT_CLOSE] = u8"关闭";
+    t[RT_CREATED] = u8"创建时间";
+    t[RT_PROGRAM] = u8"程序";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"显示器";
+    t[RT_MANUFACTURER] = u8"制造商";
+    t[RT_MODEL] = u8"型号";
+    t[RT_SERIAL] = u8"序列号";
+    t[RT_MADE] = u8"生产日期";
+    t[RT_MADE_FORMAT] = u8"第%d周（%d年）";
+    t[RT_MODEL_YEAR] = u8"%d年款";
+    t[RT_EDID_VERSION] = u8"EDID 版本";
+    t[RT_NATIVE_MODE] = u8"原生模式";
+    t[RT_FROM_BLOCK] = u8"来自 %s 数据块";
+    t[RT_SIZE] = u8"图像尺寸";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d 厘米";
+    t[RT_NO_EDID] = u8"显示器未提供 EDID。";
+    t[RT_MODE_TESTED] = u8"测试所用模式";
+    t[RT_IS_NATIVE] = u8"原生模式";
+    t[RT_NOT_NATIVE] = u8"非原生模式";
+    t[RT_REFRESH] = u8"刷新率";
+    t[RT_SCREENS_SEEN] = u8"已查看的画面";
+    t[RT_LOOKS_RIGHT] = u8"未记录故障";
+    t[RT_FAULT_NOTED] = u8"已记录故障";
+    t[RT_DEFECTS] = u8"已标记的缺陷";
+    t[RT_NO_DEFECTS] = u8"未标记任何缺陷。";
+    t[RT_POSITION] = u8"位置";
+    t[RT_TYPE] = u8"类型";
+    t[RT_SCREEN] = u8"画面";
+    t[RT_TYPE_LIT] = u8"常亮";
+    t[RT_TYPE_DARK] = u8"常暗";
+    t[RT_TYPE_SUBPIXEL] = u8"子像素卡死";
+    t[RT_TYPE_OTHER] = u8"故障";
+    t[RT_MAP] = u8"缺陷位置图";
+    t[RT_VERDICT] = u8"判定结果";
+    t[RT_PER_MILLION] = u8"每百万像素";
+    t[RT_CLASS_FORMAT] = u8"符合 ISO 13406-2 的 %s 类";
+    t[RT_NO_CLASS] = u8"不符合 ISO 13406-2 的任何类别";
+    t[RT_RAW_EDID] = u8"原始 EDID";
+    t[RT_SAVE_FAILED] = u8"无法将报告保存到 %s：%s";
+    t[RT_FAULTS_NOTED] = u8"已记录的故障";
+    t[RT_NONE] = u8"无";
+    t[RT_LOUPE_HINT] = u8"1 常亮 \u00B7 2 常暗 \u00B7 3 子像素卡死 \u00B7 方向键移动 \u00B7 Enter 标记 \u00B7 Esc 取消";
+    t[RT_GUIDE_KEYS] = u8"M 在指针处标记缺陷 \u00B7 N 记录本画面的故障";
+    t[RT_NOTE_ADDED] = u8"已记录本画面的故障";
+    t[RT_NOTE_REMOVED] = u8"已删除记录";
+    t[RT_USAGE_TITLE] = u8"TAVRO - 命令行";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start：立即开始测试，自动计时或手动切换画面\n"
+        u8"/cards：要勾选的类别，按窗口中的顺序从 1 编号（1-12）\n"
+        u8"/monitor：显示器，按显示器列表中的顺序从 1 编号\n"
+        u8"/report：测试结束时不经询问直接将报告保存到该路径";
+    t[RT_BAD_ARGUMENT] = u8"无法识别：%s";
+    return t;
+}
+
+constexpr ReportTexts German() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"TAVRO-Testbericht";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Ergebnisse";
+    t[RT_SAVE_REPORT] = u8"Bericht speichern\u2026";
+    t[RT_CLOSE] = u8"Schließen";
+    t[RT_CREATED] = u8"Erstellt";
+    t[RT_PROGRAM] = u8"Programm";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Monitor";
+    t[RT_MANUFACTURER] = u8"Hersteller";
+    t[RT_MODEL] = u8"Modell";
+    t[RT_SERIAL] = u8"Seriennummer";
+    t[RT_MADE] = u8"Hergestellt";
+    t[RT_MADE_FORMAT] = u8"KW %d/%d";
+    t[RT_MODEL_YEAR] = u8"Modelljahr %d";
+    t[RT_EDID_VERSION] = u8"EDID-Version";
+    t[RT_NATIVE_MODE] = u8"Native Auflösung";
+    t[RT_FROM_BLOCK] = u8"aus dem Block %s";
+    t[RT_SIZE] = u8"Bildgröße";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"Der Monitor liefert keine EDID.";
+    t[RT_MODE_TESTED] = u8"Getestete Auflösung";
+    t[RT_IS_NATIVE] = u8"die native Auflösung";
+    t[RT_NOT_NATIVE] = u8"nicht die native Auflösung";
+    t[RT_REFRESH] = u8"Bildwiederholrate";
+    t[RT_SCREENS_SEEN] = u8"Angesehene Testbilder";
+    t[RT_LOOKS_RIGHT] = u8"kein Fehler vermerkt";
+    t[RT_FAULT_NOTED] = u8"Fehler vermerkt";
+    t[RT_DEFECTS] = u8"Markierte Defekte";
+    t[RT_NO_DEFECTS] = u8"Es wurde kein Defekt markiert.";
+    t[RT_POSITION] = u8"Position";
+    t[RT_TYPE] = u8"Art";
+    t[RT_SCREEN] = u8"Testbild";
+    t[RT_TYPE_LIT] = u8"immer hell";
+    t[RT_TYPE_DARK] = u8"immer dunkel";
+    t[RT_TYPE_SUBPIXEL] = u8"hängendes Subpixel";
+    t[RT_TYPE_OTHER] = u8"Fehler";
+    t[RT_MAP] = u8"Wo die Defekte liegen";
+    t[RT_VERDICT] = u8"Bewertung";
+    t[RT_PER_MILLION] = u8"pro Million Pixel";
+    t[RT_CLASS_FORMAT] = u8"Erfüllt ISO 13406-2 Klasse %s";
+    t[RT_NO_CLASS] = u8"Erfüllt keine Klasse nach ISO 13406-2";
+    t[RT_RAW_EDID] = u8"EDID-Rohdaten";
+    t[RT_SAVE_FAILED] = u8"Der Bericht konnte nicht unter %s gespeichert werden: %s";
+    t[RT_FAULTS_NOTED] = u8"Vermerkte Fehler";
+    t[RT_NONE] = u8"keine";
+    t[RT_LOUPE_HINT] = u8"1 immer hell \u00B7 2 immer dunkel \u00B7 3 hängendes Subpixel \u00B7 Pfeiltasten bewegen \u00B7 Enter markiert \u00B7 Esc bricht ab";
+    t[RT_GUIDE_KEYS] = u8"M markiert einen Defekt am Mauszeiger \u00B7 N vermerkt einen Fehler dieses Testbilds";
+    t[RT_NOTE_ADDED] = u8"Fehler für dieses Testbild vermerkt";
+    t[RT_NOTE_REMOVED] = u8"Vermerk entfernt";
+    t[RT_USAGE_TITLE] = u8"TAVRO - Befehlszeile";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: sofort einen Durchlauf starten, zeitgesteuert oder von Hand\n"
+        u8"/cards: die anzukreuzenden Kategorien, ab 1 gezählt wie im Fenster (1-12)\n"
+        u8"/monitor: der Monitor, ab 1 gezählt wie in der Monitorliste\n"
+        u8"/report: den Bericht am Ende des Durchlaufs ohne Nachfrage dort speichern";
+    t[RT_BAD_ARGUMENT] = u8"Nicht verstanden: %s";
+    return t;
+}
+
+constexpr ReportTexts French() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"Rapport de test TAVRO";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Résultats";
+    t[RT_SAVE_REPORT] = u8"Enregistrer\u2026";
+    t[RT_CLOSE] = u8"Fermer";
+    t[RT_CREATED] = u8"Créé le";
+    t[RT_PROGRAM] = u8"Programme";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Moniteur";
+    t[RT_MANUFACTURER] = u8"Fabricant";
+    t[RT_MODEL] = u8"Modèle";
+    t[RT_SERIAL] = u8"Numéro de série";
+    t[RT_MADE] = u8"Fabrication";
+    t[RT_MADE_FORMAT] = u8"semaine %d de %d";
+    t[RT_MODEL_YEAR] = u8"année modèle %d";
+    t[RT_EDID_VERSION] = u8"Version EDID";
+    t[RT_NATIVE_MODE] = u8"Définition native";
+    t[RT_FROM_BLOCK] = u8"selon le bloc %s";
+    t[RT_SIZE] = u8"Taille de l'image";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"Le moniteur ne fournit pas d'EDID.";
+    t[RT_MODE_TESTED] = u8"Définition testée";
+    t[RT_IS_NATIVE] = u8"la définition native";
+    t[RT_NOT_NATIVE] = u8"pas la définition native";
+    t[RT_REFRESH] = u8"Taux de rafraîchissement";
+    t[RT_SCREENS_SEEN] = u8"Écrans vus";
+    t[RT_LOOKS_RIGHT] = u8"aucun défaut noté";
+    t[RT_FAULT_NOTED] = u8"défaut noté";
+    t[RT_DEFECTS] = u8"Défauts marqués";
+    t[RT_NO_DEFECTS] = u8"Aucun défaut n'a été marqué.";
+    t[RT_POSITION] = u8"Position";
+    t[RT_TYPE] = u8"Type";
+    t[RT_SCREEN] = u8"Écran";
+    t[RT_TYPE_LIT] = u8"toujours allumé";
+    t[RT_TYPE_DARK] = u8"toujours éteint";
+    t[RT_TYPE_SUBPIXEL] = u8"sous-pixel bloqué";
+    t[RT_TYPE_OTHER] = u8"défaut";
+    t[RT_MAP] = u8"Emplacement des défauts";
+    t[RT_VERDICT] = u8"Verdict";
+    t[RT_PER_MILLION] = u8"par million de pixels";
+    t[RT_CLASS_FORMAT] = u8"Conforme à l'ISO 13406-2 classe %s";
+    t[RT_NO_CLASS] = u8"Aucune classe ISO 13406-2 atteinte";
+    t[RT_RAW_EDID] = u8"EDID brut";
+    t[RT_SAVE_FAILED] = u8"Impossible d'enregistrer le rapport dans %s : %s";
+    t[RT_FAULTS_NOTED] = u8"Défauts notés";
+    t[RT_NONE] = u8"aucun";
+    t[RT_LOUPE_HINT] = u8"1 toujours allumé \u00B7 2 toujours éteint \u00B7 3 sous-pixel bloqué \u00B7 flèches déplacent \u00B7 Enter marque \u00B7 Esc annule";
+    t[RT_GUIDE_KEYS] = u8"M marque un défaut sous le pointeur \u00B7 N note un défaut de cet écran";
+    t[RT_NOTE_ADDED] = u8"Défaut noté sur cet écran";
+    t[RT_NOTE_REMOVED] = u8"Note retirée";
+    t[RT_USAGE_TITLE] = u8"TAVRO - ligne de commande";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start : lancer aussitôt un passage, minuté ou manuel\n"
+        u8"/cards : les catégories à cocher, numérotées à partir de 1 comme à l'écran (1-12)\n"
+        u8"/monitor : le moniteur, numéroté à partir de 1 comme dans la liste\n"
+        u8"/report : y enregistrer le rapport à la fin du passage, sans demander";
+    t[RT_BAD_ARGUMENT] = u8"Argument non compris : %s";
+    return t;
+}
+
+constexpr ReportTexts Spanish() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"Informe de prueba de TAVRO";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Resultados";
+    t[RT_SAVE_REPORT] = u8"Guardar informe\u2026";
+    t[RT_CLOSE] = u8"Cerrar";
+    t[RT_CREATED] = u8"Creado";
+    t[RT_PROGRAM] = u8"Programa";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Monitor";
+    t[RT_MANUFACTURER] = u8"Fabricante";
+    t[RT_MODEL] = u8"Modelo";
+    t[RT_SERIAL] = u8"Número de serie";
+    t[RT_MADE] = u8"Fabricado";
+    t[RT_MADE_FORMAT] = u8"semana %d de %d";
+    t[RT_MODEL_YEAR] = u8"año de modelo %d";
+    t[RT_EDID_VERSION] = u8"Versión de EDID";
+    t[RT_NATIVE_MODE] = u8"Resolución nativa";
+    t[RT_FROM_BLOCK] = u8"del bloque %s";
+    t[RT_SIZE] = u8"Tamaño de imagen";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"El monitor no proporciona EDID.";
+    t[RT_MODE_TESTED] = u8"Resolución probada";
+    t[RT_IS_NATIVE] = u8"la resolución nativa";
+    t[RT_NOT_NATIVE] = u8"no es la resolución nativa";
+    t[RT_REFRESH] = u8"Frecuencia de actualización";
+    t[RT_SCREENS_SEEN] = u8"Pantallas vistas";
+    t[RT_LOOKS_RIGHT] = u8"ningún fallo anotado";
+    t[RT_FAULT_NOTED] = u8"fallo anotado";
+    t[RT_DEFECTS] = u8"Defectos marcados";
+    t[RT_NO_DEFECTS] = u8"No se marcó ningún defecto.";
+    t[RT_POSITION] = u8"Posición";
+    t[RT_TYPE] = u8"Tipo";
+    t[RT_SCREEN] = u8"Pantalla";
+    t[RT_TYPE_LIT] = u8"siempre encendido";
+    t[RT_TYPE_DARK] = u8"siempre apagado";
+    t[RT_TYPE_SUBPIXEL] = u8"subpíxel atascado";
+    t[RT_TYPE_OTHER] = u8"fallo";
+    t[RT_MAP] = u8"Dónde están los defectos";
+    t[RT_VERDICT] = u8"Veredicto";
+    t[RT_PER_MILLION] = u8"por millón de píxeles";
+    t[RT_CLASS_FORMAT] = u8"Cumple la clase %s de ISO 13406-2";
+    t[RT_NO_CLASS] = u8"No cumple ninguna clase de ISO 13406-2";
+    t[RT_RAW_EDID] = u8"EDID en bruto";
+    t[RT_SAVE_FAILED] = u8"No se pudo guardar el informe en %s: %s";
+    t[RT_FAULTS_NOTED] = u8"Fallos anotados";
+    t[RT_NONE] = u8"ninguno";
+    t[RT_LOUPE_HINT] = u8"1 siempre encendido \u00B7 2 siempre apagado \u00B7 3 subpíxel atascado \u00B7 flechas mueven \u00B7 Enter marca \u00B7 Esc cancela";
+    t[RT_GUIDE_KEYS] = u8"M marca un defecto en el puntero \u00B7 N anota un fallo de esta pantalla";
+    t[RT_NOTE_ADDED] = u8"Fallo anotado en esta pantalla";
+    t[RT_NOTE_REMOVED] = u8"Nota eliminada";
+    t[RT_USAGE_TITLE] = u8"TAVRO - línea de comandos";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: empieza una pasada enseguida, temporizada o a mano\n"
+        u8"/cards: las categorías que marcar, numeradas desde 1 como en pantalla (1-12)\n"
+        u8"/monitor: el monitor, numerado desde 1 como en la lista de monitores\n"
+        u8"/report: guarda ahí el informe al terminar la pasada, sin preguntar";
+    t[RT_BAD_ARGUMENT] = u8"No reconocido: %s";
+    return t;
+}
+
+constexpr ReportTexts Portuguese() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"Relatório de teste do TAVRO";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Resultados";
+    t[RT_SAVE_REPORT] = u8"Salvar relatório\u2026";
+    t[RT_CLOSE] = u8"Fechar";
+    t[RT_CREATED] = u8"Criado em";
+    t[RT_PROGRAM] = u8"Programa";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Monitor";
+    t[RT_MANUFACTURER] = u8"Fabricante";
+    t[RT_MODEL] = u8"Modelo";
+    t[RT_SERIAL] = u8"Número de série";
+    t[RT_MADE] = u8"Fabricado";
+    t[RT_MADE_FORMAT] = u8"semana %d de %d";
+    t[RT_MODEL_YEAR] = u8"ano-modelo %d";
+    t[RT_EDID_VERSION] = u8"Versão do EDID";
+    t[RT_NATIVE_MODE] = u8"Resolução nativa";
+    t[RT_FROM_BLOCK] = u8"do bloco %s";
+    t[RT_SIZE] = u8"Tamanho da imagem";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"O monitor não fornece EDID.";
+    t[RT_MODE_TESTED] = u8"Resolução testada";
+    t[RT_IS_NATIVE] = u8"a resolução nativa";
+    t[RT_NOT_NATIVE] = u8"não é a resolução nativa";
+    t[RT_REFRESH] = u8"Taxa de atualização";
+    t[RT_SCREENS_SEEN] = u8"Telas vistas";
+    t[RT_LOOKS_RIGHT] = u8"nenhuma falha anotada";
+    t[RT_FAULT_NOTED] = u8"falha anotada";
+    t[RT_DEFECTS] = u8"Defeitos marcados";
+    t[RT_NO_DEFECTS] = u8"Nenhum defeito foi marcado.";
+    t[RT_POSITION] = u8"Posição";
+    t[RT_TYPE] = u8"Tipo";
+    t[RT_SCREEN] = u8"Tela";
+    t[RT_TYPE_LIT] = u8"sempre aceso";
+    t[RT_TYPE_DARK] = u8"sempre apagado";
+    t[RT_TYPE_SUBPIXEL] = u8"subpixel preso";
+    t[RT_TYPE_OTHER] = u8"falha";
+    t[RT_MAP] = u8"Onde estão os defeitos";
+    t[RT_VERDICT] = u8"Veredito";
+    t[RT_PER_MILLION] = u8"por milhão de pixels";
+    t[RT_CLASS_FORMAT] = u8"Atende à classe %s da ISO 13406-2";
+    t[RT_NO_CLASS] = u8"Nenhuma classe ISO 13406-2 atendida";
+    t[RT_RAW_EDID] = u8"EDID bruto";
+    t[RT_SAVE_FAILED] = u8"Não foi possível salvar o relatório em %s: %s";
+    t[RT_FAULTS_NOTED] = u8"Falhas anotadas";
+    t[RT_NONE] = u8"nenhuma";
+    t[RT_LOUPE_HINT] = u8"1 sempre aceso \u00B7 2 sempre apagado \u00B7 3 subpixel preso \u00B7 setas movem \u00B7 Enter marca \u00B7 Esc cancela";
+    t[RT_GUIDE_KEYS] = u8"M marca um defeito no ponteiro \u00B7 N anota uma falha desta tela";
+    t[RT_NOTE_ADDED] = u8"Falha anotada nesta tela";
+    t[RT_NOTE_REMOVED] = u8"Anotação removida";
+    t[RT_USAGE_TITLE] = u8"TAVRO - linha de comando";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: inicia já uma execução, temporizada ou passo a passo\n"
+        u8"/cards: as categorias a marcar, numeradas a partir de 1 como na tela (1-12)\n"
+        u8"/monitor: o monitor, numerado a partir de 1 como na lista de monitores\n"
+        u8"/report: salva o relatório ali ao fim da execução, sem perguntar";
+    t[RT_BAD_ARGUMENT] = u8"Não reconhecido: %s";
+    return t;
+}
+
+constexpr ReportTexts Dutch() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"TAVRO-testrapport";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Resultaten";
+    t[RT_SAVE_REPORT] = u8"Rapport opslaan\u2026";
+    t[RT_CLOSE] = u8"Sluiten";
+    t[RT_CREATED] = u8"Aangemaakt";
+    t[RT_PROGRAM] = u8"Programma";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Monitor";
+    t[RT_MANUFACTURER] = u8"Fabrikant";
+    t[RT_MODEL] = u8"Model";
+    t[RT_SERIAL] = u8"Serienummer";
+    t[RT_MADE] = u8"Geproduceerd";
+    t[RT_MADE_FORMAT] = u8"week %d van %d";
+    t[RT_MODEL_YEAR] = u8"modeljaar %d";
+    t[RT_EDID_VERSION] = u8"EDID-versie";
+    t[RT_NATIVE_MODE] = u8"Native resolutie";
+    t[RT_FROM_BLOCK] = u8"uit het blok %s";
+    t[RT_SIZE] = u8"Beeldgrootte";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"De monitor geeft geen EDID.";
+    t[RT_MODE_TESTED] = u8"Geteste resolutie";
+    t[RT_IS_NATIVE] = u8"de native resolutie";
+    t[RT_NOT_NATIVE] = u8"niet de native resolutie";
+    t[RT_REFRESH] = u8"Verversingsfrequentie";
+    t[RT_SCREENS_SEEN] = u8"Bekeken schermen";
+    t[RT_LOOKS_RIGHT] = u8"geen fout genoteerd";
+    t[RT_FAULT_NOTED] = u8"fout genoteerd";
+    t[RT_DEFECTS] = u8"Gemarkeerde defecten";
+    t[RT_NO_DEFECTS] = u8"Er is geen defect gemarkeerd.";
+    t[RT_POSITION] = u8"Positie";
+    t[RT_TYPE] = u8"Soort";
+    t[RT_SCREEN] = u8"Scherm";
+    t[RT_TYPE_LIT] = u8"altijd aan";
+    t[RT_TYPE_DARK] = u8"altijd uit";
+    t[RT_TYPE_SUBPIXEL] = u8"vastzittende subpixel";
+    t[RT_TYPE_OTHER] = u8"fout";
+    t[RT_MAP] = u8"Waar de defecten zitten";
+    t[RT_VERDICT] = u8"Oordeel";
+    t[RT_PER_MILLION] = u8"per miljoen pixels";
+    t[RT_CLASS_FORMAT] = u8"Voldoet aan ISO 13406-2 klasse %s";
+    t[RT_NO_CLASS] = u8"Voldoet aan geen ISO 13406-2-klasse";
+    t[RT_RAW_EDID] = u8"Ruwe EDID";
+    t[RT_SAVE_FAILED] = u8"Het rapport kon niet worden opgeslagen in %s: %s";
+    t[RT_FAULTS_NOTED] = u8"Genoteerde fouten";
+    t[RT_NONE] = u8"geen";
+    t[RT_LOUPE_HINT] = u8"1 altijd aan \u00B7 2 altijd uit \u00B7 3 vastzittende subpixel \u00B7 pijltjestoetsen verplaatsen \u00B7 Enter markeert \u00B7 Esc annuleert";
+    t[RT_GUIDE_KEYS] = u8"M markeert een defect bij de aanwijzer \u00B7 N noteert een fout van dit scherm";
+    t[RT_NOTE_ADDED] = u8"Fout genoteerd op dit scherm";
+    t[RT_NOTE_REMOVED] = u8"Notitie verwijderd";
+    t[RT_USAGE_TITLE] = u8"TAVRO - opdrachtregel";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: meteen een ronde beginnen, getimed of met de hand\n"
+        u8"/cards: de aan te vinken categorieën, genummerd vanaf 1 zoals op het scherm (1-12)\n"
+        u8"/monitor: de monitor, genummerd vanaf 1 zoals in de monitorlijst\n"
+        u8"/report: het rapport daar opslaan als de ronde klaar is, zonder te vragen";
+    t[RT_BAD_ARGUMENT] = u8"Niet begrepen: %s";
+    return t;
+}
+
+constexpr ReportTexts Swedish() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"TAVRO-testrapport";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Resultat";
+    t[RT_SAVE_REPORT] = u8"Spara rapport\u2026";
+    t[RT_CLOSE] = u8"Stäng";
+    t[RT_CREATED] = u8"Skapad";
+    t[RT_PROGRAM] = u8"Program";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Bildskärm";
+    t[RT_MANUFACTURER] = u8"Tillverkare";
+    t[RT_MODEL] = u8"Modell";
+    t[RT_SERIAL] = u8"Serienummer";
+    t[RT_MADE] = u8"Tillverkad";
+    t[RT_MADE_FORMAT] = u8"vecka %d år %d";
+    t[RT_MODEL_YEAR] = u8"årsmodell %d";
+    t[RT_EDID_VERSION] = u8"EDID-version";
+    t[RT_NATIVE_MODE] = u8"Inbyggd upplösning";
+    t[RT_FROM_BLOCK] = u8"från blocket %s";
+    t[RT_SIZE] = u8"Bildstorlek";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"Bildskärmen ger ingen EDID.";
+    t[RT_MODE_TESTED] = u8"Testad upplösning";
+    t[RT_IS_NATIVE] = u8"den inbyggda upplösningen";
+    t[RT_NOT_NATIVE] = u8"inte den inbyggda upplösningen";
+    t[RT_REFRESH] = u8"Uppdateringsfrekvens";
+    t[RT_SCREENS_SEEN] = u8"Visade skärmar";
+    t[RT_LOOKS_RIGHT] = u8"inget fel noterat";
+    t[RT_FAULT_NOTED] = u8"fel noterat";
+    t[RT_DEFECTS] = u8"Markerade defekter";
+    t[RT_NO_DEFECTS] = u8"Ingen defekt markerades.";
+    t[RT_POSITION] = u8"Position";
+    t[RT_TYPE] = u8"Typ";
+    t[RT_SCREEN] = u8"Skärm";
+    t[RT_TYPE_LIT] = u8"alltid tänd";
+    t[RT_TYPE_DARK] = u8"alltid släckt";
+    t[RT_TYPE_SUBPIXEL] = u8"fast subpixel";
+    t[RT_TYPE_OTHER] = u8"fel";
+    t[RT_MAP] = u8"Var defekterna finns";
+    t[RT_VERDICT] = u8"Bedömning";
+    t[RT_PER_MILLION] = u8"per miljon pixlar";
+    t[RT_CLASS_FORMAT] = u8"Uppfyller ISO 13406-2 klass %s";
+    t[RT_NO_CLASS] = u8"Uppfyller ingen klass i ISO 13406-2";
+    t[RT_RAW_EDID] = u8"Rå EDID";
+    t[RT_SAVE_FAILED] = u8"Rapporten kunde inte sparas i %s: %s";
+    t[RT_FAULTS_NOTED] = u8"Noterade fel";
+    t[RT_NONE] = u8"inga";
+    t[RT_LOUPE_HINT] = u8"1 alltid tänd \u00B7 2 alltid släckt \u00B7 3 fast subpixel \u00B7 piltangenterna flyttar \u00B7 Enter markerar \u00B7 Esc avbryter";
+    t[RT_GUIDE_KEYS] = u8"M markerar en defekt vid pekaren \u00B7 N noterar ett fel på den här skärmen";
+    t[RT_NOTE_ADDED] = u8"Fel noterat på den här skärmen";
+    t[RT_NOTE_REMOVED] = u8"Noteringen borttagen";
+    t[RT_USAGE_TITLE] = u8"TAVRO - kommandorad";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: starta en körning direkt, tidsstyrd eller stegad för hand\n"
+        u8"/cards: kategorierna att kryssa i, numrerade från 1 som på skärmen (1-12)\n"
+        u8"/monitor: bildskärmen, numrerad från 1 som i bildskärmslistan\n"
+        u8"/report: spara rapporten där när körningen är klar, utan att fråga";
+    t[RT_BAD_ARGUMENT] = u8"Förstods inte: %s";
+    return t;
+}
+
+constexpr ReportTexts Russian() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"Отчёт о тестировании TAVRO";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Результаты";
+    t[RT_SAVE_REPORT] = u8"Сохранить отчёт\u2026";
+    t[RT_CLOSE] = u8"Закрыть";
+    t[RT_CREATED] = u8"Создан";
+    t[RT_PROGRAM] = u8"Программа";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Монитор";
+    t[RT_MANUFACTURER] = u8"Производитель";
+    t[RT_MODEL] = u8"Модель";
+    t[RT_SERIAL] = u8"Серийный номер";
+    t[RT_MADE] = u8"Изготовлен";
+    t[RT_MADE_FORMAT] = u8"%d-я неделя %d г.";
+    t[RT_MODEL_YEAR] = u8"модельный год %d";
+    t[RT_EDID_VERSION] = u8"Версия EDID";
+    t[RT_NATIVE_MODE] = u8"Родной режим";
+    t[RT_FROM_BLOCK] = u8"из блока %s";
+    t[RT_SIZE] = u8"Размер изображения";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d см";
+    t[RT_NO_EDID] = u8"Монитор не передаёт EDID.";
+    t[RT_MODE_TESTED] = u8"Режим теста";
+    t[RT_IS_NATIVE] = u8"родной режим";
+    t[RT_NOT_NATIVE] = u8"не родной режим";
+    t[RT_REFRESH] = u8"Частота обновления";
+    t[RT_SCREENS_SEEN] = u8"Просмотренные экраны";
+    t[RT_LOOKS_RIGHT] = u8"неисправность не отмечена";
+    t[RT_FAULT_NOTED] = u8"отмечена неисправность";
+    t[RT_DEFECTS] = u8"Отмеченные дефекты";
+    t[RT_NO_DEFECTS] = u8"Дефекты не отмечены.";
+    t[RT_POSITION] = u8"Положение";
+    t[RT_TYPE] = u8"Тип";
+    t[RT_SCREEN] = u8"Экран";
+    t[RT_TYPE_LIT] = u8"всегда светится";
+    t[RT_TYPE_DARK] = u8"всегда тёмный";
+    t[RT_TYPE_SUBPIXEL] = u8"застрявший субпиксель";
+    t[RT_TYPE_OTHER] = u8"неисправность";
+    t[RT_MAP] = u8"Где находятся дефекты";
+    t[RT_VERDICT] = u8"Заключение";
+    t[RT_PER_MILLION] = u8"на миллион пикселей";
+    t[RT_CLASS_FORMAT] = u8"Соответствует классу %s ISO 13406-2";
+    t[RT_NO_CLASS] = u8"Не соответствует классам ISO 13406-2";
+    t[RT_RAW_EDID] = u8"Необработанный EDID";
+    t[RT_SAVE_FAILED] = u8"Не удалось сохранить отчёт в %s: %s";
+    t[RT_FAULTS_NOTED] = u8"Отмеченные неисправности";
+    t[RT_NONE] = u8"нет";
+    t[RT_LOUPE_HINT] = u8"1 всегда светится \u00B7 2 всегда тёмный \u00B7 3 застрявший субпиксель \u00B7 стрелки двигают \u00B7 Enter отмечает \u00B7 Esc отменяет";
+    t[RT_GUIDE_KEYS] = u8"M отмечает дефект под указателем \u00B7 N отмечает неисправность этого экрана";
+    t[RT_NOTE_ADDED] = u8"Неисправность этого экрана отмечена";
+    t[RT_NOTE_REMOVED] = u8"Отметка снята";
+    t[RT_USAGE_TITLE] = u8"TAVRO - командная строка";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: сразу начать прогон, по таймеру или вручную\n"
+        u8"/cards: отмечаемые категории, номера с 1, как в окне (1-12)\n"
+        u8"/monitor: монитор, номер с 1, как в списке мониторов\n"
+        u8"/report: по окончании прогона сохранить туда отчёт без вопросов";
+    t[RT_BAD_ARGUMENT] = u8"Не распознано: %s";
+    return t;
+}
+
+constexpr ReportTexts Polish() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"Raport z testu TAVRO";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Wyniki";
+    t[RT_SAVE_REPORT] = u8"Zapisz raport\u2026";
+    t[RT_CLOSE] = u8"Zamknij";
+    t[RT_CREATED] = u8"Utworzono";
+    t[RT_PROGRAM] = u8"Program";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Monitor";
+    t[RT_MANUFACTURER] = u8"Producent";
+    t[RT_MODEL] = u8"Model";
+    t[RT_SERIAL] = u8"Numer seryjny";
+    t[RT_MADE] = u8"Wyprodukowano";
+    t[RT_MADE_FORMAT] = u8"tydzień %d roku %d";
+    t[RT_MODEL_YEAR] = u8"rok modelowy %d";
+    t[RT_EDID_VERSION] = u8"Wersja EDID";
+    t[RT_NATIVE_MODE] = u8"Rozdzielczość natywna";
+    t[RT_FROM_BLOCK] = u8"z bloku %s";
+    t[RT_SIZE] = u8"Rozmiar obrazu";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"Monitor nie podaje EDID.";
+    t[RT_MODE_TESTED] = u8"Testowana rozdzielczość";
+    t[RT_IS_NATIVE] = u8"rozdzielczość natywna";
+    t[RT_NOT_NATIVE] = u8"inna niż natywna";
+    t[RT_REFRESH] = u8"Częstotliwość odświeżania";
+    t[RT_SCREENS_SEEN] = u8"Obejrzane ekrany";
+    t[RT_LOOKS_RIGHT] = u8"bez odnotowanej usterki";
+    t[RT_FAULT_NOTED] = u8"odnotowano usterkę";
+    t[RT_DEFECTS] = u8"Zaznaczone defekty";
+    t[RT_NO_DEFECTS] = u8"Nie zaznaczono żadnego defektu.";
+    t[RT_POSITION] = u8"Położenie";
+    t[RT_TYPE] = u8"Rodzaj";
+    t[RT_SCREEN] = u8"Ekran";
+    t[RT_TYPE_LIT] = u8"zawsze świeci";
+    t[RT_TYPE_DARK] = u8"zawsze ciemny";
+    t[RT_TYPE_SUBPIXEL] = u8"zablokowany subpiksel";
+    t[RT_TYPE_OTHER] = u8"usterka";
+    t[RT_MAP] = u8"Gdzie są defekty";
+    t[RT_VERDICT] = u8"Ocena";
+    t[RT_PER_MILLION] = u8"na milion pikseli";
+    t[RT_CLASS_FORMAT] = u8"Spełnia klasę %s normy ISO 13406-2";
+    t[RT_NO_CLASS] = u8"Nie spełnia żadnej klasy ISO 13406-2";
+    t[RT_RAW_EDID] = u8"Surowe dane EDID";
+    t[RT_SAVE_FAILED] = u8"Nie udało się zapisać raportu w %s: %s";
+    t[RT_FAULTS_NOTED] = u8"Odnotowane usterki";
+    t[RT_NONE] = u8"brak";
+    t[RT_LOUPE_HINT] = u8"1 zawsze świeci \u00B7 2 zawsze ciemny \u00B7 3 zablokowany subpiksel \u00B7 strzałki przesuwają \u00B7 Enter zaznacza \u00B7 Esc anuluje";
+    t[RT_GUIDE_KEYS] = u8"M zaznacza defekt pod wskaźnikiem \u00B7 N odnotowuje usterkę tego ekranu";
+    t[RT_NOTE_ADDED] = u8"Odnotowano usterkę tego ekranu";
+    t[RT_NOTE_REMOVED] = u8"Usunięto notatkę";
+    t[RT_USAGE_TITLE] = u8"TAVRO - wiersz poleceń";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: od razu rozpocznij przebieg, automatyczny lub ręczny\n"
+        u8"/cards: kategorie do zaznaczenia, numerowane od 1 jak w oknie (1-12)\n"
+        u8"/monitor: monitor, numerowany od 1 jak na liście monitorów\n"
+        u8"/report: zapisz tam raport po zakończeniu przebiegu, bez pytania";
+    t[RT_BAD_ARGUMENT] = u8"Nie rozpoznano: %s";
+    return t;
+}
+
+constexpr ReportTexts Japanese() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"TAVRO テストレポート";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - 結果";
+    t[RT_SAVE_REPORT] = u8"レポートを保存\u2026";
+    t[RT_CLOSE] = u8"閉じる";
+    t[RT_CREATED] = u8"作成日時";
+    t[RT_PROGRAM] = u8"プログラム";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"モニター";
+    t[RT_MANUFACTURER] = u8"メーカー";
+    t[RT_MODEL] = u8"モデル";
+    t[RT_SERIAL] = u8"シリアル番号";
+    t[RT_MADE] = u8"製造";
+    t[RT_MADE_FORMAT] = u8"第%d週（%d年）";
+    t[RT_MODEL_YEAR] = u8"%d年モデル";
+    t[RT_EDID_VERSION] = u8"EDID バージョン";
+    t[RT_NATIVE_MODE] = u8"ネイティブ解像度";
+    t[RT_FROM_BLOCK] = u8"%s ブロックより";
+    t[RT_SIZE] = u8"画面サイズ";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"モニターから EDID が得られません。";
+    t[RT_MODE_TESTED] = u8"テストした解像度";
+    t[RT_IS_NATIVE] = u8"ネイティブ解像度";
+    t[RT_NOT_NATIVE] = u8"ネイティブ解像度ではない";
+    t[RT_REFRESH] = u8"リフレッシュレート";
+    t[RT_SCREENS_SEEN] = u8"表示した画面";
+    t[RT_LOOKS_RIGHT] = u8"不具合の記録なし";
+    t[RT_FAULT_NOTED] = u8"不具合あり";
+    t[RT_DEFECTS] = u8"マークした欠陥";
+    t[RT_NO_DEFECTS] = u8"欠陥はマークされていません。";
+    t[RT_POSITION] = u8"位置";
+    t[RT_TYPE] = u8"種類";
+    t[RT_SCREEN] = u8"画面";
+    t[RT_TYPE_LIT] = u8"常時点灯";
+    t[RT_TYPE_DARK] = u8"常時消灯";
+    t[RT_TYPE_SUBPIXEL] = u8"サブピクセル固着";
+    t[RT_TYPE_OTHER] = u8"不具合";
+    t[RT_MAP] = u8"欠陥の位置";
+    t[RT_VERDICT] = u8"判定";
+    t[RT_PER_MILLION] = u8"100万画素あたり";
+    t[RT_CLASS_FORMAT] = u8"ISO 13406-2 クラス %s に適合";
+    t[RT_NO_CLASS] = u8"ISO 13406-2 のどのクラスにも不適合";
+    t[RT_RAW_EDID] = u8"EDID 生データ";
+    t[RT_SAVE_FAILED] = u8"レポートを %s に保存できませんでした：%s";
+    t[RT_FAULTS_NOTED] = u8"記録した不具合";
+    t[RT_NONE] = u8"なし";
+    t[RT_LOUPE_HINT] = u8"1 常時点灯 \u00B7 2 常時消灯 \u00B7 3 サブピクセル固着 \u00B7 矢印キーで移動 \u00B7 Enter でマーク \u00B7 Esc で取消";
+    t[RT_GUIDE_KEYS] = u8"M ポインター位置の欠陥をマーク \u00B7 N この画面の不具合を記録";
+    t[RT_NOTE_ADDED] = u8"この画面の不具合を記録しました";
+    t[RT_NOTE_REMOVED] = u8"記録を取り消しました";
+    t[RT_USAGE_TITLE] = u8"TAVRO - コマンドライン";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start：すぐに実行を開始（自動で切替、または手動で切替）\n"
+        u8"/cards：チェックするカテゴリ。ウィンドウの順に 1 から番号付け（1-12）\n"
+        u8"/monitor：モニター。モニター一覧の順に 1 から番号付け\n"
+        u8"/report：実行の終了時に、確認せずにレポートをそこへ保存";
+    t[RT_BAD_ARGUMENT] = u8"認識できない引数：%s";
+    return t;
+}
+
+constexpr ReportTexts Korean() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"TAVRO 테스트 보고서";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - 결과";
+    t[RT_SAVE_REPORT] = u8"보고서 저장\u2026";
+    t[RT_CLOSE] = u8"닫기";
+    t[RT_CREATED] = u8"작성 일시";
+    t[RT_PROGRAM] = u8"프로그램";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"모니터";
+    t[RT_MANUFACTURER] = u8"제조사";
+    t[RT_MODEL] = u8"모델";
+    t[RT_SERIAL] = u8"일련번호";
+    t[RT_MADE] = u8"제조";
+    t[RT_MADE_FORMAT] = u8"제%d주(%d년)";
+    t[RT_MODEL_YEAR] = u8"%d년형 모델";
+    t[RT_EDID_VERSION] = u8"EDID 버전";
+    t[RT_NATIVE_MODE] = u8"기본 해상도";
+    t[RT_FROM_BLOCK] = u8"%s 블록 기준";
+    t[RT_SIZE] = u8"화면 크기";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"모니터가 EDID를 제공하지 않습니다.";
+    t[RT_MODE_TESTED] = u8"테스트한 해상도";
+    t[RT_IS_NATIVE] = u8"기본 해상도";
+    t[RT_NOT_NATIVE] = u8"기본 해상도 아님";
+    t[RT_REFRESH] = u8"재생률";
+    t[RT_SCREENS_SEEN] = u8"본 화면";
+    t[RT_LOOKS_RIGHT] = u8"기록된 이상 없음";
+    t[RT_FAULT_NOTED] = u8"이상 기록됨";
+    t[RT_DEFECTS] = u8"표시한 결함";
+    t[RT_NO_DEFECTS] = u8"표시한 결함이 없습니다.";
+    t[RT_POSITION] = u8"위치";
+    t[RT_TYPE] = u8"종류";
+    t[RT_SCREEN] = u8"화면";
+    t[RT_TYPE_LIT] = u8"항상 켜짐";
+    t[RT_TYPE_DARK] = u8"항상 꺼짐";
+    t[RT_TYPE_SUBPIXEL] = u8"서브픽셀 고착";
+    t[RT_TYPE_OTHER] = u8"이상";
+    t[RT_MAP] = u8"결함 위치";
+    t[RT_VERDICT] = u8"판정";
+    t[RT_PER_MILLION] = u8"백만 화소당";
+    t[RT_CLASS_FORMAT] = u8"ISO 13406-2 클래스 %s 충족";
+    t[RT_NO_CLASS] = u8"어떤 ISO 13406-2 클래스도 충족하지 못함";
+    t[RT_RAW_EDID] = u8"EDID 원본 데이터";
+    t[RT_SAVE_FAILED] = u8"보고서를 %s에 저장할 수 없습니다: %s";
+    t[RT_FAULTS_NOTED] = u8"기록된 이상";
+    t[RT_NONE] = u8"없음";
+    t[RT_LOUPE_HINT] = u8"1 항상 켜짐 \u00B7 2 항상 꺼짐 \u00B7 3 서브픽셀 고착 \u00B7 화살표 키로 이동 \u00B7 Enter 표시 \u00B7 Esc 취소";
+    t[RT_GUIDE_KEYS] = u8"M 포인터 위치의 결함 표시 \u00B7 N 이 화면의 이상 기록";
+    t[RT_NOTE_ADDED] = u8"이 화면의 이상을 기록했습니다";
+    t[RT_NOTE_REMOVED] = u8"기록을 지웠습니다";
+    t[RT_USAGE_TITLE] = u8"TAVRO - 명령줄";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: 바로 실행 시작, 시간에 따라 자동으로 또는 직접 넘김\n"
+        u8"/cards: 선택할 카테고리, 창에 보이는 순서대로 1부터 번호(1-12)\n"
+        u8"/monitor: 모니터, 모니터 목록의 순서대로 1부터 번호\n"
+        u8"/report: 실행이 끝나면 묻지 않고 그곳에 보고서 저장";
+    t[RT_BAD_ARGUMENT] = u8"알 수 없는 인수: %s";
+    return t;
+}
+
+constexpr ReportTexts Italian() {
+    ReportTexts t{};
+    t[RT_TITLE] = u8"Rapporto di test TAVRO";
+    t[RT_RESULTS_TITLE] = u8"TAVRO - Risultati";
+    t[RT_SAVE_REPORT] = u8"Salva rapporto\u2026";
+    t[RT_CLOSE] = u8"Chiudi";
+    t[RT_CREATED] = u8"Creato il";
+    t[RT_PROGRAM] = u8"Programma";
+    t[RT_SYSTEM] = u8"Windows";
+    t[RT_MONITOR] = u8"Monitor";
+    t[RT_MANUFACTURER] = u8"Produttore";
+    t[RT_MODEL] = u8"Modello";
+    t[RT_SERIAL] = u8"Numero di serie";
+    t[RT_MADE] = u8"Prodotto";
+    t[RT_MADE_FORMAT] = u8"settimana %d del %d";
+    t[RT_MODEL_YEAR] = u8"anno modello %d";
+    t[RT_EDID_VERSION] = u8"Versione EDID";
+    t[RT_NATIVE_MODE] = u8"Risoluzione nativa";
+    t[RT_FROM_BLOCK] = u8"dal blocco %s";
+    t[RT_SIZE] = u8"Dimensioni immagine";
+    t[RT_SIZE_FORMAT] = u8"%d \u00D7 %d cm";
+    t[RT_NO_EDID] = u8"Il monitor non fornisce EDID.";
+    t[RT_MODE_TESTED] = u8"Risoluzione testata";
+    t[RT_IS_NATIVE] = u8"la risoluzione nativa";
+    t[RT_NOT_NATIVE] = u8"non la risoluzione nativa";
+    t[RT_REFRESH] = u8"Frequenza di aggiornamento";
+    t[RT_SCREENS_SEEN] = u8"Schermate viste";
+    t[RT_LOOKS_RIGHT] = u8"nessuna anomalia annotata";
+    t[RT_FAULT_NOTED] = u8"anomalia annotata";
+    t[RT_DEFECTS] = u8"Difetti segnati";
+    t[RT_NO_DEFECTS] = u8"Nessun difetto segnato.";
+    t[RT_POSITION] = u8"Posizione";
+    t[RT_TYPE] = u8"Tipo";
+    t[RT_SCREEN] = u8"Schermata";
+    t[RT_TYPE_LIT] = u8"sempre acceso";
+    t[RT_TYPE_DARK] = u8"sempre spento";
+    t[RT_TYPE_SUBPIXEL] = u8"sub-pixel bloccato";
+    t[RT_TYPE_OTHER] = u8"anomalia";
+    t[RT_MAP] = u8"Dove sono i difetti";
+    t[RT_VERDICT] = u8"Esito";
+    t[RT_PER_MILLION] = u8"per milione di pixel";
+    t[RT_CLASS_FORMAT] = u8"Conforme a ISO 13406-2 classe %s";
+    t[RT_NO_CLASS] = u8"Nessuna classe ISO 13406-2 rispettata";
+    t[RT_RAW_EDID] = u8"EDID grezzo";
+    t[RT_SAVE_FAILED] = u8"Impossibile salvare il rapporto in %s: %s";
+    t[RT_FAULTS_NOTED] = u8"Anomalie annotate";
+    t[RT_NONE] = u8"nessuna";
+    t[RT_LOUPE_HINT] = u8"1 sempre acceso \u00B7 2 sempre spento \u00B7 3 sub-pixel bloccato \u00B7 frecce spostano \u00B7 Enter segna \u00B7 Esc annulla";
+    t[RT_GUIDE_KEYS] = u8"M segna un difetto sotto il puntatore \u00B7 N annota un'anomalia di questa schermata";
+    t[RT_NOTE_ADDED] = u8"Anomalia annotata su questa schermata";
+    t[RT_NOTE_REMOVED] = u8"Nota rimossa";
+    t[RT_USAGE_TITLE] = u8"TAVRO - riga di comando";
+    t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
+        u8"/auto, /start: avvia subito un giro, a tempo o passo passo a mano\n"
+        u8"/cards: le categorie da spuntare, numerate da 1 come nella finestra (1-12)\n"
+        u8"/monitor: il monitor, numerato da 1 come nell'elenco dei monitor\n"
+        u8"/report: salva lì il rapporto a fine giro, senza chiedere";
+    t[RT_BAD_ARGUMENT] = u8"Non riconosciuto: %s";
+    return t;
+}
+
+}  // namespace
+
+const ReportTexts g_reportTexts[kLanguageCount] = {
+    English(), Chinese(), German(), French(), Spanish(), Portuguese(), Dutch(),
+    Swedish(), Russian(), Polish(), Japanese(), Korean(), Italian(),
+};
+
+const ReportTexts* ReportTextsOf(int lang) {
+    return &g_reportTexts[lang >= 0 && lang < kLanguageCount ? lang : 0];
+}

@@ -1,0 +1,68 @@
+// The one record of the current run.
+#include "record/run_record.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "testrun/monitors.h"
+#include "testrun/motion_run.h"
+
+namespace {
+
+RunRecord g_record;
+
+}  // namespace
+
+const RunRecord* CurrentRunRecord() {
+    return &g_record;
+}
+
+void RecordTestedMonitor(const wchar_t* device) {
+    free(g_record.edid);
+    g_record.edid = ReadMonitorEdidBytes(device, &g_record.edidLength);
+    if (g_record.edid == nullptr) g_record.edidLength = 0;
+}
+
+void BeginRunRecord(HWND hwnd) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    g_record.width = rc.right;
+    g_record.height = rc.bottom;
+    double period = 0;
+    g_record.hz = RefreshRateOf(hwnd, &period);
+    ClearFindings(&g_record.findings, rc.right, rc.bottom);
+}
+
+void NoteScreenSeen(int mode) {
+    if (ModeCategory(mode) >= 0) g_record.findings.seen[mode] = 1;
+}
+
+int RecordMark(const Mark& mark, int* previousType) {
+    return AddMark(&g_record.findings, mark, previousType);
+}
+
+int RecordScreenNote(int mode) {
+    return ToggleNote(&g_record.findings, mode);
+}
+
+RunRecord* CopyRunRecord() {
+    RunRecord* copy = static_cast<RunRecord*>(malloc(sizeof(RunRecord)));
+    if (copy == nullptr) return nullptr;
+    memcpy(copy, &g_record, sizeof(RunRecord));
+    copy->edid = nullptr;
+    if (g_record.edid != nullptr && g_record.edidLength > 0) {
+        copy->edid = static_cast<unsigned char*>(malloc(g_record.edidLength));
+        if (copy->edid == nullptr) {
+            free(copy);
+            return nullptr;
+        }
+        memcpy(copy->edid, g_record.edid, g_record.edidLength);
+    }
+    return copy;
+}
+
+void FreeRunRecordCopy(RunRecord* copy) {
+    if (copy == nullptr) return;
+    free(copy->edid);
+    free(copy);
+}

@@ -1,0 +1,38 @@
+// The record of the current run: what was marked and noted, on which screen size and monitor. This
+// file owns it; the loupe writes through the calls below, the results window and the report read it.
+#pragma once
+#include <windows.h>
+
+#include "record/findings.h"
+
+// What a run recorded, and what it ran on.
+struct RunRecord {
+    Findings findings;
+    unsigned char* edid;  // the tested monitor's EDID (malloc'd), null where it gives none
+    unsigned long edidLength;
+    int width, height;    // the run's screen
+    int hz;
+};
+
+// The current or last run's record, read only.
+const RunRecord* CurrentRunRecord();
+
+// Before a run switches the mode: the EDID of the monitor on adapter `device`, as the switch reads it.
+void RecordTestedMonitor(const wchar_t* device);
+
+// A new run in window `hwnd`: empty findings, the screen's size and refresh rate.
+void BeginRunRecord(HWND hwnd);
+
+// The shown screen is `mode`.
+void NoteScreenSeen(int mode);
+
+// Adds `mark` to the run (see AddMark); returns what AddMark returns.
+int RecordMark(const Mark& mark, int* previousType);
+
+// The note of screen `mode` on or off; returns the new state.
+int RecordScreenNote(int mode);
+
+// A copy of the current record that stays as it is while later runs record (malloc'd, EDID
+// included); null when out of memory. FreeRunRecordCopy releases it.
+RunRecord* CopyRunRecord();
+void FreeRunRecordCopy(RunRecord* copy);
