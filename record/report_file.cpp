@@ -38,7 +38,7 @@ void SystemReason(DWORD error, wchar_t* reason, int reasonChars) {
 
 }  // namespace
 
-int SaveRunReport(const wchar_t* path, wchar_t* reason, int reasonChars) {
+int SaveRunReport(const RunRecord* record, const wchar_t* path, wchar_t* reason, int reasonChars) {
     wchar_t partial[MAX_PATH + 8];
     if (lstrlenW(path) >= MAX_PATH) {
         SystemReason(ERROR_FILENAME_EXCED_RANGE, reason, reasonChars);
@@ -57,7 +57,6 @@ int SaveRunReport(const wchar_t* path, wchar_t* reason, int reasonChars) {
              now.wMinute);
     char system[64];
     WindowsVersion(system, sizeof(system));
-    const RunRecord* record = CurrentRunRecord();
     const ReportInput input = {g_lang,       created,
                                "TAVRO " TAVRO_VERSION, system,
                                record->edid, record->edidLength,
@@ -72,4 +71,10 @@ int SaveRunReport(const wchar_t* path, wchar_t* reason, int reasonChars) {
         return 0;
     }
     return 1;
+}
+
+int SaveCommandLineReport(const RunRecord* record, const wchar_t* pattern, wchar_t* savedPath, int savedChars,
+                          wchar_t* reason, int reasonChars) {
+    lstrcpynW(savedPath, pattern, savedChars);
+    return SaveRunReport(record, savedPath, reason, reasonChars);
 }

@@ -25,6 +25,11 @@ constexpr int kClientHeight = 400;
 enum : int { IDC_RESULTS_TEXT = 4001, IDC_SAVE_REPORT = 4002, IDC_CLOSE_RESULTS = 4003 };
 
 wchar_t g_reportPath[MAX_PATH];
+RunRecord* g_shownRecord;  // the results window's own copy of the run it shows
+int g_lastOutcome = kNoReportAsked;
+int g_anyReportFailed;
+wchar_t g_lastReportPath[MAX_PATH];
+char g_lastVerdict[160];
 
 // Appends to a bounded wide buffer.
 struct Appender {
@@ -73,7 +78,7 @@ void AskAndSave(HWND hwnd) {
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&dialog)) return;
     wchar_t reason[256];
-    if (!SaveRunReport(path, reason, 256)) ShowSaveFailure(hwnd, path, reason);
+    if (g_shownRecord != nullptr && !SaveRunReport(g_shownRecord, path, reason, 256)) ShowSaveFailure(hwnd, path, reason);
 }
 
 HWND AddControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id) {
@@ -86,7 +91,7 @@ HWND AddControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD styl
 void CreateResultsControls(HWND hwnd) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
     static wchar_t results[kResultsChars];
-    FormatRunResults(results, kResultsChars);
+    FormatRunResults(g_shownRecord, results, kResultsChars);
     AddControl(hwnd, L"EDIT", results, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | WS_TABSTOP, 12, 12,
                kClientWidth - 24, kClientHeight - 72, IDC_RESULTS_TEXT);
     wchar_t label[64];
@@ -112,6 +117,8 @@ LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             return 0;
         case WM_DESTROY:
             if (g_hResults == hwnd) g_hResults = nullptr;
+            FreeRunRecordCopy(g_shownRecord);
+            g_shownRecord = nullptr;
             return 0;
         default:
             return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -120,6 +127,8 @@ LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 void OpenResultsWindow(HWND owner) {
     if (g_hResults != nullptr) DestroyWindow(g_hResults);
+    g_shownRecord = CopyRunRecord();
+    if (g_shownRecord == nullptr) return;
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = ResultsWndProc;
@@ -151,7 +160,11 @@ void OpenResultsWindow(HWND owner) {
     if (top < work.top) top = work.top;
     g_hResults = CreateWindowExW(0, kResultsClass, caption, style, left, top, width, height, owner,
                                  nullptr, g_app.hInstance, nullptr);
-    if (g_hResults == nullptr) return;
+    if (g_hResults == nullptr) {
+        FreeRunRecordCopy(g_shownRecord);
+        g_shownRecord = nullptr;
+        return;
+    }
     ShowWindow(g_hResults, SW_SHOWNORMAL);
     SetForegroundWindow(g_hResults);
     UpdateWindow(g_hResults);
@@ -164,17 +177,33 @@ void SaveReportsTo(const wchar_t* path) {
     lstrcpynW(g_reportPath, path != nullptr ? path : L"", MAX_PATH);
 }
 
-void OnRunEnded(HWND owner) {
-    if (g_reportPath[0] != L'\0') {
-        wchar_t reason[256];
-        if (!SaveRunReport(g_reportPath, reason, 256)) ShowSaveFailure(owner, g_reportPath, reason);
-    }
-    if (FindingsRecorded(&CurrentRunRecord()->findings)) OpenResultsWindow(owner);
+void CloseResultsWindow() {
+    if (g_hResults != nullptr) DestroyWindow(g_hResults);
 }
 
-void FormatRunResults(wchar_t* text, int chars) {
-    const ReportTexts& t = *ReportTextsOf(g_lang);
+void OnRunEnded(HWND owner) {
     const RunRecord* record = CurrentRunRecord();
+    if (g_reportPath[0] != L'\0') {
+        wchar_t reason[256];
+        const int saved = SaveCommandLineReport(record, g_reportPath, g_lastReportPath, MAX_PATH, reason, 256);
+        g_lastOutcome = saved ? kReportSaved : kReportFailed;
+        if (!saved) g_anyReportFailed = 1;
+        const ClassVerdict v = JudgeRecordedFaults(&record->findings, record->edid, record->edidLength);
+        ClassVerdictLine(g_lang, v.isoClass, g_lastVerdict, sizeof(g_lastVerdict));
+        if (!saved) ShowSaveFailure(owner, g_lastReportPath, reason);
+    }
+    if (FindingsRecorded(&record->findings)) OpenResultsWindow(owner);
+}
+
+int LastReportOutcome(wchar_t* path, int pathChars, char* verdict, int verdictBytes, int* anyFailed) {
+    lstrcpynW(path, g_lastReportPath, pathChars);
+    lstrcpynA(verdict, g_lastVerdict, verdictBytes);
+    *anyFailed = g_anyReportFailed;
+    return g_lastOutcome;
+}
+
+void FormatRunResults(const RunRecord* record, wchar_t* text, int chars) {
+    const ReportTexts& t = *ReportTextsOf(g_lang);
     const Findings& f = record->findings;
     Appender a = {text, chars, 0};
     text[0] = L'\0';

@@ -3,15 +3,26 @@
 #pragma once
 #include <windows.h>
 
+#include "record/run_record.h"
+
 extern HWND g_hResults;  // the results window while it is open
 
 // The report of every run is saved to `path` when the run ends (the command line's /report); an
 // empty path asks as usual.
 void SaveReportsTo(const wchar_t* path);
 
+// Closes the results window, if open: a new run starts.
+void CloseResultsWindow();
+
 // The selection window's kRunEndedMessage: saves the report where /report asked, then shows the
 // results if the run recorded anything.
 void OnRunEnded(HWND owner);
 
-// The text the results window lists, in the UI language, into `text` (room for `chars`).
-void FormatRunResults(wchar_t* text, int chars);
+// The text the results window lists for `record`, in the UI language, into `text` (room for `chars`).
+void FormatRunResults(const RunRecord* record, wchar_t* text, int chars);
+
+// What became of the reports that /report asked for since the program started.
+enum ReportOutcome { kNoReportAsked = 0, kReportSaved = 1, kReportFailed = 2 };
+// The outcome of the latest one, its path (room for `pathChars`) and its verdict line in the UI
+// language, UTF-8 (room for `verdictBytes`); and in `anyFailed` whether any of them failed.
+int LastReportOutcome(wchar_t* path, int pathChars, char* verdict, int verdictBytes, int* anyFailed);

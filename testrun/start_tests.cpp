@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "record/results_window.h"
 #include "testrun/catalogue.h"
 #include "testrun/test_window.h"
 
@@ -23,6 +24,7 @@ int StartSelectedTests(HWND hwnd, int autoFlag) {
     g_app.playlistCount = FillPlaylist(g_catChecked, modes);
     g_app.playlistPos = 0;
     g_app.autoMode = autoFlag;
+    CloseResultsWindow();  // it showed the run before, whose record this run now replaces
     ShowWindow(hwnd, SW_HIDE);
     CreateTestWindow();
     return 1;

@@ -139,7 +139,7 @@ TEST_F(RunFindings, LoupeShowsTheScreensOwnPixelsAndTheKeysMarkThem) {
     wchar_t path[MAX_PATH];
     wsprintfW(path, L"%stavro-findings-%lu.html", folder, GetCurrentProcessId());
     wchar_t reason[256];
-    ASSERT_TRUE(SaveRunReport(path, reason, 256)) << reason;
+    ASSERT_TRUE(SaveRunReport(CurrentRunRecord(), path, reason, 256)) << reason;
     const std::string html = ReadFile(path);
     EXPECT_NE(html.find("data-x=\"302\" data-y=\"201\" data-type=\"2\""), std::string::npos);
     EXPECT_NE(html.find("data-x=\"40\" data-y=\"30\" data-type=\"1\""), std::string::npos);
@@ -148,7 +148,7 @@ TEST_F(RunFindings, LoupeShowsTheScreensOwnPixelsAndTheKeysMarkThem) {
     // A folder that is not there: refused, nothing left behind.
     wchar_t bad[MAX_PATH];
     wsprintfW(bad, L"%sno-such-folder-%lu\\r.html", folder, GetCurrentProcessId());
-    EXPECT_FALSE(SaveRunReport(bad, reason, 256));
+    EXPECT_FALSE(SaveRunReport(CurrentRunRecord(), bad, reason, 256));
     EXPECT_NE(reason[0], L'\0');
     EXPECT_EQ(GetFileAttributesW(bad), INVALID_FILE_ATTRIBUTES);
 
