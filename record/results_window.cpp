@@ -6,6 +6,7 @@
 #include <wchar.h>
 
 #include "app/app_state.h"
+#include "app/console.h"
 #include "app/format.h"
 #include "app/texts.h"
 #include "record/report_file.h"
@@ -190,6 +191,7 @@ void OnRunEnded(HWND owner) {
         if (!saved) g_anyReportFailed = 1;
         const ClassVerdict v = JudgeRecordedFaults(&record->findings, record->edid, record->edidLength);
         ClassVerdictLine(g_lang, v.isoClass, g_lastVerdict, sizeof(g_lastVerdict));
+        SayRunOutcome(saved, g_lastReportPath, g_lastVerdict);
         if (!saved) ShowSaveFailure(owner, g_lastReportPath, reason);
     }
     if (FindingsRecorded(&record->findings)) OpenResultsWindow(owner);
