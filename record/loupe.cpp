@@ -1,6 +1,7 @@
 // The loupe, the marks and the notes of a run.
 #include "record/loupe.h"
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -26,6 +27,8 @@ constexpr int kPanelInset = 8;     // at 96 DPI
 constexpr int kPointerGap = 24;    // between the pointer and the panel
 constexpr int kRingRadius = 10;
 constexpr COLORREF kMarkColour = RGB(255, 0, 255);
+constexpr COLORREF kOffScreenGround = RGB(40, 40, 40);  // beyond the screen's edge in the loupe
+constexpr COLORREF kOffScreenHatch = RGB(150, 150, 150);
 
 // The screen as it was when the loupe opened, to read its own pixels from.
 struct Snapshot {
@@ -50,6 +53,7 @@ Loupe g_loupe;
 POINT g_ringAt;
 bool g_ringShown;
 const char* g_notice;  // UTF-8, shown while non-null
+char g_noticeText[192];  // a notice made for the moment, which g_notice then points to
 
 bool TakeSnapshot(HWND hwnd, int mode, Snapshot* s) {
     RECT rc;
@@ -95,14 +99,38 @@ void FreeSnapshot(Snapshot* s) {
     *s = Snapshot{};
 }
 
-// The screen's pixel at (x, y) as 0xRRGGBB; black off the screen.
+// The screen's pixel at (x, y) as 0xRRGGBB; kOffScreen beyond its edges.
 unsigned long PixelAt(const Snapshot& s, int x, int y) {
-    if (s.bits == nullptr || x < 0 || y < 0 || x >= s.width || y >= s.height) return 0;
+    if (s.bits == nullptr || x < 0 || y < 0 || x >= s.width || y >= s.height) return kOffScreen;
     return s.bits[static_cast<size_t>(y) * s.width + x] & 0xFFFFFF;
 }
 
 COLORREF AsColorref(unsigned long rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// A cell of the loupe: the pixel's colour, or grey hatching where it lies beyond the screen, so
+// that the edge never looks like a row of dark pixels.
+void DrawLoupeCell(HDC hdc, const RECT* cell, unsigned long pixel) {
+    if (pixel != kOffScreen) {
+        FillColor(hdc, cell, AsColorref(pixel));
+        return;
+    }
+    FillColor(hdc, cell, kOffScreenGround);
+    HBRUSH hatch = CreateHatchBrush(HS_BDIAGONAL, kOffScreenHatch);
+    const int oldMode = SetBkMode(hdc, TRANSPARENT);
+    FillRect(hdc, cell, hatch);
+    SetBkMode(hdc, oldMode);
+    DeleteObject(hatch);
+}
+
+// `point` moved onto the screen of `width` x `height` pixels.
+POINT OnScreen(POINT point, int width, int height) {
+    if (point.x >= width) point.x = width - 1;
+    if (point.y >= height) point.y = height - 1;
+    if (point.x < 0) point.x = 0;
+    if (point.y < 0) point.y = 0;
+    return point;
 }
 
 // The panel beside the pointer: the loupe's square, then the type and the keys below it. It goes to
@@ -116,6 +144,8 @@ RECT PanelFor(HDC hdc, const RECT* rc, POINT mark, int textHeight) {
     int top = mark.y + gap;
     if (left + width > rc->right) left = mark.x - gap - width;
     if (top + height > rc->bottom) top = mark.y - gap - height;
+    if (left + width > rc->right) left = rc->right - width;
+    if (top + height > rc->bottom) top = rc->bottom - height;
     if (left < rc->left) left = rc->left;
     if (top < rc->top) top = rc->top;
     return {left, top, left + width, top + height};
@@ -145,7 +175,7 @@ void DrawLoupe(HDC hdc, const RECT* rc) {
             const int y = g_loupe.mark.y - kLoupeSource / 2 + row;
             const RECT cell = {left + column * kLoupeZoom, top + row * kLoupeZoom, left + (column + 1) * kLoupeZoom,
                                top + (row + 1) * kLoupeZoom};
-            FillColor(hdc, &cell, AsColorref(PixelAt(g_loupe.snapshot, x, y)));
+            DrawLoupeCell(hdc, &cell, PixelAt(g_loupe.snapshot, x, y));
         }
     }
     // The centre pixel framed in black and white, readable on any colour.
@@ -202,8 +232,8 @@ RECT NoticeRect(HDC hdc, const RECT* rc, const wchar_t* text, HFONT font) {
 }
 
 RECT DrawNotice(HDC hdc, const RECT* rc) {
-    wchar_t text[128];
-    WidenUtf8(g_notice, text, 128);
+    wchar_t text[192];
+    WidenUtf8(g_notice, text, ARRAYSIZE(text));
     HFONT font = MakeScaledFont(hdc, 15, FW_NORMAL);
     RECT box = NoticeRect(hdc, rc, text, font);
     FillColor(hdc, &box, kUiDark);
@@ -214,6 +244,13 @@ RECT DrawNotice(HDC hdc, const RECT* rc) {
     SelectObject(hdc, old);
     DeleteObject(font);
     return box;
+}
+
+// A line at the top of the screen for a second.
+void ShowNotice(HWND hwnd, const char* text) {
+    g_notice = text;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    SetTimer(hwnd, kNoticeTimer, kNoticeMs, nullptr);
 }
 
 void InvalidatePanel(HWND hwnd) {
@@ -237,12 +274,14 @@ void ToggleLoupe(HWND hwnd, int mode) {
         return;
     }
     if (ModeCategory(mode) < 0 || !TakeSnapshot(hwnd, mode, &g_loupe.snapshot)) return;
+    // The pointer may be on another monitor than the one under test: the mark starts at the
+    // nearest pixel of the tested screen.
     POINT pointer;
     GetCursorPos(&pointer);
     ScreenToClient(hwnd, &pointer);
     g_loupe.open = true;
     g_loupe.mode = mode;
-    g_loupe.mark = pointer;
+    g_loupe.mark = OnScreen(pointer, g_loupe.snapshot.width, g_loupe.snapshot.height);
     g_loupe.pointer = pointer;
     g_loupe.type = DefaultDefectType(mode);
     SetRectEmpty(&g_loupe.panel);
@@ -271,7 +310,7 @@ void LoupeFollowPointer(HWND hwnd, POINT point) {
     // where the arrow keys put it.
     if (!g_loupe.open || (point.x == g_loupe.pointer.x && point.y == g_loupe.pointer.y)) return;
     g_loupe.pointer = point;
-    MoveMark(hwnd, point);
+    MoveMark(hwnd, OnScreen(point, g_loupe.snapshot.width, g_loupe.snapshot.height));
 }
 
 int LoupeKey(HWND hwnd, WPARAM key) {
@@ -314,8 +353,19 @@ void RecordLoupeMark(HWND hwnd) {
                                 mark.y - kPatchRadius + k / kPatchSide);
     }
     int previousType = 0;
-    RecordMark(mark, &previousType);
+    const int kept = RecordMark(mark, &previousType);
     CloseLoupe(hwnd);
+    const ReportTexts& t = *ReportTextsOf(g_lang);
+    if (kept == kMarksFull) {
+        snprintf(g_noticeText, sizeof(g_noticeText), ReportText(g_lang, RT_MARKS_FULL), kMaxMarks);
+        ShowNotice(hwnd, g_noticeText);
+        return;
+    }
+    if (kept < 0) return;
+    if (previousType != 0) {  // the same pixel again: one defect, now of this type
+        snprintf(g_noticeText, sizeof(g_noticeText), ReportText(g_lang, RT_MARKED_AGAIN), t[RT_TYPE_LIT + mark.type - 1]);
+        ShowNotice(hwnd, g_noticeText);
+    }
     g_ringAt = {mark.x, mark.y};
     g_ringShown = true;
     InvalidateRect(hwnd, nullptr, FALSE);
@@ -325,9 +375,7 @@ void RecordLoupeMark(HWND hwnd) {
 void ToggleScreenNote(HWND hwnd, int mode) {
     if (ModeCategory(mode) < 0) return;
     const ReportTexts& t = *ReportTextsOf(g_lang);
-    g_notice = RecordScreenNote(mode) ? t[RT_NOTE_ADDED] : t[RT_NOTE_REMOVED];
-    InvalidateRect(hwnd, nullptr, FALSE);
-    SetTimer(hwnd, kNoticeTimer, kNoticeMs, nullptr);
+    ShowNotice(hwnd, RecordScreenNote(mode) ? t[RT_NOTE_ADDED] : t[RT_NOTE_REMOVED]);
 }
 
 void OnFindingsTimer(HWND hwnd, UINT_PTR timer) {

@@ -4,6 +4,7 @@
 
 #include <stdarg.h>
 
+#include "app/bounded_format.h"
 #include "record/report_texts.h"
 #include "testrun/edid.h"
 #include "testrun/guide_texts.h"
@@ -86,7 +87,7 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
     }
     char value[160];
     Put(w, "<table class=\"facts\">\n");
-    snprintf(value, sizeof(value), "%s (0x%04X)", id.manufacturer, id.productCode);
+    FormatUtf8(value, sizeof(value), "%s (0x%04X)", id.manufacturer, id.productCode);
     PutFact(w, t[RT_MANUFACTURER], value);
     wchar_t name[kMonitorNameChars];
     if (DecodeMonitorName(in->edid, in->edidLength, name)) {
@@ -97,32 +98,33 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
     char serialUtf8[64] = "";
     if (DecodeSerialText(in->edid, in->edidLength, serialText)) WideToUtf8(serialText, serialUtf8, sizeof(serialUtf8));
     if (serialUtf8[0] != '\0' && id.serialNumber != 0) {
-        snprintf(value, sizeof(value), "%s / %lu", serialUtf8, id.serialNumber);
+        FormatUtf8(value, sizeof(value), "%s / %lu", serialUtf8, id.serialNumber);
+        PutFact(w, t[RT_SERIAL], value);
     } else if (serialUtf8[0] != '\0') {
-        snprintf(value, sizeof(value), "%s", serialUtf8);
-    } else {
-        snprintf(value, sizeof(value), "%lu", id.serialNumber);
+        PutFact(w, t[RT_SERIAL], serialUtf8);
+    } else if (id.serialNumber != 0) {
+        FormatUtf8(value, sizeof(value), "%lu", id.serialNumber);
+        PutFact(w, t[RT_SERIAL], value);
     }
-    PutFact(w, t[RT_SERIAL], value);
     if (id.week == 255) {
-        snprintf(value, sizeof(value), t[RT_MODEL_YEAR], id.year);
+        FormatUtf8(value, sizeof(value), t[RT_MODEL_YEAR], id.year);
     } else if (id.week >= 1 && id.week <= 54) {
-        snprintf(value, sizeof(value), t[RT_MADE_FORMAT], id.week, id.year);
+        FormatUtf8(value, sizeof(value), t[RT_MADE_FORMAT], id.week, id.year);
     } else {
-        snprintf(value, sizeof(value), "%d", id.year);
+        FormatUtf8(value, sizeof(value), "%d", id.year);
     }
     PutFact(w, t[RT_MADE], value);
-    snprintf(value, sizeof(value), "%d.%d", id.versionMajor, id.versionMinor);
+    FormatUtf8(value, sizeof(value), "%d.%d", id.versionMajor, id.versionMinor);
     PutFact(w, t[RT_EDID_VERSION], value);
     NativeMode native;
     if (DecodeNativeMode(in->edid, in->edidLength, &native)) {
         char block[64];
-        snprintf(block, sizeof(block), t[RT_FROM_BLOCK], NativeModeSourceName(native.source));
-        snprintf(value, sizeof(value), "%lu \xC3\x97 %lu, %s", native.width, native.height, block);
+        FormatUtf8(block, sizeof(block), t[RT_FROM_BLOCK], NativeModeSourceName(native.source));
+        FormatUtf8(value, sizeof(value), "%lu \xC3\x97 %lu, %s", native.width, native.height, block);
         PutFact(w, t[RT_NATIVE_MODE], value);
     }
     if (id.widthCm > 0) {
-        snprintf(value, sizeof(value), t[RT_SIZE_FORMAT], id.widthCm, id.heightCm);
+        FormatUtf8(value, sizeof(value), t[RT_SIZE_FORMAT], id.widthCm, id.heightCm);
         PutFact(w, t[RT_SIZE], value);
     }
     Put(w, "</table>\n");
@@ -136,14 +138,23 @@ void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
     const bool known = in->edid != nullptr && DecodeNativeMode(in->edid, in->edidLength, &native);
     const bool isNative = known && native.width == static_cast<unsigned long>(in->width) &&
                           native.height == static_cast<unsigned long>(in->height);
-    snprintf(value, sizeof(value), "%d \xC3\x97 %d%s%s", in->width, in->height, known ? ", " : "",
-             known ? (isNative ? t[RT_IS_NATIVE] : t[RT_NOT_NATIVE]) : "");
+    FormatUtf8(value, sizeof(value), "%d \xC3\x97 %d%s%s", in->width, in->height, known ? ", " : "",
+               known ? (isNative ? t[RT_IS_NATIVE] : t[RT_NOT_NATIVE]) : "");
     PutFact(w, t[RT_MODE_TESTED], value);
     if (in->hz > 0) {
-        snprintf(value, sizeof(value), "%d Hz", in->hz);
+        FormatUtf8(value, sizeof(value), "%d Hz", in->hz);
         PutFact(w, t[RT_REFRESH], value);
     }
     Put(w, "</table>\n");
+}
+
+// A row of the verdict's table whose value spans the count and rate columns.
+void PutVerdictRow(Writer* w, const char* kind, const char* name, const char* value) {
+    Putf(w, "<tr class=\"%s\"><th>", kind);
+    PutText(w, name);
+    Put(w, "</th><td colspan=\"2\">");
+    PutText(w, value);
+    Put(w, "</td></tr>\n");
 }
 
 void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
@@ -157,11 +168,23 @@ void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
         PutText(w, t[RT_PER_MILLION]);
         Put(w, "</td></tr>\n");
     }
+    char line[320];
+    FormatUtf8(line, sizeof(line), t[RT_CLUSTERS_FORMAT], v.clusters[0], v.clusters[1]);
+    PutVerdictRow(w, "clusters", t[RT_CLUSTERS], line);
+    PutVerdictRow(w, "any-lit", t[RT_ANY_LIT], t[v.anyLit ? RT_YES : RT_NO]);
     Put(w, "</table>\n<p class=\"class\"><strong>");
-    char line[160];
     ClassVerdictLine(in->lang, v.isoClass, line, sizeof(line));
     PutText(w, line);
-    Put(w, "</strong></p>\n");
+    Put(w, "</strong></p>\n<p class=\"basis\">");
+    FormatUtf8(line, sizeof(line), t[RT_RESTS_ON], v.pixelsWide, v.pixelsHigh,
+               t[v.onNative ? RT_IS_NATIVE : RT_TESTED_BASIS]);
+    PutText(w, line);
+    Put(w, "</p>\n");
+}
+
+const char* ScreenName(int lang, int mode) {
+    const GuideText* text = GuideTextOf(lang, mode);
+    return text != nullptr ? text->name : "";
 }
 
 void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
@@ -171,7 +194,7 @@ void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
         if (!in->findings->seen[mode]) continue;
         const bool noted = in->findings->noted[mode] != 0;
         Putf(w, "<li data-mode=\"%d\">", mode);
-        PutText(w, GuideTextOf(in->lang, mode)->name);
+        PutText(w, ScreenName(in->lang, mode));
         Put(w, noted ? ": <span class=\"fault\">" : ": <span>");
         PutText(w, noted ? t[RT_FAULT_NOTED] : t[RT_LOOKS_RIGHT]);
         Put(w, "</span></li>\n");
@@ -179,18 +202,59 @@ void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
     Put(w, "</ul>\n");
 }
 
-// The pixels around a defect, one rectangle each, the defect's own framed.
-void PutPatch(Writer* w, const Mark& mark) {
+bool AnyOffScreen(const Mark& mark) {
+    for (unsigned long pixel : mark.patch) {
+        if (pixel & kOffScreen) return true;
+    }
+    return false;
+}
+
+// The pixels around defect number `number`, one rectangle each, the defect's own framed; a pixel
+// beyond the screen's edge hatched in grey on white, its own pattern in each drawing.
+void PutPatch(Writer* w, const Mark& mark, int number) {
     const int side = kPatchSide * kPatchCellPx;
     Putf(w, "<svg width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", side, side, side, side);
+    if (AnyOffScreen(mark)) {
+        Putf(w, "<defs><pattern id=\"offscreen-%d\" width=\"4\" height=\"4\" patternUnits=\"userSpaceOnUse\" "
+                "patternTransform=\"rotate(45)\"><rect width=\"4\" height=\"4\" fill=\"#ffffff\"/>"
+                "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"4\" stroke=\"#999999\" stroke-width=\"1\"/></pattern></defs>",
+             number);
+    }
     for (int k = 0; k < kPatchSide * kPatchSide; ++k) {
-        Putf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"#%06lX\"/>", (k % kPatchSide) * kPatchCellPx,
-             (k / kPatchSide) * kPatchCellPx, kPatchCellPx, kPatchCellPx, mark.patch[k] & 0xFFFFFF);
+        Putf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" ", (k % kPatchSide) * kPatchCellPx,
+             (k / kPatchSide) * kPatchCellPx, kPatchCellPx, kPatchCellPx);
+        if (mark.patch[k] & kOffScreen) {
+            Putf(w, "class=\"offscreen\" fill=\"url(#offscreen-%d)\"/>", number);
+        } else {
+            Putf(w, "fill=\"#%06lX\"/>", mark.patch[k] & 0xFFFFFF);
+        }
     }
     const int centre = kPatchRadius * kPatchCellPx;
     Putf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#ff00ff\" stroke-width=\"2\"/>",
          centre, centre, kPatchCellPx, kPatchCellPx);
     Put(w, "</svg>");
+}
+
+int Digits(int number) {
+    int digits = 1;
+    for (; number >= 10; number /= 10) ++digits;
+    return digits;
+}
+
+// Where the map's label `number` of a ring of radius `r` goes: right of the ring and above it,
+// left of it where it would leave the map on the right, below it where it would leave at the top.
+// The label is 2r high; its digits are taken as 0.6 of that wide, its capitals 0.75 of it high.
+void PlaceMapLabel(const Mark& m, int number, int r, int width, int height, int* x, int* y) {
+    const int size = 2 * r;
+    const int wide = (Digits(number) * size * 6 + 9) / 10;
+    const int ascent = (size * 3 + 3) / 4;
+    *x = m.x + r + 2;
+    if (*x + wide > width) *x = m.x - r - 2 - wide;
+    if (*x < 0) *x = 0;
+    *y = m.y - r;
+    if (*y - ascent < 0) *y = m.y + r + 1 + ascent;
+    if (*y > height) *y = height;
+    if (*y - ascent < 0) *y = ascent;
 }
 
 void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
@@ -213,9 +277,9 @@ void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
              m.y, m.type, k + 1, m.x, m.y);
         PutText(w, t[RT_TYPE_LIT + (m.type >= kDefectLit && m.type <= kDefectOther ? m.type : kDefectOther) - 1]);
         Put(w, "</td><td>");
-        PutText(w, GuideTextOf(in->lang, m.mode)->name);
+        PutText(w, ScreenName(in->lang, m.mode));
         Put(w, "</td><td>");
-        PutPatch(w, m);
+        PutPatch(w, m, k + 1);
         Put(w, "</td></tr>\n");
     }
     Put(w, "</table>\n");
@@ -227,10 +291,12 @@ void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
     Putf(w, "<rect width=\"%d\" height=\"%d\" fill=\"#f4f4f4\" stroke=\"#888\"/>", f->width, f->height);
     for (int k = 0; k < f->markCount; ++k) {
         const Mark& m = f->marks[k];
+        int x, y;
+        PlaceMapLabel(m, k + 1, r, f->width, f->height, &x, &y);
         Putf(w,
              "<circle cx=\"%d.5\" cy=\"%d.5\" r=\"%d\" fill=\"none\" stroke=\"#b00020\" stroke-width=\"%d\"/>"
              "<text x=\"%d\" y=\"%d\" font-size=\"%d\" fill=\"#b00020\">%d</text>",
-             m.x, m.y, r, r / 4 + 1, m.x + r + 2, m.y - r, 2 * r, k + 1);
+             m.x, m.y, r, r / 4 + 1, x, y, 2 * r, k + 1);
     }
     Put(w, "</svg>\n");
 }
@@ -246,12 +312,16 @@ void PutRawEdid(Writer* w, const ReportInput* in, const ReportTexts& t) {
 }  // namespace
 
 void ClassVerdictLine(int lang, int isoClass, char* out, int size) {
-    const ReportTexts& t = *ReportTextsOf(lang);
+    if (size <= 0) return;
     if (isoClass >= 1 && isoClass <= kIsoClasses) {
-        snprintf(out, size, t[RT_CLASS_FORMAT], kClassNames[isoClass - 1]);
+        FormatUtf8(out, static_cast<size_t>(size), ReportText(lang, RT_CLASS_FORMAT), kClassNames[isoClass - 1]);
     } else {
-        snprintf(out, size, "%s", t[RT_NO_CLASS]);
+        FormatUtf8(out, static_cast<size_t>(size), "%s", ReportText(lang, RT_NO_CLASS));
     }
+}
+
+const char* ReportLanguageTag(int lang) {
+    return kLanguageTags[lang >= 0 && lang < kLanguageCount ? lang : 0];
 }
 
 void WideToUtf8(const wchar_t* text, char* out, int size) {
@@ -261,6 +331,8 @@ void WideToUtf8(const wchar_t* text, char* out, int size) {
         if (c >= 0xD800 && c <= 0xDBFF && p[1] >= 0xDC00 && p[1] <= 0xDFFF) {  // a UTF-16 surrogate pair
             c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<unsigned long>(p[1]) - 0xDC00);
             ++p;
+        } else if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) {
+            c = 0xFFFD;  // half a pair, or no character at all
         }
         char bytes[4];
         int count;
@@ -291,9 +363,10 @@ void WideToUtf8(const wchar_t* text, char* out, int size) {
 
 int WriteReportHtml(FILE* out, const ReportInput* in) {
     Writer w = {out, true};
-    const ReportTexts& t = *ReportTextsOf(in->lang);
-    const int lang = in->lang >= 0 && in->lang < kLanguageCount ? in->lang : 0;
-    Putf(&w, "<!DOCTYPE html>\n<html lang=\"%s\">\n<head>\n<meta charset=\"utf-8\">\n<title>", kLanguageTags[lang]);
+    ReportTexts t;  // English where the language has no text yet
+    for (int key = 0; key < RT_COUNT; ++key) t[key] = ReportText(in->lang, key);
+    Putf(&w, "<!DOCTYPE html>\n<html lang=\"%s\">\n<head>\n<meta charset=\"utf-8\">\n<title>",
+         ReportLanguageTag(in->lang));
     PutText(&w, t[RT_TITLE]);
     Put(&w, "</title>\n<style>");
     Put(&w, kStyle);

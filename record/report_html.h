@@ -25,5 +25,9 @@ int WriteReportHtml(FILE* out, const ReportInput* input);
 // that none is (`isoClass` 0).
 void ClassVerdictLine(int lang, int isoClass, char* out, int size);
 
-// `text` as UTF-8 into `out` (room for `size` bytes, terminator included), cut at a whole character.
+// `text` as UTF-8 into `out` (room for `size` bytes, terminator included), cut at a whole character;
+// a lone surrogate or a value beyond Unicode becomes U+FFFD, so the result is always well-formed.
 void WideToUtf8(const wchar_t* text, char* out, int size);
+
+// The language's tag for the report ("en", "zh-Hans", ...); English for a language out of range.
+const char* ReportLanguageTag(int lang);

@@ -139,8 +139,27 @@ constexpr ReportTexts Chinese() {
         u8"/auto, /start：立即开始测试，自动计时或手动切换画面\n"
         u8"/cards：要勾选的类别，按窗口中的顺序从 1 编号（1-12）\n"
         u8"/monitor：显示器，按显示器列表中的顺序从 1 编号\n"
-        u8"/report：测试结束时不经询问直接将报告保存到该路径";
+        u8"/report：测试结束时不经询问直接将报告保存到该路径；路径以 .json 结尾时\n"
+        u8"    保存为 JSON，路径中的 {model}、{serial}、{date} 和 {time} 会替换为实际值";
     t[RT_BAD_ARGUMENT] = u8"无法识别：%s";
+    t[RT_MARKS_FULL] = u8"列表已满：已有 %d 个标记，本次标记未保留";
+    t[RT_MARKED_AGAIN] = u8"已重新标记：现为%s";
+    t[RT_CLUSTERS] = u8"缺陷簇（5 \u00D7 5 像素范围内两个或更多）";
+    t[RT_CLUSTERS_FORMAT] = u8"常亮或常暗像素 %d 个，子像素卡死 %d 个";
+    t[RT_ANY_LIT] = u8"已标记常亮像素";
+    t[RT_YES] = u8"是";
+    t[RT_NO] = u8"否";
+    t[RT_RESTS_ON] = u8"类别判定依据上述数量和缺陷簇（每个标记位置只计一次），"
+        u8"按 %d \u00D7 %d 像素折算为每百万像素的数值，像素数取自%s。";
+    t[RT_TESTED_BASIS] = u8"测试所用模式（EDID 未指明原生模式）";
+    t[RT_LIST_CUT] = u8"（列表到此截断：保存的报告包含全部内容。）";
+    t[RT_REASON_MISSING] = u8"%s 后面需要一个值";
+    t[RT_REASON_UNKNOWN] = u8"%s 不是可用的选项";
+    t[RT_REASON_TWO_STARTS] = u8"/auto 和 /start 只能指定其中一个";
+    t[RT_REASON_CARDS] = u8"/cards 接受 1 到 %d 的类别编号，以逗号分隔，且只能指定一次";
+    t[RT_REASON_MONITOR] = u8"/monitor 接受一个 1 到 %d 的显示器编号";
+    t[RT_REASON_REPORT] = u8"/report 接受一个长度为 1 到 %d 个字符的路径";
+    t[RT_CONSOLE_SAVED] = u8"%s。报告：%s";
     return t;
 }
 
@@ -200,8 +219,27 @@ constexpr ReportTexts German() {
         u8"/auto, /start: sofort einen Durchlauf starten, zeitgesteuert oder von Hand\n"
         u8"/cards: die anzukreuzenden Kategorien, ab 1 gezählt wie im Fenster (1-12)\n"
         u8"/monitor: der Monitor, ab 1 gezählt wie in der Monitorliste\n"
-        u8"/report: den Bericht am Ende des Durchlaufs ohne Nachfrage dort speichern";
+        u8"/report: den Bericht am Ende des Durchlaufs ohne Nachfrage dort speichern; endet der Pfad auf .json,\n"
+        u8"    wird JSON gespeichert, und {model}, {serial}, {date} und {time} darin werden ausgefüllt";
     t[RT_BAD_ARGUMENT] = u8"Nicht verstanden: %s";
+    t[RT_MARKS_FULL] = u8"Die Liste ist voll: %d Markierungen, diese wurde nicht übernommen";
+    t[RT_MARKED_AGAIN] = u8"Erneut markiert: jetzt %s";
+    t[RT_CLUSTERS] = u8"Cluster (zwei oder mehr innerhalb von 5 \u00D7 5 Pixeln)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d aus immer hellen oder dunklen Pixeln, %d aus hängenden Subpixeln";
+    t[RT_ANY_LIT] = u8"Immer helles Pixel markiert";
+    t[RT_YES] = u8"ja";
+    t[RT_NO] = u8"nein";
+    t[RT_RESTS_ON] = u8"Die Klasse beruht auf diesen Anzahlen und Clustern, jede markierte Position einmal gezählt, "
+        u8"pro Million der %d \u00D7 %d Pixel; Grundlage ist %s.";
+    t[RT_TESTED_BASIS] = u8"die getestete Auflösung (die EDID nennt keine native Auflösung)";
+    t[RT_LIST_CUT] = u8"(Die Liste endet hier: Der gespeicherte Bericht enthält sie vollständig.)";
+    t[RT_REASON_MISSING] = u8"nach %s fehlt ein Wert";
+    t[RT_REASON_UNKNOWN] = u8"%s ist keine der Optionen";
+    t[RT_REASON_TWO_STARTS] = u8"nur eine der Optionen /auto und /start ist erlaubt";
+    t[RT_REASON_CARDS] = u8"/cards erwartet einmal Kategorienummern von 1 bis %d, durch Kommas getrennt";
+    t[RT_REASON_MONITOR] = u8"/monitor erwartet eine Monitornummer von 1 bis %d";
+    t[RT_REASON_REPORT] = u8"/report erwartet einen Pfad mit 1 bis %d Zeichen";
+    t[RT_CONSOLE_SAVED] = u8"%s. Bericht: %s";
     return t;
 }
 
@@ -261,8 +299,27 @@ constexpr ReportTexts French() {
         u8"/auto, /start : lancer aussitôt un passage, minuté ou manuel\n"
         u8"/cards : les catégories à cocher, numérotées à partir de 1 comme à l'écran (1-12)\n"
         u8"/monitor : le moniteur, numéroté à partir de 1 comme dans la liste\n"
-        u8"/report : y enregistrer le rapport à la fin du passage, sans demander";
+        u8"/report : y enregistrer le rapport à la fin du passage, sans demander ; un chemin finissant par .json\n"
+        u8"    donne du JSON, et {model}, {serial}, {date} et {time} y sont remplacés par leur valeur";
     t[RT_BAD_ARGUMENT] = u8"Argument non compris : %s";
+    t[RT_MARKS_FULL] = u8"La liste est pleine : %d défauts marqués, celui-ci n'a pas été conservé";
+    t[RT_MARKED_AGAIN] = u8"Marqué de nouveau : désormais %s";
+    t[RT_CLUSTERS] = u8"Groupes (au moins deux dans 5 \u00D7 5 pixels)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d de pixels toujours allumés ou éteints, %d de sous-pixels bloqués";
+    t[RT_ANY_LIT] = u8"Pixel toujours allumé marqué";
+    t[RT_YES] = u8"oui";
+    t[RT_NO] = u8"non";
+    t[RT_RESTS_ON] = u8"La classe repose sur ces nombres et ces groupes, chaque position marquée comptant une fois, "
+        u8"par million des %d \u00D7 %d pixels de %s.";
+    t[RT_TESTED_BASIS] = u8"la définition testée (l'EDID n'indique aucune définition native)";
+    t[RT_LIST_CUT] = u8"(La liste s'arrête ici : le rapport enregistré la contient en entier.)";
+    t[RT_REASON_MISSING] = u8"%s doit être suivi d'une valeur";
+    t[RT_REASON_UNKNOWN] = u8"%s ne fait pas partie des options";
+    t[RT_REASON_TWO_STARTS] = u8"une seule des options /auto et /start peut être donnée";
+    t[RT_REASON_CARDS] = u8"/cards prend des numéros de catégorie de 1 à %d, séparés par des virgules, une seule fois";
+    t[RT_REASON_MONITOR] = u8"/monitor prend un seul numéro de moniteur de 1 à %d";
+    t[RT_REASON_REPORT] = u8"/report prend un seul chemin de 1 à %d caractères";
+    t[RT_CONSOLE_SAVED] = u8"%s. Rapport : %s";
     return t;
 }
 
@@ -322,8 +379,27 @@ constexpr ReportTexts Spanish() {
         u8"/auto, /start: empieza una pasada enseguida, temporizada o a mano\n"
         u8"/cards: las categorías que marcar, numeradas desde 1 como en pantalla (1-12)\n"
         u8"/monitor: el monitor, numerado desde 1 como en la lista de monitores\n"
-        u8"/report: guarda ahí el informe al terminar la pasada, sin preguntar";
+        u8"/report: guarda ahí el informe al terminar la pasada, sin preguntar; una ruta que termina en .json\n"
+        u8"    se guarda en JSON, y {model}, {serial}, {date} y {time} en ella se sustituyen por sus valores";
     t[RT_BAD_ARGUMENT] = u8"No reconocido: %s";
+    t[RT_MARKS_FULL] = u8"La lista está llena: %d marcas, esta no se guardó";
+    t[RT_MARKED_AGAIN] = u8"Marcado de nuevo: ahora %s";
+    t[RT_CLUSTERS] = u8"Grupos (dos o más dentro de 5 \u00D7 5 píxeles)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d de píxeles siempre encendidos o apagados, %d de subpíxeles atascados";
+    t[RT_ANY_LIT] = u8"Píxel siempre encendido marcado";
+    t[RT_YES] = u8"sí";
+    t[RT_NO] = u8"no";
+    t[RT_RESTS_ON] = u8"La clase se basa en estos recuentos y grupos, contando una vez cada posición marcada, "
+        u8"por millón de los %d \u00D7 %d píxeles de %s.";
+    t[RT_TESTED_BASIS] = u8"la resolución probada (el EDID no indica ninguna resolución nativa)";
+    t[RT_LIST_CUT] = u8"(La lista se corta aquí: el informe guardado la contiene completa.)";
+    t[RT_REASON_MISSING] = u8"%s necesita un valor a continuación";
+    t[RT_REASON_UNKNOWN] = u8"%s no es ninguna de las opciones";
+    t[RT_REASON_TWO_STARTS] = u8"solo se puede indicar una de /auto y /start";
+    t[RT_REASON_CARDS] = u8"/cards admite números de categoría del 1 al %d, separados por comas, una sola vez";
+    t[RT_REASON_MONITOR] = u8"/monitor admite un solo número de monitor del 1 al %d";
+    t[RT_REASON_REPORT] = u8"/report admite una sola ruta de 1 a %d caracteres";
+    t[RT_CONSOLE_SAVED] = u8"%s. Informe: %s";
     return t;
 }
 
@@ -383,8 +459,27 @@ constexpr ReportTexts Portuguese() {
         u8"/auto, /start: inicia já uma execução, temporizada ou passo a passo\n"
         u8"/cards: as categorias a marcar, numeradas a partir de 1 como na tela (1-12)\n"
         u8"/monitor: o monitor, numerado a partir de 1 como na lista de monitores\n"
-        u8"/report: salva o relatório ali ao fim da execução, sem perguntar";
+        u8"/report: salva o relatório ali ao fim da execução, sem perguntar; um caminho terminado em .json\n"
+        u8"    gera JSON, e {model}, {serial}, {date} e {time} nele são preenchidos com os valores";
     t[RT_BAD_ARGUMENT] = u8"Não reconhecido: %s";
+    t[RT_MARKS_FULL] = u8"A lista está cheia: %d marcações, esta não foi mantida";
+    t[RT_MARKED_AGAIN] = u8"Marcado de novo: agora %s";
+    t[RT_CLUSTERS] = u8"Agrupamentos (dois ou mais em 5 \u00D7 5 pixels)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d de pixels sempre acesos ou apagados, %d de subpixels presos";
+    t[RT_ANY_LIT] = u8"Pixel sempre aceso marcado";
+    t[RT_YES] = u8"sim";
+    t[RT_NO] = u8"não";
+    t[RT_RESTS_ON] = u8"A classe se baseia nestas contagens e agrupamentos, cada posição marcada contada uma vez, "
+        u8"por milhão dos %d \u00D7 %d pixels, tomando como base %s.";
+    t[RT_TESTED_BASIS] = u8"a resolução testada (o EDID não indica resolução nativa)";
+    t[RT_LIST_CUT] = u8"(A lista é cortada aqui: o relatório salvo contém tudo.)";
+    t[RT_REASON_MISSING] = u8"%s precisa de um valor em seguida";
+    t[RT_REASON_UNKNOWN] = u8"%s não é uma das opções";
+    t[RT_REASON_TWO_STARTS] = u8"só é possível informar um entre /auto e /start";
+    t[RT_REASON_CARDS] = u8"/cards aceita números de categoria de 1 a %d, separados por vírgulas, uma só vez";
+    t[RT_REASON_MONITOR] = u8"/monitor aceita um único número de monitor de 1 a %d";
+    t[RT_REASON_REPORT] = u8"/report aceita um único caminho de 1 a %d caracteres";
+    t[RT_CONSOLE_SAVED] = u8"%s. Relatório: %s";
     return t;
 }
 
@@ -444,8 +539,27 @@ constexpr ReportTexts Dutch() {
         u8"/auto, /start: meteen een ronde beginnen, getimed of met de hand\n"
         u8"/cards: de aan te vinken categorieën, genummerd vanaf 1 zoals op het scherm (1-12)\n"
         u8"/monitor: de monitor, genummerd vanaf 1 zoals in de monitorlijst\n"
-        u8"/report: het rapport daar opslaan als de ronde klaar is, zonder te vragen";
+        u8"/report: het rapport daar opslaan als de ronde klaar is, zonder te vragen; een pad dat op .json eindigt\n"
+        u8"    krijgt JSON, en {model}, {serial}, {date} en {time} erin worden ingevuld";
     t[RT_BAD_ARGUMENT] = u8"Niet begrepen: %s";
+    t[RT_MARKS_FULL] = u8"De lijst is vol: %d markeringen, deze is niet bewaard";
+    t[RT_MARKED_AGAIN] = u8"Opnieuw gemarkeerd: nu %s";
+    t[RT_CLUSTERS] = u8"Clusters (twee of meer binnen 5 \u00D7 5 pixels)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d van pixels die altijd aan of uit zijn, %d van vastzittende subpixels";
+    t[RT_ANY_LIT] = u8"Pixel gemarkeerd die altijd aan is";
+    t[RT_YES] = u8"ja";
+    t[RT_NO] = u8"nee";
+    t[RT_RESTS_ON] = u8"De klasse berust op deze aantallen en clusters, elke gemarkeerde positie één keer geteld, "
+        u8"per miljoen van de %d \u00D7 %d pixels van %s.";
+    t[RT_TESTED_BASIS] = u8"de geteste resolutie (de EDID noemt geen native resolutie)";
+    t[RT_LIST_CUT] = u8"(De lijst stopt hier: het opgeslagen rapport bevat hem helemaal.)";
+    t[RT_REASON_MISSING] = u8"na %s hoort een waarde";
+    t[RT_REASON_UNKNOWN] = u8"%s is geen van de opties";
+    t[RT_REASON_TWO_STARTS] = u8"slechts één van /auto en /start mag worden opgegeven";
+    t[RT_REASON_CARDS] = u8"/cards neemt categorienummers van 1 tot en met %d, gescheiden door komma's, één keer";
+    t[RT_REASON_MONITOR] = u8"/monitor neemt één monitornummer van 1 tot en met %d";
+    t[RT_REASON_REPORT] = u8"/report neemt één pad van 1 tot en met %d tekens";
+    t[RT_CONSOLE_SAVED] = u8"%s. Rapport: %s";
     return t;
 }
 
@@ -505,8 +619,27 @@ constexpr ReportTexts Swedish() {
         u8"/auto, /start: starta en körning direkt, tidsstyrd eller stegad för hand\n"
         u8"/cards: kategorierna att kryssa i, numrerade från 1 som på skärmen (1-12)\n"
         u8"/monitor: bildskärmen, numrerad från 1 som i bildskärmslistan\n"
-        u8"/report: spara rapporten där när körningen är klar, utan att fråga";
+        u8"/report: spara rapporten där när körningen är klar, utan att fråga; en sökväg som slutar på .json\n"
+        u8"    ger JSON, och {model}, {serial}, {date} och {time} i den fylls i";
     t[RT_BAD_ARGUMENT] = u8"Förstods inte: %s";
+    t[RT_MARKS_FULL] = u8"Listan är full: %d markeringar, den här sparades inte";
+    t[RT_MARKED_AGAIN] = u8"Markerad igen: nu %s";
+    t[RT_CLUSTERS] = u8"Kluster (två eller fler inom 5 \u00D7 5 pixlar)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d av alltid tända eller släckta pixlar, %d av fasta subpixlar";
+    t[RT_ANY_LIT] = u8"Alltid tänd pixel markerad";
+    t[RT_YES] = u8"ja";
+    t[RT_NO] = u8"nej";
+    t[RT_RESTS_ON] = u8"Klassen bygger på dessa antal och kluster, där varje markerad position räknas en gång, "
+        u8"per miljon av de %d \u00D7 %d pixlarna i %s.";
+    t[RT_TESTED_BASIS] = u8"den testade upplösningen (EDID anger ingen inbyggd upplösning)";
+    t[RT_LIST_CUT] = u8"(Listan slutar här: den sparade rapporten innehåller hela listan.)";
+    t[RT_REASON_MISSING] = u8"%s behöver ett värde efter sig";
+    t[RT_REASON_UNKNOWN] = u8"%s är inte ett av alternativen";
+    t[RT_REASON_TWO_STARTS] = u8"bara ett av /auto och /start får anges";
+    t[RT_REASON_CARDS] = u8"/cards tar kategorinummer från 1 till %d, åtskilda med kommatecken, en gång";
+    t[RT_REASON_MONITOR] = u8"/monitor tar ett bildskärmsnummer från 1 till %d";
+    t[RT_REASON_REPORT] = u8"/report tar en sökväg på 1 till %d tecken";
+    t[RT_CONSOLE_SAVED] = u8"%s. Rapport: %s";
     return t;
 }
 
@@ -566,8 +699,27 @@ constexpr ReportTexts Russian() {
         u8"/auto, /start: сразу начать прогон, по таймеру или вручную\n"
         u8"/cards: отмечаемые категории, номера с 1, как в окне (1-12)\n"
         u8"/monitor: монитор, номер с 1, как в списке мониторов\n"
-        u8"/report: по окончании прогона сохранить туда отчёт без вопросов";
+        u8"/report: по окончании прогона сохранить туда отчёт без вопросов; если путь оканчивается на .json,\n"
+        u8"    отчёт сохраняется в JSON, а {model}, {serial}, {date} и {time} в пути заменяются значениями";
     t[RT_BAD_ARGUMENT] = u8"Не распознано: %s";
+    t[RT_MARKS_FULL] = u8"Список заполнен (отметок: %d), эта отметка не сохранена";
+    t[RT_MARKED_AGAIN] = u8"Отмечено повторно: теперь %s";
+    t[RT_CLUSTERS] = u8"Кластеры (два и более в пределах 5 \u00D7 5 пикселей)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d из всегда светящихся или тёмных пикселей, %d из застрявших субпикселей";
+    t[RT_ANY_LIT] = u8"Отмечен всегда светящийся пиксель";
+    t[RT_YES] = u8"да";
+    t[RT_NO] = u8"нет";
+    t[RT_RESTS_ON] = u8"Класс определён по этим количествам и кластерам (каждая отмеченная позиция учтена один раз) "
+        u8"в пересчёте на миллион из %d \u00D7 %d пикселей; основа расчёта: %s.";
+    t[RT_TESTED_BASIS] = u8"проверенный режим (в EDID не указан родной режим)";
+    t[RT_LIST_CUT] = u8"(Здесь список обрезан: в сохранённом отчёте он полный.)";
+    t[RT_REASON_MISSING] = u8"после %s нужно значение";
+    t[RT_REASON_UNKNOWN] = u8"%s не входит в число параметров";
+    t[RT_REASON_TWO_STARTS] = u8"можно указать только один из параметров /auto и /start";
+    t[RT_REASON_CARDS] = u8"/cards принимает номера категорий от 1 до %d через запятую, один раз";
+    t[RT_REASON_MONITOR] = u8"/monitor принимает один номер монитора от 1 до %d";
+    t[RT_REASON_REPORT] = u8"/report принимает один путь длиной от 1 до %d символов";
+    t[RT_CONSOLE_SAVED] = u8"%s. Отчёт: %s";
     return t;
 }
 
@@ -627,8 +779,27 @@ constexpr ReportTexts Polish() {
         u8"/auto, /start: od razu rozpocznij przebieg, automatyczny lub ręczny\n"
         u8"/cards: kategorie do zaznaczenia, numerowane od 1 jak w oknie (1-12)\n"
         u8"/monitor: monitor, numerowany od 1 jak na liście monitorów\n"
-        u8"/report: zapisz tam raport po zakończeniu przebiegu, bez pytania";
+        u8"/report: zapisz tam raport po zakończeniu przebiegu, bez pytania; ścieżka zakończona na .json\n"
+        u8"    daje plik JSON, a {model}, {serial}, {date} i {time} w niej zostają zastąpione wartościami";
     t[RT_BAD_ARGUMENT] = u8"Nie rozpoznano: %s";
+    t[RT_MARKS_FULL] = u8"Lista jest pełna (zaznaczeń: %d), tego zaznaczenia nie zachowano";
+    t[RT_MARKED_AGAIN] = u8"Zaznaczono ponownie: teraz %s";
+    t[RT_CLUSTERS] = u8"Skupiska (dwa lub więcej w obrębie 5 \u00D7 5 pikseli)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d z pikseli zawsze świecących lub ciemnych, %d z zablokowanych subpikseli";
+    t[RT_ANY_LIT] = u8"Zaznaczono zawsze świecący piksel";
+    t[RT_YES] = u8"tak";
+    t[RT_NO] = u8"nie";
+    t[RT_RESTS_ON] = u8"Klasa opiera się na tych liczbach i skupiskach (każde zaznaczone położenie liczone raz) "
+        u8"w przeliczeniu na milion z %d \u00D7 %d pikseli; podstawa: %s.";
+    t[RT_TESTED_BASIS] = u8"testowana rozdzielczość (EDID nie podaje rozdzielczości natywnej)";
+    t[RT_LIST_CUT] = u8"(Tu lista jest ucięta: zapisany raport zawiera całość.)";
+    t[RT_REASON_MISSING] = u8"po %s potrzebna jest wartość";
+    t[RT_REASON_UNKNOWN] = u8"%s nie jest żadną z opcji";
+    t[RT_REASON_TWO_STARTS] = u8"można podać tylko jedną z opcji /auto i /start";
+    t[RT_REASON_CARDS] = u8"/cards przyjmuje numery kategorii od 1 do %d, rozdzielone przecinkami, jeden raz";
+    t[RT_REASON_MONITOR] = u8"/monitor przyjmuje jeden numer monitora od 1 do %d";
+    t[RT_REASON_REPORT] = u8"/report przyjmuje jedną ścieżkę o długości od 1 do %d znaków";
+    t[RT_CONSOLE_SAVED] = u8"%s. Raport: %s";
     return t;
 }
 
@@ -688,8 +859,27 @@ constexpr ReportTexts Japanese() {
         u8"/auto, /start：すぐに実行を開始（自動で切替、または手動で切替）\n"
         u8"/cards：チェックするカテゴリ。ウィンドウの順に 1 から番号付け（1-12）\n"
         u8"/monitor：モニター。モニター一覧の順に 1 から番号付け\n"
-        u8"/report：実行の終了時に、確認せずにレポートをそこへ保存";
+        u8"/report：実行の終了時に、確認せずにレポートをそこへ保存。パスが .json で終わる場合は\n"
+        u8"    JSON で保存し、パス中の {model}、{serial}、{date}、{time} を実際の値に置き換え";
     t[RT_BAD_ARGUMENT] = u8"認識できない引数：%s";
+    t[RT_MARKS_FULL] = u8"リストがいっぱいです（マーク %d 件）。このマークは保存されませんでした";
+    t[RT_MARKED_AGAIN] = u8"マークし直しました：%s";
+    t[RT_CLUSTERS] = u8"クラスター（5 \u00D7 5 画素内に 2 個以上）";
+    t[RT_CLUSTERS_FORMAT] = u8"常時点灯・常時消灯の画素 %d 件、サブピクセル固着 %d 件";
+    t[RT_ANY_LIT] = u8"常時点灯の画素をマークした";
+    t[RT_YES] = u8"はい";
+    t[RT_NO] = u8"いいえ";
+    t[RT_RESTS_ON] = u8"クラスは、上記の個数とクラスター（マークした位置はそれぞれ 1 回だけ数える）を"
+        u8" %d \u00D7 %d 画素の 100万画素あたりに換算して判定しています。基準は%sです。";
+    t[RT_TESTED_BASIS] = u8"テストした解像度（EDID にネイティブ解像度の記載なし）";
+    t[RT_LIST_CUT] = u8"（リストはここまでです。保存したレポートにはすべて含まれます。）";
+    t[RT_REASON_MISSING] = u8"%s の後に値が必要です";
+    t[RT_REASON_UNKNOWN] = u8"%s は使用できるオプションではありません";
+    t[RT_REASON_TWO_STARTS] = u8"/auto と /start はどちらか一方しか指定できません";
+    t[RT_REASON_CARDS] = u8"/cards には 1～%d のカテゴリ番号をカンマ区切りで 1 回だけ指定します";
+    t[RT_REASON_MONITOR] = u8"/monitor には 1～%d のモニター番号を 1 つ指定します";
+    t[RT_REASON_REPORT] = u8"/report には 1～%d 文字のパスを 1 つ指定します";
+    t[RT_CONSOLE_SAVED] = u8"%s。レポート：%s";
     return t;
 }
 
@@ -749,8 +939,27 @@ constexpr ReportTexts Korean() {
         u8"/auto, /start: 바로 실행 시작, 시간에 따라 자동으로 또는 직접 넘김\n"
         u8"/cards: 선택할 카테고리, 창에 보이는 순서대로 1부터 번호(1-12)\n"
         u8"/monitor: 모니터, 모니터 목록의 순서대로 1부터 번호\n"
-        u8"/report: 실행이 끝나면 묻지 않고 그곳에 보고서 저장";
+        u8"/report: 실행이 끝나면 묻지 않고 그곳에 보고서 저장. 경로가 .json으로 끝나면\n"
+        u8"    JSON으로 저장하고, 경로의 {model}, {serial}, {date}, {time}은 실제 값으로 채움";
     t[RT_BAD_ARGUMENT] = u8"알 수 없는 인수: %s";
+    t[RT_MARKS_FULL] = u8"목록이 가득 찼습니다(표시 %d개). 이 표시는 저장되지 않았습니다";
+    t[RT_MARKED_AGAIN] = u8"다시 표시함: 이제 %s";
+    t[RT_CLUSTERS] = u8"클러스터(5 \u00D7 5 화소 안에 2개 이상)";
+    t[RT_CLUSTERS_FORMAT] = u8"항상 켜짐 또는 꺼짐 화소 %d개, 서브픽셀 고착 %d개";
+    t[RT_ANY_LIT] = u8"항상 켜짐 화소를 표시함";
+    t[RT_YES] = u8"예";
+    t[RT_NO] = u8"아니요";
+    t[RT_RESTS_ON] = u8"클래스는 위의 개수와 클러스터(표시한 위치는 각각 한 번만 셈)를 "
+        u8"%d \u00D7 %d 화소 기준 백만 화소당 값으로 환산해 판정합니다. 기준: %s.";
+    t[RT_TESTED_BASIS] = u8"테스트한 해상도(EDID에 기본 해상도 정보 없음)";
+    t[RT_LIST_CUT] = u8"(목록은 여기까지입니다. 저장한 보고서에는 모두 들어 있습니다.)";
+    t[RT_REASON_MISSING] = u8"%s 뒤에 값이 필요합니다";
+    t[RT_REASON_UNKNOWN] = u8"%s은(는) 사용할 수 있는 옵션이 아닙니다";
+    t[RT_REASON_TWO_STARTS] = u8"/auto와 /start 중 하나만 지정할 수 있습니다";
+    t[RT_REASON_CARDS] = u8"/cards에는 1부터 %d까지의 카테고리 번호를 쉼표로 구분해 한 번만 지정합니다";
+    t[RT_REASON_MONITOR] = u8"/monitor에는 1부터 %d까지의 모니터 번호 하나를 지정합니다";
+    t[RT_REASON_REPORT] = u8"/report에는 1자부터 %d자까지의 경로 하나를 지정합니다";
+    t[RT_CONSOLE_SAVED] = u8"%s. 보고서: %s";
     return t;
 }
 
@@ -810,8 +1019,27 @@ constexpr ReportTexts Italian() {
         u8"/auto, /start: avvia subito un giro, a tempo o passo passo a mano\n"
         u8"/cards: le categorie da spuntare, numerate da 1 come nella finestra (1-12)\n"
         u8"/monitor: il monitor, numerato da 1 come nell'elenco dei monitor\n"
-        u8"/report: salva lì il rapporto a fine giro, senza chiedere";
+        u8"/report: salva lì il rapporto a fine giro, senza chiedere; un percorso che finisce in .json\n"
+        u8"    dà un file JSON, e {model}, {serial}, {date} e {time} al suo interno vengono sostituiti dai valori";
     t[RT_BAD_ARGUMENT] = u8"Non riconosciuto: %s";
+    t[RT_MARKS_FULL] = u8"L'elenco è pieno: %d difetti segnati, quest'ultimo non è stato conservato";
+    t[RT_MARKED_AGAIN] = u8"Segnato di nuovo: ora %s";
+    t[RT_CLUSTERS] = u8"Cluster (due o più entro 5 \u00D7 5 pixel)";
+    t[RT_CLUSTERS_FORMAT] = u8"%d di pixel sempre accesi o spenti, %d di sub-pixel bloccati";
+    t[RT_ANY_LIT] = u8"Pixel sempre acceso segnato";
+    t[RT_YES] = u8"sì";
+    t[RT_NO] = u8"no";
+    t[RT_RESTS_ON] = u8"La classe si basa su questi conteggi e cluster, contando una volta ogni posizione segnata, "
+        u8"per milione dei %d \u00D7 %d pixel, prendendo come base %s.";
+    t[RT_TESTED_BASIS] = u8"la risoluzione testata (l'EDID non indica una risoluzione nativa)";
+    t[RT_LIST_CUT] = u8"(L'elenco si interrompe qui: il rapporto salvato lo contiene tutto.)";
+    t[RT_REASON_MISSING] = u8"%s richiede un valore dopo di sé";
+    t[RT_REASON_UNKNOWN] = u8"%s non è una delle opzioni";
+    t[RT_REASON_TWO_STARTS] = u8"si può indicare solo una tra /auto e /start";
+    t[RT_REASON_CARDS] = u8"/cards accetta numeri di categoria da 1 a %d, separati da virgole, una sola volta";
+    t[RT_REASON_MONITOR] = u8"/monitor accetta un solo numero di monitor da 1 a %d";
+    t[RT_REASON_REPORT] = u8"/report accetta un solo percorso da 1 a %d caratteri";
+    t[RT_CONSOLE_SAVED] = u8"%s. Rapporto: %s";
     return t;
 }
 
@@ -824,4 +1052,11 @@ const ReportTexts g_reportTexts[kLanguageCount] = {
 
 const ReportTexts* ReportTextsOf(int lang) {
     return &g_reportTexts[lang >= 0 && lang < kLanguageCount ? lang : 0];
+}
+
+const char* ReportText(int lang, int key) {
+    if (key < 0 || key >= RT_COUNT) return "";
+    const char* text = (*ReportTextsOf(lang))[key];
+    if (text == nullptr || text[0] == '\0') text = g_reportTexts[0][key];
+    return text != nullptr ? text : "";
 }

@@ -89,3 +89,6 @@ extern const ReportTexts g_reportTexts[kLanguageCount];
 
 // The texts in language `lang` (English for a language out of range).
 const ReportTexts* ReportTextsOf(int lang);
+
+// The text of `key` in language `lang`, the English one where that language has none; never null.
+const char* ReportText(int lang, int key);

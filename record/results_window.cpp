@@ -3,6 +3,7 @@
 
 #include <commdlg.h>
 #include <stdio.h>
+#include <string.h>
 #include <wchar.h>
 
 #include "app/app_state.h"
@@ -20,7 +21,7 @@ HWND g_hResults;
 namespace {
 
 const wchar_t kResultsClass[] = L"TAVROResultsWindow";
-constexpr int kResultsChars = 16384;
+constexpr int kResultsChars = 65536;  // a full list of marks fits; a longer text says where it is cut
 constexpr int kClientWidth = 560;
 constexpr int kClientHeight = 400;
 enum : int { IDC_RESULTS_TEXT = 4001, IDC_SAVE_REPORT = 4002, IDC_CLOSE_RESULTS = 4003 };
@@ -32,17 +33,23 @@ int g_anyReportFailed;
 wchar_t g_lastReportPath[MAX_PATH];
 char g_lastVerdict[160];
 
-// Appends to a bounded wide buffer.
+// Appends to a bounded wide buffer: whole pieces only; a piece that does not fit is left out and
+// the text is marked as cut.
 struct Appender {
     wchar_t* text;
     int chars;
     int length;
+    bool cut;
 };
 
 void Append(Appender* a, const wchar_t* piece) {
-    if (a->length >= a->chars - 1) return;
-    FormatText(a->text + a->length, a->chars - a->length, L"%ls", piece);
-    a->length += lstrlenW(a->text + a->length);
+    const int length = lstrlenW(piece);
+    if (a->cut || a->length + length >= a->chars) {
+        a->cut = true;
+        return;
+    }
+    memcpy(a->text + a->length, piece, (length + 1) * sizeof(wchar_t));
+    a->length += length;
 }
 
 void AppendUtf8(Appender* a, const char* piece) {
@@ -79,7 +86,7 @@ void AskAndSave(HWND hwnd) {
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&dialog)) return;
     wchar_t reason[256];
-    if (g_shownRecord != nullptr && !SaveRunReport(g_shownRecord, path, reason, 256)) ShowSaveFailure(hwnd, path, reason);
+    if (!SaveShownReport(path, reason, 256)) ShowSaveFailure(hwnd, path, reason);
 }
 
 HWND AddControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id) {
@@ -178,6 +185,14 @@ void SaveReportsTo(const wchar_t* path) {
     lstrcpynW(g_reportPath, path != nullptr ? path : L"", MAX_PATH);
 }
 
+int SaveShownReport(const wchar_t* path, wchar_t* reason, int reasonChars) {
+    if (g_shownRecord == nullptr) {
+        lstrcpynW(reason, L"no results window", reasonChars);
+        return 0;
+    }
+    return SaveRunReport(g_shownRecord, path, reason, reasonChars);
+}
+
 void CloseResultsWindow() {
     if (g_hResults != nullptr) DestroyWindow(g_hResults);
 }
@@ -191,7 +206,7 @@ void OnRunEnded(HWND owner) {
         if (!saved) g_anyReportFailed = 1;
         const ClassVerdict v = JudgeRecordedFaults(&record->findings, record->edid, record->edidLength);
         ClassVerdictLine(g_lang, v.isoClass, g_lastVerdict, sizeof(g_lastVerdict));
-        SayRunOutcome(saved, g_lastReportPath, g_lastVerdict);
+        SayRunOutcome(saved, g_lastReportPath, g_lastVerdict, reason);
         if (!saved) ShowSaveFailure(owner, g_lastReportPath, reason);
     }
     if (FindingsRecorded(&record->findings)) OpenResultsWindow(owner);
@@ -204,57 +219,97 @@ int LastReportOutcome(wchar_t* path, int pathChars, char* verdict, int verdictBy
     return g_lastOutcome;
 }
 
-void FormatRunResults(const RunRecord* record, wchar_t* text, int chars) {
+namespace {
+
+// The screens seen, the faults noted and every marked defect.
+void AppendFindings(Appender* a, const Findings& f) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
-    const Findings& f = record->findings;
-    Appender a = {text, chars, 0};
-    text[0] = L'\0';
     int seen = 0;
     for (unsigned char s : f.seen) seen += s != 0;
     wchar_t line[256];
-    AppendUtf8(&a, t[RT_SCREENS_SEEN]);
+    AppendUtf8(a, t[RT_SCREENS_SEEN]);
     FormatText(line, 256, L": %d\r\n\r\n", seen);
-    Append(&a, line);
-    AppendUtf8(&a, t[RT_FAULTS_NOTED]);
-    Append(&a, L":");
+    Append(a, line);
+    AppendUtf8(a, t[RT_FAULTS_NOTED]);
+    Append(a, L":");
     bool any = false;
     for (int mode = 0; mode < kModeCount; ++mode) {
         if (!f.noted[mode]) continue;
-        Append(&a, any ? L", " : L" ");
-        AppendUtf8(&a, GuideTextOf(g_lang, mode)->name);
+        Append(a, any ? L", " : L" ");
+        AppendUtf8(a, GuideTextOf(g_lang, mode)->name);
         any = true;
     }
     if (!any) {
-        Append(&a, L" ");
-        AppendUtf8(&a, t[RT_NONE]);
+        Append(a, L" ");
+        AppendUtf8(a, t[RT_NONE]);
     }
-    Append(&a, L"\r\n\r\n");
-    AppendUtf8(&a, t[RT_DEFECTS]);
-    Append(&a, L":\r\n");
+    Append(a, L"\r\n\r\n");
+    AppendUtf8(a, t[RT_DEFECTS]);
+    Append(a, L":\r\n");
     for (int type = kDefectLit; type <= kDefectOther; ++type) {
-        Append(&a, L"  ");
-        AppendUtf8(&a, t[RT_TYPE_LIT + type - 1]);
-        Append(&a, L":");
+        Append(a, L"  ");
+        AppendUtf8(a, t[RT_TYPE_LIT + type - 1]);
+        Append(a, L":");
         int count = 0;
         for (int k = 0; k < f.markCount; ++k) {
             const Mark& m = f.marks[k];
             if (m.type != type) continue;
             FormatText(line, 256, L"%ls (%d, %d) ", count == 0 ? L"" : L";", m.x, m.y);
-            Append(&a, line);
-            AppendUtf8(&a, GuideTextOf(g_lang, m.mode)->name);
+            Append(a, line);
+            AppendUtf8(a, GuideTextOf(g_lang, m.mode)->name);
             ++count;
         }
-        if (count == 0) Append(&a, L" 0");
-        Append(&a, L"\r\n");
+        if (count == 0) Append(a, L" 0");
+        Append(a, L"\r\n");
     }
-    const ClassVerdict v = JudgeRecordedFaults(&f, record->edid, record->edidLength);
-    Append(&a, L"\r\n");
-    AppendUtf8(&a, t[RT_VERDICT]);
+}
+
+// The verdict and what it rests on: the rates, the class, the clusters, whether an always-lit pixel
+// was marked, and the pixel count.
+void AppendVerdict(Appender* a, const RunRecord* record) {
+    const int lang = g_lang;
+    const ClassVerdict v = JudgeRecordedFaults(&record->findings, record->edid, record->edidLength);
+    wchar_t line[256];
+    char text[512];
+    Append(a, L"\r\n");
+    AppendUtf8(a, ReportText(lang, RT_VERDICT));
     FormatText(line, 256, L": %.2f / %.2f / %.2f ", v.perMillion[0], v.perMillion[1], v.perMillion[2]);
-    Append(&a, line);
-    AppendUtf8(&a, t[RT_PER_MILLION]);
-    Append(&a, L"\r\n");
-    char classLine[160];
-    ClassVerdictLine(g_lang, v.isoClass, classLine, sizeof(classLine));
-    AppendUtf8(&a, classLine);
+    Append(a, line);
+    AppendUtf8(a, ReportText(lang, RT_PER_MILLION));
+    Append(a, L"\r\n");
+    ClassVerdictLine(lang, v.isoClass, text, sizeof(text));
+    AppendUtf8(a, text);
+    Append(a, L"\r\n");
+    AppendUtf8(a, ReportText(lang, RT_CLUSTERS));
+    Append(a, L": ");
+    snprintf(text, sizeof(text), ReportText(lang, RT_CLUSTERS_FORMAT), v.clusters[0], v.clusters[1]);
+    AppendUtf8(a, text);
+    Append(a, L"\r\n");
+    AppendUtf8(a, ReportText(lang, RT_ANY_LIT));
+    Append(a, L": ");
+    AppendUtf8(a, ReportText(lang, v.anyLit ? RT_YES : RT_NO));
+    Append(a, L"\r\n");
+    snprintf(text, sizeof(text), ReportText(lang, RT_RESTS_ON), v.pixelsWide, v.pixelsHigh,
+             ReportText(lang, v.onNative ? RT_IS_NATIVE : RT_TESTED_BASIS));
+    AppendUtf8(a, text);
+}
+
+}  // namespace
+
+void FormatRunResults(const RunRecord* record, wchar_t* text, int chars) {
+    if (chars <= 0) return;
+    text[0] = L'\0';
+    // The verdict is never cut: it is made first and the list gets the room that is left.
+    static wchar_t verdict[2048];
+    Appender v = {verdict, ARRAYSIZE(verdict), 0, false};
+    verdict[0] = L'\0';
+    AppendVerdict(&v, record);
+    wchar_t cutLine[256] = L"\r\n";
+    WidenUtf8(ReportText(g_lang, RT_LIST_CUT), cutLine + 2, ARRAYSIZE(cutLine) - 4);
+    lstrcatW(cutLine, L"\r\n");
+    Appender a = {text, chars - v.length - lstrlenW(cutLine), 0, false};
+    if (a.chars > 0) AppendFindings(&a, record->findings);
+    a.chars = chars;
+    if (a.cut) Append(&a, cutLine);
+    Append(&a, verdict);
 }

@@ -11,6 +11,10 @@ extern HWND g_hResults;  // the results window while it is open
 // empty path asks as usual.
 void SaveReportsTo(const wchar_t* path);
 
+// What "Save report…" does once the place is chosen: the report of the run the results window
+// shows, to `path`. Returns as SaveRunReport; 0 when no results window is open.
+int SaveShownReport(const wchar_t* path, wchar_t* reason, int reasonChars);
+
 // Closes the results window, if open: a new run starts.
 void CloseResultsWindow();
 

@@ -28,6 +28,8 @@ constexpr UINT kAutoSoundMs = 7000;
 // While the user has switched to another program: the window is minimized and the display mode
 // put back until the user comes back to it.
 bool g_runAway;
+// AUTO is held while the loupe is open.
+bool g_autoPaused;
 
 void RegisterTestWindowClass() {
     WNDCLASSEXW wc = {};
@@ -148,11 +150,33 @@ void OnComeBack(HWND hwnd) {
     GotoMode(hwnd, g_app.playlistPos);
 }
 
+void ArmAutoTimer(HWND hwnd) {
+    const bool sound = ModeCategory(CurrentMode()) == kSoundCategory;
+    if (g_app.autoMode) SetTimer(hwnd, kAutoTimer, sound ? kAutoSoundMs : kAutoMs, nullptr);
+}
+
+// AUTO waits while the loupe is open, so that no step closes it, and gives the screen its whole
+// time again once it is closed.
+void PauseAutoWhileLoupeOpen(HWND hwnd) {
+    if (!g_app.autoMode) return;
+    if (LoupeOpen()) {
+        KillTimer(hwnd, kAutoTimer);
+        g_autoPaused = true;
+    } else if (g_autoPaused) {
+        g_autoPaused = false;
+        ArmAutoTimer(hwnd);
+    }
+}
+
 LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
     HideOSD(hwnd);
-    if (LoupeKey(hwnd, key)) return 0;  // while it is open the loupe has the keys, Esc included
+    if (LoupeKey(hwnd, key)) {  // while it is open the loupe has the keys, Esc included
+        PauseAutoWhileLoupeOpen(hwnd);
+        return 0;
+    }
     if (key == 'M') {
         ToggleLoupe(hwnd, CurrentMode());
+        PauseAutoWhileLoupeOpen(hwnd);
         return 0;
     }
     if (key == 'N') {
@@ -220,7 +244,8 @@ void GotoMode(HWND hwnd, int pos) {
     PrepareAheadAfterStep(Place());
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
     if (!sound) StopSweep();
-    if (g_app.autoMode) SetTimer(hwnd, kAutoTimer, sound ? kAutoSoundMs : kAutoMs, nullptr);
+    g_autoPaused = false;
+    ArmAutoTimer(hwnd);
     InvalidateRect(hwnd, nullptr, TRUE);
     UpdateTestTitle(hwnd);
     ShowOSD(hwnd);
@@ -307,6 +332,7 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             HideOSD(hwnd);
             if (LoupeOpen()) {
                 RecordLoupeMark(hwnd);  // a click marks the pixel under the loupe's frame
+                PauseAutoWhileLoupeOpen(hwnd);
             } else {
                 AdvanceMode(hwnd, +1);
             }

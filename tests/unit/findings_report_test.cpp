@@ -63,6 +63,110 @@ TEST(Findings, ClassVerdictAtTheTablesEdges) {
     EXPECT_EQ(DefaultDefectType(19), kDefectOther);
 }
 
+// Whole numbers decide: 21 dark pixels on 1400 x 1000 are exactly 15 per million (class III), which
+// a division in double makes 15.000000000000002 (class IV).
+TEST(Findings, ClassVerdictOnRatesThatAreNotWholeNumbers) {
+    const struct {
+        int width, height, lit, dark, subpixel, isoClass;
+    } table[] = {
+        {1400, 1000, 0, 21, 0, 3}, {1400, 1000, 0, 22, 0, 4}, {1400, 1000, 7, 0, 0, 3},  {1400, 1000, 8, 0, 0, 4},
+        {1366, 768, 0, 0, 5, 2},   {1366, 768, 0, 0, 6, 3},   {2560, 1080, 0, 0, 138, 3}, {2560, 1080, 0, 0, 139, 4},
+        {0, 0, 0, 0, 0, 0},
+    };
+    for (const auto& row : table) {
+        ClearFindings(&g_findings, row.width, row.height);
+        AddMarks(&g_findings, kDefectLit, row.lit);
+        AddMarks(&g_findings, kDefectDark, row.dark);
+        AddMarks(&g_findings, kDefectSubpixel, row.subpixel);
+        EXPECT_EQ(JudgePixelFaults(&g_findings, 0, 0).isoClass, row.isoClass)
+            << row.width << "x" << row.height << " " << row.lit << "/" << row.dark << "/" << row.subpixel;
+    }
+}
+
+// Two or more faults of a kind within a 5 x 5 block are one cluster; the class limits them too.
+TEST(Findings, ClustersCountAndLimitTheClass) {
+    const struct {
+        int points[4][3];  // x, y, type; type 0 ends the list
+        int litOrDark, subpixel, isoClass;
+    } table[] = {
+        {{{10, 10, 1}, {14, 14, 2}}, 1, 0, 4},                // a lit and a dark pixel in one block
+        {{{10, 10, 1}, {15, 10, 1}}, 0, 0, 2},                // 5 apart: two blocks
+        {{{10, 10, 3}, {12, 11, 3}}, 0, 1, 2},                // one subpixel cluster: class II allows 2
+        {{{10, 10, 3}, {12, 11, 3}, {14, 12, 3}}, 0, 1, 2},   // a chain of three is one cluster
+        {{{10, 10, 1}, {11, 10, 3}}, 0, 0, 2},                // different kinds never cluster
+        {{{10, 10, 4}, {11, 10, 4}}, 0, 0, 1},                // other faults are not counted
+    };
+    for (const auto& row : table) {
+        ClearFindings(&g_findings, 1000, 1000);
+        for (const auto& p : row.points) {
+            if (p[2] == 0) break;
+            Mark m = {};
+            m.mode = 1;
+            m.x = p[0];
+            m.y = p[1];
+            m.type = p[2];
+            ASSERT_GE(Add(&g_findings, m), 0);
+        }
+        const ClassVerdict v = JudgePixelFaults(&g_findings, 0, 0);
+        EXPECT_EQ(v.clusters[0], row.litOrDark) << row.points[0][0] << "," << row.points[1][0];
+        EXPECT_EQ(v.clusters[1], row.subpixel);
+        EXPECT_EQ(v.isoClass, row.isoClass);
+    }
+    // Class IV takes 5 clusters of lit or dark pixels per million: 6 on one million pixels are too many.
+    ClearFindings(&g_findings, 1000, 1000);
+    for (int k = 0; k < 12; ++k) {
+        Mark m = {};
+        m.mode = 1;
+        m.x = 100 * (k / 2) + k % 2;
+        m.y = 50;
+        m.type = kDefectDark;
+        ASSERT_GE(Add(&g_findings, m), 0);
+    }
+    EXPECT_EQ(JudgePixelFaults(&g_findings, 0, 0).clusters[0], 6);
+    EXPECT_EQ(JudgePixelFaults(&g_findings, 0, 0).isoClass, 0);
+}
+
+// A run in another mode than the panel's: the rates rest on the native mode's pixels where the EDID
+// names it, and the verdict says which count it used.
+TEST(Findings, VerdictRestsOnTheNativePixelCount) {
+    const std::vector<unsigned char> edid = ReadTestData("edid/D_Dell_DELD0D9_09432B13B913.bin");  // 2880 x 1600
+    ASSERT_FALSE(edid.empty());
+    ClearFindings(&g_findings, 1280, 720);  // 0.92 Mpx: 3 lit pixels are class III there
+    AddMarks(&g_findings, kDefectLit, 3);
+    const ClassVerdict onTested = JudgeRecordedFaults(&g_findings, nullptr, 0);
+    EXPECT_EQ(onTested.isoClass, 3);
+    EXPECT_FALSE(onTested.onNative);
+    EXPECT_EQ(onTested.pixelsWide, 1280);
+    const ClassVerdict onNative =
+        JudgeRecordedFaults(&g_findings, edid.data(), static_cast<unsigned long>(edid.size()));
+    EXPECT_EQ(onNative.isoClass, 2);  // 3 on 4.6 Mpx
+    EXPECT_TRUE(onNative.onNative);
+    EXPECT_EQ(onNative.pixelsWide, 2880);
+    EXPECT_EQ(onNative.pixelsHigh, 1600);
+    EXPECT_TRUE(onNative.anyLit);
+}
+
+// One position is one defect: marked again, it changes its type and counts once.
+TEST(Findings, APositionMarkedAgainIsOneDefect) {
+    ClearFindings(&g_findings, 1920, 1080);
+    Mark m = {};
+    m.x = 500;
+    m.y = 400;
+    const int types[][2] = {{1, kDefectLit}, {3, kDefectSubpixel}, {4, kDefectSubpixel}};  // black, green, blue
+    int previous = -1;
+    for (const auto& t : types) {
+        m.mode = t[0];
+        m.type = t[1];
+        EXPECT_EQ(AddMark(&g_findings, m, &previous), 0);
+    }
+    EXPECT_EQ(previous, kDefectSubpixel);
+    EXPECT_EQ(g_findings.markCount, 1);
+    const ClassVerdict v = JudgePixelFaults(&g_findings, 0, 0);
+    EXPECT_EQ(v.counts[0] + v.counts[1] + v.counts[2], 1);
+    EXPECT_EQ(v.counts[2], 1);
+    EXPECT_FALSE(v.anyLit);
+}
+
 TEST(Findings, NotesToggleAndTheListHasAnEnd) {
     ClearFindings(&g_findings, 640, 480);
     EXPECT_FALSE(FindingsRecorded(&g_findings));

@@ -4,18 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <stdio.h>
+#include <stdlib.h>
 
 #include <string>
 
 #include "app/app_state.h"
+#include "app/select_window.h"
 #include "record/loupe.h"
 #include "record/report_file.h"
 #include "record/results_window.h"
 #include "testrun/screen_paint.h"
+#include "testrun/start_tests.h"
 #include "testrun/test_window.h"
 #include "tests/support/canvas.h"
 
 namespace {
+
+constexpr int kZoomMiddle = kLoupeZoom / 2;
 
 void Pump() {
     MSG msg;
@@ -166,6 +171,128 @@ TEST_F(RunFindings, LoupeShowsTheScreensOwnPixelsAndTheKeysMarkThem) {
     HDC results = GetDC(g_hResults);
     EXPECT_EQ(GetPixel(results, 4, 4), GetSysColor(COLOR_BTNFACE));
     ReleaseDC(g_hResults, results);
+}
+
+// The pointer on another monitor than the tested one: the window is made smaller than the screen,
+// so that the pointer can stand outside it.
+TEST_F(RunFindings, MarkStartsOnTheTestedScreenWhoseEdgeShowsAsOutside) {
+    SetWindowPos(hwnd, nullptr, 200, 150, 400, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    SetCursorPos(20, 20);
+    Key('M');
+    ASSERT_TRUE(LoupeOpen());
+    unsigned long shown[kLoupeSource * kLoupeSource];
+    RECT panel;
+    ASSERT_TRUE(LoupePixels(shown, &panel));
+    const int centre = kLoupeSource * (kLoupeSource / 2) + kLoupeSource / 2;
+    EXPECT_NE(shown[centre], kOffScreen);  // pixel (0, 0)
+    EXPECT_EQ(shown[centre - 1], kOffScreen);
+    EXPECT_EQ(shown[centre - kLoupeSource], kOffScreen);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    EXPECT_TRUE(panel.left >= 0 && panel.top >= 0 && panel.right <= rc.right && panel.bottom <= rc.bottom);
+    // Beyond the edge the loupe shows grey hatching, never the black of a dark pixel.
+    HDC dc = GetDC(hwnd);
+    const COLORREF outside = GetPixel(dc, panel.left + 8 + kZoomMiddle, panel.top + 8 + kZoomMiddle);
+    ReleaseDC(hwnd, dc);
+    EXPECT_NE(outside, RGB(0, 0, 0));
+    Key(VK_LEFT);  // the arrows keep the mark on the screen
+    Key(VK_UP);
+    Key(VK_RETURN);
+    const Findings& record = CurrentRunRecord()->findings;
+    ASSERT_EQ(record.markCount, 1);
+    EXPECT_EQ(record.marks[0].x, 0);
+    EXPECT_EQ(record.marks[0].y, 0);
+    EXPECT_EQ(record.marks[0].patch[0], kOffScreen);
+}
+
+TEST_F(RunFindings, OnePixelMarkedAgainIsOneDefectOfItsNewType) {
+    Key(VK_RIGHT);  // black
+    PointAt(50, 60);
+    Key('M');
+    Key(VK_RETURN);  // always lit
+    Key(VK_RIGHT);   // gamma
+    PointAt(50, 60);
+    Key('M');
+    Key('3');
+    Key(VK_RETURN);
+    const Findings& record = CurrentRunRecord()->findings;
+    ASSERT_EQ(record.markCount, 1);
+    EXPECT_EQ(record.marks[0].type, kDefectSubpixel);
+    EXPECT_EQ(record.marks[0].mode, 36);
+    // The ring, and the line that says the mark changed its type.
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    Canvas layer(rc.right, rc.bottom);
+    RECT covered[3];
+    EXPECT_EQ(DrawFindingsLayer(layer.dc, &rc, covered), 2);
+}
+
+TEST_F(RunFindings, TheFullListSaysSoAndAutoWaitsForTheLoupe) {
+    for (int k = 0; k < kMaxMarks; ++k) {
+        Mark m = {};
+        m.mode = 17;
+        m.x = 100 + k % 500;
+        m.y = 400 + k / 500;
+        m.type = kDefectLit;
+        int previousType = 0;
+        ASSERT_GE(RecordMark(m, &previousType), 0);
+    }
+    PointAt(10, 10);
+    Key('M');
+    Key(VK_RETURN);
+    EXPECT_EQ(CurrentRunRecord()->findings.markCount, kMaxMarks);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    Canvas layer(rc.right, rc.bottom);
+    RECT covered[3];
+    ASSERT_EQ(DrawFindingsLayer(layer.dc, &rc, covered), 1);  // no ring: a line at the top instead
+    EXPECT_LT(covered[0].bottom, rc.bottom / 4);
+
+    g_app.autoMode = 1;
+    GotoMode(hwnd, 0);
+    Key('M');
+    EXPECT_FALSE(KillTimer(hwnd, kAutoTimer));  // no AUTO step while the loupe is open
+    Key(VK_ESCAPE);
+    EXPECT_TRUE(LoupeOpen() == 0 && KillTimer(hwnd, kAutoTimer));  // and the next one armed afresh
+}
+
+TEST_F(RunFindings, EveryRunKeepsItsOwnReportAndResults) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    wchar_t pattern[MAX_PATH], second[MAX_PATH], shown[MAX_PATH];
+    wsprintfW(pattern, L"%stavro-runs-%lu.html", folder, GetCurrentProcessId());
+    wsprintfW(second, L"%stavro-runs-%lu-2.html", folder, GetCurrentProcessId());
+    wsprintfW(shown, L"%stavro-shown-%lu.html", folder, GetCurrentProcessId());
+    SaveReportsTo(pattern);
+    PointAt(70, 80);
+    Key('M');
+    Key(VK_RETURN);
+    DestroyWindow(hwnd);
+    Pump();
+    OnRunEnded(select);  // run 1: a mark, its report and its results
+    ASSERT_NE(g_hResults, nullptr);
+    CreateTestWindow();  // run 2 records nothing
+    DestroyWindow(g_app.hwndTest);
+    Pump();
+    OnRunEnded(select);
+    SaveReportsTo(L"");
+    EXPECT_NE(ReadFile(pattern).find("data-x=\"70\" data-y=\"80\""), std::string::npos);
+    const std::string run2 = ReadFile(second);
+    EXPECT_NE(run2.find("</html>"), std::string::npos);
+    EXPECT_EQ(run2.find("data-x="), std::string::npos);
+    // The results window still open from run 1 saves run 1.
+    wchar_t reason[256];
+    ASSERT_TRUE(SaveShownReport(shown, reason, 256)) << reason;
+    EXPECT_NE(ReadFile(shown).find("data-x=\"70\" data-y=\"80\""), std::string::npos);
+    for (const wchar_t* path : {pattern, second, shown}) DeleteFileW(path);
+    // A run started from the selection window closes the results of the one before.
+    const int checked = g_catChecked[0];
+    g_catChecked[0] = 1;
+    ASSERT_TRUE(StartSelectedTests(select, 0));
+    g_catChecked[0] = checked;
+    EXPECT_EQ(g_hResults, nullptr);
+    free(g_app.playlist);
 }
 
 }  // namespace
