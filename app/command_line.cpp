@@ -4,9 +4,11 @@
 #include <wchar.h>
 #include <wctype.h>
 
+#include "app/bounded_format.h"
+
 namespace {
 
-constexpr int kMaxMonitorNumber = 16;
+const wchar_t* const kOptions[] = {L"auto", L"start", L"cards", L"monitor", L"report"};
 
 bool Is(const wchar_t* arg, const wchar_t* option) {
     if (arg[0] != L'/' && arg[0] != L'-') return false;
@@ -14,6 +16,13 @@ bool Is(const wchar_t* arg, const wchar_t* option) {
         if (towlower(*arg) != static_cast<wint_t>(*option)) return false;
     }
     return true;
+}
+
+bool IsOption(const wchar_t* arg) {
+    for (const wchar_t* option : kOptions) {
+        if (Is(arg, option)) return true;
+    }
+    return false;
 }
 
 // A decimal number 1..max filling [begin, end); nonzero on success.
@@ -43,51 +52,52 @@ int ReadCards(const wchar_t* list, int cards[kCategoryCount]) {
     }
 }
 
-// Names the argument that was not understood (what was wrong with it the usage tells).
-void Say(wchar_t* error, int errorChars, const wchar_t*, const wchar_t* arg) {
-    swprintf(error, errorChars, L"%ls", arg[0] != 0 ? arg : L"\"\"");
+// Names the argument that was not understood, cut with an ellipsis where it does not fit, and
+// why; returns 0 for the caller to return.
+int Refuse(const wchar_t* arg, int why, wchar_t* culprit, int culpritChars, int* fault) {
+    if (fault != nullptr) *fault = why;
+    if (culpritChars <= 0) return 0;
+    if (arg[0] == 0) arg = L"\"\"";
+    const int written = FormatText(culprit, static_cast<size_t>(culpritChars), L"%ls", arg);
+    if (written > 0 && wcslen(arg) > static_cast<size_t>(written)) culprit[written - 1] = L'\u2026';
+    return 0;
 }
 
 }  // namespace
 
-int ParseCommandLine(int argc, const wchar_t* const* argv, CommandLine* line, wchar_t* error, int errorChars) {
+int ParseCommandLine(int argc, const wchar_t* const* argv, CommandLine* line, wchar_t* culprit, int culpritChars,
+                     int* fault) {
     *line = CommandLine{};
-    error[0] = 0;
+    if (culpritChars > 0) culprit[0] = 0;
+    if (fault != nullptr) *fault = kArgumentsGood;
     for (int i = 1; i < argc; ++i) {
         const wchar_t* arg = argv[i];
         const bool takesValue = Is(arg, L"cards") || Is(arg, L"monitor") || Is(arg, L"report");
-        if (takesValue && i + 1 >= argc) {
-            Say(error, errorChars, L"a value is missing after", arg);
-            return 0;
+        if (takesValue && (i + 1 >= argc || IsOption(argv[i + 1]))) {
+            return Refuse(arg, kMissingValue, culprit, culpritChars, fault);
         }
         if (Is(arg, L"auto") || Is(arg, L"start")) {
-            if (line->start != kNoRunStart) {
-                Say(error, errorChars, L"only one of /auto and /start may be given", arg);
-                return 0;
-            }
+            if (line->start != kNoRunStart) return Refuse(arg, kTwoStarts, culprit, culpritChars, fault);
             line->start = Is(arg, L"auto") ? kAutoRun : kStartRun;
         } else if (Is(arg, L"cards")) {
-            if (line->cardsGiven || !ReadCards(argv[++i], line->cards)) {
-                Say(error, errorChars, L"bad or repeated card list", argv[i]);
-                return 0;
+            const wchar_t* list = argv[++i];
+            if (line->cardsGiven || !ReadCards(list, line->cards)) {
+                return Refuse(list, kBadCards, culprit, culpritChars, fault);
             }
             line->cardsGiven = 1;
         } else if (Is(arg, L"monitor")) {
             const wchar_t* value = argv[++i];
             if (line->monitor != 0 || !ReadNumber(value, value + wcslen(value), kMaxMonitorNumber, &line->monitor)) {
-                Say(error, errorChars, L"bad or repeated monitor number", value);
-                return 0;
+                return Refuse(value, kBadMonitor, culprit, culpritChars, fault);
             }
         } else if (Is(arg, L"report")) {
             const wchar_t* path = argv[++i];
             if (line->report[0] != 0 || path[0] == 0 || wcslen(path) >= static_cast<size_t>(kReportPathChars)) {
-                Say(error, errorChars, L"bad or repeated report path", path);
-                return 0;
+                return Refuse(path, kBadReport, culprit, culpritChars, fault);
             }
             wcscpy(line->report, path);
         } else {
-            Say(error, errorChars, L"unknown argument", arg);
-            return 0;
+            return Refuse(arg, kUnknownArgument, culprit, culpritChars, fault);
         }
     }
     return 1;

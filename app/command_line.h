@@ -5,8 +5,21 @@
 #include "testrun/catalogue.h"
 
 constexpr int kReportPathChars = 260;
+constexpr int kMaxMonitorNumber = 16;  // the highest /monitor number read before the monitors are counted
 
 enum RunStart { kNoRunStart = 0, kStartRun = 1, kAutoRun = 2 };
+
+// Why an argument was refused.
+enum ArgumentFault {
+    kArgumentsGood = 0,
+    kMissingValue,     // /cards, /monitor or /report last, or followed by another option
+    kUnknownArgument,  // not one of the options
+    kTwoStarts,        // /auto and /start together, or either twice
+    kBadCards,         // a card list that is not numbers 1..kCategoryCount, or a second one
+    kBadMonitor,       // a monitor number that is not 1..kMaxMonitorNumber, or a second one
+    kBadReport,        // an empty path, one of kReportPathChars or more, or a second one
+    kMonitorAbsent,    // a monitor number beyond the monitors present (the caller counts them)
+};
 
 struct CommandLine {
     int start;                     // a RunStart
@@ -16,10 +29,14 @@ struct CommandLine {
     wchar_t report[kReportPathChars];  // empty when not given
 };
 
-// Reads the arguments after the program's name (case does not matter: /AUTO is /auto):
+// Reads the arguments after the program's name (case does not matter: /AUTO is /auto; - serves
+// as well as /):
 //   /auto or /start     begin a run at once
 //   /cards 1,2,5        the cards to tick, numbered as on screen from 1
 //   /monitor N          the monitor, numbered as in the monitor box from 1
 //   /report PATH        save the report there when the run ends, without asking
-// Returns nonzero on success; on a bad argument returns 0 with `error` holding the argument.
-int ParseCommandLine(int argc, const wchar_t* const* argv, CommandLine* line, wchar_t* error, int errorChars);
+// Returns nonzero on success. On a bad argument returns 0 with `culprit` (room for `culpritChars`)
+// holding the argument, cut with "…" where it does not fit, and `fault`, when given, an
+// ArgumentFault.
+int ParseCommandLine(int argc, const wchar_t* const* argv, CommandLine* line, wchar_t* culprit, int culpritChars,
+                     int* fault = nullptr);

@@ -2,7 +2,6 @@
 #include "app/command_run.h"
 
 #include <shellapi.h>
-#include <stdio.h>
 
 #include "app/format.h"
 #include "app/monitor_choice.h"
@@ -15,17 +14,37 @@
 
 namespace {
 
-void ShowUsage(const wchar_t* culprit) {
-    const ReportTexts& t = *ReportTextsOf(g_lang);
-    char culpritUtf8[512];
-    WideCharToMultiByte(CP_UTF8, 0, culprit, -1, culpritUtf8, sizeof(culpritUtf8), nullptr, nullptr);
-    char message[2048];
-    const int used = snprintf(message, sizeof(message), t[RT_BAD_ARGUMENT], culpritUtf8);
-    snprintf(message + (used > 0 ? used : 0), sizeof(message) - (used > 0 ? used : 0), "\n\n%s", t[RT_USAGE]);
-    wchar_t text[2048];
+// The argument named in the usage box, cut with an ellipsis beyond this: an unbroken path of
+// hundreds of characters would make the box wider than the screen.
+constexpr int kCulpritChars = 72;
+
+// Why the argument was refused, in the UI language (English where the language has no text yet).
+int FormatFault(int fault, const char* culprit, int monitors, char* out, size_t size) {
+    switch (fault) {
+    case kMissingValue: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_MISSING), culprit);
+    case kUnknownArgument: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_UNKNOWN), culprit);
+    case kTwoStarts: return FormatUtf8(out, size, "%s", ReportText(g_lang, RT_REASON_TWO_STARTS));
+    case kBadCards: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_CARDS), kCategoryCount);
+    case kBadMonitor: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_MONITOR), kMaxMonitorNumber);
+    case kMonitorAbsent: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_MONITOR), monitors);
+    case kBadReport: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_REPORT), kReportPathChars - 1);
+    default: return FormatUtf8(out, size, "");
+    }
+}
+
+// "Not understood: <argument>", why on a line of its own, then the usage.
+void ShowUsage(const wchar_t* culprit, int fault, int monitors) {
+    char culpritUtf8[kCulpritChars * 3];
+    NarrowToUtf8(culprit, culpritUtf8, sizeof(culpritUtf8));
+    char message[4096];
+    size_t used = FormatUtf8(message, sizeof(message), ReportText(g_lang, RT_BAD_ARGUMENT), culpritUtf8);
+    used += FormatUtf8(message + used, sizeof(message) - used, "\n");
+    used += FormatFault(fault, culpritUtf8, monitors, message + used, sizeof(message) - used);
+    FormatUtf8(message + used, sizeof(message) - used, "\n\n%s", ReportText(g_lang, RT_USAGE));
+    wchar_t text[4096];
     wchar_t caption[128];
-    WidenUtf8(message, text, 2048);
-    WidenUtf8(t[RT_USAGE_TITLE], caption, 128);
+    WidenUtf8(message, text, 4096);
+    WidenUtf8(ReportText(g_lang, RT_USAGE_TITLE), caption, 128);
     MessageBoxW(nullptr, text, caption, MB_ICONWARNING | MB_OK);
 }
 
@@ -34,17 +53,21 @@ void ShowUsage(const wchar_t* culprit) {
 int ReadCommandLine(CommandLine* line) {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    wchar_t culprit[kReportPathChars + 8] = L"";
-    int ok = argv != nullptr && ParseCommandLine(argc, argv, line, culprit, ARRAYSIZE(culprit));
+    wchar_t culprit[kCulpritChars] = L"";
+    int fault = kArgumentsGood;
+    int ok = argv != nullptr && ParseCommandLine(argc, argv, line, culprit, kCulpritChars, &fault);
+    int monitors = 0;
     if (ok && line->monitor > 0) {
-        MonitorEntry monitors[kMaxMonitors];
-        if (line->monitor > ListMonitors(monitors, kMaxMonitors)) {
-            wsprintfW(culprit, L"/monitor %d", line->monitor);
+        MonitorEntry entries[kMaxMonitors];
+        monitors = ListMonitors(entries, kMaxMonitors);
+        if (line->monitor > monitors) {
+            FormatText(culprit, kCulpritChars, L"/monitor %d", line->monitor);
+            fault = kMonitorAbsent;
             ok = 0;
         }
     }
     if (argv != nullptr) LocalFree(argv);
-    if (!ok) ShowUsage(culprit);
+    if (!ok) ShowUsage(culprit, fault, monitors);
     return ok;
 }
 

@@ -1,5 +1,6 @@
 // The console tavro.exe is started with. From a command prompt it prints one line at the end of
-// a run that saved a report; started from Explorer, the console made for it alone is given up.
+// a run whose report /report asked for; started from Explorer, the console made for it alone is
+// given up.
 #pragma once
 #include <windows.h>
 
@@ -7,5 +8,6 @@
 void LeaveOwnConsole();
 
 // After a run that saved its report where /report asked (or failed to): one line on the console,
-// the verdict and the report's path, in the UI language. `verdict` is UTF-8.
-void SayRunOutcome(int saved, const wchar_t* path, const char* verdict);
+// or as UTF-8 into the file or pipe standard output goes to, in the UI language: the verdict and
+// the report's path when `saved`, else the path and `reason`. `verdict` is UTF-8.
+void SayRunOutcome(int saved, const wchar_t* path, const char* verdict, const wchar_t* reason);

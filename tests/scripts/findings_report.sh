@@ -2,7 +2,8 @@
 # From a dead pixel seen on the black screen to a saved report, with the keyboard and the mouse
 # alone: the real tavro.exe started with /start /cards 1 /report in a Wine virtual desktop given a
 # real monitor's EDID, two defects marked with M, the arrows, 3 and Enter, one screen noted with N,
-# and the report parsed as HTML. A bad argument first: the usage, and exit code 2.
+# and the report parsed as HTML. A bad argument first: the usage, and exit code 2; /auto /report
+# with the exit code and the line on standard output, saved (0) and not (1).
 # Called by ctest as: bash findings_report.sh <path of tavro.exe> <source dir>
 set -uo pipefail
 exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
@@ -46,17 +47,44 @@ run_with() {
 }
 
 step "a bad argument: the usage, then exit code 2"
-run_with /cards 13
+run_with /cards 15
 sleep 3
 xdotool key Return  # the message box has the focus
 poll 15 has_exit_code || fail "no exit code: $(cat "$work/run.out")"
 [ "$(exit_code)" = 2 ] || fail "exit code $(exit_code) for a bad argument"
 end_run
 
-step "/auto /cards 1: the run begins at once, with Solid Colors alone"
-run_with /auto /cards 1
+# closes_with CODE LINE: Alt+F4 ends the program with exit code CODE, its standard output
+# (redirected to $work/stdout.txt) one line that begins with LINE.
+closes_with() {
+  xdotool key alt+F4
+  poll 15 has_exit_code || fail "no exit code: $(cat "$work/run.out")"
+  [ "$(exit_code)" = "$1" ] || fail "exit code $(exit_code), not $1"
+  local out
+  out=$(tr -d '\r' <"$work/stdout.txt")
+  [ "$(wc -l <"$work/stdout.txt")" = 1 ] && [ "${out#"$2"}" != "$out" ] || fail "stdout '$out', not '$2'"
+}
+stdout_to="\"$(winpath "$work/stdout.txt")\""
+
+step "/auto /cards 1 /report: the run begins at once, with Solid Colors alone; Esc saves the report"
+auto_report="$work/auto report.html"
+run_with /auto /cards 1 /report "\"$(winpath "$auto_report")\"" ">$stdout_to"
 poll 20 pixel_is 640 512 255,255,255 || fail "no white screen at once"
 poll 10 pixel_is 640 512 0,0,0 || fail "AUTO did not step to black"
+xdotool key Escape
+poll 15 test -s "$auto_report" || fail "no report at $auto_report"
+sleep 1
+closes_with 0 "Meets ISO 13406-2 class I. Report: $(winpath "$auto_report")"
+end_run
+
+step "/report into a folder that is not there: the failure said, exit code 1"
+run_with /auto /cards 1 /report "\"$(winpath "$work/none/r.html")\"" ">$stdout_to"
+poll 20 pixel_is 640 512 255,255,255 || fail "no white screen at once"
+xdotool key Escape
+sleep 2
+xdotool key Return  # the message box that says why
+sleep 1
+closes_with 1 "The report could not be saved to $(winpath "$work/none/r.html"): "
 end_run
 
 step "/cards 1 /report, then START on a monitor with an EDID: the run on the native mode"
@@ -66,8 +94,8 @@ sleep 3
 # Wine rewrites its monitor keys whenever a Wine process starts: the EDID goes in once it runs.
 "$src/scripts/wine" reg add "$monitor_key" /v EDID /t REG_BINARY /d "$(head -c 128 "$edid_file" | xxd -p | tr -d '\n')" /f \
   >/dev/null 2>&1 || fail "cannot write the EDID"
-# START in the selection window, centred in the desktop: its client area starts at (284, 225).
-xdotool mousemove --window "$desktop" $((284 + 120)) $((225 + 444)) click 1
+# START in the selection window, centred in the desktop: its client area starts at (284, 196).
+xdotool mousemove --window "$desktop" $((284 + 120)) $((196 + 502)) click 1
 poll 20 desktop_size_is 1920x1080 || fail "desktop stays $(desktop_size)"
 poll 10 pixel_is 960 540 255,255,255 || fail "the first screen is not white"
 

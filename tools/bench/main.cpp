@@ -3,11 +3,11 @@
 // start-up, as tables and as one "bench ..." line per figure for scripts.
 #include <windows.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/bounded_format.h"
 #include "sound/sweep_samples.h"
 #include "testrun/catalogue.h"
 #include "tools/bench/bench_args.h"
@@ -25,12 +25,10 @@ constexpr int kSweepRuns = 15;
 constexpr double kMotionSeconds = 3.0;
 
 // The "bench ..." lines are collected and printed together after the table.
-void AddMachineLine(std::vector<std::string>* lines, const char* format, ...) {
+template <typename... Values>
+void AddMachineLine(std::vector<std::string>* lines, const char* format, Values... values) {
     char line[256];
-    va_list args;
-    va_start(args, format);
-    vsnprintf(line, sizeof(line), format, args);
-    va_end(args);
+    FormatUtf8(line, sizeof(line), format, values...);
     lines->push_back(line);
 }
 
