@@ -1,9 +1,11 @@
 // The record of a run's findings and its class verdict.
 #include "record/findings.h"
 
+#include <math.h>
 #include <stdint.h>
 #include <string.h>
 
+#include "app/bounded_format.h"
 #include "testrun/edid.h"
 
 const int g_isoLimits[kIsoClasses][3] = {
@@ -23,6 +25,7 @@ const int g_isoClusterLimits[kIsoClasses][2] = {
 void ClearFindings(Findings* findings, int width, int height) {
     memset(findings->seen, 0, sizeof(findings->seen));
     memset(findings->noted, 0, sizeof(findings->noted));
+    memset(findings->motion, 0, sizeof(findings->motion));
     findings->markCount = 0;
     findings->width = width;
     findings->height = height;
@@ -30,6 +33,9 @@ void ClearFindings(Findings* findings, int width, int height) {
 
 int FindingsRecorded(const Findings* findings) {
     if (findings->markCount > 0) return 1;
+    for (const MotionFigures& m : findings->motion) {
+        if (m.dropped > 0) return 1;
+    }
     for (unsigned char noted : findings->noted) {
         if (noted) return 1;
     }
@@ -55,6 +61,29 @@ int AddMark(Findings* findings, const Mark& mark, int* previousType) {
     if (findings->markCount >= kMaxMarks) return kMarksFull;
     findings->marks[findings->markCount] = mark;
     return findings->markCount++;
+}
+
+void AddMotionFigures(Findings* findings, int mode, double hz, long long frames, long long dropped) {
+    const int k = mode - kMovingBlocksMode;
+    if (k < 0 || k >= kMotionScreens || frames <= 0) return;
+    MotionFigures& m = findings->motion[k];
+    m.hz = hz;
+    m.frames += frames;
+    m.dropped += dropped;
+}
+
+void RefreshRateText(double hz, char* out, int size) {
+    if (size <= 0) return;
+    const long long thousandths = hz > 0 && hz < 1e6 ? llround(hz * 1000) : 0;
+    const int n = FormatUtf8(out, size, "%lld", thousandths / 1000);
+    int fraction = static_cast<int>(thousandths % 1000);
+    if (fraction == 0) return;
+    int digits = 3;
+    while (fraction % 10 == 0) {
+        fraction /= 10;
+        --digits;
+    }
+    FormatUtf8(out + n, size - n, ".%0*d", digits, fraction);
 }
 
 int MarksOnScreen(const Findings* findings, int mode) {

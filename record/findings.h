@@ -25,10 +25,19 @@ struct Mark {
     unsigned long patch[kPatchSide * kPatchSide];  // 0xRRGGBB of the pixels around, row by row, or kOffScreen
 };
 
+// What a motion screen counted while it was shown, over all its visits in the run.
+constexpr int kMotionScreens = 2;  // the moving blocks and the frame check, in mode order
+struct MotionFigures {
+    double hz;          // the refresh rate it was paced at; 0 when the screen was not shown
+    long long frames;   // refreshes counted while it was shown
+    long long dropped;  // refreshes among them that passed without a frame
+};
+
 struct Findings {
     int width, height;               // the tested screen's size
     unsigned char seen[kModeCount];  // screens shown during the run
     unsigned char noted[kModeCount]; // screens noted as faulty as a whole
+    MotionFigures motion[kMotionScreens];  // by mode from kMovingBlocksMode
     int markCount;
     Mark marks[kMaxMarks];
 };
@@ -36,7 +45,7 @@ struct Findings {
 // Empties `findings` for a run on a screen of `width` x `height`.
 void ClearFindings(Findings* findings, int width, int height);
 
-// Nonzero when the run recorded anything: a mark or a note.
+// Nonzero when the run recorded anything: a mark, a note, or frames a motion screen dropped.
 int FindingsRecorded(const Findings* findings);
 
 // Turns the note of screen `mode` on or off; returns the new state.
@@ -50,6 +59,13 @@ constexpr int kMarksFull = -2;  // the list already holds kMaxMarks positions
 // its place (its type, screen and pixels) and `previousType` gets the old type; it gets 0 for a new
 // position. Returns kNoScreen or kMarksFull when nothing was kept.
 int AddMark(Findings* findings, const Mark& mark, int* previousType);
+
+// Adds a visit of motion screen `mode` to its figures; other modes are ignored.
+void AddMotionFigures(Findings* findings, int mode, double hz, long long frames, long long dropped);
+
+// A refresh rate as the record writes it: whole hertz ("144"), else with up to three decimals
+// ("59.94", "143.856"); written to `out` (room for `size` bytes).
+void RefreshRateText(double hz, char* out, int size);
 
 // Marks on screen `mode`, for listing them.
 int MarksOnScreen(const Findings* findings, int mode);

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 
+#include "app/bounded_format.h"
 #include "app/format.h"
 #include "app/palette.h"
 #include "app/texts.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr UINT kRingMs = 1000;
 constexpr UINT kNoticeMs = 1000;
-constexpr int kLoupeSide = kLoupeSource * kLoupeZoom;
 constexpr int kPanelInset = 8;     // at 96 DPI
 constexpr int kPointerGap = 24;    // between the pointer and the panel
 constexpr int kRingRadius = 10;
@@ -135,11 +135,20 @@ POINT OnScreen(POINT point, int width, int height) {
 
 // The panel beside the pointer: the loupe's square, then the type and the keys below it. It goes to
 // the other side of the pointer where it would leave the screen.
-RECT PanelFor(HDC hdc, const RECT* rc, POINT mark, int textHeight) {
-    const int inset = ScaleForDpi(hdc, kPanelInset);
-    const int gap = ScaleForDpi(hdc, kPointerGap);
-    const int width = kLoupeSide + 2 * inset;
-    const int height = kLoupeSide + 3 * inset + textHeight;
+// The loupe's sizes at the panel DPI: each screen pixel's square, and the side of them all.
+int LoupeZoom() {
+    return ScaleForPanel(kLoupeZoom);
+}
+
+int LoupeSide() {
+    return kLoupeSource * LoupeZoom();
+}
+
+RECT PanelFor(const RECT* rc, POINT mark, int textHeight) {
+    const int inset = ScaleForPanel(kPanelInset);
+    const int gap = ScaleForPanel(kPointerGap);
+    const int width = LoupeSide() + 2 * inset;
+    const int height = LoupeSide() + 3 * inset + textHeight;
     int left = mark.x + gap;
     int top = mark.y + gap;
     if (left + width > rc->right) left = mark.x - gap - width;
@@ -157,45 +166,49 @@ void DrawLoupe(HDC hdc, const RECT* rc) {
     wchar_t hint[256];
     WidenUtf8(t[RT_TYPE_LIT + g_loupe.type - 1], typeLine, 96);
     WidenUtf8(t[RT_LOUPE_HINT], hint, 256);
-    HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
-    HFONT bold = MakeScaledFont(hdc, 13, FW_BOLD);
+    HFONT font = MakePanelFont(12, FW_NORMAL);
+    HFONT bold = MakePanelFont(13, FW_BOLD);
     HGDIOBJ oldFont = SelectObject(hdc, font);
-    RECT measure = {0, 0, kLoupeSide, 0};
+    const int zoom = LoupeZoom();
+    const int side = LoupeSide();
+    RECT measure = {0, 0, side, 0};
     DrawTextW(hdc, hint, -1, &measure, DT_WORDBREAK | DT_CALCRECT);
-    const int lineHeight = ScaleForDpi(hdc, 20);
-    const RECT panel = PanelFor(hdc, rc, g_loupe.mark, lineHeight + measure.bottom);
+    const int lineHeight = ScaleForPanel(20);
+    const RECT panel = PanelFor(rc, g_loupe.mark, lineHeight + measure.bottom);
     g_loupe.panel = panel;
     FillColor(hdc, &panel, kUiDark);
-    const int inset = ScaleForDpi(hdc, kPanelInset);
+    const int inset = ScaleForPanel(kPanelInset);
     const int left = panel.left + inset;
     const int top = panel.top + inset;
     for (int row = 0; row < kLoupeSource; ++row) {
         for (int column = 0; column < kLoupeSource; ++column) {
             const int x = g_loupe.mark.x - kLoupeSource / 2 + column;
             const int y = g_loupe.mark.y - kLoupeSource / 2 + row;
-            const RECT cell = {left + column * kLoupeZoom, top + row * kLoupeZoom, left + (column + 1) * kLoupeZoom,
-                               top + (row + 1) * kLoupeZoom};
+            const RECT cell = {left + column * zoom, top + row * zoom, left + (column + 1) * zoom, top + (row + 1) * zoom};
             DrawLoupeCell(hdc, &cell, PixelAt(g_loupe.snapshot, x, y));
         }
     }
     // The centre pixel framed in black and white, readable on any colour.
     const int c = kLoupeSource / 2;
-    RECT frame = {left + c * kLoupeZoom - 2, top + c * kLoupeZoom - 2, left + (c + 1) * kLoupeZoom + 2,
-                  top + (c + 1) * kLoupeZoom + 2};
+    const int line = ScaleForPanel(1);
+    RECT frame = {left + c * zoom - 2 * line, top + c * zoom - 2 * line, left + (c + 1) * zoom + 2 * line,
+                  top + (c + 1) * zoom + 2 * line};
     for (COLORREF colour : {RGB(0, 0, 0), RGB(255, 255, 255)}) {
         HBRUSH brush = CreateSolidBrush(colour);
-        FrameRect(hdc, &frame, brush);
+        for (int k = 0; k < line; ++k) {
+            FrameRect(hdc, &frame, brush);
+            InflateRect(&frame, -1, -1);
+        }
         DeleteObject(brush);
-        InflateRect(&frame, -1, -1);
     }
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, kUiAccent);
     SelectObject(hdc, bold);
-    RECT typeBox = {left, top + kLoupeSide + inset, left + kLoupeSide, top + kLoupeSide + inset + lineHeight};
+    RECT typeBox = {left, top + side + inset, left + side, top + side + inset + lineHeight};
     DrawTextW(hdc, typeLine, -1, &typeBox, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
     SelectObject(hdc, font);
     SetTextColor(hdc, RGB(255, 255, 255));
-    RECT hintBox = {left, typeBox.bottom, left + kLoupeSide, panel.bottom - inset};
+    RECT hintBox = {left, typeBox.bottom, left + side, panel.bottom - inset};
     DrawTextW(hdc, hint, -1, &hintBox, DT_WORDBREAK);
     SelectObject(hdc, oldFont);
     DeleteObject(font);
@@ -203,16 +216,17 @@ void DrawLoupe(HDC hdc, const RECT* rc) {
 }
 
 RECT RingRect() {
-    return {g_ringAt.x - kRingRadius - 2, g_ringAt.y - kRingRadius - 2, g_ringAt.x + kRingRadius + 3,
-            g_ringAt.y + kRingRadius + 3};
+    const int r = ScaleForPanel(kRingRadius);
+    const int pen = ScaleForPanel(2);
+    return {g_ringAt.x - r - pen, g_ringAt.y - r - pen, g_ringAt.x + r + pen + 1, g_ringAt.y + r + pen + 1};
 }
 
 RECT DrawRing(HDC hdc) {
-    HPEN pen = CreatePen(PS_SOLID, 2, kMarkColour);
+    const int r = ScaleForPanel(kRingRadius);
+    HPEN pen = CreatePen(PS_SOLID, ScaleForPanel(2), kMarkColour);
     HGDIOBJ oldPen = SelectObject(hdc, pen);
     HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(HOLLOW_BRUSH));
-    Ellipse(hdc, g_ringAt.x - kRingRadius, g_ringAt.y - kRingRadius, g_ringAt.x + kRingRadius + 1,
-            g_ringAt.y + kRingRadius + 1);
+    Ellipse(hdc, g_ringAt.x - r, g_ringAt.y - r, g_ringAt.x + r + 1, g_ringAt.y + r + 1);
     SelectObject(hdc, oldBrush);
     SelectObject(hdc, oldPen);
     DeleteObject(pen);
@@ -224,17 +238,17 @@ RECT NoticeRect(HDC hdc, const RECT* rc, const wchar_t* text, HFONT font) {
     SIZE size;
     GetTextExtentPoint32W(hdc, text, lstrlenW(text), &size);
     SelectObject(hdc, old);
-    const int inset = ScaleForDpi(hdc, kPanelInset);
+    const int inset = ScaleForPanel(kPanelInset);
     const int width = size.cx + 2 * inset;
     const int left = rc->left + (rc->right - rc->left - width) / 2;
-    const int top = rc->top + ScaleForDpi(hdc, 16);
+    const int top = rc->top + ScaleForPanel(16);
     return {left, top, left + width, top + size.cy + 2 * inset};
 }
 
 RECT DrawNotice(HDC hdc, const RECT* rc) {
     wchar_t text[192];
     WidenUtf8(g_notice, text, ARRAYSIZE(text));
-    HFONT font = MakeScaledFont(hdc, 15, FW_NORMAL);
+    HFONT font = MakePanelFont(15, FW_NORMAL);
     RECT box = NoticeRect(hdc, rc, text, font);
     FillColor(hdc, &box, kUiDark);
     HGDIOBJ old = SelectObject(hdc, font);
@@ -357,13 +371,13 @@ void RecordLoupeMark(HWND hwnd) {
     CloseLoupe(hwnd);
     const ReportTexts& t = *ReportTextsOf(g_lang);
     if (kept == kMarksFull) {
-        snprintf(g_noticeText, sizeof(g_noticeText), ReportText(g_lang, RT_MARKS_FULL), kMaxMarks);
+        FormatUtf8(g_noticeText, sizeof(g_noticeText), ReportText(g_lang, RT_MARKS_FULL), kMaxMarks);
         ShowNotice(hwnd, g_noticeText);
         return;
     }
     if (kept < 0) return;
     if (previousType != 0) {  // the same pixel again: one defect, now of this type
-        snprintf(g_noticeText, sizeof(g_noticeText), ReportText(g_lang, RT_MARKED_AGAIN), t[RT_TYPE_LIT + mark.type - 1]);
+        FormatUtf8(g_noticeText, sizeof(g_noticeText), ReportText(g_lang, RT_MARKED_AGAIN), t[RT_TYPE_LIT + mark.type - 1]);
         ShowNotice(hwnd, g_noticeText);
     }
     g_ringAt = {mark.x, mark.y};

@@ -6,9 +6,8 @@
 #include <io.h>
 #include <stdint.h>
 #include <stdio.h>
+#include <stdlib.h>
 
-#include <string>
-#include <vector>
 
 #include "app/bounded_format.h"
 #include "app/texts.h"
@@ -23,7 +22,12 @@ constexpr int kTemporaryTries = 1000;  // names "<target>.1.part" to "<target>.1
 constexpr int kVariantTries = 10000;   // "-2" to "-10000"
 
 // The full paths of the reports this start of the program wrote, which a later report never replaces.
-std::vector<std::wstring> g_writtenReports;
+struct WrittenReports {
+    wchar_t (*paths)[MAX_PATH];  // malloc'd
+    int count;
+    int room;
+};
+WrittenReports g_written;
 
 typedef LONG(WINAPI* RtlGetVersionFn)(OSVERSIONINFOW*);
 
@@ -59,8 +63,8 @@ int WrittenHere(const wchar_t* path) {
     wchar_t full[MAX_PATH];
     const DWORD length = GetFullPathNameW(path, MAX_PATH, full, nullptr);
     if (length == 0 || length >= MAX_PATH) return 0;
-    for (const std::wstring& written : g_writtenReports) {
-        if (CompareStringOrdinal(written.c_str(), -1, full, -1, TRUE) == CSTR_EQUAL) return 1;
+    for (int k = 0; k < g_written.count; ++k) {
+        if (CompareStringOrdinal(g_written.paths[k], -1, full, -1, TRUE) == CSTR_EQUAL) return 1;
     }
     return 0;
 }
@@ -68,7 +72,15 @@ int WrittenHere(const wchar_t* path) {
 void RememberWritten(const wchar_t* path) {
     wchar_t full[MAX_PATH];
     const DWORD length = GetFullPathNameW(path, MAX_PATH, full, nullptr);
-    if (length > 0 && length < MAX_PATH && !WrittenHere(full)) g_writtenReports.push_back(full);
+    if (length == 0 || length >= MAX_PATH || WrittenHere(full)) return;
+    if (g_written.count == g_written.room) {
+        const int room = g_written.room > 0 ? 2 * g_written.room : 8;
+        void* grown = realloc(g_written.paths, sizeof(*g_written.paths) * room);
+        if (grown == nullptr) return;  // out of memory: this report may be replaced later, nothing worse
+        g_written.paths = static_cast<wchar_t(*)[MAX_PATH]>(grown);
+        g_written.room = room;
+    }
+    lstrcpynW(g_written.paths[g_written.count++], full, MAX_PATH);
 }
 
 // A new file beside `path` that replaces nothing: "<path>.<n>.part" for the first n whose name

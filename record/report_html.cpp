@@ -5,6 +5,7 @@
 #include <stdarg.h>
 
 #include "app/bounded_format.h"
+#include "record/motion_line.h"
 #include "record/report_texts.h"
 #include "testrun/edid.h"
 #include "testrun/guide_texts.h"
@@ -142,7 +143,9 @@ void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
                known ? (isNative ? t[RT_IS_NATIVE] : t[RT_NOT_NATIVE]) : "");
     PutFact(w, t[RT_MODE_TESTED], value);
     if (in->hz > 0) {
-        FormatUtf8(value, sizeof(value), "%d Hz", in->hz);
+        char rate[24];
+        RefreshRateText(in->hz, rate, sizeof(rate));
+        FormatUtf8(value, sizeof(value), "%s Hz", rate);
         PutFact(w, t[RT_REFRESH], value);
     }
     Put(w, "</table>\n");
@@ -185,6 +188,27 @@ void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
 const char* ScreenName(int lang, int mode) {
     const GuideText* text = GuideTextOf(lang, mode);
     return text != nullptr ? text->name : "";
+}
+
+// What the motion screens counted, where they were shown.
+void PutMotion(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    bool any = false;
+    for (int screen = 0; screen < kMotionScreens; ++screen) {
+        const MotionFigures& m = in->findings->motion[screen];
+        char line[256];
+        MotionFiguresLine(in->lang, screen, m, line, sizeof(line));
+        if (line[0] == '\0') continue;
+        if (!any) {
+            PutHeading(w, t[RT_MOTION_HEADING]);
+            Put(w, "<ul class=\"motion\">\n");
+        }
+        Putf(w, "<li data-mode=\"%d\" data-frames=\"%lld\" data-dropped=\"%lld\"%s>", kMovingBlocksMode + screen,
+             m.frames, m.dropped, m.dropped > 0 ? " class=\"fault\"" : "");
+        PutText(w, line);
+        Put(w, "</li>\n");
+        any = true;
+    }
+    if (any) Put(w, "</ul>\n");
 }
 
 void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
@@ -381,6 +405,7 @@ int WriteReportHtml(FILE* out, const ReportInput* in) {
     PutModeTested(&w, in, t);
     PutVerdict(&w, in, t);
     PutScreens(&w, in, t);
+    PutMotion(&w, in, t);
     PutDefects(&w, in, t);
     PutRawEdid(&w, in, t);
     Put(&w, "</body>\n</html>\n");

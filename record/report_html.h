@@ -14,7 +14,7 @@ struct ReportInput {
     const unsigned char* edid;  // the tested monitor's EDID, null where it gives none
     unsigned long edidLength;
     int width, height;          // the mode tested
-    int hz;                     // its refresh rate; 0 where unknown
+    double hz;                  // its refresh rate (59.94 ...); 0 where unknown
     const Findings* findings;
 };
 

@@ -194,7 +194,9 @@ void PutModeTested(Writer* w, const ReportInput* in) {
     Key(w, 1, "mode_tested");
     Putf(w, "{\"width\": %d, \"height\": %d, \"refresh_hz\": ", in->width, in->height);
     if (in->hz > 0) {
-        Putf(w, "%d", in->hz);
+        char rate[24];
+        RefreshRateText(in->hz, rate, sizeof(rate));
+        Putf(w, "%s", rate);
     } else {
         Put(w, "null");
     }
@@ -219,6 +221,23 @@ void PutScreens(Writer* w, const ReportInput* in) {
         Put(w, ", \"fault_noted\": ");
         PutBool(w, in->findings->noted[mode] != 0);
         Put(w, "}");
+    }
+    Close(w, 2, "]");
+}
+
+// The motion screens shown: the rate they were paced at, the refreshes counted and those dropped.
+void PutMotion(Writer* w, const ReportInput* in) {
+    Key(w, 1, "motion");
+    Open(w, 2, "[");
+    for (int screen = 0; screen < kMotionScreens; ++screen) {
+        const MotionFigures& m = in->findings->motion[screen];
+        if (m.frames <= 0) continue;
+        char rate[24];
+        RefreshRateText(m.hz, rate, sizeof(rate));
+        Key(w, 2, nullptr);
+        Putf(w, "{\"mode\": %d, \"name\": ", kMovingBlocksMode + screen);
+        PutString(w, ScreenName(in->lang, kMovingBlocksMode + screen));
+        Putf(w, ", \"refresh_hz\": %s, \"frames\": %lld, \"dropped\": %lld}", rate, m.frames, m.dropped);
     }
     Close(w, 2, "]");
 }
@@ -300,6 +319,7 @@ int WriteReportJson(FILE* out, const ReportInput* in) {
     PutMonitor(&w, in);
     PutModeTested(&w, in);
     PutScreens(&w, in);
+    PutMotion(&w, in);
     PutMarks(&w, in);
     PutVerdict(&w, in);
     PutRawEdid(&w, in);

@@ -57,7 +57,7 @@ constexpr ReportTexts English() {
     t[RT_USAGE_TITLE] = u8"TAVRO - command line";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: begin a run at once, timed or stepped by hand\n"
-        u8"/cards: the cards to tick, numbered from 1 as on screen (1-12)\n"
+        u8"/cards: the cards to tick, numbered from 1 as on screen (1-14)\n"
         u8"/monitor: the monitor, numbered from 1 as in the monitor box\n"
         u8"/report: save the report there when the run ends, without asking; a path ending in .json\n"
         u8"    gets JSON, and {model}, {serial}, {date} and {time} in it are filled in";
@@ -80,6 +80,9 @@ constexpr ReportTexts English() {
     t[RT_REASON_MONITOR] = u8"/monitor takes one monitor number from 1 to %d";
     t[RT_REASON_REPORT] = u8"/report takes one path of 1 to %d characters";
     t[RT_CONSOLE_SAVED] = u8"%s. Report: %s";
+    t[RT_MOTION_HEADING] = u8"Motion screens";
+    t[RT_MOTION_DROPPED] = u8"%s at %s Hz: dropped %s of %s frames";
+    t[RT_MOTION_STEADY] = u8"%s at %s Hz: no frame dropped in %s";
     return t;
 }
 
@@ -137,7 +140,7 @@ constexpr ReportTexts Chinese() {
     t[RT_USAGE_TITLE] = u8"TAVRO - 命令行";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start：立即开始测试，自动计时或手动切换画面\n"
-        u8"/cards：要勾选的类别，按窗口中的顺序从 1 编号（1-12）\n"
+        u8"/cards：要勾选的类别，按窗口中的顺序从 1 编号（1-14）\n"
         u8"/monitor：显示器，按显示器列表中的顺序从 1 编号\n"
         u8"/report：测试结束时不经询问直接将报告保存到该路径；路径以 .json 结尾时\n"
         u8"    保存为 JSON，路径中的 {model}、{serial}、{date} 和 {time} 会替换为实际值";
@@ -160,6 +163,9 @@ constexpr ReportTexts Chinese() {
     t[RT_REASON_MONITOR] = u8"/monitor 接受一个 1 到 %d 的显示器编号";
     t[RT_REASON_REPORT] = u8"/report 接受一个长度为 1 到 %d 个字符的路径";
     t[RT_CONSOLE_SAVED] = u8"%s。报告：%s";
+    t[RT_MOTION_HEADING] = u8"动态画面";
+    t[RT_MOTION_DROPPED] = u8"%s（%s Hz）：丢帧 %s / %s";
+    t[RT_MOTION_STEADY] = u8"%s（%s Hz）：%s 帧中无丢帧";
     return t;
 }
 
@@ -217,7 +223,7 @@ constexpr ReportTexts German() {
     t[RT_USAGE_TITLE] = u8"TAVRO - Befehlszeile";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: sofort einen Durchlauf starten, zeitgesteuert oder von Hand\n"
-        u8"/cards: die anzukreuzenden Kategorien, ab 1 gezählt wie im Fenster (1-12)\n"
+        u8"/cards: die anzukreuzenden Kategorien, ab 1 gezählt wie im Fenster (1-14)\n"
         u8"/monitor: der Monitor, ab 1 gezählt wie in der Monitorliste\n"
         u8"/report: den Bericht am Ende des Durchlaufs ohne Nachfrage dort speichern; endet der Pfad auf .json,\n"
         u8"    wird JSON gespeichert, und {model}, {serial}, {date} und {time} darin werden ausgefüllt";
@@ -240,6 +246,9 @@ constexpr ReportTexts German() {
     t[RT_REASON_MONITOR] = u8"/monitor erwartet eine Monitornummer von 1 bis %d";
     t[RT_REASON_REPORT] = u8"/report erwartet einen Pfad mit 1 bis %d Zeichen";
     t[RT_CONSOLE_SAVED] = u8"%s. Bericht: %s";
+    t[RT_MOTION_HEADING] = u8"Bewegungsbilder";
+    t[RT_MOTION_DROPPED] = u8"%s bei %s Hz: %s von %s Bildern ausgelassen";
+    t[RT_MOTION_STEADY] = u8"%s bei %s Hz: kein Bild ausgelassen in %s";
     return t;
 }
 
@@ -297,7 +306,7 @@ constexpr ReportTexts French() {
     t[RT_USAGE_TITLE] = u8"TAVRO - ligne de commande";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start : lancer aussitôt un passage, minuté ou manuel\n"
-        u8"/cards : les catégories à cocher, numérotées à partir de 1 comme à l'écran (1-12)\n"
+        u8"/cards : les catégories à cocher, numérotées à partir de 1 comme à l'écran (1-14)\n"
         u8"/monitor : le moniteur, numéroté à partir de 1 comme dans la liste\n"
         u8"/report : y enregistrer le rapport à la fin du passage, sans demander ; un chemin finissant par .json\n"
         u8"    donne du JSON, et {model}, {serial}, {date} et {time} y sont remplacés par leur valeur";
@@ -320,6 +329,9 @@ constexpr ReportTexts French() {
     t[RT_REASON_MONITOR] = u8"/monitor prend un seul numéro de moniteur de 1 à %d";
     t[RT_REASON_REPORT] = u8"/report prend un seul chemin de 1 à %d caractères";
     t[RT_CONSOLE_SAVED] = u8"%s. Rapport : %s";
+    t[RT_MOTION_HEADING] = u8"Écrans de mouvement";
+    t[RT_MOTION_DROPPED] = u8"%s à %s Hz : %s images perdues sur %s";
+    t[RT_MOTION_STEADY] = u8"%s à %s Hz : aucune image perdue sur %s";
     return t;
 }
 
@@ -377,7 +389,7 @@ constexpr ReportTexts Spanish() {
     t[RT_USAGE_TITLE] = u8"TAVRO - línea de comandos";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: empieza una pasada enseguida, temporizada o a mano\n"
-        u8"/cards: las categorías que marcar, numeradas desde 1 como en pantalla (1-12)\n"
+        u8"/cards: las categorías que marcar, numeradas desde 1 como en pantalla (1-14)\n"
         u8"/monitor: el monitor, numerado desde 1 como en la lista de monitores\n"
         u8"/report: guarda ahí el informe al terminar la pasada, sin preguntar; una ruta que termina en .json\n"
         u8"    se guarda en JSON, y {model}, {serial}, {date} y {time} en ella se sustituyen por sus valores";
@@ -400,6 +412,9 @@ constexpr ReportTexts Spanish() {
     t[RT_REASON_MONITOR] = u8"/monitor admite un solo número de monitor del 1 al %d";
     t[RT_REASON_REPORT] = u8"/report admite una sola ruta de 1 a %d caracteres";
     t[RT_CONSOLE_SAVED] = u8"%s. Informe: %s";
+    t[RT_MOTION_HEADING] = u8"Pantallas de movimiento";
+    t[RT_MOTION_DROPPED] = u8"%s a %s Hz: %s de %s fotogramas perdidos";
+    t[RT_MOTION_STEADY] = u8"%s a %s Hz: ningún fotograma perdido en %s";
     return t;
 }
 
@@ -457,7 +472,7 @@ constexpr ReportTexts Portuguese() {
     t[RT_USAGE_TITLE] = u8"TAVRO - linha de comando";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: inicia já uma execução, temporizada ou passo a passo\n"
-        u8"/cards: as categorias a marcar, numeradas a partir de 1 como na tela (1-12)\n"
+        u8"/cards: as categorias a marcar, numeradas a partir de 1 como na tela (1-14)\n"
         u8"/monitor: o monitor, numerado a partir de 1 como na lista de monitores\n"
         u8"/report: salva o relatório ali ao fim da execução, sem perguntar; um caminho terminado em .json\n"
         u8"    gera JSON, e {model}, {serial}, {date} e {time} nele são preenchidos com os valores";
@@ -480,6 +495,9 @@ constexpr ReportTexts Portuguese() {
     t[RT_REASON_MONITOR] = u8"/monitor aceita um único número de monitor de 1 a %d";
     t[RT_REASON_REPORT] = u8"/report aceita um único caminho de 1 a %d caracteres";
     t[RT_CONSOLE_SAVED] = u8"%s. Relatório: %s";
+    t[RT_MOTION_HEADING] = u8"Telas de movimento";
+    t[RT_MOTION_DROPPED] = u8"%s a %s Hz: %s de %s quadros perdidos";
+    t[RT_MOTION_STEADY] = u8"%s a %s Hz: nenhum quadro perdido em %s";
     return t;
 }
 
@@ -537,7 +555,7 @@ constexpr ReportTexts Dutch() {
     t[RT_USAGE_TITLE] = u8"TAVRO - opdrachtregel";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: meteen een ronde beginnen, getimed of met de hand\n"
-        u8"/cards: de aan te vinken categorieën, genummerd vanaf 1 zoals op het scherm (1-12)\n"
+        u8"/cards: de aan te vinken categorieën, genummerd vanaf 1 zoals op het scherm (1-14)\n"
         u8"/monitor: de monitor, genummerd vanaf 1 zoals in de monitorlijst\n"
         u8"/report: het rapport daar opslaan als de ronde klaar is, zonder te vragen; een pad dat op .json eindigt\n"
         u8"    krijgt JSON, en {model}, {serial}, {date} en {time} erin worden ingevuld";
@@ -560,6 +578,9 @@ constexpr ReportTexts Dutch() {
     t[RT_REASON_MONITOR] = u8"/monitor neemt één monitornummer van 1 tot en met %d";
     t[RT_REASON_REPORT] = u8"/report neemt één pad van 1 tot en met %d tekens";
     t[RT_CONSOLE_SAVED] = u8"%s. Rapport: %s";
+    t[RT_MOTION_HEADING] = u8"Bewegingsschermen";
+    t[RT_MOTION_DROPPED] = u8"%s op %s Hz: %s van %s frames gemist";
+    t[RT_MOTION_STEADY] = u8"%s op %s Hz: geen frame gemist in %s";
     return t;
 }
 
@@ -617,7 +638,7 @@ constexpr ReportTexts Swedish() {
     t[RT_USAGE_TITLE] = u8"TAVRO - kommandorad";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: starta en körning direkt, tidsstyrd eller stegad för hand\n"
-        u8"/cards: kategorierna att kryssa i, numrerade från 1 som på skärmen (1-12)\n"
+        u8"/cards: kategorierna att kryssa i, numrerade från 1 som på skärmen (1-14)\n"
         u8"/monitor: bildskärmen, numrerad från 1 som i bildskärmslistan\n"
         u8"/report: spara rapporten där när körningen är klar, utan att fråga; en sökväg som slutar på .json\n"
         u8"    ger JSON, och {model}, {serial}, {date} och {time} i den fylls i";
@@ -640,6 +661,9 @@ constexpr ReportTexts Swedish() {
     t[RT_REASON_MONITOR] = u8"/monitor tar ett bildskärmsnummer från 1 till %d";
     t[RT_REASON_REPORT] = u8"/report tar en sökväg på 1 till %d tecken";
     t[RT_CONSOLE_SAVED] = u8"%s. Rapport: %s";
+    t[RT_MOTION_HEADING] = u8"Rörelseskärmar";
+    t[RT_MOTION_DROPPED] = u8"%s vid %s Hz: %s av %s bildrutor tappade";
+    t[RT_MOTION_STEADY] = u8"%s vid %s Hz: ingen bildruta tappad av %s";
     return t;
 }
 
@@ -697,7 +721,7 @@ constexpr ReportTexts Russian() {
     t[RT_USAGE_TITLE] = u8"TAVRO - командная строка";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: сразу начать прогон, по таймеру или вручную\n"
-        u8"/cards: отмечаемые категории, номера с 1, как в окне (1-12)\n"
+        u8"/cards: отмечаемые категории, номера с 1, как в окне (1-14)\n"
         u8"/monitor: монитор, номер с 1, как в списке мониторов\n"
         u8"/report: по окончании прогона сохранить туда отчёт без вопросов; если путь оканчивается на .json,\n"
         u8"    отчёт сохраняется в JSON, а {model}, {serial}, {date} и {time} в пути заменяются значениями";
@@ -720,6 +744,9 @@ constexpr ReportTexts Russian() {
     t[RT_REASON_MONITOR] = u8"/monitor принимает один номер монитора от 1 до %d";
     t[RT_REASON_REPORT] = u8"/report принимает один путь длиной от 1 до %d символов";
     t[RT_CONSOLE_SAVED] = u8"%s. Отчёт: %s";
+    t[RT_MOTION_HEADING] = u8"Экраны движения";
+    t[RT_MOTION_DROPPED] = u8"%s при %s Hz: пропущено кадров %s из %s";
+    t[RT_MOTION_STEADY] = u8"%s при %s Hz: ни один кадр не пропущен из %s";
     return t;
 }
 
@@ -777,7 +804,7 @@ constexpr ReportTexts Polish() {
     t[RT_USAGE_TITLE] = u8"TAVRO - wiersz poleceń";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: od razu rozpocznij przebieg, automatyczny lub ręczny\n"
-        u8"/cards: kategorie do zaznaczenia, numerowane od 1 jak w oknie (1-12)\n"
+        u8"/cards: kategorie do zaznaczenia, numerowane od 1 jak w oknie (1-14)\n"
         u8"/monitor: monitor, numerowany od 1 jak na liście monitorów\n"
         u8"/report: zapisz tam raport po zakończeniu przebiegu, bez pytania; ścieżka zakończona na .json\n"
         u8"    daje plik JSON, a {model}, {serial}, {date} i {time} w niej zostają zastąpione wartościami";
@@ -800,6 +827,9 @@ constexpr ReportTexts Polish() {
     t[RT_REASON_MONITOR] = u8"/monitor przyjmuje jeden numer monitora od 1 do %d";
     t[RT_REASON_REPORT] = u8"/report przyjmuje jedną ścieżkę o długości od 1 do %d znaków";
     t[RT_CONSOLE_SAVED] = u8"%s. Raport: %s";
+    t[RT_MOTION_HEADING] = u8"Ekrany ruchu";
+    t[RT_MOTION_DROPPED] = u8"%s przy %s Hz: pominięte klatki %s z %s";
+    t[RT_MOTION_STEADY] = u8"%s przy %s Hz: żadna klatka nie pominięta z %s";
     return t;
 }
 
@@ -857,7 +887,7 @@ constexpr ReportTexts Japanese() {
     t[RT_USAGE_TITLE] = u8"TAVRO - コマンドライン";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start：すぐに実行を開始（自動で切替、または手動で切替）\n"
-        u8"/cards：チェックするカテゴリ。ウィンドウの順に 1 から番号付け（1-12）\n"
+        u8"/cards：チェックするカテゴリ。ウィンドウの順に 1 から番号付け（1-14）\n"
         u8"/monitor：モニター。モニター一覧の順に 1 から番号付け\n"
         u8"/report：実行の終了時に、確認せずにレポートをそこへ保存。パスが .json で終わる場合は\n"
         u8"    JSON で保存し、パス中の {model}、{serial}、{date}、{time} を実際の値に置き換え";
@@ -880,6 +910,9 @@ constexpr ReportTexts Japanese() {
     t[RT_REASON_MONITOR] = u8"/monitor には 1～%d のモニター番号を 1 つ指定します";
     t[RT_REASON_REPORT] = u8"/report には 1～%d 文字のパスを 1 つ指定します";
     t[RT_CONSOLE_SAVED] = u8"%s。レポート：%s";
+    t[RT_MOTION_HEADING] = u8"動きの画面";
+    t[RT_MOTION_DROPPED] = u8"%s（%s Hz）：フレーム落ち %s / %s";
+    t[RT_MOTION_STEADY] = u8"%s（%s Hz）：%s フレーム中フレーム落ちなし";
     return t;
 }
 
@@ -937,7 +970,7 @@ constexpr ReportTexts Korean() {
     t[RT_USAGE_TITLE] = u8"TAVRO - 명령줄";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: 바로 실행 시작, 시간에 따라 자동으로 또는 직접 넘김\n"
-        u8"/cards: 선택할 카테고리, 창에 보이는 순서대로 1부터 번호(1-12)\n"
+        u8"/cards: 선택할 카테고리, 창에 보이는 순서대로 1부터 번호(1-14)\n"
         u8"/monitor: 모니터, 모니터 목록의 순서대로 1부터 번호\n"
         u8"/report: 실행이 끝나면 묻지 않고 그곳에 보고서 저장. 경로가 .json으로 끝나면\n"
         u8"    JSON으로 저장하고, 경로의 {model}, {serial}, {date}, {time}은 실제 값으로 채움";
@@ -960,6 +993,9 @@ constexpr ReportTexts Korean() {
     t[RT_REASON_MONITOR] = u8"/monitor에는 1부터 %d까지의 모니터 번호 하나를 지정합니다";
     t[RT_REASON_REPORT] = u8"/report에는 1자부터 %d자까지의 경로 하나를 지정합니다";
     t[RT_CONSOLE_SAVED] = u8"%s. 보고서: %s";
+    t[RT_MOTION_HEADING] = u8"움직임 화면";
+    t[RT_MOTION_DROPPED] = u8"%s (%s Hz): 누락된 프레임 %s / %s";
+    t[RT_MOTION_STEADY] = u8"%s (%s Hz): %s 프레임 중 누락 없음";
     return t;
 }
 
@@ -1017,7 +1053,7 @@ constexpr ReportTexts Italian() {
     t[RT_USAGE_TITLE] = u8"TAVRO - riga di comando";
     t[RT_USAGE] = u8"tavro.exe [/auto | /start] [/cards 1,2,5] [/monitor N] [/report PATH]\n\n"
         u8"/auto, /start: avvia subito un giro, a tempo o passo passo a mano\n"
-        u8"/cards: le categorie da spuntare, numerate da 1 come nella finestra (1-12)\n"
+        u8"/cards: le categorie da spuntare, numerate da 1 come nella finestra (1-14)\n"
         u8"/monitor: il monitor, numerato da 1 come nell'elenco dei monitor\n"
         u8"/report: salva lì il rapporto a fine giro, senza chiedere; un percorso che finisce in .json\n"
         u8"    dà un file JSON, e {model}, {serial}, {date} e {time} al suo interno vengono sostituiti dai valori";
@@ -1040,6 +1076,9 @@ constexpr ReportTexts Italian() {
     t[RT_REASON_MONITOR] = u8"/monitor accetta un solo numero di monitor da 1 a %d";
     t[RT_REASON_REPORT] = u8"/report accetta un solo percorso da 1 a %d caratteri";
     t[RT_CONSOLE_SAVED] = u8"%s. Rapporto: %s";
+    t[RT_MOTION_HEADING] = u8"Schermate di movimento";
+    t[RT_MOTION_DROPPED] = u8"%s a %s Hz: %s fotogrammi persi su %s";
+    t[RT_MOTION_STEADY] = u8"%s a %s Hz: nessun fotogramma perso su %s";
     return t;
 }
 

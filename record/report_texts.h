@@ -79,6 +79,9 @@ enum ReportText : int {
     RT_REASON_MONITOR,  // "/monitor takes one monitor number from 1 to %d"
     RT_REASON_REPORT,  // "/report takes one path of 1 to %d characters"
     RT_CONSOLE_SAVED,  // "%s. Report: %s"
+    RT_MOTION_HEADING,  // "Motion screens"
+    RT_MOTION_DROPPED,  // "%s at %s Hz: dropped %s of %s frames"
+    RT_MOTION_STEADY,  // "%s at %s Hz: no frame dropped in %s"
     RT_COUNT
 };
 

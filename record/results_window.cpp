@@ -8,8 +8,12 @@
 
 #include "app/app_state.h"
 #include "app/console.h"
+#include "app/display_scale.h"
+#include "app/bounded_format.h"
 #include "app/format.h"
+#include "app/lifetime.h"
 #include "app/texts.h"
+#include "record/motion_line.h"
 #include "record/report_file.h"
 #include "record/report_html.h"
 #include "record/report_texts.h"
@@ -22,12 +26,24 @@ namespace {
 
 const wchar_t kResultsClass[] = L"TAVROResultsWindow";
 constexpr int kResultsChars = 65536;  // a full list of marks fits; a longer text says where it is cut
-constexpr int kClientWidth = 560;
+constexpr int kClientWidth = 560;  // at 96 DPI; the window grows with its monitor's scale
 constexpr int kClientHeight = 400;
 enum : int { IDC_RESULTS_TEXT = 4001, IDC_SAVE_REPORT = 4002, IDC_CLOSE_RESULTS = 4003 };
 
 wchar_t g_reportPath[MAX_PATH];
 RunRecord* g_shownRecord;  // the results window's own copy of the run it shows
+HFONT g_resultsFont;       // its text at its monitor's DPI
+
+// Where each control sits at 96 DPI.
+struct ControlPlace {
+    int id;
+    int x, y, width, height;
+};
+constexpr ControlPlace kControlPlaces[] = {
+    {IDC_RESULTS_TEXT, 12, 12, kClientWidth - 24, kClientHeight - 72},
+    {IDC_SAVE_REPORT, kClientWidth - 12 - 150 - 10 - 110, kClientHeight - 48, 150, 34},
+    {IDC_CLOSE_RESULTS, kClientWidth - 12 - 110, kClientHeight - 48, 110, 34},
+};
 int g_lastOutcome = kNoReportAsked;
 int g_anyReportFailed;
 wchar_t g_lastReportPath[MAX_PATH];
@@ -62,10 +78,10 @@ void ShowSaveFailure(HWND owner, const wchar_t* path, const wchar_t* reason) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
     char pathUtf8[MAX_PATH * 3];
     char reasonUtf8[512];
-    WideCharToMultiByte(CP_UTF8, 0, path, -1, pathUtf8, sizeof(pathUtf8), nullptr, nullptr);
-    WideCharToMultiByte(CP_UTF8, 0, reason, -1, reasonUtf8, sizeof(reasonUtf8), nullptr, nullptr);
+    WideToUtf8(path, pathUtf8, sizeof(pathUtf8));
+    WideToUtf8(reason, reasonUtf8, sizeof(reasonUtf8));
     char message[MAX_PATH * 3 + 600];
-    snprintf(message, sizeof(message), t[RT_SAVE_FAILED], pathUtf8, reasonUtf8);
+    FormatUtf8(message, sizeof(message), t[RT_SAVE_FAILED], pathUtf8, reasonUtf8);
     wchar_t wide[MAX_PATH + 600];
     wchar_t caption[128];
     WidenUtf8(message, wide, ARRAYSIZE(wide));
@@ -89,26 +105,43 @@ void AskAndSave(HWND hwnd) {
     if (!SaveShownReport(path, reason, 256)) ShowSaveFailure(hwnd, path, reason);
 }
 
-HWND AddControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id) {
-    HWND control = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_app.hInstance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fontUi), TRUE);
-    return control;
+HWND AddControl(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id) {
+    return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_app.hInstance, nullptr);
+}
+
+// Places the controls and sets their font for `dpi`: the 96-DPI layout scaled.
+void LayOutResults(HWND hwnd, int dpi) {
+    HFONT font = CreateUiTextFont(14, FW_NORMAL, dpi);
+    for (const ControlPlace& place : kControlPlaces) {
+        HWND control = GetDlgItem(hwnd, place.id);
+        MoveWindow(control, ScaleToDpi(place.x, dpi), ScaleToDpi(place.y, dpi), ScaleToDpi(place.width, dpi),
+                   ScaleToDpi(place.height, dpi), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    if (g_resultsFont != nullptr) DeleteObject(g_resultsFont);
+    g_resultsFont = font;
 }
 
 void CreateResultsControls(HWND hwnd) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
     static wchar_t results[kResultsChars];
     FormatRunResults(g_shownRecord, results, kResultsChars);
-    AddControl(hwnd, L"EDIT", results, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | WS_TABSTOP, 12, 12,
-               kClientWidth - 24, kClientHeight - 72, IDC_RESULTS_TEXT);
+    AddControl(hwnd, L"EDIT", results, WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY | WS_TABSTOP,
+               IDC_RESULTS_TEXT);
     wchar_t label[64];
     WidenUtf8(t[RT_SAVE_REPORT], label, 64);
-    AddControl(hwnd, L"BUTTON", label, BS_DEFPUSHBUTTON | WS_TABSTOP, kClientWidth - 12 - 150 - 10 - 110,
-               kClientHeight - 48, 150, 34, IDC_SAVE_REPORT);
+    AddControl(hwnd, L"BUTTON", label, BS_DEFPUSHBUTTON | WS_TABSTOP, IDC_SAVE_REPORT);
     WidenUtf8(t[RT_CLOSE], label, 64);
-    AddControl(hwnd, L"BUTTON", label, BS_PUSHBUTTON | WS_TABSTOP, kClientWidth - 12 - 110, kClientHeight - 48, 110,
-               34, IDC_CLOSE_RESULTS);
+    AddControl(hwnd, L"BUTTON", label, BS_PUSHBUTTON | WS_TABSTOP, IDC_CLOSE_RESULTS);
+    LayOutResults(hwnd, WindowDpi(hwnd));
+}
+
+// Dragged onto a monitor of another scale: the size Windows suggests, the layout anew.
+void OnResultsDpiChanged(HWND hwnd, WPARAM wParam, const RECT* suggested) {
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutResults(hwnd, HIWORD(wParam));
 }
 
 LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -123,10 +156,17 @@ LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         case WM_CLOSE:
             DestroyWindow(hwnd);
             return 0;
+        case WM_DPICHANGED:
+            OnResultsDpiChanged(hwnd, wParam, reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_DESTROY:
             if (g_hResults == hwnd) g_hResults = nullptr;
             FreeRunRecordCopy(g_shownRecord);
             g_shownRecord = nullptr;
+            return 0;
+        case WM_NCDESTROY:
+            if (g_resultsFont != nullptr) DeleteObject(g_resultsFont);
+            g_resultsFont = nullptr;
             return 0;
         default:
             return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -147,8 +187,9 @@ void OpenResultsWindow(HWND owner) {
     wc.lpszClassName = kResultsClass;
     RegisterClassExW(&wc);  // fails harmlessly from the second time on
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const int dpi = WindowDpi(owner);  // it opens on the selection window's monitor
+    RECT frame = {0, 0, ScaleToDpi(kClientWidth, dpi), ScaleToDpi(kClientHeight, dpi)};
+    AdjustFrameForDpi(&frame, style, 0, dpi);
     RECT ownerRect;
     GetWindowRect(owner, &ownerRect);
     const int width = frame.right - frame.left;
@@ -221,6 +262,25 @@ int LastReportOutcome(wchar_t* path, int pathChars, char* verdict, int verdictBy
 
 namespace {
 
+// What the motion screens counted, where they were shown.
+void AppendMotion(Appender* a, const Findings& f) {
+    bool any = false;
+    for (int screen = 0; screen < kMotionScreens; ++screen) {
+        char line[256];
+        MotionFiguresLine(g_lang, screen, f.motion[screen], line, sizeof(line));
+        if (line[0] == '\0') continue;
+        if (!any) {
+            AppendUtf8(a, ReportText(g_lang, RT_MOTION_HEADING));
+            Append(a, L":\r\n");
+        }
+        Append(a, L"  ");
+        AppendUtf8(a, line);
+        Append(a, L"\r\n");
+        any = true;
+    }
+    if (any) Append(a, L"\r\n");
+}
+
 // The screens seen, the faults noted and every marked defect.
 void AppendFindings(Appender* a, const Findings& f) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
@@ -244,6 +304,7 @@ void AppendFindings(Appender* a, const Findings& f) {
         AppendUtf8(a, t[RT_NONE]);
     }
     Append(a, L"\r\n\r\n");
+    AppendMotion(a, f);
     AppendUtf8(a, t[RT_DEFECTS]);
     Append(a, L":\r\n");
     for (int type = kDefectLit; type <= kDefectOther; ++type) {
@@ -282,14 +343,14 @@ void AppendVerdict(Appender* a, const RunRecord* record) {
     Append(a, L"\r\n");
     AppendUtf8(a, ReportText(lang, RT_CLUSTERS));
     Append(a, L": ");
-    snprintf(text, sizeof(text), ReportText(lang, RT_CLUSTERS_FORMAT), v.clusters[0], v.clusters[1]);
+    FormatUtf8(text, sizeof(text), ReportText(lang, RT_CLUSTERS_FORMAT), v.clusters[0], v.clusters[1]);
     AppendUtf8(a, text);
     Append(a, L"\r\n");
     AppendUtf8(a, ReportText(lang, RT_ANY_LIT));
     Append(a, L": ");
     AppendUtf8(a, ReportText(lang, v.anyLit ? RT_YES : RT_NO));
     Append(a, L"\r\n");
-    snprintf(text, sizeof(text), ReportText(lang, RT_RESTS_ON), v.pixelsWide, v.pixelsHigh,
+    FormatUtf8(text, sizeof(text), ReportText(lang, RT_RESTS_ON), v.pixelsWide, v.pixelsHigh,
              ReportText(lang, v.onNative ? RT_IS_NATIVE : RT_TESTED_BASIS));
     AppendUtf8(a, text);
 }

@@ -41,6 +41,10 @@ int RecordMark(const Mark& mark, int* previousType) {
     return AddMark(&g_record.findings, mark, previousType);
 }
 
+void RecordMotionFigures(int mode, double hz, long long frames, long long dropped) {
+    AddMotionFigures(&g_record.findings, mode, hz, frames, dropped);
+}
+
 int RecordScreenNote(int mode) {
     return ToggleNote(&g_record.findings, mode);
 }

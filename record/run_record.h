@@ -11,7 +11,7 @@ struct RunRecord {
     unsigned char* edid;  // the tested monitor's EDID (malloc'd), null where it gives none
     unsigned long edidLength;
     int width, height;    // the run's screen
-    int hz;
+    double hz;
 };
 
 // The current or last run's record, read only.
@@ -28,6 +28,9 @@ void NoteScreenSeen(int mode);
 
 // Adds `mark` to the run (see AddMark); returns what AddMark returns.
 int RecordMark(const Mark& mark, int* previousType);
+
+// A motion screen was left: what it counted while it was shown.
+void RecordMotionFigures(int mode, double hz, long long frames, long long dropped);
 
 // The note of screen `mode` on or off; returns the new state.
 int RecordScreenNote(int mode);

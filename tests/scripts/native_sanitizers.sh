@@ -18,14 +18,18 @@ ctest --test-dir "$build" --output-on-failure || fail "native unit tests under t
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/edid" "$work/monitor_key"
+mkdir -p "$work/edid" "$work/monitor_key" "$work/command_line" "$work/edid_identity" "$work/report"
 cp "$src"/tests/data/edid/*.bin "$work/edid/"
 cp "$src"/tests/data/edid-corpus/*.bin "$work/edid/"  # some files are in both
+cp "$src"/tests/data/edid/*.bin "$work/edid_identity/"
+cp "$src"/tests/data/edid/*.bin "$work/report/"  # a real EDID alone: a run with no marks
+cp "$src"/tests/fuzz/corpus/report/* "$work/report/"
 cp "$src"/tests/fuzz/corpus/monitor_key/* "$work/monitor_key/"
-for target in edid monitor_key; do
+cp "$src"/tests/fuzz/corpus/command_line/* "$work/command_line/"
+for target in edid monitor_key command_line edid_identity report; do
   # Whole EDIDs run to several kilobytes (the largest seed is 6016 bytes); device IDs stay short.
   max_len=512
-  if [ "$target" = edid ]; then max_len=8192; fi
+  case $target in edid | edid_identity | report) max_len=8192 ;; esac
   if ! "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
       -artifact_prefix="$work/crash-" "$work/$target" >"$work/$target.log" 2>&1; then
     tail -n 40 "$work/$target.log"

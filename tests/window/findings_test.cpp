@@ -13,6 +13,7 @@
 #include "record/loupe.h"
 #include "record/report_file.h"
 #include "record/results_window.h"
+#include "testrun/motion_run.h"
 #include "testrun/screen_paint.h"
 #include "testrun/start_tests.h"
 #include "testrun/test_window.h"
@@ -293,6 +294,34 @@ TEST_F(RunFindings, EveryRunKeepsItsOwnReportAndResults) {
     g_catChecked[0] = checked;
     EXPECT_EQ(g_hResults, nullptr);
     free(g_app.playlist);
+}
+
+// A monitor of 143.856 Hz, which Wine cannot report: the moving blocks pace at that rate, say so,
+// and the run's record and results hold what they counted.
+TEST_F(RunFindings, MotionScreensPaceAtTheMonitorsRateAndTheRecordHoldsTheirCounts) {
+    SetMonitorRateForTests(143.856);
+    playlist = {42, 1};
+    g_app.playlist = playlist.data();
+    g_app.playlistCount = 2;
+    GotoMode(hwnd, 0);
+    const DWORD begin = GetTickCount();
+    while (MotionNow().painted.frame < 150 && GetTickCount() - begin < 10000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        Pump();
+    }
+    const MotionFrame painted = MotionNow().painted;
+    const double seconds = (GetTickCount() - begin) / 1000.0;
+    SetMonitorRateForTests(0);
+    EXPECT_DOUBLE_EQ(painted.hz, 143.856);
+    EXPECT_NEAR(painted.frame / seconds, 143.856, 20.0);  // paced at the rate, not at 60 Hz
+    Key(VK_RIGHT);  // off the moving blocks: their figures go into the record
+    const MotionFigures& m = CurrentRunRecord()->findings.motion[0];
+    EXPECT_DOUBLE_EQ(m.hz, 143.856);
+    EXPECT_GE(m.frames, painted.frame);
+    EXPECT_GE(m.dropped, 0);
+    static wchar_t listed[4096];
+    FormatRunResults(CurrentRunRecord(), listed, 4096);
+    EXPECT_NE(std::wstring(listed).find(L"Moving blocks at 143.856 Hz: "), std::wstring::npos) << listed;
 }
 
 }  // namespace
