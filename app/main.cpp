@@ -5,13 +5,30 @@
 
 #include "app/app_state.h"
 #include "app/command_run.h"
+#include "app/console.h"
+#include "app/format.h"
 #include "app/lifetime.h"
 #include "app/select_keyboard.h"
 #include "app/texts.h"
 #include "record/results_window.h"
-#include "testrun/native_resolution.h"
+#include "testrun/crash_restore.h"
+
+namespace {
+
+// The exit code: after runs whose reports /report asked for, 0 when every one was saved and 1 when
+// one was not; otherwise the message loop's own.
+int ExitCode(int loopCode) {
+    wchar_t path[MAX_PATH];
+    char verdict[160];
+    int anyFailed = 0;
+    if (LastReportOutcome(path, MAX_PATH, verdict, sizeof(verdict), &anyFailed) == kNoReportAsked) return loopCode;
+    return anyFailed ? 1 : 0;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
+    LeaveOwnConsole();
     g_lang = DetectLanguage();
     CommandLine line;
     if (!ReadCommandLine(&line)) return 2;
@@ -24,7 +41,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
     HWND hwnd = CreateSelectWindow(hInstance);
     if (hwnd == nullptr) {
         wchar_t message[256];
-        wsprintfW(message, L"CreateWindowEx failed: %lu", GetLastError());
+        FormatText(message, 256, L"CreateWindowEx failed: %lu", GetLastError());
         MessageBoxW(nullptr, message, L"Error", MB_ICONERROR | MB_OK);
         return 1;
     }
@@ -41,5 +58,5 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
         DispatchMessageW(&msg);
     }
     ReleaseGlobalResources();
-    return static_cast<int>(msg.wParam);
+    return ExitCode(static_cast<int>(msg.wParam));
 }

@@ -1,6 +1,8 @@
 // Moving blocks and the frame check, frame by frame.
 #include "patterns/motion.h"
 
+#include <math.h>
+
 #include "app/format.h"
 #include "patterns/patterns.h"
 #include "patterns/screen_text.h"
@@ -22,8 +24,20 @@ constexpr int kTextInset = 8;
 constexpr int kTextLine = 20;
 constexpr int kTextSize = 13;
 
-int ValidHz(int hz) {
+double ValidHz(double hz) {
     return hz > 0 ? hz : kDefaultRefreshHz;
+}
+
+// A count with its thousands set apart by a no-break space, as the status writes it ("3 600").
+void FormatCount(long long count, wchar_t* out, int chars) {
+    wchar_t digits[24];
+    const int length = FormatText(digits, 24, L"%lld", count < 0 ? 0 : count);
+    int n = 0;
+    for (int k = 0; k < length && n < chars - 1; ++k) {
+        if (k > 0 && (length - k) % 3 == 0 && n < chars - 2) out[n++] = L'\x00A0';
+        out[n++] = digits[k];
+    }
+    if (chars > 0) out[n] = L'\0';
 }
 
 int LaneTop(const RECT* rc, int lane) {
@@ -35,9 +49,9 @@ int BlockSize(const RECT* rc) {
     return size > 8 ? size : 8;
 }
 
-RECT TextLine(HDC hdc, const RECT* rc, int top) {
-    const int inset = ScaleForDpi(hdc, kTextInset);
-    return {rc->left + inset, top + inset, rc->right - inset, top + inset + ScaleForDpi(hdc, kTextLine)};
+RECT TextLine(const RECT* rc, int top) {
+    const int inset = ScaleForPanel(kTextInset);
+    return {rc->left + inset, top + inset, rc->right - inset, top + inset + ScaleForPanel(kTextLine)};
 }
 
 void DrawBlock(HDC hdc, const RECT& block, int lane) {
@@ -59,21 +73,27 @@ void DrawBlock(HDC hdc, const RECT& block, int lane) {
     DeleteObject(pen);
 }
 
-void DrawStatus(HDC hdc, const RECT* rc, int dropped, COLORREF color) {
+void DrawStatus(HDC hdc, const RECT* rc, const MotionFrame& f, COLORREF color) {
     wchar_t text[96];
-    if (dropped > 0) {
-        FormatText(text, 96, ScreenText(STR_MOTION_DROPPED_FMT), dropped);
+    if (f.dropped > 0) {
+        wchar_t dropped[32];
+        wchar_t total[32];
+        FormatCount(f.dropped, dropped, 32);
+        FormatCount(f.total > f.dropped ? f.total : f.dropped, total, 32);
+        FormatText(text, 96, ScreenText(STR_MOTION_DROPPED_FMT), dropped, total);
     } else {
         FormatText(text, 96, L"%ls", ScreenText(STR_MOTION_STEADY));
     }
-    RECT box = MotionStatusBox(hdc, rc);
+    RECT box = MotionStatusBox(rc);
     SetTextColor(hdc, color);
     DrawTextW(hdc, text, -1, &box, DT_SINGLELINE | DT_RIGHT | DT_VCENTER);
 }
 
 void DrawMovingBlocksFrame(HDC hdc, const RECT* rc, const MotionFrame& f) {
-    const int hz = ValidHz(f.hz);
-    HFONT font = MakeScaledFont(hdc, kTextSize, FW_NORMAL);
+    const double hz = ValidHz(f.hz);
+    wchar_t rate[24];
+    FormatRefreshRate(hz, rate, 24);
+    HFONT font = MakePanelFont(kTextSize, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     for (int lane = 0; lane < kMotionLanes; ++lane) {
@@ -83,18 +103,18 @@ void DrawMovingBlocksFrame(HDC hdc, const RECT* rc, const MotionFrame& f) {
         DrawBlock(hdc, block, lane);
         wchar_t line[96];
         const int step = LaneStep(lane, hz);
-        FormatText(line, 96, ScreenText(STR_MOTION_SPEED_FMT), hz, step, step * hz);
-        RECT box = TextLine(hdc, rc, band.top);
+        FormatText(line, 96, ScreenText(STR_MOTION_SPEED_FMT), rate, step, static_cast<int>(lround(step * hz)));
+        RECT box = TextLine(rc, band.top);
         SetTextColor(hdc, kBlockColors[lane]);
         DrawTextW(hdc, line, -1, &box, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
     }
-    DrawStatus(hdc, rc, f.dropped, kBlockColors[kMotionLanes - 1]);
+    DrawStatus(hdc, rc, f, kBlockColors[kMotionLanes - 1]);
     SelectObject(hdc, oldFont);
     DeleteObject(font);
 }
 
 void DrawFrameCheckFrame(HDC hdc, const RECT* rc, const MotionFrame& f) {
-    const int hz = ValidHz(f.hz);
+    const double hz = ValidHz(f.hz);
     FillColor(hdc, rc, RGB(0, 0, 0));
     const int cells = FrameCells(hz);
     const int lit = LitCell(hz, f.frame);
@@ -108,18 +128,20 @@ void DrawFrameCheckFrame(HDC hdc, const RECT* rc, const MotionFrame& f) {
     HFONT big = MakePixelFont((numberBox.bottom - numberBox.top) * 3 / 4, FW_BOLD);
     HGDIOBJ oldFont = SelectObject(hdc, big);
     wchar_t number[16];
-    wsprintfW(number, L"%d", lit);
+    FormatText(number, 16, L"%d", lit);
     SetTextColor(hdc, kCellLit);
     DrawTextW(hdc, number, -1, &numberBox, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 
-    HFONT font = MakeScaledFont(hdc, kTextSize, FW_NORMAL);
+    HFONT font = MakePanelFont(kTextSize, FW_NORMAL);
     SelectObject(hdc, font);
+    wchar_t rate[24];
+    FormatRefreshRate(hz, rate, 24);
     wchar_t line[32];
-    wsprintfW(line, L"%d Hz", hz);
-    RECT box = TextLine(hdc, rc, rc->top);
+    FormatText(line, 32, L"%ls Hz", rate);
+    RECT box = TextLine(rc, rc->top);
     SetTextColor(hdc, kFrameCheckText);
     DrawTextW(hdc, line, -1, &box, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
-    DrawStatus(hdc, rc, f.dropped, kFrameCheckText);
+    DrawStatus(hdc, rc, f, kFrameCheckText);
     SelectObject(hdc, oldFont);
     DeleteObject(font);
     DeleteObject(big);
@@ -139,14 +161,21 @@ void AddChanged(const RECT* rc, const RECT& r, RECT* changed, int* count) {
 
 }  // namespace
 
-int LaneStep(int lane, int hz) {
-    hz = ValidHz(hz);
-    const int speed = kMotionFullSpeed * (1 << lane) / 4;  // a quarter, a half, all
-    const int step = (2 * speed + hz) / (2 * hz);          // rounded to whole pixels per refresh
-    return step > 0 ? step : 1;
+int LaneStep(int lane, double hz) {
+    const long long slowest = llround(kMotionFullSpeed / 4 / ValidHz(hz));  // whole pixels per refresh
+    return static_cast<int>(slowest > 0 ? slowest : 1) << lane;
 }
 
-RECT MovingBlockRect(const RECT* rc, int lane, int hz, long long frame) {
+void FormatRefreshRate(double hz, wchar_t* out, int chars) {
+    const long long hundredths = llround(ValidHz(hz) * 100);
+    if (hundredths % 100 == 0) {
+        FormatText(out, chars, L"%lld", hundredths / 100);
+    } else {
+        FormatText(out, chars, L"%lld.%02lld", hundredths / 100, hundredths % 100);
+    }
+}
+
+RECT MovingBlockRect(const RECT* rc, int lane, double hz, long long frame) {
     const int size = BlockSize(rc);
     const long long period = (rc->right - rc->left) + size;  // off the right edge, back in at the left
     long long travelled = (frame * LaneStep(lane, hz) + size) % period;  // frame 0 at the left edge
@@ -156,18 +185,18 @@ RECT MovingBlockRect(const RECT* rc, int lane, int hz, long long frame) {
     return {left, top, left + size, top + size};
 }
 
-int FrameCells(int hz) {
-    hz = ValidHz(hz);
-    return hz < kMaxFrameCells ? hz : kMaxFrameCells;
+int FrameCells(double hz) {
+    const long long cells = llround(ValidHz(hz));
+    return cells < kMaxFrameCells ? static_cast<int>(cells) : kMaxFrameCells;
 }
 
-int LitCell(int hz, long long frame) {
+int LitCell(double hz, long long frame) {
     const int cells = FrameCells(hz);
     const int cell = static_cast<int>(frame % cells);
     return cell < 0 ? cell + cells : cell;
 }
 
-RECT FrameCellRect(const RECT* rc, int hz, int cell) {
+RECT FrameCellRect(const RECT* rc, double hz, int cell) {
     const int width = rc->right - rc->left;
     const int height = rc->bottom - rc->top;
     const int cells = FrameCells(hz);
@@ -189,9 +218,9 @@ RECT FrameNumberBox(const RECT* rc) {
     return {rc->left + width / 4, rc->top + height / 8, rc->right - width / 4, rc->top + height / 2};
 }
 
-RECT MotionStatusBox(HDC hdc, const RECT* rc) {
-    const int inset = ScaleForDpi(hdc, kTextInset);
-    const int line = ScaleForDpi(hdc, kTextLine);
+RECT MotionStatusBox(const RECT* rc) {
+    const int inset = ScaleForPanel(kTextInset);
+    const int line = ScaleForPanel(kTextLine);
     return {rc->right - (rc->right - rc->left) / 3, rc->bottom - inset - line, rc->right - inset, rc->bottom - inset};
 }
 
@@ -204,7 +233,7 @@ void DrawMotionFrame(HDC hdc, const RECT* rc, int mode, const MotionFrame& f) {
     RestoreDC(hdc, saved);
 }
 
-int MotionChangedRects(const RECT* rc, int mode, int hz, long long from, long long to,
+int MotionChangedRects(const RECT* rc, int mode, double hz, long long from, long long to,
                        RECT changed[kMaxChangedRects]) {
     int count = 0;
     if (from == to) return 0;
@@ -232,9 +261,9 @@ int MotionChangedRects(const RECT* rc, int mode, int hz, long long from, long lo
 }
 
 void DrawMovingBlocks(HDC hdc, const RECT* rect) {
-    DrawMotionFrame(hdc, rect, kMovingBlocksMode, {0, kDefaultRefreshHz, 0});
+    DrawMotionFrame(hdc, rect, kMovingBlocksMode, {0, kDefaultRefreshHz, 0, 0});
 }
 
 void DrawFrameCheck(HDC hdc, const RECT* rect) {
-    DrawMotionFrame(hdc, rect, kFrameCheckMode, {0, kDefaultRefreshHz, 0});
+    DrawMotionFrame(hdc, rect, kFrameCheckMode, {0, kDefaultRefreshHz, 0, 0});
 }

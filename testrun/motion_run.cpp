@@ -5,6 +5,9 @@
 #include <math.h>
 #include <mmsystem.h>
 
+#include "record/run_record.h"
+#include "testrun/crash_restore.h"
+#include "testrun/pacer_loop.h"
 #include "testrun/window_ids.h"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
@@ -12,9 +15,6 @@
 #endif
 
 namespace {
-
-constexpr DWORD kDroppedShownMs = 1000;  // how long the status names late frames after one
-constexpr int kMaxCovered = 4;
 
 // The compositor's functions, looked up at run time so that the program starts where dwmapi.dll is missing.
 typedef HRESULT(WINAPI* DwmFlushFn)();
@@ -29,6 +29,30 @@ struct Compositor {
 };
 Compositor g_compositor;
 
+// A monitor's own vertical blank, through the display driver's kernel interface in gdi32 (looked up
+// at run time): for a monitor whose rate is not the compositor's.
+typedef UINT KmtHandle;
+struct KmtOpenAdapterFromHdc {
+    HDC hdc;
+    KmtHandle adapter;
+    LUID adapterLuid;
+    UINT vidPnSourceId;
+};
+struct KmtWaitForVerticalBlank {
+    KmtHandle adapter;
+    KmtHandle device;
+    UINT vidPnSourceId;
+};
+struct KmtCloseAdapter {
+    KmtHandle adapter;
+};
+typedef LONG(APIENTRY* KmtOpenAdapterFromHdcFn)(KmtOpenAdapterFromHdc*);
+typedef LONG(APIENTRY* KmtWaitForVerticalBlankFn)(const KmtWaitForVerticalBlank*);
+typedef LONG(APIENTRY* KmtCloseAdapterFn)(const KmtCloseAdapter*);
+
+// What the pacer waits on for the next refresh of the tested monitor.
+enum PaceSource { kPaceTimer, kPaceCompositor, kPaceVerticalBlank };
+
 // Shared by the window and its pacer thread; the last of the two to let go frees it.
 struct Pacer {
     LONG refs;
@@ -37,7 +61,16 @@ struct Pacer {
     HWND hwnd;
     LPARAM generation;
     double period;   // seconds
-    DwmFlushFn flush;  // null: pace on the timer from the start
+    int source;      // a PaceSource
+    DwmFlushFn flush;
+    DwmGetCompositionTimingInfoFn timingInfo;  // its refresh count; null where it counts another monitor's refreshes
+    KmtWaitForVerticalBlankFn waitVerticalBlank;
+    KmtWaitForVerticalBlank verticalBlank;
+    HANDLE timer;
+    double ticksPerSecond;
+    // The loop's counts, written on the pacer thread before each frame it posts and read by the
+    // window while the pacer waits for that frame's paint (or after it has ended).
+    PacerCounts counts;
 };
 
 struct MotionState {
@@ -45,15 +78,16 @@ struct MotionState {
     HANDLE thread;
     LPARAM generation;
     int mode;
-    int hz;
+    double hz;
     long long frame;
-    int dropped;
-    DWORD droppedShownUntil;
+    long long dropped;
+    long long total;
     MotionFrame painted;
-    RECT covered[kMaxCovered];
+    RECT covered[kMaxCoveredRects];
     int coveredCount;
+    int starts;
 };
-MotionState g_motion = {nullptr, nullptr, 0, -1, kDefaultRefreshHz, 0, 0, 0, {0, kDefaultRefreshHz, 0}, {}, 0};
+MotionState g_motion = {nullptr, nullptr, 0, -1, kDefaultRefreshHz, 0, 0, 0, {0, kDefaultRefreshHz, 0, 0}, {}, 0, 0};
 
 // An export of `module` as a plain pointer, to be cast to its own type.
 void* Export(HMODULE module, const char* name) {
@@ -80,6 +114,65 @@ bool Composing() {
     return dwm.flush != nullptr && dwm.isEnabled != nullptr && SUCCEEDED(dwm.isEnabled(&enabled)) && enabled;
 }
 
+// The rate the compositor composes at (the whole desktop's); 0 where it does not say.
+double CompositorRate() {
+    const Compositor& dwm = TheCompositor();
+    DWM_TIMING_INFO timing = {};
+    timing.cbSize = sizeof(timing);
+    if (!Composing() || dwm.timingInfo == nullptr || FAILED(dwm.timingInfo(nullptr, &timing)) ||
+        timing.rateRefresh.uiDenominator == 0) {
+        return 0;
+    }
+    return static_cast<double>(timing.rateRefresh.uiNumerator) / timing.rateRefresh.uiDenominator;
+}
+
+// The exact rate of the monitor named `device` ("\\.\DISPLAY2"), a fraction in the display
+// configuration (59.94 Hz is 60000 / 1001); 0 where Windows does not say.
+double DisplayConfigRate(const wchar_t* device) {
+    UINT32 pathCount = 0;
+    UINT32 modeCount = 0;
+    if (GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) != ERROR_SUCCESS || pathCount == 0) {
+        return 0;
+    }
+    const HANDLE heap = GetProcessHeap();
+    auto* paths = static_cast<DISPLAYCONFIG_PATH_INFO*>(HeapAlloc(heap, 0, pathCount * sizeof(DISPLAYCONFIG_PATH_INFO)));
+    auto* modes = static_cast<DISPLAYCONFIG_MODE_INFO*>(HeapAlloc(heap, 0, (modeCount + 1) * sizeof(DISPLAYCONFIG_MODE_INFO)));
+    double rate = 0;
+    if (paths != nullptr && modes != nullptr &&
+        QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths, &modeCount, modes, nullptr) == ERROR_SUCCESS) {
+        for (UINT32 k = 0; k < pathCount && rate == 0; ++k) {
+            DISPLAYCONFIG_SOURCE_DEVICE_NAME source = {};
+            source.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_SOURCE_NAME;
+            source.header.size = sizeof(source);
+            source.header.adapterId = paths[k].sourceInfo.adapterId;
+            source.header.id = paths[k].sourceInfo.id;
+            const DISPLAYCONFIG_RATIONAL& r = paths[k].targetInfo.refreshRate;
+            if (DisplayConfigGetDeviceInfo(&source.header) == ERROR_SUCCESS &&
+                lstrcmpiW(source.viewGdiDeviceName, device) == 0 && r.Denominator != 0) {
+                rate = static_cast<double>(r.Numerator) / r.Denominator;
+            }
+        }
+    }
+    HeapFree(heap, 0, paths);
+    HeapFree(heap, 0, modes);
+    return rate;
+}
+
+// The rate of the display mode, in whole hertz; 0 where the mode leaves it to the hardware.
+double DisplayModeRate(const wchar_t* device) {
+    DEVMODEW mode = {};
+    mode.dmSize = sizeof(mode);
+    if (!EnumDisplaySettingsW(device, ENUM_CURRENT_SETTINGS, &mode) || mode.dmDisplayFrequency <= 1) return 0;
+    return mode.dmDisplayFrequency;  // 0 and 1 stand for the hardware's default
+}
+
+// Two rates that are one to the pacer.
+bool SameRate(double a, double b) {
+    return a > 0 && b > 0 && fabs(a - b) < a / 200;
+}
+
+double g_rateForTests;  // a monitor's rate that Wine cannot report, set through SetMonitorRateForTests
+
 long long Now() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
@@ -93,71 +186,116 @@ void Release(Pacer* pacer) {
     HeapFree(GetProcessHeap(), 0, pacer);
 }
 
-// Waits until `deadline` (performance-counter ticks) on `timer`; false when told to stop.
-bool WaitUntil(const Pacer* pacer, HANDLE timer, long long deadline, double ticksPerSecond) {
+// The pacer's waits on Windows, for the pacer loop.
+long long SeamNow(void*) {
+    return Now();
+}
+
+int SeamFlush(void* context) {
+    const Pacer* pacer = static_cast<const Pacer*>(context);
+    if (pacer->source == kPaceVerticalBlank) return pacer->waitVerticalBlank(&pacer->verticalBlank) == 0;
+    return SUCCEEDED(pacer->flush());
+}
+
+int SeamRefreshCount(void* context, unsigned long long* count) {
+    const Pacer* pacer = static_cast<const Pacer*>(context);
+    if (pacer->timingInfo == nullptr) return 0;
+    DWM_TIMING_INFO timing = {};
+    timing.cbSize = sizeof(timing);
+    if (FAILED(pacer->timingInfo(nullptr, &timing)) || timing.cRefresh == 0) return 0;
+    *count = timing.cRefresh;
+    return 1;
+}
+
+// Waits until the performance counter reaches `deadline` on the waitable timer; 0 when told to stop.
+int SeamWaitUntil(void* context, long long deadline) {
+    const Pacer* pacer = static_cast<const Pacer*>(context);
     const long long left = deadline - Now();
-    if (left > 0) {
-        LARGE_INTEGER due;
-        due.QuadPart = -static_cast<LONGLONG>(left * 1e7 / ticksPerSecond);  // relative, in 100 ns
-        if (timer == nullptr || !SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
-            return WaitForSingleObject(pacer->stop, static_cast<DWORD>(left * 1000 / ticksPerSecond)) == WAIT_TIMEOUT;
-        }
-        const HANDLE handles[2] = {pacer->stop, timer};
-        return WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1;
+    if (left <= 0) return WaitForSingleObject(pacer->stop, 0) == WAIT_TIMEOUT;
+    LARGE_INTEGER due;
+    due.QuadPart = -static_cast<LONGLONG>(left * 1e7 / pacer->ticksPerSecond);  // relative, in 100 ns
+    if (pacer->timer == nullptr || !SetWaitableTimer(pacer->timer, &due, 0, nullptr, nullptr, FALSE)) {
+        return WaitForSingleObject(pacer->stop, static_cast<DWORD>(left * 1000 / pacer->ticksPerSecond)) == WAIT_TIMEOUT;
     }
-    return WaitForSingleObject(pacer->stop, 0) == WAIT_TIMEOUT;
+    const HANDLE handles[2] = {pacer->stop, pacer->timer};
+    return WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1;
+}
+
+// A frame is due: the window paints it; the pacer goes on once it is painted.
+int SeamFrame(void* context, long long advance) {
+    const Pacer* pacer = static_cast<const Pacer*>(context);
+    if (!PostMessageW(pacer->hwnd, kMotionFrameMessage, static_cast<WPARAM>(advance), pacer->generation)) return 0;
+    const HANDLE handles[2] = {pacer->stop, pacer->painted};
+    return WaitForMultipleObjects(2, handles, FALSE, INFINITE) != WAIT_OBJECT_0;
 }
 
 DWORD WINAPI PacerMain(void* parameter) {
+    ReserveCrashStack();
     Pacer* pacer = static_cast<Pacer*>(parameter);
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    const double ticksPerSecond = static_cast<double>(frequency.QuadPart);
-    const double ticksPerPeriod = pacer->period * ticksPerSecond;
-    HANDLE timer = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
-    const bool coarseTimer = timer == nullptr;
+    pacer->ticksPerSecond = static_cast<double>(frequency.QuadPart);
+    pacer->timer = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
+    const bool coarseTimer = pacer->timer == nullptr;
     if (coarseTimer) {
-        timer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
+        pacer->timer = CreateWaitableTimerW(nullptr, FALSE, nullptr);
         timeBeginPeriod(1);
     }
-    DwmFlushFn flush = pacer->flush;
-    int quickReturns = 0;
-    long long last = Now();
-    long long deadline = last + static_cast<long long>(ticksPerPeriod);
-    for (;;) {
-        bool woken = false;
-        if (flush != nullptr) {
-            const long long before = Now();
-            // A compositor that returns at once does not pace (Wine's does): the timer takes over.
-            if (SUCCEEDED(flush()) && Now() - before >= ticksPerPeriod / 4) {
-                woken = true;
-                quickReturns = 0;
-            } else if (++quickReturns >= 3) {
-                flush = nullptr;
-            }
-        }
-        if (!woken && !WaitUntil(pacer, timer, deadline, ticksPerSecond)) break;
-        const long long now = Now();
-        long long periods = llround((now - last) / ticksPerPeriod);
-        if (periods < 1) periods = 1;
-        last = now;
-        while (deadline <= now) deadline += static_cast<long long>(ticksPerPeriod);  // stays on its grid
-        if (!PostMessageW(pacer->hwnd, kMotionFrameMessage, static_cast<WPARAM>(periods), pacer->generation)) break;
-        const HANDLE handles[2] = {pacer->stop, pacer->painted};
-        if (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0) break;
-    }
+    const PacerSeam seam = {pacer, SeamNow, pacer->source == kPaceTimer ? nullptr : SeamFlush, SeamRefreshCount,
+                            SeamWaitUntil, SeamFrame};
+    RunPacerLoop(&seam, pacer->period * pacer->ticksPerSecond, frequency.QuadPart, &pacer->counts);
     if (coarseTimer) timeEndPeriod(1);
-    if (timer != nullptr) CloseHandle(timer);
+    if (pacer->timer != nullptr) CloseHandle(pacer->timer);
     Release(pacer);
     return 0;
 }
 
-int ShownDropped() {
-    return GetTickCount() - g_motion.droppedShownUntil < 0x80000000u ? 0 : g_motion.dropped;
+// The tested monitor's own vertical blank, where the driver's interface has it; false otherwise.
+bool OpenVerticalBlank(HWND hwnd, Pacer* pacer) {
+    HMODULE gdi = GetModuleHandleW(L"gdi32.dll");
+    const auto open = reinterpret_cast<KmtOpenAdapterFromHdcFn>(Export(gdi, "D3DKMTOpenAdapterFromHdc"));
+    const auto wait = reinterpret_cast<KmtWaitForVerticalBlankFn>(Export(gdi, "D3DKMTWaitForVerticalBlankEvent"));
+    if (open == nullptr || wait == nullptr) return false;
+    MONITORINFOEXW monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor)) return false;
+    HDC dc = CreateDCW(monitor.szDevice, monitor.szDevice, nullptr, nullptr);
+    if (dc == nullptr) return false;
+    KmtOpenAdapterFromHdc adapter = {};
+    adapter.hdc = dc;
+    const bool opened = open(&adapter) == 0;
+    DeleteDC(dc);
+    if (!opened) return false;
+    pacer->waitVerticalBlank = wait;
+    pacer->verticalBlank = {adapter.adapter, 0, adapter.vidPnSourceId};
+    return true;
+}
+
+void CloseVerticalBlank(const Pacer* pacer) {
+    if (pacer->waitVerticalBlank == nullptr) return;
+    const auto close = reinterpret_cast<KmtCloseAdapterFn>(Export(GetModuleHandleW(L"gdi32.dll"), "D3DKMTCloseAdapter"));
+    const KmtCloseAdapter adapter = {pacer->verticalBlank.adapter};
+    if (close != nullptr) close(&adapter);
+}
+
+// What the pacer waits on: the compositor where it composes at the tested monitor's rate (with its
+// refresh count); that monitor's own vertical blank where the compositor's rate is another
+// monitor's; the timer at the monitor's rate where neither is there.
+void ChoosePaceSource(HWND hwnd, double hz, Pacer* pacer) {
+    pacer->source = kPaceTimer;
+    if (!Composing()) return;
+    const double composed = CompositorRate();
+    if (composed == 0 || SameRate(composed, hz)) {
+        pacer->source = kPaceCompositor;
+        pacer->flush = TheCompositor().flush;
+        pacer->timingInfo = composed != 0 ? TheCompositor().timingInfo : nullptr;
+    } else if (OpenVerticalBlank(hwnd, pacer)) {
+        pacer->source = kPaceVerticalBlank;
+    }
 }
 
 MotionFrame CurrentFrame() {
-    return {g_motion.frame, g_motion.hz, ShownDropped()};
+    return {g_motion.frame, g_motion.hz, g_motion.dropped, g_motion.total};
 }
 
 void PaintChangedParts(HWND hwnd) {
@@ -167,7 +305,8 @@ void PaintChangedParts(HWND hwnd) {
     RECT changed[kMaxChangedRects + 1];
     int count = MotionChangedRects(&client, g_motion.mode, g_motion.hz, g_motion.painted.frame, now.frame, changed);
     HDC hdc = GetDC(hwnd);
-    if (now.dropped != g_motion.painted.dropped) changed[count++] = MotionStatusBox(hdc, &client);
+    const bool statusChanged = now.dropped != g_motion.painted.dropped || (now.dropped > 0 && now.total != g_motion.painted.total);
+    if (statusChanged) changed[count++] = MotionStatusBox(&client);
     if (count > 0) {
         HRGN region = CreateRectRgn(0, 0, 0, 0);
         for (int k = 0; k < count; ++k) {
@@ -192,28 +331,21 @@ void PaintChangedParts(HWND hwnd) {
 
 }  // namespace
 
-int RefreshRateOf(HWND hwnd, double* periodSeconds) {
-    double rate = 0;
-    const Compositor& dwm = TheCompositor();
-    DWM_TIMING_INFO timing = {};
-    timing.cbSize = sizeof(timing);
-    if (Composing() && dwm.timingInfo != nullptr && SUCCEEDED(dwm.timingInfo(nullptr, &timing)) &&
-        timing.rateRefresh.uiDenominator != 0) {
-        rate = static_cast<double>(timing.rateRefresh.uiNumerator) / timing.rateRefresh.uiDenominator;
-    }
-    if (rate < 1) {
-        MONITORINFOEXW monitor = {};
-        monitor.cbSize = sizeof(monitor);
-        DEVMODEW mode = {};
-        mode.dmSize = sizeof(mode);
-        if (GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor) &&
-            EnumDisplaySettingsW(monitor.szDevice, ENUM_CURRENT_SETTINGS, &mode) && mode.dmDisplayFrequency > 1) {
-            rate = mode.dmDisplayFrequency;  // 0 and 1 stand for the hardware's default
-        }
-    }
+double RefreshRateOf(HWND hwnd, double* periodSeconds) {
+    MONITORINFOEXW monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    const bool known = GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor) != 0;
+    double rate = g_rateForTests;
+    if (rate == 0 && known) rate = DisplayConfigRate(monitor.szDevice);
+    if (rate < 1) rate = CompositorRate();
+    if (rate < 1 && known) rate = DisplayModeRate(monitor.szDevice);
     if (rate < 1 || rate > 1000) rate = kDefaultRefreshHz;
     *periodSeconds = 1 / rate;
-    return static_cast<int>(rate + 0.5);
+    return rate;
+}
+
+void SetMonitorRateForTests(double hz) {
+    g_rateForTests = hz;
 }
 
 void StartMotion(HWND hwnd, int mode) {
@@ -223,8 +355,8 @@ void StartMotion(HWND hwnd, int mode) {
     g_motion.hz = RefreshRateOf(hwnd, &period);
     g_motion.frame = 0;
     g_motion.dropped = 0;
-    g_motion.droppedShownUntil = GetTickCount();
-    g_motion.painted = {-1, g_motion.hz, 0};  // nothing of this screen painted yet: the next paint is whole
+    g_motion.total = 0;
+    g_motion.painted = {-1, g_motion.hz, 0, 0};  // nothing of this screen painted yet: the next paint is whole
     InvalidateRect(hwnd, nullptr, FALSE);
 
     Pacer* pacer = static_cast<Pacer*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(Pacer)));
@@ -235,17 +367,19 @@ void StartMotion(HWND hwnd, int mode) {
     pacer->hwnd = hwnd;
     pacer->generation = ++g_motion.generation;
     pacer->period = period;
-    pacer->flush = Composing() ? TheCompositor().flush : nullptr;
+    ChoosePaceSource(hwnd, g_motion.hz, pacer);
     HANDLE thread = pacer->stop != nullptr && pacer->painted != nullptr
                         ? CreateThread(nullptr, 0, PacerMain, pacer, 0, nullptr)
                         : nullptr;
     if (thread == nullptr) {
+        CloseVerticalBlank(pacer);
         pacer->refs = 1;
         Release(pacer);
         return;
     }
     g_motion.pacer = pacer;
     g_motion.thread = thread;
+    ++g_motion.starts;
 }
 
 void StopMotion() {
@@ -253,21 +387,21 @@ void StopMotion() {
     if (g_motion.pacer == nullptr) return;
     SetEvent(g_motion.pacer->stop);
     // The pacer ends within one refresh; a compositor that never returns cannot hold the window.
-    WaitForSingleObject(g_motion.thread, 1000);
+    const bool ended = WaitForSingleObject(g_motion.thread, 1000) == WAIT_OBJECT_0;
     CloseHandle(g_motion.thread);
+    if (ended) CloseVerticalBlank(g_motion.pacer);
+    RecordMotionFigures(g_motion.mode, g_motion.hz, g_motion.total, g_motion.dropped);
     Release(g_motion.pacer);
     g_motion.pacer = nullptr;
     g_motion.thread = nullptr;
     g_motion.coveredCount = 0;
 }
 
-void OnMotionFrame(HWND hwnd, WPARAM periods, LPARAM generation) {
+void OnMotionFrame(HWND hwnd, WPARAM advance, LPARAM generation) {
     if (g_motion.pacer == nullptr || generation != g_motion.generation) return;
-    g_motion.frame += static_cast<long long>(periods);
-    if (periods > 1) {
-        g_motion.dropped += static_cast<int>(periods - 1);
-        g_motion.droppedShownUntil = GetTickCount() + kDroppedShownMs;
-    }
+    g_motion.frame += static_cast<long long>(advance);
+    g_motion.total = g_motion.pacer->counts.frames;
+    g_motion.dropped = g_motion.pacer->counts.dropped;
     RECT pending;
     if (GetUpdateRect(hwnd, &pending, FALSE)) {
         UpdateWindow(hwnd);  // a whole frame is painted now
@@ -278,7 +412,7 @@ void OnMotionFrame(HWND hwnd, WPARAM periods, LPARAM generation) {
 }
 
 COLORREF PaintMotionScreen(HDC hdc, const RECT* rc, int mode) {
-    MotionFrame frame = {0, g_motion.hz, 0};
+    MotionFrame frame = {0, g_motion.hz, 0, 0};
     if (mode == g_motion.mode) frame = CurrentFrame();
     DrawMotionFrame(hdc, rc, mode, frame);
     if (mode == g_motion.mode) g_motion.painted = frame;
@@ -287,11 +421,11 @@ COLORREF PaintMotionScreen(HDC hdc, const RECT* rc, int mode) {
 
 void SetMotionCovered(const RECT* covered, int count) {
     g_motion.coveredCount = 0;
-    for (int k = 0; k < count && k < kMaxCovered; ++k) {
-        if (!IsRectEmpty(&covered[k])) g_motion.covered[g_motion.coveredCount++] = covered[k];
+    for (int k = 0; k < count && g_motion.coveredCount < kMaxCoveredRects; ++k) {
+        if (!IsRectEmpty(&covered[k])) g_motion.covered[g_motion.coveredCount++] = covered[k];  // only what is shown
     }
 }
 
 MotionProgress MotionNow() {
-    return {g_motion.pacer != nullptr, g_motion.mode, g_motion.painted, g_motion.dropped};
+    return {g_motion.pacer != nullptr, g_motion.mode, g_motion.painted, g_motion.dropped, g_motion.starts};
 }

@@ -1,7 +1,9 @@
-// The motion screens in the test window. A pacer thread wakes once per refresh of the monitor, on
-// the desktop compositor or, where there is none, on a high-resolution timer at the refresh
-// period, and posts kMotionFrameMessage; the window then paints only what changed, around the
-// panels drawn over the screen. A wake later than 1.5 periods counts the frames it skipped.
+// The motion screens in the test window. A pacer thread wakes once per refresh of the tested
+// monitor, on the desktop compositor where it composes at that monitor's rate, on the monitor's own
+// vertical blank where it does not, or on a high-resolution timer at the refresh period, and posts
+// kMotionFrameMessage; the window then paints only what changed, around the panels drawn over the
+// screen. Refreshes that pass without a frame are counted (testrun/pacer_loop.h), each screen's
+// figures go into the run's record.
 #pragma once
 #include <windows.h>
 
@@ -20,7 +22,12 @@ void OnMotionFrame(HWND hwnd, WPARAM periods, LPARAM generation);
 // Paints the current frame of motion screen `mode` over `rc` in full; returns the centre pixel.
 COLORREF PaintMotionScreen(HDC hdc, const RECT* rc, int mode);
 
-// The panels now drawn over the screen (overlay, guidance): frames never paint into them.
+// The most panels drawn over a screen at once: the overlay, the guidance panel, and the findings'
+// ring, notice and loupe.
+constexpr int kMaxCoveredRects = 5;
+
+// The panels now drawn over the screen: frames never paint into them. Empty rectangles (a panel
+// not shown) are left out.
 void SetMotionCovered(const RECT* covered, int count);
 
 // Where the animation stands: the frame last painted, its refresh rate and the late frames so far.
@@ -28,10 +35,16 @@ struct MotionProgress {
     int running;
     int mode;
     MotionFrame painted;
-    int dropped;
+    long long dropped;
+    int starts;  // pacers started since the program started
 };
 MotionProgress MotionNow();
 
-// The refresh rate of the monitor that shows `hwnd`, rounded to whole hertz, and its period in
-// seconds; from the compositor where there is one, else from the display mode, else 60 Hz.
-int RefreshRateOf(HWND hwnd, double* periodSeconds);
+// The refresh rate of the monitor that shows `hwnd`, exact (59.94 Hz is 60000 / 1001), and its
+// period in seconds: from the display configuration's path of that monitor, else from the
+// compositor, else from the display mode in whole hertz, else 60 Hz.
+double RefreshRateOf(HWND hwnd, double* periodSeconds);
+
+// Where Windows cannot report a monitor's rate as it is (Wine, say): every monitor's rate is `hz`
+// from now on; 0 reads it from Windows again.
+void SetMonitorRateForTests(double hz);

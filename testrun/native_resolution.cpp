@@ -11,9 +11,11 @@ RefusedSwitch g_refusedSwitch;
 namespace {
 
 // The mode the latest run began in and the adapter it belongs to; `switched` while the program
-// has that adapter in another mode.
+// has that adapter in another mode. The crash restore reads and clears `switched` from its own
+// thread, so it is only touched through Interlocked functions, which also order the saved mode
+// before it.
 struct ModeSwitchState {
-    int switched;
+    volatile LONG switched;
     DEVMODEW saved;
     wchar_t device[kDeviceNameChars];  // empty for the default display
 };
@@ -39,12 +41,6 @@ int SaveTestedMode() {
     return 1;
 }
 
-// Whatever ends the process without the program's own teardown (a crash) puts the mode back first.
-LONG WINAPI RestoreModeOnCrash(EXCEPTION_POINTERS*) {
-    RestoreOriginalResolution();
-    return EXCEPTION_CONTINUE_SEARCH;  // Windows goes on to report the crash as usual
-}
-
 }  // namespace
 
 int GetNativeResolutionForCurrentMonitor(unsigned long* width, unsigned long* height) {
@@ -67,25 +63,29 @@ int SwitchToNativeResolution() {
     g_refusedSwitch = RefusedSwitch{};
     // While an earlier switch is still in force, the saved mode is the one to go back to; reading
     // the current (switched) mode over it would lose the user's own mode for good.
-    if (!g_modeSwitch.switched && !SaveTestedMode()) return 0;
+    const int wasSwitched = ResolutionSwitched();
+    if (!wasSwitched && !SaveTestedMode()) return 0;
     const wchar_t* device = g_modeSwitch.device;
     unsigned long width = 0;
     unsigned long height = 0;
     if (device[0] == L'\0' || !ReadMonitorEdid(device, &width, &height, nullptr)) return 0;
     const DEVMODEW& saved = g_modeSwitch.saved;
     // A switch to the mode already set would only blank many monitors for a moment.
-    if (!g_modeSwitch.switched && saved.dmPelsWidth == width && saved.dmPelsHeight == height) return 0;
+    if (!wasSwitched && saved.dmPelsWidth == width && saved.dmPelsHeight == height) return 0;
+    // Marked before the change, so that a crash on another thread during it still puts the mode back.
+    InterlockedExchange(&g_modeSwitch.switched, 1);
     if (!SetDisplayResolution(device, width, height)) {
+        if (!wasSwitched) InterlockedExchange(&g_modeSwitch.switched, 0);
         g_refusedSwitch = {1, width, height, saved.dmPelsWidth, saved.dmPelsHeight};
         return 0;
     }
-    g_modeSwitch.switched = 1;
     return 1;
 }
 
 int RestoreOriginalResolution() {
-    if (!g_modeSwitch.switched) return 1;
-    g_modeSwitch.switched = 0;  // a refused restore leaves nothing better to try later either
+    // Whoever clears the flag first puts the mode back, once; a refused restore leaves nothing
+    // better to try later either.
+    if (InterlockedExchange(&g_modeSwitch.switched, 0) == 0) return 1;
     const wchar_t* device = DeviceOrDefault(g_modeSwitch.device);
     if (ChangeDisplaySettingsExW(device, &g_modeSwitch.saved, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL) return 1;
     // The saved mode cannot be replayed (the monitor was exchanged, say): the mode in the registry,
@@ -94,7 +94,7 @@ int RestoreOriginalResolution() {
 }
 
 int ResolutionSwitched() {
-    return g_modeSwitch.switched;
+    return InterlockedCompareExchange(&g_modeSwitch.switched, 0, 0) != 0;
 }
 
 const DEVMODEW* SavedDisplayMode() {
@@ -103,8 +103,4 @@ const DEVMODEW* SavedDisplayMode() {
 
 const wchar_t* SwitchedDevice() {
     return g_modeSwitch.device;
-}
-
-void RestoreResolutionOnCrash() {
-    SetUnhandledExceptionFilter(RestoreModeOnCrash);
 }

@@ -22,14 +22,11 @@ int SwitchToNativeResolution();
 // refused both.
 int RestoreOriginalResolution();
 
-// Nonzero while the program has the display mode switched.
+// Nonzero while the program has the display mode switched (safe to ask from any thread).
 int ResolutionSwitched();
 // The mode the latest run began in, and the adapter it belongs to (empty for the default display).
 const DEVMODEW* SavedDisplayMode();
 const wchar_t* SwitchedDevice();
-
-// From now on a crash of the program puts the display mode back before the process ends.
-void RestoreResolutionOnCrash();
 
 // A native mode Windows turned down at the start of the latest run, and the mode the run has instead.
 struct RefusedSwitch {

@@ -7,6 +7,7 @@
 #include "app/texts.h"
 #include "patterns/screen_text.h"
 #include "testrun/catalogue.h"
+#include "testrun/crash_restore.h"
 #include "testrun/paint_handover.h"
 #include "testrun/screen_paint.h"
 
@@ -87,6 +88,7 @@ PaintedPicture* NewAnswer(PainterFault fault) {
 }
 
 DWORD WINAPI PainterMain(void* param) {
+    ReserveCrashStack();
     const PainterStart start = *static_cast<PainterStart*>(param);
     free(param);
     HDC memory = NewPainterDc(start.fault);
@@ -315,8 +317,9 @@ void TakePreparedScreens(HWND hwnd, const RunPlace& place) {
 }
 
 int ScreenShowable(int mode) {
-    return g_paintAhead.handover == nullptr || ModeCategory(mode) < 0 || IsMotionMode(mode) ||
-           FindPicture(mode) != nullptr;
+    // A painter that gave up paints nothing more, whether or not its message came.
+    return g_paintAhead.handover == nullptr || PainterGaveUp(g_paintAhead.handover) || ModeCategory(mode) < 0 ||
+           IsMotionMode(mode) || FindPicture(mode) != nullptr;
 }
 
 COLORREF PaintShownScreen(HDC hdc, const RECT* rc, int mode) {

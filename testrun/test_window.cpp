@@ -4,8 +4,10 @@
 #include <windowsx.h>
 
 #include "app/app_state.h"
+#include "app/display_scale.h"
 #include "app/format.h"
 #include "app/texts.h"
+#include "patterns/toolkit.h"
 #include "record/loupe.h"
 #include "sound/sweep.h"
 #include "testrun/catalogue.h"
@@ -30,6 +32,9 @@ constexpr UINT kAutoSoundMs = 7000;
 bool g_runAway;
 // AUTO is held while the loupe is open.
 bool g_autoPaused;
+// The run's window is being closed (Esc, a right click, Alt+F4): the activation it loses on the
+// way is no switch to another program.
+bool g_closing;
 
 void RegisterTestWindowClass() {
     WNDCLASSEXW wc = {};
@@ -72,7 +77,7 @@ void OnPaint(HWND hwnd) {
     const int mode = CurrentMode();
     const COLORREF centre =
         IsMotionMode(mode) ? PaintMotionScreen(hdc, &client, mode) : PaintShownScreen(hdc, &client, mode);
-    RECT covered[5] = {};
+    RECT covered[kMaxCoveredRects] = {};
     OverlayRun run;
     if (RunOverlay(&run)) covered[0] = DrawOverlaySampled(hdc, &client, &run, centre, RefusedSwitchNotice());
     if (GuideShown()) covered[1] = DrawGuidePanel(hdc, &client, mode);
@@ -124,7 +129,7 @@ int KeyStep(WPARAM key) {
 // Alt+Tab, Win+Tab or a click on another program: the window gets out of its way, as full-screen
 // games do, and the monitor goes back to the user's mode; the run stays where it was.
 void OnSwitchAway(HWND hwnd) {
-    if (g_runAway) return;
+    if (g_runAway || g_closing) return;
     g_runAway = true;
     StopMotion();
     CloseLoupe(hwnd);
@@ -132,22 +137,29 @@ void OnSwitchAway(HWND hwnd) {
     HideGuide(hwnd);
     StopSweep();
     LetDisplaySleep();
-    RestoreOriginalResolution();
+    // Minimized first: the mode change then resizes no window, so the prepared pictures stay.
     ShowWindow(hwnd, SW_SHOWMINNOACTIVE);
+    RestoreOriginalResolution();
 }
 
 // Back to the run: the native mode again, the whole monitor, and the same screen afresh, with its
 // overlay, its AUTO time and its sound from the start.
 void OnComeBack(HWND hwnd) {
     if (!g_runAway) return;
-    g_runAway = false;
     SwitchToNativeResolution();
     if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
     const RECT area = TestedMonitorArea();
     SetWindowPos(hwnd, HWND_TOPMOST, area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_NOACTIVATE);
     KeepDisplayOn();
+    g_runAway = false;  // only now, so that the resizes above start no animation: GotoMode starts it once
     GotoMode(hwnd, g_app.playlistPos);
+}
+
+// Esc, a right click or Alt+F4: the run ends.
+void CloseRun(HWND hwnd) {
+    g_closing = true;
+    DestroyWindow(hwnd);
 }
 
 void ArmAutoTimer(HWND hwnd) {
@@ -184,7 +196,7 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
         return 0;
     }
     if (key == VK_ESCAPE) {
-        DestroyWindow(hwnd);
+        CloseRun(hwnd);
         return 0;
     }
     if (key == 'H' || key == VK_F1) {
@@ -201,6 +213,7 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
 
 void CreateTestWindow() {
     g_runAway = false;
+    g_closing = false;
     wchar_t device[kDeviceNameChars];
     TestedDevice(device);
     RecordTestedMonitor(device);
@@ -217,6 +230,7 @@ void CreateTestWindow() {
         ShowWindow(g_app.hwndSelect, SW_SHOW);
         return;
     }
+    SetPanelDpi(WindowDpi(hwnd));  // the panels follow the tested monitor's scale; the patterns never do
     KeepDisplayOn();
     HidePointerOnScreens();
     BeginRunRecord(hwnd);
@@ -302,6 +316,12 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
                 OnSwitchAway(hwnd);
             }
             return 0;
+        case WM_DPICHANGED:
+            // The tested monitor's scale changed during the run: the window keeps covering the monitor
+            // (no suggested rectangle), and the panels are drawn at the new scale.
+            SetPanelDpi(HIWORD(wParam));
+            InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
         case WM_ENDSESSION:
             if (wParam) RestoreOriginalResolution();  // Windows is ending: no WM_DESTROY may come
             return 0;
@@ -338,7 +358,10 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             }
             return 0;
         case WM_RBUTTONDOWN:
-            DestroyWindow(hwnd);
+            CloseRun(hwnd);
+            return 0;
+        case WM_CLOSE:
+            CloseRun(hwnd);
             return 0;
         case WM_MOUSEMOVE:
             OnPointerMove(hwnd, lParam);

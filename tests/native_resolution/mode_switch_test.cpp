@@ -2,12 +2,17 @@
 // native_resolution_desktop script starts this executable there; elsewhere these tests skip).
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
+#include <exception>
 #include <string>
 
 #include "app/app_state.h"
 #include "app/lifetime.h"
 #include "registry_setup.h"
+#include "testrun/crash_restore.h"
 #include "testrun/native_resolution.h"
+#include "testrun/paint_ahead.h"
 #include "testrun/test_window.h"
 
 namespace {
@@ -140,6 +145,17 @@ TEST_F(ModeSwitch, ProgramEndRestoresTheMode) {
     EXPECT_EQ(ResolutionSwitched(), 0);
 }
 
+HWND g_fittedWindow;
+
+LRESULT CALLBACK FitMaximizedToNewMode(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == g_fittedWindow && call->message == WM_DISPLAYCHANGE &&
+        !IsIconic(call->hwnd)) {
+        SetWindowPos(call->hwnd, nullptr, 0, 0, LOWORD(call->lParam), HIWORD(call->lParam), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // A run's window: a switch to another program puts the user's mode back and minimizes the
 // window; coming back switches again and shows the same screen on the whole monitor. Windows
 // ending the session puts the mode back at once.
@@ -154,10 +170,25 @@ TEST_F(ModeSwitch, SwitchingToAnotherProgramAndBackAndTheSessionsEnd) {
     ASSERT_NE(hwnd, nullptr);
     ASSERT_EQ(Screen(), "1280x1024");
     GotoMode(hwnd, 1);
+    // The screens around prepared, as a run has them.
+    const DWORD begin = GetTickCount();
+    while (!(ScreenShowable(0) && ScreenShowable(2) && ScreenShowable(3)) && GetTickCount() - begin < 20000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    ASSERT_TRUE(ScreenShowable(2));
+    // Windows fits a maximized window to the new mode as the mode changes; Wine's desktop does not,
+    // so the test does it for Wine.
+    g_fittedWindow = hwnd;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, FitMaximizedToNewMode, nullptr, GetCurrentThreadId());
 
     SendMessageW(hwnd, WM_ACTIVATEAPP, FALSE, 0);
+    UnhookWindowsHookEx(hook);
     EXPECT_EQ(Screen(), "1024x768");
     EXPECT_TRUE(IsIconic(hwnd));
+    // Minimized before the mode went back: no resize threw the prepared pictures away.
+    EXPECT_TRUE(ScreenShowable(0) && ScreenShowable(2) && ScreenShowable(3));
     PutEdid(kIbm1280x1024);  // Wine rewrote its monitor keys on the mode change
     SendMessageW(hwnd, WM_ACTIVATEAPP, TRUE, 0);
     EXPECT_EQ(Screen(), "1280x1024");
@@ -177,48 +208,171 @@ TEST_F(ModeSwitch, SwitchingToAnotherProgramAndBackAndTheSessionsEnd) {
     g_app.playlistPos = 0;
 }
 
-// A crash during a run: this test starts itself again as a child that switches the mode and then
-// dies of an unhandled exception; the mode must be the user's again afterwards.
-TEST_F(ModeSwitch, ACrashPutsTheModeBack) {
-    if (GetEnvironmentVariableW(L"TAVRO_CRASH_CHILD", nullptr, 0) != 0) {
-        PutEdid(kIbm1280x1024);
-        RestoreResolutionOnCrash();
-        SetErrorMode(SEM_NOGPFAULTERRORBOX);  // no debugger, no dialog: the process just ends
-        ASSERT_TRUE(SwitchToNativeResolution());
-        RaiseException(0xE0000001, EXCEPTION_NONCONTINUABLE, 0, nullptr);
-        return;
+// Ways the program can die during a run, each in a child process: this test executable started
+// again, which switches the mode and then crashes. Exit codes of the children besides the crashes':
+constexpr DWORD kEarlierFilterExit = 0xEA;         // the filter installed before the program's ended it
+constexpr DWORD kCrashedWindowRanAgain = 0xC0DE;  // the crashed window procedure was called again
+constexpr DWORD kChildSurvived = 0xA11FE;         // the crash returned
+constexpr DWORD kNoChildExit = 0x7E57;            // the child did not start, or did not end within 30 s
+// Wine raises a stack overflow with one page of stack left, whatever the thread's guarantee; the
+// dispatch outgrows it, Wine ends that thread alone, and the process then ends with 0 (on Windows
+// it ends with STATUS_STACK_OVERFLOW).
+constexpr DWORD kWineStackOverflowExit = 0;
+
+volatile int g_neverDepth = -1;       // a recursion depth the program never reaches
+int* volatile g_nowhere = nullptr;    // an address the compiler cannot see is null
+volatile bool g_windowCrashed = false;
+
+// Recursion the compiler can neither drop nor turn into a loop: each frame is read after the call.
+int Recurse(int depth) {
+    volatile char frame[256];
+    frame[0] = static_cast<char>(depth);
+    if (depth == g_neverDepth) return 0;
+    return Recurse(depth + 1) + frame[0];
+}
+
+void OverflowTheStack() {
+    Recurse(0);
+}
+
+DWORD WINAPI WriteNowhere(void*) {
+    *g_nowhere = 1;
+    return 0;
+}
+
+void FaultOnAWorkerThread() {
+    HANDLE worker = CreateThread(nullptr, 0, WriteNowhere, nullptr, 0, nullptr);
+    WaitForSingleObject(worker, INFINITE);
+}
+
+// A window procedure that faults on WM_APP and tells whether it is called again afterwards: the
+// mode change's WM_DISPLAYCHANGE must not reach the crashed window.
+LRESULT CALLBACK CrashingWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DISPLAYCHANGE && g_windowCrashed) TerminateProcess(GetCurrentProcess(), kCrashedWindowRanAgain);
+    if (message == WM_APP) {
+        g_windowCrashed = true;
+        *g_nowhere = 1;
     }
-    // Wine's debugger reports the crash on the console rather than in a dialog nobody would close.
-    const DWORD noDialog = 0;
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\WineDbg", L"ShowCrashDialog", REG_DWORD, &noDialog,
-                              sizeof(noDialog)),
-              ERROR_SUCCESS);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void FaultInAWindowProcedure() {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = CrashingWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TavroCrashingWindow";
+    RegisterClassW(&windowClass);
+    HWND hwnd = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
+    SendMessageW(hwnd, WM_APP, 0, 0);
+}
+
+void Abort() {
+    abort();
+}
+
+void Terminate() {
+    std::terminate();
+}
+
+void RaiseUnhandled() {
+    RaiseException(0xE0000001, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+}
+
+LONG WINAPI EarlierFilter(EXCEPTION_POINTERS*) {
+    TerminateProcess(GetCurrentProcess(), kEarlierFilterExit);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+struct ChildCrash {
+    const char* name;
+    void (*crash)();
+    bool earlierFilter;  // a filter of someone else's was installed before the program's
+    DWORD exitCode;      // what the child dies of
+};
+
+const ChildCrash kChildCrashes[] = {
+    {"stack overflow on the UI thread", OverflowTheStack, false, kWineStackOverflowExit},
+    {"access violation on a worker thread", FaultOnAWorkerThread, false, STATUS_ACCESS_VIOLATION},
+    {"access violation in a window procedure", FaultInAWindowProcedure, false, STATUS_ACCESS_VIOLATION},
+    {"abort()", Abort, false, 3},
+    {"std::terminate()", Terminate, false, 3},
+    {"an unhandled exception after an earlier filter", RaiseUnhandled, true, kEarlierFilterExit},
+};
+
+// Starts this executable again as a child that switches the mode and dies of kChildCrashes[index],
+// with the program's crash handlers or without; returns the child's exit code.
+DWORD RunCrashingChild(size_t index, bool handlers) {
     wchar_t exe[MAX_PATH];
-    ASSERT_GT(GetModuleFileNameW(nullptr, exe, MAX_PATH), 0u);
+    if (GetModuleFileNameW(nullptr, exe, MAX_PATH) == 0) return kNoChildExit;
     std::wstring command = L"\"" + std::wstring(exe) +
                            L"\" --gtest_filter=ModeSwitch.ACrashPutsTheModeBack --gtest_catch_exceptions=0";
     // The child's own test lines go nowhere, so that this run's count of tests stays its own.
     SECURITY_ATTRIBUTES inherited = {sizeof(inherited), nullptr, TRUE};
     HANDLE nowhere = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherited, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(nowhere, INVALID_HANDLE_VALUE);
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = startup.hStdError = nowhere;
     PROCESS_INFORMATION child = {};
-    SetEnvironmentVariableW(L"TAVRO_CRASH_CHILD", L"1");
+    SetEnvironmentVariableW(L"TAVRO_CRASH_CHILD", std::to_wstring(index).c_str());
+    SetEnvironmentVariableW(L"TAVRO_CRASH_HANDLERS", handlers ? L"1" : L"0");
     const BOOL started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
                                         nullptr, &startup, &child);
     SetEnvironmentVariableW(L"TAVRO_CRASH_CHILD", nullptr);
+    SetEnvironmentVariableW(L"TAVRO_CRASH_HANDLERS", nullptr);
     CloseHandle(nowhere);
-    ASSERT_TRUE(started);
-    EXPECT_EQ(WaitForSingleObject(child.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD code = 0;
-    GetExitCodeProcess(child.hProcess, &code);
+    if (!started) return kNoChildExit;
+    DWORD code = kNoChildExit;
+    if (WaitForSingleObject(child.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(child.hProcess, &code);
+    else TerminateProcess(child.hProcess, kNoChildExit);
     CloseHandle(child.hThread);
     CloseHandle(child.hProcess);
-    EXPECT_EQ(code, 0xE0000001u) << "the child did not die of its exception";
-    EXPECT_EQ(Screen(), "1024x768");
+    return code;
+}
+
+// Wine's debugger reports a crash on the console rather than in a dialog nobody would close.
+void NoCrashDialog() {
+    const DWORD noDialog = 0;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\WineDbg", L"ShowCrashDialog", REG_DWORD, &noDialog,
+                    sizeof(noDialog));
+}
+
+// A crash during a run, wherever it happens, puts the user's mode back before the process ends.
+// The children of this test and the next run here too.
+TEST_F(ModeSwitch, ACrashPutsTheModeBack) {
+    wchar_t child[16];
+    if (GetEnvironmentVariableW(L"TAVRO_CRASH_CHILD", child, 16) != 0) {
+        const ChildCrash& crash = kChildCrashes[_wtoi(child)];
+        PutEdid(kIbm1280x1024);
+        SetErrorMode(SEM_NOGPFAULTERRORBOX);  // no debugger, no dialog: the process just ends
+        if (crash.earlierFilter) SetUnhandledExceptionFilter(EarlierFilter);
+        if (GetEnvironmentVariableW(L"TAVRO_CRASH_HANDLERS", child, 16) != 0 && child[0] == L'1') {
+            RestoreResolutionOnCrash();
+        }
+        ASSERT_TRUE(SwitchToNativeResolution());
+        crash.crash();
+        TerminateProcess(GetCurrentProcess(), kChildSurvived);
+    }
+    NoCrashDialog();
+    for (size_t i = 0; i < sizeof(kChildCrashes) / sizeof(kChildCrashes[0]); ++i) {
+        SCOPED_TRACE(kChildCrashes[i].name);
+        EXPECT_EQ(RunCrashingChild(i, true), kChildCrashes[i].exitCode) << "the child did not die of its crash";
+        EXPECT_EQ(Screen(), "1024x768");
+        if (Screen() != "1024x768") ChangeModeTo(1024, 768);
+    }
+}
+
+// The control: the same crashes without the program's handlers leave the native mode behind, so
+// that the test above shows the handlers' work and not Wine's.
+TEST_F(ModeSwitch, WithoutTheCrashHandlersACrashLeavesTheModeSwitched) {
+    NoCrashDialog();
+    for (size_t i = 0; i < sizeof(kChildCrashes) / sizeof(kChildCrashes[0]); ++i) {
+        SCOPED_TRACE(kChildCrashes[i].name);
+        EXPECT_EQ(RunCrashingChild(i, false), kChildCrashes[i].exitCode) << "the child did not die of its crash";
+        EXPECT_EQ(Screen(), "1280x1024");
+        ChangeModeTo(1024, 768);
+    }
 }
 
 }  // namespace

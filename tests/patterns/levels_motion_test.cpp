@@ -133,15 +133,25 @@ TEST(LevelScreens, FlickerFieldsKeepTheScreensParity) {
 
 TEST(MotionFrames, StepsAreWholePixelsPerRefresh) {
     const struct {
-        int hz;
+        double hz;
         int steps[3];
-    } table[] = {{144, {2, 3, 7}}, {60, {4, 8, 16}}, {240, {1, 2, 4}}, {30, {8, 16, 32}}, {0, {4, 8, 16}},
-                 {1000, {1, 1, 1}}};
+    } table[] = {{144, {2, 4, 8}},    {60, {4, 8, 16}},  {240, {1, 2, 4}},    {30, {8, 16, 32}}, {0, {4, 8, 16}},
+                 {1000, {1, 2, 4}},   {360, {1, 2, 4}},  {59.94, {4, 8, 16}}, {24, {10, 20, 40}}};
     for (const auto& row : table) {
         for (int lane = 0; lane < kMotionLanes; ++lane) EXPECT_EQ(LaneStep(lane, row.hz), row.steps[lane]) << row.hz;
     }
     EXPECT_EQ(FrameCells(144), 144);
+    EXPECT_EQ(FrameCells(59.94), 60);
     EXPECT_EQ(FrameCells(360), kMaxFrameCells);
+    const struct {
+        double hz;
+        const wchar_t* text;
+    } rates[] = {{60, L"60"}, {59.94, L"59.94"}, {143.856, L"143.86"}, {0, L"60"}, {23.976, L"23.98"}};
+    for (const auto& rate : rates) {
+        wchar_t text[24];
+        FormatRefreshRate(rate.hz, text, 24);
+        EXPECT_STREQ(text, rate.text);
+    }
 }
 
 // Frame k of the moving blocks: each block k steps along from the left edge, wrapping round.
@@ -154,7 +164,7 @@ TEST(MotionFrames, FrameKPutsEachBlockAtItsStep) {
         const RECT rc = c.Rect();
         const int block = size.cy / 12;
         for (long long k : {0LL, 1LL, 37LL, 1000LL}) {
-            DrawMotionFrame(c.dc, &rc, kMovingBlocksMode, {k, 144, 0});
+            DrawMotionFrame(c.dc, &rc, kMovingBlocksMode, {k, 144, 0, 0});
             GdiFlush();
             for (int lane = 0; lane < kMotionLanes; ++lane) {
                 SCOPED_TRACE(testing::Message() << "frame " << k << " lane " << lane << " at " << size.cx);
@@ -186,7 +196,7 @@ TEST(MotionFrames, FrameCheckLightsOneCellPerFrame) {
         const RECT rc = c.Rect();
         for (int hz : {60, 144, 240}) {
             for (long long k : {0LL, 5LL, static_cast<long long>(hz) + 3}) {
-                DrawMotionFrame(c.dc, &rc, kFrameCheckMode, {k, hz, 0});
+                DrawMotionFrame(c.dc, &rc, kFrameCheckMode, {k, static_cast<double>(hz), 0, 0});
                 GdiFlush();
                 int lit = 0;
                 for (int cell = 0; cell < FrameCells(hz); ++cell) {
@@ -213,8 +223,8 @@ TEST(MotionFrames, ChangedRectanglesHoldEveryChangedPixel) {
             const RECT rc = before.Rect();
             for (long long k : {0LL, 59LL, 100LL}) {
                 for (int n : {1, 2, 9}) {
-                    DrawMotionFrame(before.dc, &rc, mode, {k, 144, 0});
-                    DrawMotionFrame(after.dc, &rc, mode, {k + n, 144, 0});
+                    DrawMotionFrame(before.dc, &rc, mode, {k, 144, 0, 0});
+                    DrawMotionFrame(after.dc, &rc, mode, {k + n, 144, 0, 0});
                     RECT changed[kMaxChangedRects];
                     const int count = MotionChangedRects(&rc, mode, 144, k, k + n, changed);
                     HRGN region = CreateRectRgn(0, 0, 0, 0);
@@ -224,7 +234,7 @@ TEST(MotionFrames, ChangedRectanglesHoldEveryChangedPixel) {
                         DeleteObject(part);
                     }
                     SelectClipRgn(before.dc, region);
-                    DrawMotionFrame(before.dc, &rc, mode, {k + n, 144, 0});
+                    DrawMotionFrame(before.dc, &rc, mode, {k + n, 144, 0, 0});
                     SelectClipRgn(before.dc, nullptr);
                     DeleteObject(region);
                     GdiFlush();

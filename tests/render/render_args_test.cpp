@@ -44,7 +44,7 @@ TEST(RenderArgs, AcceptsModeSizeFileAndLanguageAnywhere) {
 }
 
 TEST(RenderArgs, RefusesUnknownModes) {
-    for (const wchar_t* mode : {L"44", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
+    for (const wchar_t* mode : {L"48", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
         EXPECT_NE(ErrorOf({mode, L"8", L"8", L"a.bmp"}).find(L"mode"), std::wstring::npos) << mode;
     }
 }
@@ -68,7 +68,7 @@ TEST(RenderArgs, RefusesBadLanguagesOptionsAndArgumentCounts) {
     EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"b.bmp"}).find(L"too many"), std::wstring::npos);
 }
 
-TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost44Screens) {
+TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost48Screens) {
     RenderArgs out;
     std::wstring error;
     ASSERT_EQ(Parse({L"19", L"1920", L"1080", L"star.bmp"}, &out, &error), kRenderParseOk);
@@ -85,7 +85,7 @@ TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost44Screens) {
     EXPECT_EQ(single.osdPos, 1);
     EXPECT_EQ(single.osdCount, 1);
 
-    for (const wchar_t* count : {L"0", L"45", L"x", L""}) {
+    for (const wchar_t* count : {L"0", L"49", L"x", L""}) {
         EXPECT_NE(ErrorOf({L"0", L"8", L"8", L"a.bmp", L"--osd", L"1", count}).find(L"count"), std::wstring::npos)
             << count;
     }
@@ -108,13 +108,19 @@ TEST(RenderArgs, FrameAndRefreshRateAreForTheMotionScreens) {
               kRenderParseOk);
     EXPECT_EQ(out.frame, 1000000000);
     EXPECT_EQ(out.hz, 144);
+    ASSERT_EQ(Parse({L"42", L"640", L"480", L"m.bmp", L"--hz", L"143.856"}, &out, &error), kRenderParseOk);
+    EXPECT_DOUBLE_EQ(out.hz, 143.856);
     const struct {
         std::vector<const wchar_t*> args;
         const wchar_t* says;
     } refused[] = {
         {{L"41", L"8", L"8", L"a.bmp", L"--frame", L"3"}, L"motion screens"},
-        {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"0"}, L"bad --hz \"0\": expected a number 1..1000"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"0"}, L"bad --hz \"0\": expected a rate 1..1000 with up to three decimals"},
         {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"1001"}, L"1..1000"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"59.9401"}, L"three decimals"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"60."}, L"bad --hz"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--hz", L".5"}, L"bad --hz"},
+        {{L"42", L"8", L"8", L"a.bmp", L"--hz"}, L"bad --hz"},
         {{L"42", L"8", L"8", L"a.bmp", L"--frame", L"-1"}, L"0..1000000000"},
         {{L"42", L"8", L"8", L"a.bmp", L"--frame"}, L"needs a number"},
         {{L"42", L"8", L"8", L"a.bmp", L"--hz", L"60", L"--hz", L"60"}, L"twice"},

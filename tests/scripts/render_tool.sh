@@ -50,7 +50,7 @@ expect_exit 0 1 3 3 "$work/red.bmp" --lang 5
 [ "$(stat -c %s "$work/red.bmp")" = $((54 + 12 * 3)) ] || fail "existing file not replaced"
 
 # Bad arguments: exit 2, no file.
-expect_exit 2 44 8 8 "$work/bad.bmp"
+expect_exit 2 48 8 8 "$work/bad.bmp"
 expect_exit 2 x 8 8 "$work/bad.bmp"
 expect_exit 2 1 0 8 "$work/bad.bmp"
 expect_exit 2 1 8 -3 "$work/bad.bmp"
@@ -63,7 +63,7 @@ expect_exit 2 1 8 8 "$work"
 [ ! -e "$work/bad.bmp" ] || fail "a refused run wrote a file"
 
 # Every screen either renders or is refused as not built, with a message and no file.
-for mode in $(seq 0 43); do
+for mode in $(seq 0 47); do
   output=$("$run" "$render" "$mode" 5 4 "$work/m$mode.bmp" 2>&1); code=$?
   case $code in
     0) [ "$(stat -c %s "$work/m$mode.bmp" 2>/dev/null)" = $((54 + 16 * 4)) ] || fail "mode $mode: bad file" ;;
@@ -71,6 +71,25 @@ for mode in $(seq 0 43); do
     *) fail "mode $mode exited $code: $output" ;;
   esac
 done
+# The moving blocks' steps, read from frames 0 and 1 as rendered: the slowest lane's step is whole
+# pixels per refresh (at least 1), the others exactly twice and four times it, at any rate.
+# block_left FILE LANE: the first column of the lane's block on its second row (960 x 540, block 45).
+block_left() {
+  local row=$((540 - 1 - ($2 * 180 + 68)))
+  od -An -v -t u1 -j $((54 + row * 2880)) -N 2880 "$1" | tr -s ' ' '\n' | sed '/^$/d' |
+    awk -v want="$([ "$2" = 2 ] && echo 0 || echo 255)" '(NR - 1) % 3 == 0 { b = $1 } (NR - 1) % 3 == 2 && b == want && $1 == want { print int((NR - 1) / 3); exit }'
+}
+for rate in 24:10 60:4 59.94:4 144:2 165:1 240:1 360:1 500:1 1000:1; do
+  hz=${rate%%:*}; slowest=${rate##*:}
+  expect_exit 0 42 960 540 "$work/f0.bmp" --hz "$hz" --frame 0
+  expect_exit 0 42 960 540 "$work/f1.bmp" --hz "$hz" --frame 1
+  for lane in 0 1 2; do
+    step=$(( $(block_left "$work/f1.bmp" $lane) - $(block_left "$work/f0.bmp" $lane) ))
+    [ "$step" = $((slowest << lane)) ] || fail "$hz Hz, lane $lane: step $step, expected $((slowest << lane))"
+  done
+done
+expect_exit 2 42 8 8 "$work/bad.bmp" --hz 60.0001
+expect_exit 2 42 8 8 "$work/bad.bmp" --hz 0.5
 leftovers=$(find "$work" -name '*.part' | wc -l)
 [ "$leftovers" = 0 ] || fail "$leftovers temporary files left behind"
 

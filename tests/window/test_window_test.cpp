@@ -11,6 +11,7 @@
 #include "tests/support/gdi_count.h"
 #include "app/palette.h"
 #include "patterns/screen_text.h"
+#include "record/loupe.h"
 #include "testrun/guide_panel.h"
 #include "testrun/catalogue.h"
 #include "testrun/idle_pointer.h"
@@ -481,6 +482,110 @@ TEST_F(TestWindow, APainterThatCannotPaintLeavesTheScreensToTheWindow) {
         DestroyWindow(hwnd);
         WaitFor([] { return RunningPainters() == 0; });
     }
+}
+
+// The painter's one "gave up" message lost: the window still draws the screens itself.
+TEST_F(TestWindow, APainterWhoseGiveUpGoesAstrayStillLeavesTheScreensToTheWindow) {
+    SetPainterFaultForTests(PainterFault::kNoDevice);
+    playlist = {0, 2};
+    g_app.playlist = playlist.data();
+    g_app.playlistCount = 2;
+    g_app.playlistPos = 0;
+    CreateTestWindow();  // as Run does, but no message is dispatched
+    hwnd = g_app.hwndTest;
+    SetPainterFaultForTests(PainterFault::kNone);
+    ASSERT_NE(hwnd, nullptr);
+    MSG message;
+    const DWORD begin = GetTickCount();
+    while (!PeekMessageW(&message, hwnd, kPictureReadyMessage, kPictureReadyMessage, PM_REMOVE) &&
+           GetTickCount() - begin < 10000) {
+        Sleep(10);
+    }
+    ASSERT_EQ(message.message, static_cast<UINT>(kPictureReadyMessage));
+    EXPECT_TRUE(ScreenShowable(0));
+    EXPECT_TRUE(ScreenShowable(2));
+}
+
+// Windows hands the activation on as the closing window goes, which sends it WM_ACTIVATEAPP(FALSE):
+// a close is no switch to another program, so the window is never minimized on its way out.
+LRESULT CALLBACK HandActivationOn(int code, WPARAM wParam, LPARAM lParam);
+HWND g_closingWindow;
+bool g_minimizedOnClose;
+
+LRESULT CALLBACK HandActivationOn(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == g_closingWindow) {
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+        if (call->message == WM_WINDOWPOSCHANGING && (pos->flags & SWP_HIDEWINDOW) != 0) {
+            SendMessageW(call->hwnd, WM_ACTIVATEAPP, FALSE, 0);
+        }
+        if (call->message == WM_SIZE && call->wParam == SIZE_MINIMIZED) g_minimizedOnClose = true;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(TestWindow, ClosingIsNotSwitchingAway) {
+    for (int close : {0, 1, 2}) {  // Esc, a right click, Alt+F4
+        Run({42, 0}, 0);
+        g_closingWindow = hwnd;
+        g_minimizedOnClose = false;
+        HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, HandActivationOn, nullptr, GetCurrentThreadId());
+        ASSERT_NE(hook, nullptr);
+        if (close == 0) Key(VK_ESCAPE);
+        if (close == 1) SendMessageW(hwnd, WM_RBUTTONDOWN, 0, 0);
+        if (close == 2) SendMessageW(hwnd, WM_CLOSE, 0, 0);
+        UnhookWindowsHookEx(hook);
+        EXPECT_FALSE(IsWindow(hwnd)) << close;
+        EXPECT_FALSE(g_minimizedOnClose) << close;
+        EXPECT_TRUE(IsWindowVisible(selectWindow)) << close;
+        WaitFor([] { return RunningPainters() == 0; });
+    }
+}
+
+// Alt+Tab away from a motion screen with the loupe open, and back: the loupe is closed, the window
+// minimized while away, and one pacer animates the screen again, not two one after the other.
+TEST_F(TestWindow, BackFromAnotherProgramOnePacerAnimates) {
+    Run({42, 0}, 0);
+    WaitFor([] { return MotionNow().running != 0; });
+    Key('M');
+    ASSERT_TRUE(LoupeOpen());
+    SendMessageW(hwnd, WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(LoupeOpen());
+    EXPECT_TRUE(IsIconic(hwnd));
+    EXPECT_FALSE(MotionNow().running);
+    const int starts = MotionNow().starts;
+    SendMessageW(hwnd, WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_FALSE(IsIconic(hwnd));
+    EXPECT_TRUE(MotionNow().running);
+    EXPECT_EQ(MotionNow().starts, starts + 1);
+}
+
+// Five panels over a motion screen (overlay, guidance, ring, notice, loupe), one of them not shown:
+// the last still keeps the frames out.
+TEST_F(TestWindow, FramesNeverPaintOverTheFifthPanel) {
+    Run({42}, 0);
+    WaitFor([] { return MotionNow().running != 0 && MotionNow().painted.frame >= 1; });
+    KillTimer(hwnd, kOverlayTimer);
+    SetOverlayShown(0);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);  // no whole repaint to come
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    const RECT lane = MovingBlockRect(&rc, 2, MotionNow().painted.hz, 0);
+    const RECT panel = {rc.right / 4, lane.top + 4, rc.right / 4 + 100, lane.bottom - 4};  // on the block's way
+    const RECT covered[kMaxCoveredRects] = {{}, {0, 0, 50, 20}, {60, 0, 90, 20}, {100, 0, 130, 20}, panel};
+    SetMotionCovered(covered, kMaxCoveredRects);
+    HDC dc = GetDC(hwnd);
+    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &panel, magenta);
+    DeleteObject(magenta);
+    const long long from = MotionNow().painted.frame;
+    const long long crossing = (rc.right / 4 + 100 + (lane.right - lane.left)) / LaneStep(2, MotionNow().painted.hz);
+    WaitFor([&] { return MotionNow().painted.frame >= from + crossing; });
+    GdiFlush();
+    for (int x = panel.left; x < panel.right; x += 7) {
+        ASSERT_EQ(GetPixel(dc, x, (panel.top + panel.bottom) / 2), RGB(255, 0, 255)) << x;
+    }
+    ReleaseDC(hwnd, dc);
 }
 
 // Minimized (Win+D), the window is 0 x 0 for a while: the prepared screens stay.

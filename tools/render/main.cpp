@@ -48,7 +48,7 @@ int RenderScreen(const RenderArgs& args, const OverlayRun* overlay) {
     }
     const RECT client = {0, 0, width, height};
     if (IsMotionMode(mode)) {
-        DrawMotionFrame(canvas.dc, &client, mode, {args.frame, args.hz, 0});
+        DrawMotionFrame(canvas.dc, &client, mode, {args.frame, args.hz, 0, 0});
         if (overlay != nullptr) DrawOverlay(canvas.dc, &client, overlay);
     } else {
         PaintTestScreen(canvas.dc, &client, mode, overlay);

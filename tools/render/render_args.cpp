@@ -50,6 +50,40 @@ int ParseRenderNumber(int argc, const wchar_t* const* argv, int i, const wchar_t
     return 1;
 }
 
+// A refresh rate 1..kRenderMaxHz with up to three decimals ("60", "59.94", "143.856"); nonzero on success.
+int ParseRate(const wchar_t* text, double* rate) {
+    long long thousandths = 0;
+    int decimals = -1;  // digits after the point; -1 before it
+    for (const wchar_t* p = text; *p != 0; ++p) {
+        if (*p == L'.' && decimals < 0 && p != text) {
+            decimals = 0;
+            continue;
+        }
+        if (*p < L'0' || *p > L'9' || decimals >= 3 || thousandths > 1000LL * kRenderMaxHz) return 0;
+        thousandths = thousandths * 10 + (*p - L'0');
+        if (decimals >= 0) ++decimals;
+    }
+    if (decimals == 0 || text[0] == 0) return 0;  // "60." or ""
+    for (int k = decimals < 0 ? 0 : decimals; k < 3; ++k) thousandths *= 10;
+    if (thousandths < 1000 || thousandths > 1000LL * kRenderMaxHz) return 0;
+    *rate = thousandths / 1000.0;
+    return 1;
+}
+
+int ParseRenderRate(int argc, const wchar_t* const* argv, int i, bool* seen, double* rate, std::wstring* error) {
+    if (*seen) {
+        *error = L"--hz is given twice";
+        return 0;
+    }
+    if (i + 1 >= argc || !ParseRate(argv[i + 1], rate)) {
+        *error = L"bad --hz" + (i + 1 < argc ? L" " + Quoted(argv[i + 1]) : std::wstring()) +
+                 L": expected a rate 1.." + std::to_wstring(kRenderMaxHz) + L" with up to three decimals";
+        return 0;
+    }
+    *seen = true;
+    return 1;
+}
+
 }  // namespace
 
 RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* args, std::wstring* error) {
@@ -72,12 +106,15 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
             i += 2;
             continue;
         }
-        if (arg == L"--frame" || arg == L"--hz") {
-            const bool frame = arg == L"--frame";
-            if (!ParseRenderNumber(argc, argv, i, frame ? L"--frame" : L"--hz", frame ? kRenderMaxFrame : kRenderMaxHz,
-                                   frame, frame ? &frameSeen : &hzSeen, frame ? &args->frame : &args->hz, error)) {
+        if (arg == L"--frame") {
+            if (!ParseRenderNumber(argc, argv, i, L"--frame", kRenderMaxFrame, true, &frameSeen, &args->frame, error)) {
                 return kRenderParseError;
             }
+            ++i;
+            continue;
+        }
+        if (arg == L"--hz") {
+            if (!ParseRenderRate(argc, argv, i, &hzSeen, &args->hz, error)) return kRenderParseError;
             ++i;
             continue;
         }
