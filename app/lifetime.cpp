@@ -6,6 +6,7 @@
 #include <stdlib.h>
 
 #include "app/app_state.h"
+#include "app/display_scale.h"
 #include "app/palette.h"
 #include "app/select_window.h"
 #include "app/texts.h"
@@ -17,8 +18,6 @@
 const wchar_t kSelectWindowClass[] = L"TAVROSelectWindow";
 
 namespace {
-
-constexpr DWORD kSelectStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 HFONT CreateUiFont(int height, int weight, BYTE pitchAndFamily, const wchar_t* face) {
     return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -49,11 +48,19 @@ int DetectLanguage() {
     return LanguageFromLangId(id);
 }
 
-void CreateUiFonts() {
-    g_app.fontUi = CreateUiFont(-14, FW_NORMAL, 0, kUiFace);
-    g_app.fontSmall = CreateUiFont(-12, FW_NORMAL, 0, kUiFace);
-    g_app.fontTitle = CreateUiFont(-20, FW_BOLD, 0, kUiFace);
-    g_app.fontMono = CreateUiFont(-12, FW_NORMAL, FIXED_PITCH | FF_MODERN, L"Consolas");
+void CreateUiFonts(int dpi) {
+    for (HFONT* font : {&g_app.fontUi, &g_app.fontSmall, &g_app.fontTitle, &g_app.fontMono}) {
+        DeleteIfSet(*font);
+        *font = nullptr;
+    }
+    g_app.fontUi = CreateUiTextFont(14, FW_NORMAL, dpi);
+    g_app.fontSmall = CreateUiTextFont(12, FW_NORMAL, dpi);
+    g_app.fontTitle = CreateUiTextFont(20, FW_BOLD, dpi);
+    g_app.fontMono = CreateUiFont(-ScaleToDpi(12, dpi), FW_NORMAL, FIXED_PITCH | FF_MODERN, L"Consolas");
+}
+
+HFONT CreateUiTextFont(int height, int weight, int dpi) {
+    return CreateUiFont(-ScaleToDpi(height, dpi), weight, 0, kUiFace);
 }
 
 void RegisterSelectWindowClass(HINSTANCE hInstance) {
@@ -74,15 +81,19 @@ int CentredOrigin(int screenSize, int windowSize) {
 
 HWND CreateSelectWindow(HINSTANCE hInstance) {
     // Frames differ: Wine's takes 3 px a side, Windows 10 and 11 take about 8. The window is as
-    // large as the layout's client area plus this system's frame.
-    RECT frame = {0, 0, kSelectClientWidth, kSelectClientHeight};
-    AdjustWindowRectEx(&frame, kSelectStyle, FALSE, 0);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width);
-    const int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height);
-    return CreateWindowExW(0, kSelectWindowClass, tr(STR_WINDOW_TITLE), kSelectStyle, x, y, width, height, nullptr,
-                           nullptr, hInstance, nullptr);
+    // large as the layout's client area plus this system's frame, at the primary monitor's scale
+    // as far as its work area holds it.
+    const HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(primary, &monitor);
+    const int monitorDpi = MonitorDpi(primary);
+    int dpi = FittedSelectDpi(monitorDpi, monitor.rcWork);
+    const SIZE size = SelectWindowSize(dpi, monitorDpi);
+    const int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), size.cx);
+    const int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), size.cy);
+    return CreateWindowExW(0, kSelectWindowClass, tr(STR_WINDOW_TITLE), kSelectStyle, x, y, size.cx, size.cy,
+                           nullptr, nullptr, hInstance, &dpi);
 }
 
 void WriteStartupTrace() {

@@ -1,8 +1,12 @@
 // The monitor box and the information line of the selection window.
 #include "app/monitor_choice.h"
 
+#include <initializer_list>
+
 #include "app/app_state.h"
+#include "app/display_scale.h"
 #include "app/format.h"
+#include "app/select_window.h"
 #include "app/texts.h"
 #include "testrun/monitors.h"
 
@@ -61,7 +65,7 @@ void FillMonitorCombo(int tested) {
         if (width > widest) widest = width;
     }
     SendMessageW(g_hMonitorCombo, CB_SETCURSEL, tested, 0);
-    SendMessageW(g_hMonitorCombo, CB_SETDROPPEDWIDTH, widest + kDropMargin, 0);
+    SendMessageW(g_hMonitorCombo, CB_SETDROPPEDWIDTH, widest + ScaleToDpi(kDropMargin, SelectLayoutDpi()), 0);
     ShowWindow(g_hMonitorCombo, g_listedCount > 1 ? SW_SHOW : SW_HIDE);
 }
 
@@ -85,13 +89,20 @@ void CreateMonitorChoice(HWND parent, HINSTANCE instance) {
     g_hMonitorCombo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 480, 42, 180,
                                       220, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COMBO)),
                                       instance, nullptr);
-    g_hMonitorInfo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, 542, 640, 16, parent,
+    g_hMonitorInfo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, kSelectMonitorLineTop, 640, 16, parent,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_INFO)), instance,
                                      nullptr);
-    const WPARAM font = reinterpret_cast<WPARAM>(g_app.fontSmall);
-    SendMessageW(g_hMonitorCombo, WM_SETFONT, font, FALSE);
-    SendMessageW(g_hMonitorInfo, WM_SETFONT, font, FALSE);
+    PlaceSelectControl(g_hMonitorCombo, 480, 42, 180, 220);
+    PlaceSelectControl(g_hMonitorInfo, 20, kSelectMonitorLineTop, 640, 16);
+    ApplyMonitorChoiceFont();
     RefreshMonitorChoice();
+}
+
+void ApplyMonitorChoiceFont() {
+    const WPARAM font = reinterpret_cast<WPARAM>(g_app.fontSmall);
+    for (HWND control : {g_hMonitorCombo, g_hMonitorInfo}) {
+        if (control != nullptr) SendMessageW(control, WM_SETFONT, font, TRUE);
+    }
 }
 
 void RefreshMonitorChoice() {

@@ -17,5 +17,9 @@ void CreateMonitorChoice(HWND parent, HINSTANCE instance);
 // there (after a display change, a language change, the end of a run).
 void RefreshMonitorChoice();
 
+// Gives the monitor box and the monitor line the selection window's small font (again, after the
+// fonts were made anew for another scale).
+void ApplyMonitorChoiceFont();
+
 // Makes the monitor picked in the box the one the next run tests.
 void OnMonitorPicked();

@@ -17,11 +17,13 @@ HWND* const kTabOrder[] = {
     &g_hLangCombo, &g_hMonitorCombo,
     &g_hCatChecks[0], &g_hCatChecks[1], &g_hCatChecks[2], &g_hCatChecks[3], &g_hCatChecks[4],
     &g_hCatChecks[5], &g_hCatChecks[6], &g_hCatChecks[7], &g_hCatChecks[8], &g_hCatChecks[9],
+    &g_hCatChecks[10], &g_hCatChecks[11], &g_hCatChecks[12], &g_hCatChecks[13],
     &g_hBtnStart, &g_hBtnAuto, &g_hBtnSettings, &g_hBtnAbout,
 };
 constexpr int kTabCount = ARRAYSIZE(kTabOrder);
 constexpr int kCardCount = ARRAYSIZE(g_hCatChecks);
 constexpr int kCardColumns = 2;
+static_assert(kTabCount == 2 + kCardCount + 4, "Tab reaches every card");
 
 // The control that had the focus when the window went behind another one.
 HWND g_focusWhenInactive;

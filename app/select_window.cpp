@@ -6,8 +6,10 @@
 #include <stdio.h>
 
 #include "app/app_state.h"
+#include "app/display_scale.h"
 #include "app/focus_cues.h"
 #include "app/format.h"
+#include "app/lifetime.h"
 #include "app/monitor_choice.h"
 #include "app/owner_draw.h"
 #include "app/palette.h"
@@ -21,7 +23,7 @@
 HWND g_hHdrTitle;
 HWND g_hHdrSub;
 HWND g_hLangCombo;
-HWND g_hCatChecks[12];
+HWND g_hCatChecks[14];
 HWND g_hBtnStart;
 HWND g_hBtnAuto;
 HWND g_hBtnSettings;
@@ -29,7 +31,7 @@ HWND g_hBtnAbout;
 HWND g_hHint1;
 HWND g_hHint2;
 HWND g_hCopyright;
-int g_catChecked[12];
+int g_catChecked[14];
 
 namespace {
 
@@ -40,6 +42,19 @@ constexpr int kCardColumnPitch = kCardWidth + 12;
 constexpr int kCardRowPitch = kCardHeight + 10;
 static_assert(kSelectMargin + kCardColumnPitch + kCardWidth + kSelectMargin == kSelectClientWidth,
               "the right column of cards ends one margin inside the client area");
+static_assert(kCardCount == kCategoryCount, "one card per category");
+static_assert(kSelectFooterTop == 68 + (kCardCount / 2) * kCardRowPitch + 8,
+              "the command buttons sit 18 px below the last row of cards");
+
+// Every child control's place at 96 DPI, for laying it out at another.
+struct ControlPlace {
+    HWND control;
+    RECT at96;
+};
+constexpr int kMaxPlaces = 40;
+ControlPlace g_places[kMaxPlaces];
+int g_placeCount;
+int g_layoutDpi = kBaseDpi;
 
 // The BUTTON class procedure the cards and command buttons pass their messages on to.
 WNDPROC g_buttonProc;
@@ -62,22 +77,25 @@ constexpr ControlSpec kHeaderControls[] = {
     {&g_hLangCombo, L"COMBOBOX", -1, WS_VSCROLL | CBS_DROPDOWNLIST, 480, 16, 180, 220, IDC_LANG_COMBO},
 };
 
+constexpr int kFooter = kSelectFooterTop;
 constexpr ControlSpec kFooterControls[] = {
-    {&g_hBtnStart, L"BUTTON", STR_START, BS_OWNERDRAW, 20, 424, 200, 40, IDC_START},
-    {&g_hBtnAuto, L"BUTTON", STR_AUTO, BS_OWNERDRAW, 230, 424, 160, 40, IDC_AUTO},
-    {&g_hBtnSettings, L"BUTTON", STR_DISPLAY_SETTINGS, BS_OWNERDRAW, 400, 424, 110, 40, IDC_SETTINGS},
-    {&g_hBtnAbout, L"BUTTON", STR_ABOUT, BS_OWNERDRAW, 520, 424, 110, 40, IDC_ABOUT},
-    {&g_hHint1, L"STATIC", STR_HINT1, SS_CENTER, 20, 476, 640, 18, IDC_HINT1},
-    {&g_hHint2, L"STATIC", STR_HINT2, SS_CENTER, 20, 498, 640, 18, IDC_HINT2},
-    {&g_hCopyright, L"STATIC", STR_PRODUCT, 0, 20, 520, 280, 16, IDC_COPYRIGHT},
+    {&g_hBtnStart, L"BUTTON", STR_START, BS_OWNERDRAW, 20, kFooter, 200, 40, IDC_START},
+    {&g_hBtnAuto, L"BUTTON", STR_AUTO, BS_OWNERDRAW, 230, kFooter, 160, 40, IDC_AUTO},
+    {&g_hBtnSettings, L"BUTTON", STR_DISPLAY_SETTINGS, BS_OWNERDRAW, 400, kFooter, 110, 40, IDC_SETTINGS},
+    {&g_hBtnAbout, L"BUTTON", STR_ABOUT, BS_OWNERDRAW, 520, kFooter, 110, 40, IDC_ABOUT},
+    {&g_hHint1, L"STATIC", STR_HINT1, SS_CENTER, 20, kFooter + 52, 640, 18, IDC_HINT1},
+    {&g_hHint2, L"STATIC", STR_HINT2, SS_CENTER, 20, kFooter + 74, 640, 18, IDC_HINT2},
+    {&g_hCopyright, L"STATIC", STR_PRODUCT, 0, 20, kFooter + 96, 280, 16, IDC_COPYRIGHT},
 };
 
 HWND* const kCommandButtons[] = {&g_hBtnStart, &g_hBtnAuto, &g_hBtnSettings, &g_hBtnAbout};
 
 HWND CreateControl(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* text,
                    DWORD addedStyle, int x, int y, int width, int height, int id) {
-    return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | addedStyle, x, y, width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    HWND control = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | addedStyle, x, y, width, height,
+                                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    PlaceSelectControl(control, x, y, width, height);
+    return control;
 }
 
 void CreateControls(HWND parent, HINSTANCE instance, const ControlSpec* specs, int count) {
@@ -113,8 +131,24 @@ void CreateCards(HWND parent, HINSTANCE instance) {
 
 void HookControlHover(HWND control);
 
-LRESULT OnCreate(HWND hwnd) {
+// Dragged onto a monitor of another scale: the rectangle Windows suggests, where the window fits
+// there, and the layout anew.
+LRESULT OnDpiChanged(HWND hwnd, int dpi, const RECT* suggested) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST), &monitor);
+    const int layout = FittedSelectDpi(dpi, monitor.rcWork);
+    SIZE size = {suggested->right - suggested->left, suggested->bottom - suggested->top};
+    if (layout != dpi) size = SelectWindowSize(layout, dpi);
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutSelectWindow(hwnd, layout);
+    return 0;
+}
+
+LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* create) {
     g_app.hwndSelect = hwnd;
+    g_placeCount = 0;
+    g_layoutDpi = create->lpCreateParams != nullptr ? *static_cast<const int*>(create->lpCreateParams) : kBaseDpi;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
     g_app.brushBackground = CreateSolidBrush(kUiBackground);
     g_app.brushCard = CreateSolidBrush(kWhite);
@@ -133,7 +167,7 @@ LRESULT OnCreate(HWND hwnd) {
 
     g_catChecked[0] = 1;
     g_catChecked[1] = 1;
-    ApplyFonts(hwnd);
+    LayOutSelectWindow(hwnd, g_layoutDpi);
     return 0;
 }
 
@@ -303,6 +337,49 @@ void ApplyFonts(HWND) {
     for (HWND control : {g_hLangCombo, g_hHint1, g_hHint2, g_hCopyright}) setFont(control, g_app.fontSmall);
     setFont(g_hHdrTitle, g_app.fontTitle);
     setFont(g_hHdrSub, g_app.fontSmall);
+    ApplyMonitorChoiceFont();
+}
+
+int SelectLayoutDpi() {
+    return g_layoutDpi;
+}
+
+SIZE SelectWindowSize(int layoutDpi, int frameDpi) {
+    RECT frame = {0, 0, ScaleToDpi(kSelectClientWidth, layoutDpi), ScaleToDpi(kSelectClientHeight, layoutDpi)};
+    AdjustFrameForDpi(&frame, kSelectStyle, 0, frameDpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+int FittedSelectDpi(int dpi, const RECT& work) {
+    int fitted = dpi;
+    while (fitted > kBaseDpi) {
+        const SIZE size = SelectWindowSize(fitted, dpi);
+        if (size.cx <= work.right - work.left && size.cy <= work.bottom - work.top) break;
+        --fitted;
+    }
+    return fitted > kBaseDpi ? fitted : kBaseDpi;
+}
+
+void PlaceSelectControl(HWND control, int x, int y, int width, int height) {
+    if (control == nullptr || g_placeCount >= kMaxPlaces) return;
+    g_places[g_placeCount++] = {control, {x, y, x + width, y + height}};
+    if (g_layoutDpi != kBaseDpi) {
+        MoveWindow(control, ScaleToDpi(x, g_layoutDpi), ScaleToDpi(y, g_layoutDpi), ScaleToDpi(width, g_layoutDpi),
+                   ScaleToDpi(height, g_layoutDpi), FALSE);
+    }
+}
+
+void LayOutSelectWindow(HWND hwnd, int dpi) {
+    g_layoutDpi = dpi;
+    CreateUiFonts(dpi);
+    for (int k = 0; k < g_placeCount; ++k) {
+        const RECT& r = g_places[k].at96;
+        MoveWindow(g_places[k].control, ScaleToDpi(r.left, dpi), ScaleToDpi(r.top, dpi),
+                   ScaleToDpi(r.right - r.left, dpi), ScaleToDpi(r.bottom - r.top, dpi), FALSE);
+    }
+    ApplyFonts(hwnd);
+    RefreshMonitorChoice();  // the dropped list's width follows the font
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void ReloadUiTexts(HWND hwnd) {
@@ -338,7 +415,9 @@ void TrackMouseEventStruct(HWND hwnd) {
 LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            return OnCreate(hwnd);
+            return OnCreate(hwnd, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+        case WM_DPICHANGED:
+            return OnDpiChanged(hwnd, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

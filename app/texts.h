@@ -1,9 +1,9 @@
-// The user-interface text catalogue: 53 keys in 13 languages, English as the fallback.
+// The user-interface text catalogue: 66 keys in 13 languages, English as the fallback.
 // Plain standard C++ (no Windows headers), so it also builds natively for sanitizers and fuzzing.
 #pragma once
 
 // A fixed underlying type makes every int a valid Str, so tr() can range-check a stray value
-// instead of the value itself being undefined (the enum's own range would end at 63).
+// instead of the value itself being undefined (the enum's own range would end at 127).
 enum Str : int {
     STR_WINDOW_TITLE = 0,
     STR_CAT_SOLID = 1,
@@ -58,7 +58,20 @@ enum Str : int {
     STR_MOTION_SPEED_FMT = 50,    // a motion lane's corner line: refresh rate, step, speed
     STR_MOTION_STEADY = 51,       // the motion screens' status while no frame was late
     STR_MOTION_DROPPED_FMT = 52,  // ... and for a second after one was
-    STR_COUNT = 53
+    STR_CAT_CHROMA = 53,          // the categories after Motion, in card order
+    STR_CAT_EDGES = 54,
+    STR_CHROMA = 55,              // the names of their screens, in mode order
+    STR_SUBPIXEL_ORDER = 56,
+    STR_EDGES = 57,
+    STR_ONE_TO_ONE = 58,
+    STR_SUBPIXEL_RGB = 59,        // the subpixel screen's labels of its three samples
+    STR_SUBPIXEL_BGR = 60,
+    STR_SUBPIXEL_GREY = 61,
+    STR_EDGES_EXPLAINED = 62,     // the edges screen's text in the middle
+    STR_EDGE_MARK_1 = 63,         // the labels of its marks 1 %, 2.5 % and 5 % in from each edge
+    STR_EDGE_MARK_2_5 = 64,
+    STR_EDGE_MARK_5 = 65,
+    STR_COUNT = 66
 };
 
 constexpr int kLanguageCount = 13;

@@ -11,12 +11,17 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/edid_name.cpp
   testrun/edid_identity.cpp
   record/findings.cpp
+  record/motion_line.cpp
   record/report_html.cpp
+  record/report_json.cpp
+  record/report_path.cpp
   record/report_texts.cpp
   app/command_line.cpp
+  app/bounded_format.cpp
   testrun/edid_timing.cpp
   testrun/monitor_key.cpp
   testrun/paint_handover.cpp
+  testrun/pacer_loop.cpp
   testrun/guide_texts.cpp
   sound/sweep_samples.cpp
   patterns/text_fill.cpp)

@@ -1,9 +1,8 @@
 // Colour screens: colour bars with primary gradients and grey steps, and the three channel ramps.
 #include <windows.h>
 
-#include <cwchar>
-
 #include "patterns/colour.h"
+#include "app/bounded_format.h"
 #include "app/palette.h"
 #include "patterns/patterns.h"
 #include "patterns/toolkit.h"
@@ -62,7 +61,7 @@ void DrawGradientRows(HDC hdc, int x0, int span, int gy, int gh) {
 
 void DrawGreySteps(HDC hdc, int x0, int span, int yg, int sh) {
     const int sw = span / kGreySteps;
-    HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
+    HFONT font = MakePixelFont(12, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     for (int j = 0; j < kGreySteps; ++j) {
@@ -70,7 +69,7 @@ void DrawGreySteps(HDC hdc, int x0, int span, int yg, int sh) {
         RECT step = {x0 + j * sw, yg, x0 + (j + 1) * sw, yg + sh};
         FillColor(hdc, &step, RGB(v, v, v));
         wchar_t label[8];
-        swprintf(label, 8, L"%d%%", j * 10);
+        FormatText(label, 8, L"%d%%", j * 10);
         // Dark labels on the five light steps, light grey on the six dark ones.
         SetTextColor(hdc, v > 128 ? kBlack : RGB(200, 200, 200));
         DrawTextW(hdc, label, -1, &step, DT_SINGLELINE | DT_VCENTER | DT_CENTER);

@@ -1,9 +1,9 @@
 // Geometry screens (grid and circles, edge frames and arrows, nested rectangles) and the convergence screens.
-#include <wchar.h>
 
 #include <algorithm>
 
 #include "patterns/patterns.h"
+#include "app/bounded_format.h"
 #include "app/palette.h"
 #include "patterns/toolkit.h"
 
@@ -39,7 +39,7 @@ void DrawCornerArrow(HDC hdc, int x, int y, int dx, int dy, int length, int smal
         const int lx = qx + 16 * dx, ly = qy + 16 * dy;
         RECT box = {lx - 24, ly - 9, lx + 24, ly + 9};
         wchar_t text[8];
-        swprintf(text, 8, L"%d%%", percent);
+        FormatText(text, 8, L"%d%%", percent);
         DrawTextW(hdc, text, -1, &box, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     }
 }
@@ -84,7 +84,7 @@ void DrawGeometry2(HDC hdc, const RECT* rect) {
 
     HPEN pen = CreatePen(PS_SOLID, 1, kWhite);
     HGDIOBJ oldPen = SelectObject(hdc, pen);
-    HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
+    HFONT font = MakePixelFont(12, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, kYellow);
@@ -151,7 +151,7 @@ void DrawConvergencePluge(HDC hdc, const RECT* rect) {
     const int barWidth = (r - l) / 21;
     const int barHeight = 3 * height / 4;
 
-    HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
+    HFONT font = MakePixelFont(12, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, RGB(180, 180, 180));
@@ -161,7 +161,7 @@ void DrawConvergencePluge(HDC hdc, const RECT* rect) {
         FillColor(hdc, &bar, RGB(level, level, level));
         RECT labelBox = {bar.left, t + barHeight, bar.right, t + barHeight + height / 16};
         wchar_t text[8];
-        swprintf(text, 8, L"%d%%", 5 * i);
+        FormatText(text, 8, L"%d%%", 5 * i);
         DrawTextW(hdc, text, -1, &labelBox, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     }
     SelectObject(hdc, oldFont);

@@ -2,6 +2,7 @@
 // fields for uniformity, and the pixel patterns that show a panel's polarity inversion.
 #include "patterns/levels.h"
 
+#include "app/bounded_format.h"
 #include "patterns/patterns.h"
 #include "patterns/toolkit.h"
 
@@ -36,7 +37,7 @@ void DrawLevelChart(HDC hdc, const RECT* rect, COLORREF background, COLORREF lab
     LevelChartLayout layout;
     LayOutLevelChart(rect, &layout);
 
-    HFONT font = MakeScaledFont(hdc, 11, FW_NORMAL);
+    HFONT font = MakePixelFont(11, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, labelColor);
@@ -46,7 +47,7 @@ void DrawLevelChart(HDC hdc, const RECT* rect, COLORREF background, COLORREF lab
             const RECT patch = LevelPatch(layout, row, column);
             FillColor(hdc, &patch, rowColor(row, v));
             wchar_t text[8];
-            wsprintfW(text, L"%d", v);
+            FormatText(text, 8, L"%d", v);
             DrawLabel(hdc, LevelLabelBox(layout, row, column), text);
         }
     }
@@ -162,7 +163,7 @@ void DrawNearWhite(HDC hdc, const RECT* rect) {
 }
 
 void DrawGamma(HDC hdc, const RECT* rect) {
-    HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
+    HFONT font = MakePixelFont(12, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, kLabelOnBlack);

@@ -1,4 +1,4 @@
-// The drawing functions of the 44 test screens. Each paints the whole client rectangle
+// The drawing functions of the 48 test screens. Each paints the whole client rectangle
 // (left and top 0) from the rectangle alone and keeps no state.
 #pragma once
 #include <windows.h>
@@ -62,3 +62,11 @@ void DrawFlicker(HDC hdc, const RECT* rect);
 // The motion screens' first frames at 60 Hz (modes 42, 43); patterns/motion.h draws any frame.
 void DrawMovingBlocks(HDC hdc, const RECT* rect);
 void DrawFrameCheck(HDC hdc, const RECT* rect);
+
+// Chroma and text (modes 44, 45); patterns/chroma_edges.h holds their geometry.
+void DrawChroma(HDC hdc, const RECT* rect);
+void DrawSubpixelOrder(HDC hdc, const RECT* rect);
+
+// Edges and scaling (modes 46, 47).
+void DrawEdges(HDC hdc, const RECT* rect);
+void DrawOneToOne(HDC hdc, const RECT* rect);

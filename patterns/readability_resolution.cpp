@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "app/bounded_format.h"
 #include "app/palette.h"
 #include "patterns/patterns.h"
 #include "patterns/readability.h"
@@ -73,7 +74,7 @@ void DrawWedgeFan(HDC hdc, const RECT* rc, double mid, double s) {
 void DrawWedgeLabels(HDC hdc, const RECT* rc, double s, int yB) {
     const int W = rc->right - rc->left;
     const int H = rc->bottom - rc->top;
-    HFONT font = MakeScaledFont(hdc, 12, FW_NORMAL);
+    HFONT font = MakePixelFont(12, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, kLabelGray);
@@ -84,7 +85,7 @@ void DrawWedgeLabels(HDC hdc, const RECT* rc, double s, int yB) {
         const int x = rc->left + kWedgeMargin + static_cast<int>(u * (W - 2 * kWedgeMargin));
         DrawLine(hdc, x, yB - 12, x, yB);
         wchar_t label[16];
-        swprintf(label, 16, L"%d", spacing);
+        FormatText(label, 16, L"%d", spacing);
         RECT box = {x - 30, yB + 2, x + 30, yB + H / 40};
         DrawTextW(hdc, label, -1, &box, DT_SINGLELINE | DT_CENTER);
     }
@@ -110,18 +111,18 @@ void DrawWedgeSeries(HDC hdc, const RECT* rc, int yC, int yD) {
 void DrawGrid(HDC hdc, const RECT* rc) { DrawHairlineGrid(hdc, rc, kGridPitch, kGridPitch, RGB(228, 228, 228)); }
 
 void DrawPixelTextCell(HDC hdc, const RECT& cell, int size) {
-    HFONT labelFont = MakeScaledFont(hdc, 11, FW_NORMAL);
+    HFONT labelFont = MakePixelFont(11, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, labelFont);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, RGB(150, 150, 150));
     wchar_t label[16];
-    swprintf(label, 16, L"%d", size);
+    FormatText(label, 16, L"%d", size);
     RECT labelBox = {cell.left + 4, cell.top, cell.left + 44, cell.bottom};
     DrawTextW(hdc, label, -1, &labelBox, DT_SINGLELINE | DT_VCENTER);
     SelectObject(hdc, oldFont);
     DeleteObject(labelFont);
 
-    HFONT sampleFont = MakeScaledFont(hdc, size, FW_NORMAL);
+    HFONT sampleFont = MakePixelFont(size, FW_NORMAL);
     oldFont = SelectObject(hdc, sampleFont);
     SetTextColor(hdc, kBlack);
     RECT sampleBox = {cell.left + 48, cell.top, cell.right - 4, cell.bottom};
@@ -134,7 +135,7 @@ void DrawPixelTextCell(HDC hdc, const RECT& cell, int size) {
 
 void DrawSampleFill(HDC hdc, const RECT* rc, COLORREF background, COLORREF textColour, const wchar_t* sample) {
     FillColor(hdc, rc, background);
-    HFONT font = MakeScaledFont(hdc, 17, FW_NORMAL);
+    HFONT font = MakePixelFont(17, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetTextColor(hdc, textColour);
     SetBkMode(hdc, TRANSPARENT);
@@ -199,7 +200,7 @@ void DrawBurst(HDC hdc, const RECT* rc) {
     const int y3 = rc->top + (9 * H) / 14;
     const int y4 = rc->bottom - H / 14;
 
-    HFONT font = MakeScaledFont(hdc, 13, FW_NORMAL);
+    HFONT font = MakePixelFont(13, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, kLabelGray);
@@ -208,7 +209,7 @@ void DrawBurst(HDC hdc, const RECT* rc) {
         const int x0 = rc->left + kBurstGap + i * (bw + kBurstGap);
         DrawBurstBlock(hdc, x0, bw, y1, y2, y3, y4, period);
         wchar_t label[16];
-        swprintf(label, 16, L"%d px", period);
+        FormatText(label, 16, L"%d px", period);
         RECT box = {x0, rc->top + (5 * H) / 14 + 4, x0 + bw, rc->top + (7 * H) / 14 - 4};
         DrawTextW(hdc, label, -1, &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }

@@ -1,9 +1,9 @@
 // Solid colour screens, the labelled grey-block charts, the 4 x 4 grey chart and the grey gradients.
-#include <wchar.h>
 
 #include <initializer_list>
 
 #include "patterns/patterns.h"
+#include "app/bounded_format.h"
 #include "app/palette.h"
 #include "patterns/toolkit.h"
 
@@ -23,8 +23,8 @@ struct BlockChart {
 int PercentLevel(int block) { return block * 255 / 10; }
 int StepLevel(int block) { return 25 * (block + 1); }
 
-void PercentLabel(int block, wchar_t* text, size_t size) { swprintf(text, size, L"%d%%", 10 * block); }
-void LevelLabel(int block, wchar_t* text, size_t size) { swprintf(text, size, L"%d", StepLevel(block)); }
+void PercentLabel(int block, wchar_t* text, size_t size) { FormatText(text, size, L"%d%%", 10 * block); }
+void LevelLabel(int block, wchar_t* text, size_t size) { FormatText(text, size, L"%d", StepLevel(block)); }
 
 // Yellow reads on the dark blocks, black on the light ones.
 COLORREF ContrastingLabel(int level) { return level <= 128 ? kYellow : kBlack; }
@@ -38,7 +38,7 @@ void DrawBlockChart(HDC hdc, const RECT* rect, const BlockChart& chart) {
     const int blockHeight = 2 * height / 3;
     const int top = (height - blockHeight) / 2;
 
-    HFONT font = MakeScaledFont(hdc, 15, FW_NORMAL);
+    HFONT font = MakePixelFont(15, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     HPEN pen = CreatePen(PS_SOLID, 1, chart.outline);

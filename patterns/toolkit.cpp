@@ -63,12 +63,26 @@ void BlendColor(HDC hdc, const RECT* rect, COLORREF color, BYTE alpha) {
     DeleteDC(memory);
 }
 
-int ScaleForDpi(HDC hdc, int size) {
-    return MulDiv(size, GetDeviceCaps(hdc, LOGPIXELSY), 96);
+namespace {
+
+int g_panelDpi = 96;
+
+}  // namespace
+
+void SetPanelDpi(int dpi) {
+    g_panelDpi = dpi > 0 ? dpi : 96;
 }
 
-HFONT MakeScaledFont(HDC hdc, int size, int weight) {
-    return MakePixelFont(ScaleForDpi(hdc, size), weight);
+int PanelDpi() {
+    return g_panelDpi;
+}
+
+int ScaleForPanel(int size) {
+    return MulDiv(size, g_panelDpi, 96);
+}
+
+HFONT MakePanelFont(int size, int weight) {
+    return MakePixelFont(ScaleForPanel(size), weight);
 }
 
 HFONT MakePixelFont(int height, int weight) {
@@ -140,4 +154,32 @@ void DrawSiemensStar(HDC hdc, int cx, int cy, int radius, int wedges) {
     SelectObject(hdc, oldPen);
     SelectObject(hdc, oldBrush);
     DeleteObject(pen);
+}
+
+void FillTiled(HDC hdc, const RECT* rect, TileColour colourAt) {
+    if (rect->right <= rect->left || rect->bottom <= rect->top) return;
+    constexpr int kTile = 24;  // a multiple of every period the screens use: 1, 2, 3, 4 and 8
+    struct {
+        BITMAPINFOHEADER header;
+        DWORD pixels[kTile * kTile];
+    } dib = {};
+    dib.header.biSize = sizeof(dib.header);
+    dib.header.biWidth = kTile;
+    dib.header.biHeight = -kTile;  // top-down, so row 0 is y = 0
+    dib.header.biPlanes = 1;
+    dib.header.biBitCount = 32;
+    dib.header.biCompression = BI_RGB;
+    for (int y = 0; y < kTile; ++y) {
+        for (int x = 0; x < kTile; ++x) {
+            const COLORREF c = colourAt(x, y);
+            dib.pixels[y * kTile + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        }
+    }
+    HBRUSH brush = CreateDIBPatternBrushPt(&dib, DIB_RGB_COLORS);
+    if (brush == nullptr) return;
+    POINT oldOrigin;
+    SetBrushOrgEx(hdc, 0, 0, &oldOrigin);
+    FillRect(hdc, rect, brush);
+    SetBrushOrgEx(hdc, oldOrigin.x, oldOrigin.y, nullptr);
+    DeleteObject(brush);
 }

@@ -15,14 +15,21 @@ void DrawHairlineGrid(HDC hdc, const RECT* rect, int stepX, int stepY, COLORREF 
 // Blends `color` over `rect` at the constant opacity `alpha` (0..255).
 void BlendColor(HDC hdc, const RECT* rect, COLORREF color, BYTE alpha);
 
-// A font `size` pixels high at 96 DPI, scaled to the device's vertical DPI; the caller deletes it.
-HFONT MakeScaledFont(HDC hdc, int size, int weight);
-
-// A font `height` pixels high whatever the DPI, for text that scales with the screen; the caller deletes it.
+// A font `height` pixels high whatever the DPI, for the text of the patterns, which never scale;
+// the caller deletes it.
 HFONT MakePixelFont(int height, int weight);
 
-// `size` pixels at 96 DPI as pixels at the DPI of `hdc`.
-int ScaleForDpi(HDC hdc, int size);
+// The panels drawn over the screens (the overlay, the guidance panel, the loupe, the notices, the
+// lines of the motion screens) follow the DPI of the monitor under test, which the test window sets
+// here; the patterns themselves never do. 96 until set. For the thread that draws the panels.
+void SetPanelDpi(int dpi);
+int PanelDpi();
+
+// `size` pixels at 96 DPI as pixels at the panel DPI.
+int ScaleForPanel(int size);
+
+// A panel font `size` pixels high at 96 DPI, at the panel DPI; the caller deletes it.
+HFONT MakePanelFont(int size, int weight);
 
 // Black-to-white gradient over `rect`: mode 0 (GRADIENT_FILL_RECT_H) left to right, 1 top to bottom.
 void GradientGray(HDC hdc, const RECT* rect, unsigned long mode);
@@ -32,3 +39,11 @@ void DrawConvergenceMark(HDC hdc, int x, int y);
 
 // Siemens star: `wedges` black wedges of radius `radius` around (cx, cy), the first from 12 o'clock clockwise.
 void DrawSiemensStar(HDC hdc, int cx, int cy, int radius, int wedges);
+
+// A fill of one-pixel stripes or cells: the colour of screen pixel (x, y), repeating every 24 pixels
+// (or a divisor of 24) across and down.
+typedef COLORREF (*TileColour)(int x, int y);
+
+// Fills `rect` with `colourAt`, repeated from the device context's pixel (0, 0), so that its parity
+// is the screen's wherever the rectangle lies. An empty rectangle paints nothing.
+void FillTiled(HDC hdc, const RECT* rect, TileColour colourAt);

@@ -45,7 +45,7 @@ void DrawCirclesAndArrow(HDC hdc, const SoundLayout& l) {
 }
 
 void DrawChannelLetters(HDC hdc, const SoundLayout& l) {
-    HFONT font = MakeScaledFont(hdc, l.r / 2 > 20 ? l.r / 2 : 20, FW_BOLD);
+    HFONT font = MakePixelFont(l.r / 2 > 20 ? l.r / 2 : 20, FW_BOLD);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetTextColor(hdc, kWhite);
     SetBkMode(hdc, TRANSPARENT);
@@ -67,7 +67,7 @@ void DrawSound(HDC hdc, const RECT* rc) {
     DrawCirclesAndArrow(hdc, layout);
     DrawChannelLetters(hdc, layout);
 
-    HFONT font = MakeScaledFont(hdc, 18, FW_NORMAL);
+    HFONT font = MakePixelFont(18, FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     // DT_VCENTER does nothing for wrapped text, so the explanation starts at the box's top edge.
     RECT box = {rc->left + W / 8, rc->top + (H * 55) / 100, rc->right - W / 8, rc->bottom - H / 10};

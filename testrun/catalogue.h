@@ -1,15 +1,19 @@
-// The catalogue of the 44 screens ("modes") in 12 categories, and play-list building.
+// The catalogue of the 48 screens ("modes") in 14 categories, and play-list building.
 // Plain standard C++ (no Windows headers).
 #pragma once
 
 #include "app/texts.h"
 
-constexpr int kModeCount = 44;
-constexpr int kCategoryCount = 12;
+constexpr int kModeCount = 48;
+constexpr int kCategoryCount = 14;
 constexpr int kSoundCategory = 9;
 constexpr int kMotionCategory = 11;
 constexpr int kMovingBlocksMode = 42;
 constexpr int kFrameCheckMode = 43;
+constexpr int kChromaMode = 44;  // the screens of the two cards after Motion, in card order
+constexpr int kSubpixelOrderMode = 45;
+constexpr int kEdgesMode = 46;
+constexpr int kOneToOneMode = 47;
 
 extern const int g_catCount[kCategoryCount];      // screens per category
 extern const int g_catStart[kCategoryCount];      // first mode of each category

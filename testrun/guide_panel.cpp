@@ -38,8 +38,8 @@ struct GuideFonts {
     HFONT part[kPartCount];
 };
 
-void CreateGuideFonts(HDC hdc, GuideFonts* fonts) {
-    for (int p = 0; p < kPartCount; ++p) fonts->part[p] = MakeScaledFont(hdc, kPartSize[p], kPartWeight[p]);
+void CreateGuideFonts(GuideFonts* fonts) {
+    for (int p = 0; p < kPartCount; ++p) fonts->part[p] = MakePanelFont(kPartSize[p], kPartWeight[p]);
 }
 
 void DeleteGuideFonts(GuideFonts* fonts) {
@@ -113,11 +113,11 @@ int AddPartLines(HDC hdc, const wchar_t* text, int part, int y, int width, Guide
 int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& text, const GuideHeadings& headings,
            const char* keys, GuideLayout* layout) {
     const char* const parts[kPartCount] = {text.name, headings.good, text.good, headings.fault, text.fault, keys};
-    const int inset = ScaleForDpi(hdc, kBorder + kPadding);
-    const int left = rc->left + ScaleForDpi(hdc, kEdgeDistance);
-    const int top = rc->top + ScaleForDpi(hdc, kEdgeDistance);
-    int width = rc->right - left - ScaleForDpi(hdc, kEdgeDistance) - 2 * inset;
-    if (width > ScaleForDpi(hdc, kMaxTextWidth)) width = ScaleForDpi(hdc, kMaxTextWidth);
+    const int inset = ScaleForPanel(kBorder + kPadding);
+    const int left = rc->left + ScaleForPanel(kEdgeDistance);
+    const int top = rc->top + ScaleForPanel(kEdgeDistance);
+    int width = rc->right - left - ScaleForPanel(kEdgeDistance) - 2 * inset;
+    if (width > ScaleForPanel(kMaxTextWidth)) width = ScaleForPanel(kMaxTextWidth);
 
     int fits = width > 0;
     for (int p = 0; p < kPartCount; ++p) {
@@ -131,7 +131,7 @@ int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& te
     int y = top + inset;
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);
     for (int p = 0; p < kPartCount; ++p) {
-        if (p == 1 || p == 3 || p == 5) y += ScaleForDpi(hdc, kHeadingGap);
+        if (p == 1 || p == 3 || p == 5) y += ScaleForPanel(kHeadingGap);
         SelectObject(hdc, fonts.part[p]);
         y = AddPartLines(hdc, layout->text[p], p, y, width > 0 ? width : 1, layout, &widest, &fits);
     }
@@ -170,7 +170,7 @@ int LayOutGuidePanel(HDC hdc, const RECT* rc, int mode, int lang, GuideLayout* l
     const GuideText* text = GuideTextOf(lang, mode);
     if (text == nullptr) return 0;
     GuideFonts fonts;
-    CreateGuideFonts(hdc, &fonts);
+    CreateGuideFonts(&fonts);
     const int fits = LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(lang), (*ReportTextsOf(lang))[RT_GUIDE_KEYS], layout);
     DeleteGuideFonts(&fonts);
     return fits;
@@ -180,11 +180,11 @@ RECT DrawGuidePanel(HDC hdc, const RECT* rc, int mode) {
     const GuideText* text = GuideTextOf(g_lang, mode);
     if (text == nullptr) return {0, 0, 0, 0};
     GuideFonts fonts;
-    CreateGuideFonts(hdc, &fonts);
+    CreateGuideFonts(&fonts);
     GuideLayout layout;
     layout.lineCount = 0;
     LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(g_lang), (*ReportTextsOf(g_lang))[RT_GUIDE_KEYS], &layout);
-    DrawBox(hdc, layout.panel, ScaleForDpi(hdc, kBorder));
+    DrawBox(hdc, layout.panel, ScaleForPanel(kBorder));
 
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);
     SetBkMode(hdc, TRANSPARENT);

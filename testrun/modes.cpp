@@ -48,4 +48,8 @@ const DrawFunc g_drawFuncs[kModeCount] = {
     DrawFlicker,  // 41
     DrawMovingBlocks,  // 42
     DrawFrameCheck,  // 43
+    DrawChroma,  // 44
+    DrawSubpixelOrder,  // 45
+    DrawEdges,  // 46
+    DrawOneToOne,  // 47
 };

@@ -91,11 +91,13 @@ namespace {
 RECT DrawNoticePanel(HDC hdc, const RECT* rc, const wchar_t* notice, int bottom, bool lightPanel) {
     SIZE size;
     GetTextExtentPoint32W(hdc, notice, lstrlenW(notice), &size);
-    const int width = size.cx + 2 * kMarginX;
+    const int marginX = ScaleForPanel(kMarginX);
+    const int marginY = ScaleForPanel(kMarginY);
+    const int width = size.cx + 2 * marginX;
     const int x = rc->left + (rc->right - rc->left - width) / 2;
-    const RECT panel = {x, bottom - size.cy - 2 * kMarginY, x + width, bottom};
+    const RECT panel = {x, bottom - size.cy - 2 * marginY, x + width, bottom};
     BlendColor(hdc, &panel, lightPanel ? kWhite : kUiDark, kPanelAlpha);
-    TextOutW(hdc, x + kMarginX, panel.top + kMarginY, notice, lstrlenW(notice));
+    TextOutW(hdc, x + marginX, panel.top + marginY, notice, lstrlenW(notice));
     return panel;
 }
 
@@ -111,34 +113,38 @@ RECT DrawOverlaySampled(HDC hdc, const RECT* rc, const OverlayRun* run, COLORREF
     const wchar_t* title = texts.title;
     const wchar_t* exitLabel = texts.exitLabel;
 
-    HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kUiFace);
+    HFONT font = CreateFontW(-ScaleForPanel(16), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             kUiFace);
     HGDIOBJ oldFont = SelectObject(hdc, font);
+    const int marginX = ScaleForPanel(kMarginX);
+    const int marginY = ScaleForPanel(kMarginY);
+    const int gap = ScaleForPanel(kGap);
     SIZE s1, s2, s3;
     GetTextExtentPoint32W(hdc, position, lstrlenW(position), &s1);
     GetTextExtentPoint32W(hdc, title, lstrlenW(title), &s2);
     GetTextExtentPoint32W(hdc, exitLabel, lstrlenW(exitLabel), &s3);
     const int textHeight = std::max({s1.cy, s2.cy, s3.cy});
-    const int width = s1.cx + kGap + s2.cx + kGap + s3.cx + 2 * kMarginX;
-    const int height = textHeight + 2 * kMarginY;
+    const int width = s1.cx + gap + s2.cx + gap + s3.cx + 2 * marginX;
+    const int height = textHeight + 2 * marginY;
     const int x = rc->left + (rc->right - rc->left - width) / 2;
-    const int y = rc->bottom - height - kBottomDistance;
+    const int y = rc->bottom - height - ScaleForPanel(kBottomDistance);
 
     const RECT panel = {x, y, x + width, y + height};
     BlendColor(hdc, &panel, lightPanel ? kWhite : kUiDark, kPanelAlpha);
 
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, lightPanel ? kUiDark : kWhite);
-    const int textTop = y + kMarginY + (height - 2 * kMarginY - s1.cy) / 2;
-    const int x1 = x + kMarginX;
-    const int x2 = x1 + s1.cx + kGap;
-    const int x3 = x2 + s2.cx + kGap;
+    const int textTop = y + marginY + (height - 2 * marginY - s1.cy) / 2;
+    const int x1 = x + marginX;
+    const int x2 = x1 + s1.cx + gap;
+    const int x3 = x2 + s2.cx + gap;
     TextOutW(hdc, x1, textTop, position, lstrlenW(position));
     TextOutW(hdc, x2, textTop, title, lstrlenW(title));
     TextOutW(hdc, x3, textTop, exitLabel, lstrlenW(exitLabel));
     RECT covered = panel;
     if (notice != nullptr) {
-        const RECT noticePanel = DrawNoticePanel(hdc, rc, notice, y - kNoticeGap, lightPanel);
+        const RECT noticePanel = DrawNoticePanel(hdc, rc, notice, y - ScaleForPanel(kNoticeGap), lightPanel);
         UnionRect(&covered, &panel, &noticePanel);
     }
     SelectObject(hdc, oldFont);

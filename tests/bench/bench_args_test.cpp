@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "testrun/catalogue.h"
 #include "tools/bench/bench_args.h"
 
 namespace {
@@ -24,9 +25,9 @@ TEST(BenchArgs, DefaultsToEveryScreenAtThreeSizes) {
     BenchArgs args;
     std::wstring error;
     ASSERT_EQ(Parse({}, &args, &error), kBenchParseOk);
-    ASSERT_EQ(args.modes.size(), 44u);
+    ASSERT_EQ(args.modes.size(), static_cast<size_t>(kModeCount));
     EXPECT_EQ(args.modes.front(), 0);
-    EXPECT_EQ(args.modes.back(), 43);
+    EXPECT_EQ(args.modes.back(), kModeCount - 1);
     ASSERT_EQ(args.sizes.size(), 3u);
     EXPECT_EQ(args.sizes[0].width, 1920);
     EXPECT_EQ(args.sizes[1].height, 2160);
@@ -68,7 +69,7 @@ TEST(BenchArgs, SizesKeepTheirOrderOnce) {
 
 TEST(BenchArgs, RefusesBadValuesWithAMessageNamingThem) {
     const std::vector<std::vector<const wchar_t*>> bad = {
-        {L"--modes", L"44"},        {L"--modes", L"5-3"},       {L"--modes", L"-1"},     {L"--modes", L"1,,2"},
+        {L"--modes", L"48"},        {L"--modes", L"5-3"},       {L"--modes", L"-1"},     {L"--modes", L"1,,2"},
         {L"--modes", L"a"},         {L"--modes", L""},          {L"--modes", L"0-"},     {L"--sizes", L"1920"},
         {L"--sizes", L"0x10"},      {L"--sizes", L"16385x10"},  {L"--sizes", L"19x-1"},  {L"--sizes", L"10x10,"},
         {L"--runs", L"0"},          {L"--runs", L"1001"},       {L"--starts", L"51"},    {L"--tavro="},

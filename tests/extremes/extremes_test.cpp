@@ -55,7 +55,7 @@ std::vector<Painter> Painters() {
         painters.push_back({"mode " + std::to_string(mode),
                             [mode](HDC dc, const RECT* r) { PaintTestScreen(dc, r, mode, nullptr); }});
     }
-    for (int id = 2000; id <= 2011; ++id) {
+    for (int id = 2000; id <= 2013; ++id) {
         painters.push_back({"card " + std::to_string(id),
                             [id](HDC dc, const RECT* r) { PaintItem(DrawCatCard, id, dc, r); }});
     }
@@ -151,8 +151,9 @@ TEST_F(Extremes, ProcessRunsAtTheDpiTheSweepAskedFor) {
     EXPECT_EQ(GetDeviceCaps(c.dc, LOGPIXELSX), dpi);
     EXPECT_EQ(GetDeviceCaps(c.dc, LOGPIXELSY), dpi);
 
-    // Screen text sizes are in 1/96 inch: size 15 and 12 scale with MulDiv's rounding,
-    // 15 -> 15, 19, 23, 30 and 12 -> 12, 15, 18, 24 pixels at 96, 120, 144 and 192 DPI.
+    // Panel text sizes are in 1/96 inch at the monitor's DPI: size 15 and 12 scale with MulDiv's
+    // rounding, 15 -> 15, 19, 23, 30 and 12 -> 12, 15, 18, 24 pixels at 96, 120, 144 and 192 DPI.
+    // The patterns' own text is in pixels and stays as it is at every DPI.
     struct Scaled {
         int dpi, size, pixels;
     };
@@ -160,11 +161,17 @@ TEST_F(Extremes, ProcessRunsAtTheDpiTheSweepAskedFor) {
                             {96, 12, 12},  {120, 12, 15}, {144, 12, 18}, {192, 12, 24}};
     for (const Scaled& row : table) {
         if (row.dpi != dpi) continue;
-        HFONT font = MakeScaledFont(c.dc, row.size, FW_NORMAL);
+        SetPanelDpi(dpi);
+        HFONT font = MakePanelFont(row.size, FW_NORMAL);
+        HFONT pattern = MakePixelFont(row.size, FW_NORMAL);
+        SetPanelDpi(96);
         LOGFONTW lf = {};
         GetObjectW(font, sizeof(lf), &lf);
         EXPECT_EQ(lf.lfHeight, -row.pixels) << "size " << row.size;
+        GetObjectW(pattern, sizeof(lf), &lf);
+        EXPECT_EQ(lf.lfHeight, -row.size) << "size " << row.size;
         DeleteObject(font);
+        DeleteObject(pattern);
     }
 }
 

@@ -18,7 +18,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // Line height of the 17-pixel text font as the device reports it.
 int LineHeight(HDC dc) {
-    HFONT font = MakeScaledFont(dc, 17, FW_NORMAL);
+    HFONT font = MakePixelFont(17, FW_NORMAL);
     HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW tm = {};
     GetTextMetricsW(dc, &tm);

@@ -1,5 +1,6 @@
-// The readability, resolution, colour, sound, level and motion screens as a group: table entries, GDI hygiene over
-// thousands of paints, and sizes from nothing to 8K.
+// The readability, resolution, colour, sound, level and motion screens and the four after them (chroma, subpixel
+// order, edges, one to one) as a group: table entries, GDI hygiene over thousands of paints, and sizes from
+// nothing to 8K.
 #include <gtest/gtest.h>
 
 #include "app/texts.h"
@@ -26,7 +27,9 @@ const Screen kScreens[] = {
     {37, DrawUniformity5, "Uniformity5"},   {38, DrawUniformity10, "Uniformity10"},
     {39, DrawUniformity25, "Uniformity25"}, {40, DrawUniformity50, "Uniformity50"},
     {41, DrawFlicker, "Flicker"},           {42, DrawMovingBlocks, "MovingBlocks"},
-    {43, DrawFrameCheck, "FrameCheck"},
+    {43, DrawFrameCheck, "FrameCheck"},        {44, DrawChroma, "Chroma"},
+    {45, DrawSubpixelOrder, "SubpixelOrder"}, {46, DrawEdges, "Edges"},
+    {47, DrawOneToOne, "OneToOne"},
 };
 
 // Slot of a GDI handle in the process's handle table (the high word only counts reuses).

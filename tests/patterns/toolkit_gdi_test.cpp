@@ -29,7 +29,7 @@ std::vector<Painter> Painters() {
         painters.push_back({"mode " + std::to_string(mode), g_drawFuncs[mode]});
     }
     painters.push_back({"FillColor", [](HDC dc, const RECT* r) { FillColor(dc, r, RGB(1, 2, 3)); }});
-    painters.push_back({"MakeScaledFont", [](HDC dc, const RECT*) { DeleteObject(MakeScaledFont(dc, 15, 700)); }});
+    painters.push_back({"MakePanelFont", [](HDC, const RECT*) { DeleteObject(MakePanelFont(15, 700)); }});
     painters.push_back({"GradientGray", [](HDC dc, const RECT* r) { GradientGray(dc, r, 1); }});
     painters.push_back({"DrawConvergenceMark", [](HDC dc, const RECT*) { DrawConvergenceMark(dc, 8, 8); }});
     painters.push_back({"DrawSiemensStar", [](HDC dc, const RECT*) { DrawSiemensStar(dc, 10, 10, 9, 12); }});

@@ -89,14 +89,14 @@ double OutlineHeightOfH(HDC dc) {
     return high - low;
 }
 
-TEST(Toolkit, MakeScaledFontAt96DpiHasTheRequestedCharacterHeight) {
+TEST(Toolkit, APanelFontAt96DpiHasTheRequestedCharacterHeight) {
     Canvas c(4, 4);
     ASSERT_EQ(GetDeviceCaps(c.dc, LOGPIXELSY), 96);
     // The character height is the em of the font: compare the letter H with the same face at an
     // em of 2048 pixels. (Wine rounds tmInternalLeading on its own, so the text metrics can be
     // one pixel off the em.)
     for (int size : {12, 15, 24, 40}) {
-        HFONT font = MakeScaledFont(c.dc, size, FW_BOLD);
+        HFONT font = MakePanelFont(size, FW_BOLD);
         ASSERT_NE(font, nullptr);
         LOGFONTW logical = {};
         GetObjectW(font, sizeof logical, &logical);

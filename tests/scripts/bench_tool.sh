@@ -31,7 +31,7 @@ grep -qE "^ *26  Resolution +$number +$number +$number" <<<"$out" || fail "no ta
 grep -qE "^ *26  Resolution +$number +$number +$number\s*$" <<<"$(sed -n '/test window: from the key/,$p' <<<"$out")" ||
   fail "no step row for screen 26: $out"
 
-for bad in "--modes 44" "--sizes 1920" "--runs 0" "--colour red"; do
+for bad in "--modes 48" "--sizes 1920" "--runs 0" "--colour red"; do
   status=0
   out=$("$run" "$tool" $bad 2>&1) || status=$?
   [ "$status" -eq 2 ] || fail "$bad: exit code $status, not 2"

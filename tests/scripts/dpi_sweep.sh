@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The extreme-size paint tests again at 120, 144 and 192 DPI (the ctest run "extremes" covers 96).
+# The extreme-size paint tests again at 120, 144 and 192 DPI (the ctest run "extremes" covers 96),
+# and the screens with text rendered at each of them: a pattern's pixels never change with the DPI.
 # A memory DC reports the DPI Wine reads from the LogPixels value when a process starts, so each
 # DPI gets a private copy of the prefix and a Wine server of its own.
 # Called as: bash dpi_sweep.sh <path of tavro.exe> <source dir>
@@ -12,6 +13,17 @@ work=$(mktemp -d)
 trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$tests/extremes"
 cd "$tests/extremes" || exit 1
+
+render="$(cd "$(dirname "$1")" && pwd)/tools/render/tavro-render.exe"
+text_screens="13 16 23 25 28 31 33 34 36 42 43"
+# render_all DIR: the screens with text, at an odd size, into DIR.
+render_all() {
+  mkdir -p "$1"
+  for mode in $text_screens; do
+    "$src/scripts/wine-run" "$render" "$mode" 1283 803 "$1/$mode.bmp" >/dev/null 2>&1 || echo "FAIL: render $mode"
+  done
+}
+render_all "$work/96"
 
 status=0
 for dpi in 120 144 192; do
@@ -27,6 +39,10 @@ for dpi in 120 144 192; do
     echo "FAIL: dpi $dpi"
     status=1
   fi
+  render_all "$work/$dpi"
+  for mode in $text_screens; do
+    cmp -s "$work/96/$mode.bmp" "$work/$dpi/$mode.bmp" || { echo "FAIL: screen $mode at $dpi DPI differs from 96 DPI"; status=1; }
+  done
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
 done

@@ -24,10 +24,10 @@ shot() { xwd -silent -id "$desktop" >"$work/shot.xwd" 2>/dev/null; }
 pixels() { python3 "$probe_src/xwd_pixels.py" "$@" <"$work/shot.xwd" | tail -n +2; }
 pixel_is() { shot && [ "$(pixels "$1,$2")" = "$3" ]; }
 
-# The window is 718 x 618 under Wine's frame (a 712 x 593 client area), centred in the 1280 x 1024
-# desktop at (281, 203); its client area starts 3 px right of and 22 px below that corner.
+# The window is 718 x 676 under Wine's frame (a 712 x 651 client area), centred in the 1280 x 1024
+# desktop at (281, 174); its client area starts 3 px right of and 22 px below that corner.
 ox=284
-oy=225
+oy=196
 card_x() { echo $((ox + 20 + 342 * ($1 % 2))); }
 card_y() { echo $((oy + 68 + 58 * ($1 / 2))); }
 # Pixels of card i's focus-mark column (4 px inside its left edge) that differ from its fill.

@@ -39,7 +39,8 @@ TEST(Catalogue, PlaylistsFollowCatalogueOrder) {
     // The two later cards follow the sound screen, in card order, whatever was ticked first.
     EXPECT_EQ(Playlist({11, 9, 10}), (std::vector<int>{33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43}));
     EXPECT_EQ(Playlist({11}), (std::vector<int>{42, 43}));
-    EXPECT_EQ(Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}).size(), 44u);
+    EXPECT_EQ(Playlist({13, 12, 11}), (std::vector<int>{42, 43, 44, 45, 46, 47}));
+    EXPECT_EQ(Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}).size(), 48u);
     EXPECT_TRUE(Playlist({}).empty());
 }
 
@@ -59,6 +60,7 @@ TEST(Catalogue, ScreensAroundAnEntryComeShownNextPreviousEachOnce) {
         {{0, 99, 1}, 1, {1, 0}},
         {{41, 42, 43, 0}, 0, {41, 0}},  // the motion screens are drawn as they are shown
         {{42, 43}, 1, {}},
+        {{43, 44, 45}, 1, {44, 45}},    // the screens after them are painted ahead
         {{4, 5, 6}, 3, {}},             // no such entry
         {{}, 0, {}},
     };
@@ -78,6 +80,11 @@ TEST(Catalogue, LaterScreensHaveNamesOfTheirOwn) {
     EXPECT_STREQ(tr(CategoryTextKey(10)), L"Levels and gamma");
     EXPECT_STREQ(tr(CategoryTextKey(11)), L"Motion");
     EXPECT_STREQ(tr(CategoryTextKey(9)), L"Sound");
+    EXPECT_STREQ(tr(CategoryTextKey(12)), L"Chroma and text");
+    EXPECT_STREQ(tr(CategoryTextKey(13)), L"Edges and scaling");
+    const wchar_t* const names[] = {L"Chroma", L"Subpixel order", L"Edges", L"One to one"};
+    for (int k = 0; k < 4; ++k) EXPECT_STREQ(ModeTitle(44 + k), names[k]);
+    EXPECT_STREQ(ModeTitle(48), L"TAVRO");
 }
 
 }  // namespace

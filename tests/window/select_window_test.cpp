@@ -68,7 +68,7 @@ protected:
         CreateUiFonts();
         RegisterSelectWindowClass(GetModuleHandleW(nullptr));
         hwnd = CreateSelectWindow(GetModuleHandleW(nullptr));
-        std::copy(g_catChecked, g_catChecked + 12, checksAtCreation);
+        std::copy(g_catChecked, g_catChecked + 14, checksAtCreation);
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
         Pump();
@@ -87,7 +87,7 @@ protected:
             SendMessageW(g_hLangCombo, CB_SETCURSEL, 0, 0);
             ReloadUiTexts(hwnd);
         }
-        for (int i = 0; i < 12; ++i) g_catChecked[i] = i < 2;
+        for (int i = 0; i < 14; ++i) g_catChecked[i] = i < 2;
         SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
         // As after the start: no control focused, focus marks hidden until the keyboard moves the focus.
         SetFocus(hwnd);
@@ -105,7 +105,7 @@ protected:
 
     std::vector<int> CardsPendingPaint() const {
         std::vector<int> cards;
-        for (int i = 0; i < 12; ++i) {
+        for (int i = 0; i < 14; ++i) {
             if (PendingPaint(g_hCatChecks[i])) cards.push_back(i);
         }
         return cards;
@@ -120,11 +120,11 @@ protected:
     void MoveTo(int x, int y) { SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 
     static HWND hwnd;
-    static int checksAtCreation[12];
+    static int checksAtCreation[14];
 };
 
 HWND SelectWindow::hwnd = nullptr;
-int SelectWindow::checksAtCreation[12];
+int SelectWindow::checksAtCreation[14];
 
 TEST_F(SelectWindow, FixedSizeCentredWindowWithItsCaption) {
     RECT r;
@@ -132,8 +132,8 @@ TEST_F(SelectWindow, FixedSizeCentredWindowWithItsCaption) {
     RECT client;
     GetClientRect(hwnd, &client);
     EXPECT_EQ(client.right, 712);
-    EXPECT_EQ(client.bottom, 593);
-    RECT frame = {0, 0, 712, 593};
+    EXPECT_EQ(client.bottom, 651);
+    RECT frame = {0, 0, 712, 651};
     AdjustWindowRectEx(&frame, GetWindowLongW(hwnd, GWL_STYLE), FALSE, 0);
     EXPECT_EQ(r.right - r.left, frame.right - frame.left);
     EXPECT_EQ(r.bottom - r.top, frame.bottom - frame.top);
@@ -146,8 +146,8 @@ TEST_F(SelectWindow, FixedSizeCentredWindowWithItsCaption) {
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_EQ(g_app.hwndSelect, hwnd);
-    EXPECT_EQ(std::vector<int>(checksAtCreation, checksAtCreation + 12),
-              (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // Solid Colors and Brightness start ticked
+    EXPECT_EQ(std::vector<int>(checksAtCreation, checksAtCreation + 14),
+              (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // Solid Colors and Brightness start ticked
 }
 
 TEST_F(SelectWindow, CentringTruncatesTowardZero) {
@@ -167,7 +167,7 @@ TEST_F(SelectWindow, ControlsHaveTheirClassTextPlaceSizeAndStyle) {
     };
     const Expected table[] = {
         {3005, L"STATIC", L"Select Tests", 20, 14, 400, 26, 0},
-        {3006, L"STATIC", L"Check categories to test \x00B7 multi-select \x00B7 44 screens", 20, 42, 400, 18, 0},
+        {3006, L"STATIC", L"Check categories to test \x00B7 multi-select \x00B7 48 screens", 20, 42, 400, 18, 0},
         {1005, L"COMBOBOX", nullptr, 480, 16, 180, -1, CBS_DROPDOWNLIST},  // the combo hands WS_VSCROLL to its list
         {2000, L"BUTTON", L"Solid Colors", 20, 68, 330, 48, BS_OWNERDRAW},
         {2001, L"BUTTON", L"Brightness and contrast", 362, 68, 330, 48, BS_OWNERDRAW},
@@ -175,14 +175,16 @@ TEST_F(SelectWindow, ControlsHaveTheirClassTextPlaceSizeAndStyle) {
         {2009, L"BUTTON", L"Sound", 362, 300, 330, 48, BS_OWNERDRAW},
         {2010, L"BUTTON", L"Levels and gamma", 20, 358, 330, 48, BS_OWNERDRAW},
         {2011, L"BUTTON", L"Motion", 362, 358, 330, 48, BS_OWNERDRAW},
-        {1001, L"BUTTON", L"START", 20, 424, 200, 40, BS_OWNERDRAW},
-        {1002, L"BUTTON", L"AUTO", 230, 424, 160, 40, BS_OWNERDRAW},
-        {1003, L"BUTTON", L"Display Settings", 400, 424, 110, 40, BS_OWNERDRAW},
-        {1004, L"BUTTON", L"About TAVRO", 520, 424, 110, 40, BS_OWNERDRAW},
-        {3001, L"STATIC", g_texts[0][STR_HINT1], 20, 476, 640, 18, SS_CENTER},
-        {3002, L"STATIC", g_texts[0][STR_HINT2], 20, 498, 640, 18, SS_CENTER},
-        {3003, L"STATIC", L"TAVRO", 20, 520, 280, 16, 0},
-        {3007, L"STATIC", nullptr, 20, 542, 640, 16, 0},
+        {2012, L"BUTTON", L"Chroma and text", 20, 416, 330, 48, BS_OWNERDRAW},
+        {2013, L"BUTTON", L"Edges and scaling", 362, 416, 330, 48, BS_OWNERDRAW},
+        {1001, L"BUTTON", L"START", 20, 482, 200, 40, BS_OWNERDRAW},
+        {1002, L"BUTTON", L"AUTO", 230, 482, 160, 40, BS_OWNERDRAW},
+        {1003, L"BUTTON", L"Display Settings", 400, 482, 110, 40, BS_OWNERDRAW},
+        {1004, L"BUTTON", L"About TAVRO", 520, 482, 110, 40, BS_OWNERDRAW},
+        {3001, L"STATIC", g_texts[0][STR_HINT1], 20, 534, 640, 18, SS_CENTER},
+        {3002, L"STATIC", g_texts[0][STR_HINT2], 20, 556, 640, 18, SS_CENTER},
+        {3003, L"STATIC", L"TAVRO", 20, 578, 280, 16, 0},
+        {3007, L"STATIC", nullptr, 20, 600, 640, 16, 0},
     };
     for (const Expected& e : table) {
         SCOPED_TRACE(e.id);
@@ -318,12 +320,12 @@ TEST_F(SelectWindow, HoverRepaintsExactlyTheCardsAndButtonsItMustRepaint) {
     EXPECT_EQ(g_app.hoverCard, -1);
     Settle();
 
-    MoveTo(21, 425);  // START
+    MoveTo(21, 483);  // START
     EXPECT_EQ(g_app.hoverButton, IDC_START);
     EXPECT_TRUE(CardsPendingPaint().empty());
     EXPECT_EQ(ButtonsPendingPaint(), 4);
     Settle();
-    MoveTo(600, 438);  // About
+    MoveTo(600, 496);  // About
     EXPECT_EQ(g_app.hoverButton, IDC_ABOUT);
     Settle();
 
@@ -386,7 +388,7 @@ TEST_F(SelectWindow, HoverFollowsThePointerOverTheControlsThemselves) {
     EXPECT_EQ(CardsPendingPaint(), std::vector<int>{1});
     Settle();
 
-    POINT overStart = {20 + 30, 424 + 20};
+    POINT overStart = {20 + 30, 482 + 20};
     ClientToScreen(hwnd, &overStart);
     SetCursorPos(overStart.x, overStart.y);
     SendMessageW(g_hBtnStart, WM_MOUSEMOVE, 0, MAKELPARAM(30, 20));
@@ -419,9 +421,9 @@ void PressKey(WPARAM key, bool shift = false) {
     SetKeyboardState(keys);
 }
 
-TEST_F(SelectWindow, TabWalksTheLanguageBoxTheCardsAndTheButtonsBothWaysRound) {
+TEST_F(SelectWindow, TabWalksTheLanguageBoxEveryCardAndTheButtonsBothWaysRound) {
     std::vector<HWND> order = {g_hLangCombo};
-    order.insert(order.end(), g_hCatChecks, g_hCatChecks + 10);
+    order.insert(order.end(), g_hCatChecks, g_hCatChecks + 14);
     order.insert(order.end(), {g_hBtnStart, g_hBtnAuto, g_hBtnSettings, g_hBtnAbout});
     for (HWND expected : order) {
         PressKey(VK_TAB);
@@ -445,8 +447,10 @@ TEST_F(SelectWindow, ArrowsMoveAcrossTheGridOfCardsAndStopAtItsEdges) {
         int to;
     };
     const Move moves[] = {
-        {0, VK_RIGHT, 1}, {1, VK_RIGHT, 1}, {1, VK_LEFT, 0}, {0, VK_LEFT, 0}, {0, VK_UP, 0},
-        {0, VK_DOWN, 2},  {7, VK_DOWN, 9},  {9, VK_DOWN, 11}, {11, VK_DOWN, 11}, {11, VK_UP, 9}, {10, VK_RIGHT, 11},
+        {0, VK_RIGHT, 1},   {1, VK_RIGHT, 1},   {1, VK_LEFT, 0},   {0, VK_LEFT, 0},    {0, VK_UP, 0},
+        {0, VK_DOWN, 2},    {7, VK_DOWN, 9},    {9, VK_DOWN, 11},  {11, VK_UP, 9},     {10, VK_RIGHT, 11},
+        {10, VK_DOWN, 12},  {11, VK_DOWN, 13},  {12, VK_RIGHT, 13}, {13, VK_LEFT, 12}, {13, VK_UP, 11},
+        {12, VK_DOWN, 12},  {13, VK_DOWN, 13},  {13, VK_RIGHT, 13}, {12, VK_LEFT, 12},
     };
     for (const Move& m : moves) {
         SetFocus(g_hCatChecks[m.from]);
@@ -496,7 +500,7 @@ void ExpectLayoutFits(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 712);
-    EXPECT_EQ(client.bottom, 593);
+    EXPECT_EQ(client.bottom, 651);
     LONG left = client.right;
     LONG right = 0;
     for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -520,7 +524,7 @@ TEST(SelectWindowFrame, ClientAreaHoldsTheLayoutUnderAnotherFrame) {
     saved.cbSize = sizeof(saved);
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(saved), &saved, 0));
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT usual = {0, 0, 712, 593};
+    RECT usual = {0, 0, 712, 651};
     AdjustWindowRectEx(&usual, style, FALSE, 0);
 
     NONCLIENTMETRICSW wide = saved;

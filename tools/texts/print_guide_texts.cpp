@@ -43,7 +43,8 @@ int main() {
     printf("The panel that H or F1 shows on a test screen (`testrun/guide_texts.cpp`): per language its two\n"
            "headings (the column titles below) and, for each of the %d screens, the screen's name, what a good\n"
            "monitor shows and what a fault looks like. All %d x %d x 3 texts and the %d x 2 headings are new;\n"
-           "the screens 34 to 43 came with the two categories added after Sound (Levels and gamma, Motion).\n"
+           "the screens 34 to 43 came with the two categories added after Sound (Levels and gamma, Motion),\n"
+           "the screens 44 to 47 with the two added after Motion (Chroma and text, Edges and scaling).\n"
            "This section is generated from the table by `scripts/guide-texts`; do not edit it by hand.\n",
            kModeCount, kLanguageCount, kModeCount, kLanguageCount);
     for (int lang = 0; lang < kLanguageCount; ++lang) PrintLanguage(lang);

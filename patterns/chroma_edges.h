@@ -1,0 +1,54 @@
+// The geometry of the chroma, subpixel-order, edge and one-to-one screens, shared by their drawing
+// and their tests. Every parity on these screens counts from the screen's own pixel (0, 0).
+#pragma once
+#include <windows.h>
+
+#include "patterns/toolkit.h"
+
+// The chroma screen: four bands of one-pixel stripes across the top half, five rows of the sample
+// sentence (three sizes each) across the bottom half.
+constexpr int kChromaBands = 4;
+constexpr int kChromaTextRows = 5;
+constexpr int kChromaTextSizes = 3;
+extern const TileColour g_chromaBands[kChromaBands];     // red/blue columns, rows, magenta/green, yellow/blue
+extern const COLORREF g_chromaText[kChromaTextRows];     // text colour of each row
+extern const COLORREF g_chromaGround[kChromaTextRows];   // its background
+extern const int g_chromaTextSizes[kChromaTextSizes];    // pixel heights of the three lines of a row
+RECT ChromaBandRect(const RECT* rect, int band);
+RECT ChromaTextRow(const RECT* rect, int row);
+int ChromaLineTop(const RECT& row, int line);  // top of line `line` of a text row
+
+// The subpixel-order screen: three samples of the same words (smoothed for RGB stripes, for BGR
+// stripes, in grey), each a label above a block of three lines, then two bands of stripes.
+constexpr int kSubpixelSamples = 3;
+constexpr int kSubpixelLines = 3;
+extern const int g_subpixelLineSizes[kSubpixelLines];
+struct SubpixelLayout {
+    RECT label[kSubpixelSamples];
+    RECT sample[kSubpixelSamples];  // the blocks of words, all of one size
+    RECT whiteLines;                // 1-px white columns on black, white where x is even
+    RECT rgbColumns;                // 1-px red, green and blue columns, red where x % 3 == 0
+};
+void LayOutSubpixel(const RECT* rect, SubpixelLayout* layout);
+
+// The edge screen: 1-px frames kEdgeFrameStep apart from the very edge in, white and red in turn,
+// and marks at 1 %, 2.5 % and 5 % of the width and height in from each edge.
+constexpr int kEdgeFrames = 5;
+constexpr int kEdgeFrameStep = 2;
+constexpr int kEdgeMarks = 3;
+extern const int g_edgeMarkPermille[kEdgeMarks];
+COLORREF EdgeFrameColour(int frame);
+int EdgeMarkDistance(int length, int mark);  // pixels from the edge of a side `length` long
+// The 1-px mark `mark` on side `side` (0 left, 1 top, 2 right, 3 bottom) and the box of its label.
+RECT EdgeMark(const RECT* rect, int side, int mark);
+RECT EdgeMarkLabel(const RECT* rect, int side, int mark);
+
+// The one-to-one screen: a 256 x 256 checkerboard of 1-px cells in the middle, white where x + y is
+// even; beside it 1-px line pairs (left) and 2-px line pairs (right), vertical and horizontal, in
+// white, red, green and blue on black.
+constexpr int kCheckerSide = 256;
+constexpr int kPairColours = 4;
+RECT CheckerRect(const RECT* rect);
+// Patch of line pairs `width` px wide (1 or 2), `vertical` or horizontal, in colour `colour` (0..3).
+RECT LinePairPatch(const RECT* rect, int width, bool vertical, int colour);
+extern const COLORREF g_pairColours[kPairColours];

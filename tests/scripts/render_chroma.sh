@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The chroma screen as tavro-render writes it at three monitor sizes: each of the four bands keeps
+# its two colours one pixel apart, counted from the screen's pixel (0, 0), read out of the BMP file.
+# Called as: bash render_chroma.sh <path of tavro.exe> <source dir>
+set -u
+render="$(dirname "$1")/tools/render/tavro-render.exe"
+run="$2/scripts/wine-run"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# pixel FILE W H X Y: "R,G,B" of screen pixel (X, Y) in a 24-bit bottom-up BMP W x H.
+pixel() {
+  local stride=$(((3 * $2 + 3) / 4 * 4))
+  od -An -t u1 -j $((54 + ($3 - 1 - $5) * stride + 3 * $4)) -N 3 "$1" | awk '{print $3 "," $2 "," $1}'
+}
+
+red=255,0,0 blue=0,0,255 magenta=255,0,255 green=0,255,0 yellow=255,255,0
+# Band: the colour where the coordinate across its stripes is even, where it is odd, and that coordinate.
+bands=("$red $blue x" "$red $blue y" "$magenta $green x" "$yellow $blue x")
+for size in 1920x1080 1366x768 3840x2160; do
+  w=${size%x*} h=${size#*x}
+  bmp="$work/chroma-$size.bmp"
+  "$run" "$render" 44 "$w" "$h" "$bmp" >/dev/null 2>&1 || { fail "$size: tavro-render failed"; continue; }
+  for b in 0 1 2 3; do
+    read -r even odd across <<<"${bands[$b]}"
+    top=$((b * (h / 2) / 4)) bottom=$(((b + 1) * (h / 2) / 4))
+    for y in $top $((top + 1)) $((bottom - 1)); do
+      for x in 0 1 $((w / 2)) $((w / 2 + 1)) $((w - 2)) $((w - 1)); do
+        coordinate=$x
+        [ "$across" = y ] && coordinate=$y
+        want=$even
+        [ $((coordinate % 2)) = 1 ] && want=$odd
+        got=$(pixel "$bmp" "$w" "$h" "$x" "$y")
+        [ "$got" = "$want" ] || fail "$size band $b ($x, $y): $got, expected $want"
+      done
+    done
+  done
+done
+
+[ $failures -eq 0 ] && echo "render_chroma: all checks passed"
+exit $((failures > 0))

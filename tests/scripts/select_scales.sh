@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The selection window at the larger display scales, on an X screen large enough to hold it at
+# 300 % (the suite's own screen is 1920 x 1080): every text fits at 96 to 288 DPI in every language,
+# the layout at 192 DPI is the one at 96 doubled; then, with Wine's DPI at 192, the window opens at
+# 200 %, its client area 1424 x 1302.
+# Called as: bash select_scales.sh <path of tavro.exe> <source dir>
+set -uo pipefail
+tests="$(cd "$(dirname "$1")" && pwd)/tests"
+src=$2
+source "$src/tests/support/private_prefix.bash"
+base=${WINEPREFIX:-$src/build/wineprefix}
+work=$(mktemp -d)
+trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+mkdir -p "$tests/window"
+cd "$tests/window" || exit 1
+
+# run DPI FILTER: the window tests matching FILTER, with Wine's DPI at DPI, on a 2400 x 2200 screen.
+run() {
+  export WINEPREFIX="$work/prefix"
+  rm -rf "$WINEPREFIX"
+  make_private_prefix "$base" "$WINEPREFIX"
+  "$src/scripts/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+  # The server that ran reg knows the suite's smaller screen: the tests start one of their own.
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  local out
+  out=$(TAVRO_EXPECT_DPI=$1 timeout 600 xvfb-run -a -s "-screen 0 2400x2200x24" \
+    "$src/scripts/wine-run" "$tests/tavro_window_tests.exe" --gtest_filter="$2" 2>&1 | tr -d '\r')
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  if grep -q '^\[  PASSED  \]' <<<"$out" && ! grep -qE '^\[  (FAILED|SKIPPED) ' <<<"$out"; then
+    echo "dpi $1: $(grep -c '^\[       OK \]' <<<"$out") tests of $2 passed"
+    return 0
+  fi
+  echo "$out" | grep -v '^\[ \+\(OK\|RUN\) '
+  echo "FAIL: $2 at $1 DPI"
+  return 1
+}
+
+status=0
+run 96 'SelectScale.*' || status=1
+run 192 'SelectScale.OpensAtItsMonitorsScale' || status=1
+exit $status

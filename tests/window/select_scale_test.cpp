@@ -1,0 +1,270 @@
+// The selection window at every display scale: the 96-DPI layout scaled, every text inside its
+// control in every language, laid out anew when Windows says the scale changed, and never larger
+// than the monitor's work area.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/display_scale.h"
+#include "app/lifetime.h"
+#include "app/owner_draw.h"
+#include "app/select_window.h"
+#include "app/texts.h"
+#include "testrun/catalogue.h"
+#include "tests/support/canvas.h"
+
+namespace {
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+int Width(const RECT& r) {
+    return r.right - r.left;
+}
+
+int Height(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+// A child's rectangle in its parent's client coordinates.
+RECT PlaceOf(HWND parent, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+int TextWidth(HWND control, HFONT font, const wchar_t* text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size.cx;
+}
+
+class SelectScale : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        SetProcessDPIAware();
+        g_lang = 0;
+        CreateUiFonts();
+        RegisterSelectWindowClass(GetModuleHandleW(nullptr));
+        hwnd = CreateSelectWindow(GetModuleHandleW(nullptr));
+        ShowWindow(hwnd, SW_SHOW);
+        UpdateWindow(hwnd);
+        Pump();
+    }
+    static void TearDownTestSuite() {
+        DestroyWindow(hwnd);
+        Pump();
+        ReleaseGlobalResources();
+        g_lang = 0;
+    }
+    void TearDown() override {
+        LayOutAt(96);
+        g_lang = 0;
+        ReloadUiTexts(hwnd);
+        Pump();
+    }
+    // Lays the window out at `dpi`, its client area as large as the layout, as on a monitor large
+    // enough at that scale (the frame stays the one this process draws).
+    static void LayOutAt(int dpi) {
+        LayOutSelectWindow(hwnd, dpi);
+        RECT window;
+        RECT client;
+        GetWindowRect(hwnd, &window);
+        GetClientRect(hwnd, &client);
+        SetWindowPos(hwnd, nullptr, 0, 0, Width(window) - client.right + ScaleToDpi(kSelectClientWidth, dpi),
+                     Height(window) - client.bottom + ScaleToDpi(kSelectClientHeight, dpi),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // Whether this screen can show the window at `dpi` whole: the tests of the larger scales run
+    // in tests/scripts/select_scales.sh, on a screen large enough.
+    static bool ScreenHolds(int dpi) {
+        RECT work;
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        return FittedSelectDpi(dpi, work) == dpi;
+    }
+    static HWND hwnd;
+};
+
+HWND SelectScale::hwnd = nullptr;
+
+// Every text measured with the font that draws it, against the room its control gives it there.
+TEST_F(SelectScale, EveryTextFitsItsControlAtEveryScaleInEveryLanguage) {
+    if (!ScreenHolds(288)) GTEST_SKIP() << "needs a screen that holds the window at 300 %";
+    for (int dpi : {96, 120, 144, 192, 288}) {
+        LayOutAt(dpi);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        EXPECT_EQ(Width(client), ScaleToDpi(kSelectClientWidth, dpi));
+        EXPECT_EQ(Height(client), ScaleToDpi(kSelectClientHeight, dpi));
+        const auto S = [dpi](int size) { return ScaleToDpi(size, dpi); };
+        for (int lang = 0; lang < kLanguageCount; ++lang) {
+            g_lang = lang;
+            ReloadUiTexts(hwnd);
+            SCOPED_TRACE(testing::Message() << "language " << lang << " at " << dpi << " DPI");
+            for (HWND child : Children(hwnd)) {
+                const RECT r = PlaceOf(hwnd, child);
+                const int id = GetDlgCtrlID(child);
+                wchar_t text[512];
+                GetWindowTextW(child, text, 512);
+                if (!IsWindowVisible(child)) continue;
+                EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom) << id;
+                HFONT font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+                int room = Width(r);
+                const bool ownerDrawn = id >= IDC_START && id <= IDC_ABOUT;
+                if (id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST) {
+                    room -= S(14) + S(28) + S(70);  // check box before the name, count after it
+                    wchar_t badge[16];
+                    wsprintfW(badge, L"\x00D7%d", g_catCount[id - IDC_CARD_FIRST]);
+                    EXPECT_LE(TextWidth(child, g_app.fontMono, badge), S(50)) << id;
+                } else if (id == IDC_START) {
+                    room = r.right - (r.left + Width(r) / 2 - S(30) + S(14));  // the label after the triangle
+                } else if (id == IDC_AUTO) {
+                    room = r.right - (r.left + Width(r) / 2 - S(34) + S(16));
+                } else if (id >= IDC_SETTINGS && id <= IDC_ABOUT) {
+                    room -= 2 * S(4);  // inside the focus mark
+                } else if (id == IDC_LANG_COMBO) {
+                    for (const wchar_t* name : g_langNames) {
+                        EXPECT_LE(TextWidth(child, font, name), room - GetSystemMetrics(SM_CXVSCROLL) - S(8)) << name;
+                    }
+                    continue;
+                } else if (lstrlenW(text) == 0) {
+                    continue;
+                }
+                // A card's or button's label in the font that draws it: smaller where a language's
+                // word would not fit otherwise.
+                HFONT fitted = nullptr;
+                if (ownerDrawn || (id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST)) {
+                    HDC dc = GetDC(child);
+                    fitted = FittingLabelFont(dc, g_app.fontUi, text, room);
+                    ReleaseDC(child, dc);
+                    font = fitted != nullptr ? fitted : g_app.fontUi;
+                }
+                EXPECT_LE(TextWidth(child, font, text), room) << "control " << id << ": " << std::wstring(text).substr(0, 60);
+                if (fitted != nullptr) DeleteObject(fitted);
+            }
+        }
+    }
+}
+
+TEST_F(SelectScale, At192DpiEveryControlIsTwiceItsPlaceAt96) {
+    if (!ScreenHolds(192)) GTEST_SKIP() << "needs a screen that holds the window at 200 %";
+    LayOutAt(96);
+    std::vector<RECT> at96;
+    for (HWND child : Children(hwnd)) at96.push_back(PlaceOf(hwnd, child));
+    LayOutAt(192);
+    const std::vector<HWND> children = Children(hwnd);
+    for (size_t k = 0; k < children.size(); ++k) {
+        const RECT r = PlaceOf(hwnd, children[k]);
+        const int id = GetDlgCtrlID(children[k]);
+        EXPECT_NEAR(r.left, 2 * at96[k].left, 1) << id;
+        EXPECT_NEAR(r.top, 2 * at96[k].top, 1) << id;
+        EXPECT_NEAR(r.right, 2 * at96[k].right, 1) << id;
+        wchar_t cls[16] = {};
+        GetClassNameW(children[k], cls, 16);
+        if (lstrcmpiW(cls, L"COMBOBOX") != 0) {  // a combo box is as tall as its font makes it
+            EXPECT_NEAR(r.bottom, 2 * at96[k].bottom, 1) << id;
+        }
+    }
+    LOGFONTW font = {};
+    GetObjectW(g_app.fontUi, sizeof(font), &font);
+    EXPECT_EQ(font.lfHeight, -28);
+}
+
+// Windows says the scale changed (the window was dragged onto a monitor of 125 %, then back):
+// the window takes the rectangle suggested and lays itself out again; back at 96 DPI every pixel
+// is as it was.
+TEST_F(SelectScale, TakesTheSuggestedRectangleAndComesBackAsItWas) {
+    RECT start;
+    GetWindowRect(hwnd, &start);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    Canvas before(client.right, client.bottom);
+    HDC dc = GetDC(hwnd);
+    BitBlt(before.dc, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    const SIZE size = SelectWindowSize(120, 120);
+    RECT suggested = {start.left, start.top, start.left + size.cx, start.top + size.cy};
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested));
+    RECT now;
+    GetWindowRect(hwnd, &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested));
+    EXPECT_EQ(SelectLayoutDpi(), 120);
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&start));
+    GetWindowRect(hwnd, &now);
+    EXPECT_TRUE(EqualRect(&now, &start));
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    Canvas after(client.right, client.bottom);
+    BitBlt(after.dc, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, dc);
+    GdiFlush();
+    EXPECT_EQ(memcmp(before.bits, after.bits, static_cast<size_t>(client.right) * client.bottom * 4), 0);
+}
+
+// 500 % would make the window larger than the work area: it is scaled down to fit, never below
+// 100 %, with every control inside it.
+TEST_F(SelectScale, TooLargeForTheScreenItIsScaledDownToFit) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const SIZE size = SelectWindowSize(480, 480);  // 500 %: larger than any screen the tests run on
+    ASSERT_TRUE(size.cx > Width(work) || size.cy > Height(work));
+    RECT suggested = {work.left, work.top, work.left + size.cx, work.top + size.cy};
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(480, 480), reinterpret_cast<LPARAM>(&suggested));
+    const int dpi = SelectLayoutDpi();
+    EXPECT_LT(dpi, 480);
+    EXPECT_GE(dpi, 96);
+    EXPECT_EQ(dpi, FittedSelectDpi(480, work));
+    RECT now;
+    GetWindowRect(hwnd, &now);
+    EXPECT_LE(Width(now), Width(work));
+    EXPECT_LE(Height(now), Height(work));
+    const SIZE larger = SelectWindowSize(dpi + 1, 480);
+    EXPECT_TRUE(larger.cx > Width(work) || larger.cy > Height(work));  // the largest that fits
+    RECT client;
+    GetClientRect(hwnd, &client);
+    for (HWND child : Children(hwnd)) {
+        const RECT r = PlaceOf(hwnd, child);
+        EXPECT_TRUE(r.right <= client.right && r.bottom <= client.bottom) << GetDlgCtrlID(child);
+    }
+    const RECT tiny = {0, 0, 640, 480};
+    EXPECT_EQ(FittedSelectDpi(192, tiny), 96);  // never below 100 %
+}
+
+// Started on a monitor at the scale the environment asks for (tests/scripts/dpi_sweep.sh runs this
+// at 192 DPI in a desktop large enough): the window opens at that scale.
+TEST_F(SelectScale, OpensAtItsMonitorsScale) {
+    const char* wanted = getenv("TAVRO_EXPECT_DPI");
+    const int dpi = wanted != nullptr ? atoi(wanted) : 96;
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    ASSERT_EQ(FittedSelectDpi(dpi, work), dpi) << "the desktop (" << Width(work) << " x " << Height(work)
+                                                << ") is too small for the window at " << dpi << " DPI";
+    EXPECT_EQ(SelectLayoutDpi(), dpi);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, ScaleToDpi(kSelectClientWidth, dpi));
+    EXPECT_EQ(client.bottom, ScaleToDpi(kSelectClientHeight, dpi));
+}
+
+}  // namespace
