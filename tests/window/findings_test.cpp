@@ -324,4 +324,25 @@ TEST_F(RunFindings, MotionScreensPaceAtTheMonitorsRateAndTheRecordHoldsTheirCoun
     EXPECT_NE(std::wstring(listed).find(L"Moving blocks at 143.856 Hz: "), std::wstring::npos) << listed;
 }
 
+// A list of marks longer than the results window's text: it says where it is cut, and the verdict
+// after it is whole.
+TEST_F(RunFindings, AResultsListTooLongSaysWhereItIsCutAndKeepsTheVerdict) {
+    for (int k = 0; k < 400; ++k) {
+        Mark m = {};
+        m.mode = 1;
+        m.x = 10 * (k % 100);
+        m.y = 10 * (k / 100);
+        m.type = kDefectLit;
+        int previousType = 0;
+        ASSERT_GE(RecordMark(m, &previousType), 0);
+    }
+    static wchar_t text[4096];
+    FormatRunResults(CurrentRunRecord(), text, 4096);
+    const std::wstring listed = text;
+    EXPECT_LT(listed.size(), 4096u);
+    EXPECT_NE(listed.find(L"(The list is cut here: the saved report holds all of it.)"), std::wstring::npos);
+    EXPECT_NE(listed.find(L"Meets no ISO 13406-2 class"), std::wstring::npos);
+    EXPECT_NE(listed.find(L"The class rests on"), std::wstring::npos);
+}
+
 }  // namespace
