@@ -370,7 +370,9 @@ void FormatRunResults(const RunRecord* record, wchar_t* text, int chars) {
     lstrcatW(cutLine, L"\r\n");
     Appender a = {text, chars - v.length - lstrlenW(cutLine), 0, false};
     if (a.chars > 0) AppendFindings(&a, record->findings);
+    const bool cut = a.cut;
     a.chars = chars;
-    if (a.cut) Append(&a, cutLine);
+    a.cut = false;
+    if (cut) Append(&a, cutLine);
     Append(&a, verdict);
 }
