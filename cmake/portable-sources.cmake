@@ -13,6 +13,7 @@ set(TAVRO_PORTABLE_SOURCES
   record/findings.cpp
   record/motion_line.cpp
   record/report_html.cpp
+  record/report_stream.cpp
   record/report_json.cpp
   record/report_path.cpp
   record/report_texts.cpp

@@ -2,10 +2,10 @@
 // the screens seen, every marked defect with the pixels around it, a map of the screen, the raw EDID.
 #include "record/report_html.h"
 
-#include <stdarg.h>
 
 #include "app/bounded_format.h"
 #include "record/motion_line.h"
+#include "record/report_stream.h"
 #include "record/report_texts.h"
 #include "testrun/edid.h"
 #include "testrun/guide_texts.h"
@@ -26,31 +26,16 @@ const char kStyle[] =
     ".map{border:1px solid #888;max-width:100%;height:auto}pre{font-size:.85em}"
     "@media print{body{margin:0}h2{break-after:avoid}tr{break-inside:avoid}}";
 
-// Everything is written through these, and the first failed write is remembered.
-struct Writer {
-    FILE* out;
-    bool ok;
-};
-
-void Put(Writer* w, const char* text) {
-    if (fputs(text, w->out) < 0) w->ok = false;
-}
-
-void Putf(Writer* w, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    if (vfprintf(w->out, format, args) < 0) w->ok = false;
-    va_end(args);
-}
+typedef ReportStream Writer;
 
 // UTF-8 text with the characters that mean something in HTML escaped.
 void PutText(Writer* w, const char* text) {
     for (const char* p = text; *p != '\0'; ++p) {
         switch (*p) {
-            case '&': Put(w, "&amp;"); break;
-            case '<': Put(w, "&lt;"); break;
-            case '>': Put(w, "&gt;"); break;
-            case '"': Put(w, "&quot;"); break;
+            case '&': StreamPut(w, "&amp;"); break;
+            case '<': StreamPut(w, "&lt;"); break;
+            case '>': StreamPut(w, "&gt;"); break;
+            case '"': StreamPut(w, "&quot;"); break;
             default:
                 if (fputc(*p, w->out) == EOF) w->ok = false;
         }
@@ -59,24 +44,24 @@ void PutText(Writer* w, const char* text) {
 
 // One row of a two-column table of facts; `value` is UTF-8 text.
 void PutFact(Writer* w, const char* name, const char* value) {
-    Put(w, "<tr><th>");
+    StreamPut(w, "<tr><th>");
     PutText(w, name);
-    Put(w, "</th><td>");
+    StreamPut(w, "</th><td>");
     PutText(w, value);
-    Put(w, "</td></tr>\n");
+    StreamPut(w, "</td></tr>\n");
 }
 
 // A section's heading, and a paragraph of text.
 void PutHeading(Writer* w, const char* text) {
-    Put(w, "<h2>");
+    StreamPut(w, "<h2>");
     PutText(w, text);
-    Put(w, "</h2>\n");
+    StreamPut(w, "</h2>\n");
 }
 
 void PutParagraph(Writer* w, const char* text) {
-    Put(w, "<p>");
+    StreamPut(w, "<p>");
     PutText(w, text);
-    Put(w, "</p>\n");
+    StreamPut(w, "</p>\n");
 }
 
 void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
@@ -87,7 +72,7 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
         return;
     }
     char value[160];
-    Put(w, "<table class=\"facts\">\n");
+    StreamPut(w, "<table class=\"facts\">\n");
     FormatUtf8(value, sizeof(value), "%s (0x%04X)", id.manufacturer, id.productCode);
     PutFact(w, t[RT_MANUFACTURER], value);
     wchar_t name[kMonitorNameChars];
@@ -128,12 +113,12 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
         FormatUtf8(value, sizeof(value), t[RT_SIZE_FORMAT], id.widthCm, id.heightCm);
         PutFact(w, t[RT_SIZE], value);
     }
-    Put(w, "</table>\n");
+    StreamPut(w, "</table>\n");
 }
 
 void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
     PutHeading(w, t[RT_MODE_TESTED]);
-    Put(w, "<table class=\"facts\">\n");
+    StreamPut(w, "<table class=\"facts\">\n");
     char value[160];
     NativeMode native;
     const bool known = in->edid != nullptr && DecodeNativeMode(in->edid, in->edidLength, &native);
@@ -148,41 +133,41 @@ void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
         FormatUtf8(value, sizeof(value), "%s Hz", rate);
         PutFact(w, t[RT_REFRESH], value);
     }
-    Put(w, "</table>\n");
+    StreamPut(w, "</table>\n");
 }
 
 // A row of the verdict's table whose value spans the count and rate columns.
 void PutVerdictRow(Writer* w, const char* kind, const char* name, const char* value) {
-    Putf(w, "<tr class=\"%s\"><th>", kind);
+    StreamPutf(w, "<tr class=\"%s\"><th>", kind);
     PutText(w, name);
-    Put(w, "</th><td colspan=\"2\">");
+    StreamPut(w, "</th><td colspan=\"2\">");
     PutText(w, value);
-    Put(w, "</td></tr>\n");
+    StreamPut(w, "</td></tr>\n");
 }
 
 void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
     const ClassVerdict v = JudgeRecordedFaults(in->findings, in->edid, in->edidLength);
     PutHeading(w, t[RT_VERDICT]);
-    Put(w, "<table class=\"verdict\">\n");
+    StreamPut(w, "<table class=\"verdict\">\n");
     for (int type = 0; type < 3; ++type) {
-        Put(w, "<tr><th>");
+        StreamPut(w, "<tr><th>");
         PutText(w, t[RT_TYPE_LIT + type]);
-        Putf(w, "</th><td class=\"count\">%d</td><td class=\"rate\">%.2f ", v.counts[type], v.perMillion[type]);
+        StreamPutf(w, "</th><td class=\"count\">%d</td><td class=\"rate\">%.2f ", v.counts[type], v.perMillion[type]);
         PutText(w, t[RT_PER_MILLION]);
-        Put(w, "</td></tr>\n");
+        StreamPut(w, "</td></tr>\n");
     }
     char line[320];
     FormatUtf8(line, sizeof(line), t[RT_CLUSTERS_FORMAT], v.clusters[0], v.clusters[1]);
     PutVerdictRow(w, "clusters", t[RT_CLUSTERS], line);
     PutVerdictRow(w, "any-lit", t[RT_ANY_LIT], t[v.anyLit ? RT_YES : RT_NO]);
-    Put(w, "</table>\n<p class=\"class\"><strong>");
+    StreamPut(w, "</table>\n<p class=\"class\"><strong>");
     ClassVerdictLine(in->lang, v.isoClass, line, sizeof(line));
     PutText(w, line);
-    Put(w, "</strong></p>\n<p class=\"basis\">");
+    StreamPut(w, "</strong></p>\n<p class=\"basis\">");
     FormatUtf8(line, sizeof(line), t[RT_RESTS_ON], v.pixelsWide, v.pixelsHigh,
                t[v.onNative ? RT_IS_NATIVE : RT_TESTED_BASIS]);
     PutText(w, line);
-    Put(w, "</p>\n");
+    StreamPut(w, "</p>\n");
 }
 
 const char* ScreenName(int lang, int mode) {
@@ -200,30 +185,30 @@ void PutMotion(Writer* w, const ReportInput* in, const ReportTexts& t) {
         if (line[0] == '\0') continue;
         if (!any) {
             PutHeading(w, t[RT_MOTION_HEADING]);
-            Put(w, "<ul class=\"motion\">\n");
+            StreamPut(w, "<ul class=\"motion\">\n");
         }
-        Putf(w, "<li data-mode=\"%d\" data-frames=\"%lld\" data-dropped=\"%lld\"%s>", kMovingBlocksMode + screen,
+        StreamPutf(w, "<li data-mode=\"%d\" data-frames=\"%lld\" data-dropped=\"%lld\"%s>", kMovingBlocksMode + screen,
              m.frames, m.dropped, m.dropped > 0 ? " class=\"fault\"" : "");
         PutText(w, line);
-        Put(w, "</li>\n");
+        StreamPut(w, "</li>\n");
         any = true;
     }
-    if (any) Put(w, "</ul>\n");
+    if (any) StreamPut(w, "</ul>\n");
 }
 
 void PutScreens(Writer* w, const ReportInput* in, const ReportTexts& t) {
     PutHeading(w, t[RT_SCREENS_SEEN]);
-    Put(w, "<ul class=\"screens\">\n");
+    StreamPut(w, "<ul class=\"screens\">\n");
     for (int mode = 0; mode < kModeCount; ++mode) {
         if (!in->findings->seen[mode]) continue;
         const bool noted = in->findings->noted[mode] != 0;
-        Putf(w, "<li data-mode=\"%d\">", mode);
+        StreamPutf(w, "<li data-mode=\"%d\">", mode);
         PutText(w, ScreenName(in->lang, mode));
-        Put(w, noted ? ": <span class=\"fault\">" : ": <span>");
+        StreamPut(w, noted ? ": <span class=\"fault\">" : ": <span>");
         PutText(w, noted ? t[RT_FAULT_NOTED] : t[RT_LOOKS_RIGHT]);
-        Put(w, "</span></li>\n");
+        StreamPut(w, "</span></li>\n");
     }
-    Put(w, "</ul>\n");
+    StreamPut(w, "</ul>\n");
 }
 
 bool AnyOffScreen(const Mark& mark) {
@@ -237,26 +222,26 @@ bool AnyOffScreen(const Mark& mark) {
 // beyond the screen's edge hatched in grey on white, its own pattern in each drawing.
 void PutPatch(Writer* w, const Mark& mark, int number) {
     const int side = kPatchSide * kPatchCellPx;
-    Putf(w, "<svg width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", side, side, side, side);
+    StreamPutf(w, "<svg width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", side, side, side, side);
     if (AnyOffScreen(mark)) {
-        Putf(w, "<defs><pattern id=\"offscreen-%d\" width=\"4\" height=\"4\" patternUnits=\"userSpaceOnUse\" "
+        StreamPutf(w, "<defs><pattern id=\"offscreen-%d\" width=\"4\" height=\"4\" patternUnits=\"userSpaceOnUse\" "
                 "patternTransform=\"rotate(45)\"><rect width=\"4\" height=\"4\" fill=\"#ffffff\"/>"
                 "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"4\" stroke=\"#999999\" stroke-width=\"1\"/></pattern></defs>",
              number);
     }
     for (int k = 0; k < kPatchSide * kPatchSide; ++k) {
-        Putf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" ", (k % kPatchSide) * kPatchCellPx,
+        StreamPutf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" ", (k % kPatchSide) * kPatchCellPx,
              (k / kPatchSide) * kPatchCellPx, kPatchCellPx, kPatchCellPx);
         if (mark.patch[k] & kOffScreen) {
-            Putf(w, "class=\"offscreen\" fill=\"url(#offscreen-%d)\"/>", number);
+            StreamPutf(w, "class=\"offscreen\" fill=\"url(#offscreen-%d)\"/>", number);
         } else {
-            Putf(w, "fill=\"#%06lX\"/>", mark.patch[k] & 0xFFFFFF);
+            StreamPutf(w, "fill=\"#%06lX\"/>", mark.patch[k] & 0xFFFFFF);
         }
     }
     const int centre = kPatchRadius * kPatchCellPx;
-    Putf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#ff00ff\" stroke-width=\"2\"/>",
+    StreamPutf(w, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#ff00ff\" stroke-width=\"2\"/>",
          centre, centre, kPatchCellPx, kPatchCellPx);
-    Put(w, "</svg>");
+    StreamPut(w, "</svg>");
 }
 
 int Digits(int number) {
@@ -288,49 +273,49 @@ void PutDefects(Writer* w, const ReportInput* in, const ReportTexts& t) {
         PutParagraph(w, t[RT_NO_DEFECTS]);
         return;
     }
-    Put(w, "<table class=\"defects\">\n<tr><th>#</th><th>");
+    StreamPut(w, "<table class=\"defects\">\n<tr><th>#</th><th>");
     PutText(w, t[RT_POSITION]);
-    Put(w, "</th><th>");
+    StreamPut(w, "</th><th>");
     PutText(w, t[RT_TYPE]);
-    Put(w, "</th><th>");
+    StreamPut(w, "</th><th>");
     PutText(w, t[RT_SCREEN]);
-    Put(w, "</th><th></th></tr>\n");
+    StreamPut(w, "</th><th></th></tr>\n");
     for (int k = 0; k < f->markCount; ++k) {
         const Mark& m = f->marks[k];
-        Putf(w, "<tr class=\"defect\" data-x=\"%d\" data-y=\"%d\" data-type=\"%d\"><td>%d</td><td>%d, %d</td><td>", m.x,
+        StreamPutf(w, "<tr class=\"defect\" data-x=\"%d\" data-y=\"%d\" data-type=\"%d\"><td>%d</td><td>%d, %d</td><td>", m.x,
              m.y, m.type, k + 1, m.x, m.y);
         PutText(w, t[RT_TYPE_LIT + (m.type >= kDefectLit && m.type <= kDefectOther ? m.type : kDefectOther) - 1]);
-        Put(w, "</td><td>");
+        StreamPut(w, "</td><td>");
         PutText(w, ScreenName(in->lang, m.mode));
-        Put(w, "</td><td>");
+        StreamPut(w, "</td><td>");
         PutPatch(w, m, k + 1);
-        Put(w, "</td></tr>\n");
+        StreamPut(w, "</td></tr>\n");
     }
-    Put(w, "</table>\n");
+    StreamPut(w, "</table>\n");
     PutHeading(w, t[RT_MAP]);
     // The whole screen at its own scale, each mark a ring with its number; circles stay visible at any size.
     const int r = (f->width > f->height ? f->width : f->height) / 80 + 4;
-    Putf(w, "<svg class=\"map\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", f->width / 2, f->height / 2,
+    StreamPutf(w, "<svg class=\"map\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">", f->width / 2, f->height / 2,
          f->width, f->height);
-    Putf(w, "<rect width=\"%d\" height=\"%d\" fill=\"#f4f4f4\" stroke=\"#888\"/>", f->width, f->height);
+    StreamPutf(w, "<rect width=\"%d\" height=\"%d\" fill=\"#f4f4f4\" stroke=\"#888\"/>", f->width, f->height);
     for (int k = 0; k < f->markCount; ++k) {
         const Mark& m = f->marks[k];
         int x, y;
         PlaceMapLabel(m, k + 1, r, f->width, f->height, &x, &y);
-        Putf(w,
+        StreamPutf(w,
              "<circle cx=\"%d.5\" cy=\"%d.5\" r=\"%d\" fill=\"none\" stroke=\"#b00020\" stroke-width=\"%d\"/>"
              "<text x=\"%d\" y=\"%d\" font-size=\"%d\" fill=\"#b00020\">%d</text>",
              m.x, m.y, r, r / 4 + 1, x, y, 2 * r, k + 1);
     }
-    Put(w, "</svg>\n");
+    StreamPut(w, "</svg>\n");
 }
 
 void PutRawEdid(Writer* w, const ReportInput* in, const ReportTexts& t) {
     if (in->edid == nullptr || in->edidLength == 0) return;
     PutHeading(w, t[RT_RAW_EDID]);
-    Put(w, "<pre class=\"edid\">");
-    for (unsigned long i = 0; i < in->edidLength; ++i) Putf(w, "%02X%s", in->edid[i], (i % 16 == 15) ? "\n" : " ");
-    Put(w, "</pre>\n");
+    StreamPut(w, "<pre class=\"edid\">");
+    for (unsigned long i = 0; i < in->edidLength; ++i) StreamPutf(w, "%02X%s", in->edid[i], (i % 16 == 15) ? "\n" : " ");
+    StreamPut(w, "</pre>\n");
 }
 
 }  // namespace
@@ -389,18 +374,18 @@ int WriteReportHtml(FILE* out, const ReportInput* in) {
     Writer w = {out, true};
     ReportTexts t;  // English where the language has no text yet
     for (int key = 0; key < RT_COUNT; ++key) t[key] = ReportText(in->lang, key);
-    Putf(&w, "<!DOCTYPE html>\n<html lang=\"%s\">\n<head>\n<meta charset=\"utf-8\">\n<title>",
+    StreamPutf(&w, "<!DOCTYPE html>\n<html lang=\"%s\">\n<head>\n<meta charset=\"utf-8\">\n<title>",
          ReportLanguageTag(in->lang));
     PutText(&w, t[RT_TITLE]);
-    Put(&w, "</title>\n<style>");
-    Put(&w, kStyle);
-    Put(&w, "</style>\n</head>\n<body>\n<h1>");
+    StreamPut(&w, "</title>\n<style>");
+    StreamPut(&w, kStyle);
+    StreamPut(&w, "</style>\n</head>\n<body>\n<h1>");
     PutText(&w, t[RT_TITLE]);
-    Put(&w, "</h1>\n<table class=\"facts\">\n");
+    StreamPut(&w, "</h1>\n<table class=\"facts\">\n");
     PutFact(&w, t[RT_CREATED], in->created);
     PutFact(&w, t[RT_PROGRAM], in->program);
     PutFact(&w, t[RT_SYSTEM], in->system);
-    Put(&w, "</table>\n");
+    StreamPut(&w, "</table>\n");
     PutMonitor(&w, in, t);
     PutModeTested(&w, in, t);
     PutVerdict(&w, in, t);
@@ -408,6 +393,6 @@ int WriteReportHtml(FILE* out, const ReportInput* in) {
     PutMotion(&w, in, t);
     PutDefects(&w, in, t);
     PutRawEdid(&w, in, t);
-    Put(&w, "</body>\n</html>\n");
+    StreamPut(&w, "</body>\n</html>\n");
     return w.ok;
 }

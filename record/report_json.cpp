@@ -3,9 +3,9 @@
 // whole numbers are, so no locale can change a decimal point.
 #include "record/report_json.h"
 
-#include <stdarg.h>
 #include <stdint.h>
 
+#include "record/report_stream.h"
 #include "record/report_texts.h"
 #include "testrun/edid.h"
 #include "testrun/guide_texts.h"
@@ -16,21 +16,12 @@ const char* const kCountKeys[4] = {"lit", "dark", "subpixel", "other"};
 constexpr int64_t kRateScale = 10000;  // per-million rates are written to four decimals
 
 struct Writer {
-    FILE* out;
-    bool ok;
+    ReportStream stream;
     int items[4];  // members written so far in each open object or array, by depth
 };
 
 void Put(Writer* w, const char* text) {
-    if (fputs(text, w->out) < 0) w->ok = false;
-}
-
-// Integers and plain ASCII only: nothing here depends on the locale.
-void Putf(Writer* w, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    if (vfprintf(w->out, format, args) < 0) w->ok = false;
-    va_end(args);
+    StreamPut(&w->stream, text);
 }
 
 // The length of the well-formed UTF-8 sequence that `p` starts, or 0 where it starts none.
@@ -72,11 +63,11 @@ void PutString(Writer* w, const char* text) {
             continue;
         }
         if (*p == '"' || *p == '\\') {
-            Putf(w, "\\%c", *p);
+            StreamPutf(&w->stream, "\\%c", *p);
         } else if (*p < 0x20) {
-            Putf(w, "\\u%04X", *p);
-        } else if (fwrite(p, 1, static_cast<size_t>(length), w->out) != static_cast<size_t>(length)) {
-            w->ok = false;
+            StreamPutf(&w->stream, "\\u%04X", *p);
+        } else {
+            StreamWrite(&w->stream, reinterpret_cast<const char*>(p), static_cast<size_t>(length));
         }
         p += length;
     }
@@ -93,7 +84,7 @@ void PutWide(Writer* w, const wchar_t* text) {
 void Key(Writer* w, int depth, const char* key) {
     Put(w, w->items[depth]++ > 0 ? ",\n" : "\n");
     for (int k = 0; k < depth; ++k) Put(w, "  ");
-    if (key != nullptr) Putf(w, "\"%s\": ", key);
+    if (key != nullptr) StreamPutf(&w->stream, "\"%s\": ", key);
 }
 
 void Open(Writer* w, int depth, const char* bracket) {
@@ -116,7 +107,7 @@ void PutBool(Writer* w, bool value) {
 // `count` per million of `pixels`, rounded to four decimals in whole numbers.
 void PutRate(Writer* w, int count, int64_t pixels) {
     const int64_t scaled = pixels > 0 ? (static_cast<int64_t>(count) * 1000000 * kRateScale + pixels / 2) / pixels : 0;
-    Putf(w, "%lu.%04lu", static_cast<unsigned long>(scaled / kRateScale), static_cast<unsigned long>(scaled % kRateScale));
+    StreamPutf(&w->stream, "%lu.%04lu", static_cast<unsigned long>(scaled / kRateScale), static_cast<unsigned long>(scaled % kRateScale));
 }
 
 const char* ScreenName(int lang, int mode) {
@@ -136,7 +127,7 @@ void PutIdentity(Writer* w, const ReportInput* in, const EdidIdentity& id) {
     Key(w, 2, "manufacturer");
     PutString(w, id.manufacturer);
     Key(w, 2, "product_code");
-    Putf(w, "%u", id.productCode);
+    StreamPutf(&w->stream, "%u", id.productCode);
     wchar_t text[kMonitorNameChars];
     Key(w, 2, "model");
     PutDescriptorText(w, DecodeMonitorName(in->edid, in->edidLength, text), text);
@@ -144,22 +135,22 @@ void PutIdentity(Writer* w, const ReportInput* in, const EdidIdentity& id) {
     PutDescriptorText(w, DecodeSerialText(in->edid, in->edidLength, text), text);
     Key(w, 2, "serial_number");
     if (id.serialNumber != 0) {
-        Putf(w, "%lu", id.serialNumber);
+        StreamPutf(&w->stream, "%lu", id.serialNumber);
     } else {
         Put(w, "null");
     }
     Key(w, 2, "week");
     if (id.week >= 1 && id.week <= 54) {
-        Putf(w, "%d", id.week);
+        StreamPutf(&w->stream, "%d", id.week);
     } else {
         Put(w, "null");
     }
     Key(w, 2, "year");
-    Putf(w, "%d", id.year);
+    StreamPutf(&w->stream, "%d", id.year);
     Key(w, 2, "model_year");
     PutBool(w, id.week == 255);
     Key(w, 2, "edid_version");
-    Putf(w, "\"%d.%d\"", id.versionMajor, id.versionMinor);
+    StreamPutf(&w->stream, "\"%d.%d\"", id.versionMajor, id.versionMinor);
 }
 
 void PutMonitor(Writer* w, const ReportInput* in) {
@@ -174,14 +165,14 @@ void PutMonitor(Writer* w, const ReportInput* in) {
     NativeMode native;
     Key(w, 2, "native_mode");
     if (DecodeNativeMode(in->edid, in->edidLength, &native)) {
-        Putf(w, "{\"width\": %lu, \"height\": %lu, \"source\": \"%s\"}", native.width, native.height,
+        StreamPutf(&w->stream, "{\"width\": %lu, \"height\": %lu, \"source\": \"%s\"}", native.width, native.height,
              NativeModeSourceName(native.source));
     } else {
         Put(w, "null");
     }
     Key(w, 2, "image_size_cm");
     if (id.widthCm > 0) {
-        Putf(w, "{\"width\": %d, \"height\": %d}", id.widthCm, id.heightCm);
+        StreamPutf(&w->stream, "{\"width\": %d, \"height\": %d}", id.widthCm, id.heightCm);
     } else {
         Put(w, "null");
     }
@@ -192,11 +183,11 @@ void PutModeTested(Writer* w, const ReportInput* in) {
     NativeMode native;
     const bool known = in->edid != nullptr && DecodeNativeMode(in->edid, in->edidLength, &native);
     Key(w, 1, "mode_tested");
-    Putf(w, "{\"width\": %d, \"height\": %d, \"refresh_hz\": ", in->width, in->height);
+    StreamPutf(&w->stream, "{\"width\": %d, \"height\": %d, \"refresh_hz\": ", in->width, in->height);
     if (in->hz > 0) {
         char rate[24];
         RefreshRateText(in->hz, rate, sizeof(rate));
-        Putf(w, "%s", rate);
+        StreamPutf(&w->stream, "%s", rate);
     } else {
         Put(w, "null");
     }
@@ -216,7 +207,7 @@ void PutScreens(Writer* w, const ReportInput* in) {
     for (int mode = 0; mode < kModeCount; ++mode) {
         if (!in->findings->seen[mode]) continue;
         Key(w, 2, nullptr);
-        Putf(w, "{\"mode\": %d, \"name\": ", mode);
+        StreamPutf(&w->stream, "{\"mode\": %d, \"name\": ", mode);
         PutString(w, ScreenName(in->lang, mode));
         Put(w, ", \"fault_noted\": ");
         PutBool(w, in->findings->noted[mode] != 0);
@@ -235,9 +226,9 @@ void PutMotion(Writer* w, const ReportInput* in) {
         char rate[24];
         RefreshRateText(m.hz, rate, sizeof(rate));
         Key(w, 2, nullptr);
-        Putf(w, "{\"mode\": %d, \"name\": ", kMovingBlocksMode + screen);
+        StreamPutf(&w->stream, "{\"mode\": %d, \"name\": ", kMovingBlocksMode + screen);
         PutString(w, ScreenName(in->lang, kMovingBlocksMode + screen));
-        Putf(w, ", \"refresh_hz\": %s, \"frames\": %lld, \"dropped\": %lld}", rate, m.frames, m.dropped);
+        StreamPutf(&w->stream, ", \"refresh_hz\": %s, \"frames\": %lld, \"dropped\": %lld}", rate, m.frames, m.dropped);
     }
     Close(w, 2, "]");
 }
@@ -250,9 +241,9 @@ void PutMarks(Writer* w, const ReportInput* in) {
         const Mark& m = f->marks[k];
         const int type = m.type >= kDefectLit && m.type <= kDefectOther ? m.type : kDefectOther;
         Key(w, 2, nullptr);
-        Putf(w, "{\"x\": %d, \"y\": %d, \"type\": %d, \"type_name\": ", m.x, m.y, m.type);
+        StreamPutf(&w->stream, "{\"x\": %d, \"y\": %d, \"type\": %d, \"type_name\": ", m.x, m.y, m.type);
         PutString(w, ReportText(in->lang, RT_TYPE_LIT + type - 1));
-        Putf(w, ", \"mode\": %d}", m.mode);
+        StreamPutf(&w->stream, ", \"mode\": %d}", m.mode);
     }
     Close(w, 2, "]");
 }
@@ -266,25 +257,25 @@ void PutVerdict(Writer* w, const ReportInput* in) {
     Key(w, 1, "verdict");
     Open(w, 2, "{");
     Key(w, 2, "counts");
-    for (int k = 0; k < 4; ++k) Putf(w, "%s\"%s\": %d", k == 0 ? "{" : ", ", kCountKeys[k], counts[k]);
+    for (int k = 0; k < 4; ++k) StreamPutf(&w->stream, "%s\"%s\": %d", k == 0 ? "{" : ", ", kCountKeys[k], counts[k]);
     Put(w, "}");
     Key(w, 2, "clusters");
-    Putf(w, "{\"lit_or_dark\": %d, \"subpixel\": %d}", v.clusters[0], v.clusters[1]);
+    StreamPutf(&w->stream, "{\"lit_or_dark\": %d, \"subpixel\": %d}", v.clusters[0], v.clusters[1]);
     Key(w, 2, "per_million");
     const int64_t pixels = v.pixelsWide > 0 && v.pixelsHigh > 0 ? static_cast<int64_t>(v.pixelsWide) * v.pixelsHigh : 0;
     for (int k = 0; k < 3; ++k) {
-        Putf(w, "%s\"%s\": ", k == 0 ? "{" : ", ", kCountKeys[k]);
+        StreamPutf(&w->stream, "%s\"%s\": ", k == 0 ? "{" : ", ", kCountKeys[k]);
         PutRate(w, v.counts[k], pixels);
     }
     Put(w, "}");
     Key(w, 2, "any_lit");
     PutBool(w, v.anyLit != 0);
     Key(w, 2, "pixels");
-    Putf(w, "{\"width\": %d, \"height\": %d, \"on_native\": ", v.pixelsWide, v.pixelsHigh);
+    StreamPutf(&w->stream, "{\"width\": %d, \"height\": %d, \"on_native\": ", v.pixelsWide, v.pixelsHigh);
     PutBool(w, v.onNative != 0);
     Put(w, "}");
     Key(w, 2, "iso_class");
-    Putf(w, "%d", v.isoClass);
+    StreamPutf(&w->stream, "%d", v.isoClass);
     Key(w, 2, "line");
     char line[160];
     ClassVerdictLine(in->lang, v.isoClass, line, sizeof(line));
@@ -299,14 +290,14 @@ void PutRawEdid(Writer* w, const ReportInput* in) {
         return;
     }
     Put(w, "\"");
-    for (unsigned long i = 0; i < in->edidLength; ++i) Putf(w, "%02X", in->edid[i]);
+    for (unsigned long i = 0; i < in->edidLength; ++i) StreamPutf(&w->stream, "%02X", in->edid[i]);
     Put(w, "\"");
 }
 
 }  // namespace
 
 int WriteReportJson(FILE* out, const ReportInput* in) {
-    Writer w = {out, true, {}};
+    Writer w = {{out, true}, {}};
     Open(&w, 1, "{");
     Key(&w, 1, "program");
     PutString(&w, in->program);
@@ -325,5 +316,5 @@ int WriteReportJson(FILE* out, const ReportInput* in) {
     PutRawEdid(&w, in);
     Close(&w, 1, "}");
     Put(&w, "\n");
-    return w.ok;
+    return w.stream.ok;
 }

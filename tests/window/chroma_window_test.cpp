@@ -6,6 +6,7 @@
 #include "app/texts.h"
 #include "patterns/chroma_edges.h"
 #include "tests/support/canvas.h"
+#include "tests/support/window_messages.h"
 #include "testrun/catalogue.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
@@ -13,20 +14,12 @@
 
 namespace {
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 template <typename Done>
 void WaitFor(Done done) {
     const DWORD begin = GetTickCount();
     while (!done() && GetTickCount() - begin < 30000) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        Pump();
+        PumpMessages();
     }
 }
 
@@ -76,10 +69,10 @@ TEST(ChromaWindow, BandsReachTheWindowOnTheScreensParity) {
     }
 
     DestroyWindow(hwnd);
-    Pump();
+    PumpMessages();
     WaitFor([] { return RunningPainters() == 0; });
     DestroyWindow(select);
-    Pump();
+    PumpMessages();
     g_app.hwndSelect = nullptr;
     g_app.playlist = nullptr;
     g_app.playlistCount = 0;

@@ -15,24 +15,9 @@
 #include "testrun/guide_panel.h"
 #include "testrun/overlay.h"
 #include "tests/support/canvas.h"
+#include "tests/support/window_messages.h"
 
 namespace {
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
-
-int Height(const RECT& r) {
-    return r.bottom - r.top;
-}
 
 // A control of the results window, in its client coordinates.
 RECT ControlRect(int id) {
@@ -57,8 +42,8 @@ TEST(PanelScale, PanelsFollowTheTestedMonitorsScale) {
             SetPanelDpi(192);
             ASSERT_TRUE(LayOutGuidePanel(c.dc, &rc, mode, lang, &at192)) << "language " << lang << " screen " << mode;
             SetPanelDpi(96);
-            EXPECT_NEAR(Width(at192.panel), 2 * Width(at96.panel), Width(at96.panel) / 8) << lang << "/" << mode;
-            EXPECT_NEAR(Height(at192.panel), 2 * Height(at96.panel), Height(at96.panel) / 4) << lang << "/" << mode;
+            EXPECT_NEAR(RectWidth(at192.panel), 2 * RectWidth(at96.panel), RectWidth(at96.panel) / 8) << lang << "/" << mode;
+            EXPECT_NEAR(RectHeight(at192.panel), 2 * RectHeight(at96.panel), RectHeight(at96.panel) / 4) << lang << "/" << mode;
         }
     }
     const OverlayRun run = {19, 2, 10};
@@ -67,8 +52,8 @@ TEST(PanelScale, PanelsFollowTheTestedMonitorsScale) {
     SetPanelDpi(192);
     const RECT large = DrawOverlaySampled(c.dc, &rc, &run, RGB(0, 0, 0));
     SetPanelDpi(96);
-    EXPECT_NEAR(Width(large), 2 * Width(small), Width(small) / 16);
-    EXPECT_NEAR(Height(large), 2 * Height(small), 4);
+    EXPECT_NEAR(RectWidth(large), 2 * RectWidth(small), RectWidth(small) / 16);
+    EXPECT_NEAR(RectHeight(large), 2 * RectHeight(small), 4);
     EXPECT_EQ(rc.bottom - large.bottom, 2 * (rc.bottom - small.bottom));
 }
 
@@ -91,15 +76,15 @@ TEST(ResultsScale, LaysItselfOutAgainAtTheNewScale) {
     GetWindowRect(g_hResults, &start);
     RECT at96[3];
     for (int k = 0; k < 3; ++k) at96[k] = ControlRect(4001 + k);
-    RECT suggested = {start.left, start.top, start.left + 2 * Width(start), start.top + 2 * Height(start)};
+    RECT suggested = {start.left, start.top, start.left + 2 * RectWidth(start), start.top + 2 * RectHeight(start)};
     SendMessageW(g_hResults, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     RECT now;
     GetWindowRect(g_hResults, &now);
     EXPECT_TRUE(EqualRect(&now, &suggested));
     for (int k = 0; k < 3; ++k) {
         const RECT r = ControlRect(4001 + k);
-        EXPECT_EQ(Width(r), 2 * Width(at96[k])) << k;
-        EXPECT_EQ(Height(r), 2 * Height(at96[k])) << k;
+        EXPECT_EQ(RectWidth(r), 2 * RectWidth(at96[k])) << k;
+        EXPECT_EQ(RectHeight(r), 2 * RectHeight(at96[k])) << k;
         EXPECT_EQ(r.left, 2 * at96[k].left) << k;
         EXPECT_EQ(r.top, 2 * at96[k].top) << k;
     }
@@ -113,7 +98,7 @@ TEST(ResultsScale, LaysItselfOutAgainAtTheNewScale) {
     }
     DestroyWindow(g_hResults);
     DestroyWindow(owner);
-    Pump();
+    PumpMessages();
 }
 
 // "Save report…" and "Close" fit their buttons in every language at every scale, measured with the

@@ -16,24 +16,9 @@
 #include "app/texts.h"
 #include "testrun/catalogue.h"
 #include "tests/support/canvas.h"
+#include "tests/support/window_messages.h"
 
 namespace {
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-int Width(const RECT& r) {
-    return r.right - r.left;
-}
-
-int Height(const RECT& r) {
-    return r.bottom - r.top;
-}
 
 // A child's rectangle in its parent's client coordinates.
 RECT PlaceOf(HWND parent, HWND child) {
@@ -71,11 +56,11 @@ protected:
         hwnd = CreateSelectWindow(GetModuleHandleW(nullptr));
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
-        Pump();
+        PumpMessages();
     }
     static void TearDownTestSuite() {
         DestroyWindow(hwnd);
-        Pump();
+        PumpMessages();
         ReleaseGlobalResources();
         g_lang = 0;
     }
@@ -83,7 +68,7 @@ protected:
         LayOutAt(96);
         g_lang = 0;
         ReloadUiTexts(hwnd);
-        Pump();
+        PumpMessages();
     }
     // Lays the window out at `dpi`, its client area as large as the layout, as on a monitor large
     // enough at that scale (the frame stays the one this process draws).
@@ -93,8 +78,8 @@ protected:
         RECT client;
         GetWindowRect(hwnd, &window);
         GetClientRect(hwnd, &client);
-        SetWindowPos(hwnd, nullptr, 0, 0, Width(window) - client.right + ScaleToDpi(kSelectClientWidth, dpi),
-                     Height(window) - client.bottom + ScaleToDpi(kSelectClientHeight, dpi),
+        SetWindowPos(hwnd, nullptr, 0, 0, RectWidth(window) - client.right + ScaleToDpi(kSelectClientWidth, dpi),
+                     RectHeight(window) - client.bottom + ScaleToDpi(kSelectClientHeight, dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // Whether this screen can show the window at `dpi` whole: the tests of the larger scales run
@@ -116,8 +101,8 @@ TEST_F(SelectScale, EveryTextFitsItsControlAtEveryScaleInEveryLanguage) {
         LayOutAt(dpi);
         RECT client;
         GetClientRect(hwnd, &client);
-        EXPECT_EQ(Width(client), ScaleToDpi(kSelectClientWidth, dpi));
-        EXPECT_EQ(Height(client), ScaleToDpi(kSelectClientHeight, dpi));
+        EXPECT_EQ(RectWidth(client), ScaleToDpi(kSelectClientWidth, dpi));
+        EXPECT_EQ(RectHeight(client), ScaleToDpi(kSelectClientHeight, dpi));
         const auto S = [dpi](int size) { return ScaleToDpi(size, dpi); };
         for (int lang = 0; lang < kLanguageCount; ++lang) {
             g_lang = lang;
@@ -131,7 +116,7 @@ TEST_F(SelectScale, EveryTextFitsItsControlAtEveryScaleInEveryLanguage) {
                 if (!IsWindowVisible(child)) continue;
                 EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom) << id;
                 HFONT font = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
-                int room = Width(r);
+                int room = RectWidth(r);
                 const bool ownerDrawn = id >= IDC_START && id <= IDC_ABOUT;
                 if (id >= IDC_CARD_FIRST && id <= IDC_CARD_LAST) {
                     room -= S(14) + S(28) + S(70);  // check box before the name, count after it
@@ -139,9 +124,9 @@ TEST_F(SelectScale, EveryTextFitsItsControlAtEveryScaleInEveryLanguage) {
                     wsprintfW(badge, L"\x00D7%d", g_catCount[id - IDC_CARD_FIRST]);
                     EXPECT_LE(TextWidth(child, g_app.fontMono, badge), S(50)) << id;
                 } else if (id == IDC_START) {
-                    room = r.right - (r.left + Width(r) / 2 - S(30) + S(14));  // the label after the triangle
+                    room = r.right - (r.left + RectWidth(r) / 2 - S(30) + S(14));  // the label after the triangle
                 } else if (id == IDC_AUTO) {
-                    room = r.right - (r.left + Width(r) / 2 - S(34) + S(16));
+                    room = r.right - (r.left + RectWidth(r) / 2 - S(34) + S(16));
                 } else if (id >= IDC_SETTINGS && id <= IDC_ABOUT) {
                     room -= 2 * S(4);  // inside the focus mark
                 } else if (id == IDC_LANG_COMBO) {
@@ -214,7 +199,7 @@ TEST_F(SelectScale, TakesTheSuggestedRectangleAndComesBackAsItWas) {
     GetWindowRect(hwnd, &now);
     EXPECT_TRUE(EqualRect(&now, &start));
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Pump();
+    PumpMessages();
     Canvas after(client.right, client.bottom);
     BitBlt(after.dc, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ReleaseDC(hwnd, dc);
@@ -228,7 +213,7 @@ TEST_F(SelectScale, TooLargeForTheScreenItIsScaledDownToFit) {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const SIZE size = SelectWindowSize(480, 480);  // 500 %: larger than any screen the tests run on
-    ASSERT_TRUE(size.cx > Width(work) || size.cy > Height(work));
+    ASSERT_TRUE(size.cx > RectWidth(work) || size.cy > RectHeight(work));
     RECT suggested = {work.left, work.top, work.left + size.cx, work.top + size.cy};
     SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(480, 480), reinterpret_cast<LPARAM>(&suggested));
     const int dpi = SelectLayoutDpi();
@@ -237,10 +222,10 @@ TEST_F(SelectScale, TooLargeForTheScreenItIsScaledDownToFit) {
     EXPECT_EQ(dpi, FittedSelectDpi(480, work));
     RECT now;
     GetWindowRect(hwnd, &now);
-    EXPECT_LE(Width(now), Width(work));
-    EXPECT_LE(Height(now), Height(work));
+    EXPECT_LE(RectWidth(now), RectWidth(work));
+    EXPECT_LE(RectHeight(now), RectHeight(work));
     const SIZE larger = SelectWindowSize(dpi + 1, 480);
-    EXPECT_TRUE(larger.cx > Width(work) || larger.cy > Height(work));  // the largest that fits
+    EXPECT_TRUE(larger.cx > RectWidth(work) || larger.cy > RectHeight(work));  // the largest that fits
     RECT client;
     GetClientRect(hwnd, &client);
     for (HWND child : Children(hwnd)) {
@@ -258,7 +243,7 @@ TEST_F(SelectScale, OpensAtItsMonitorsScale) {
     const int dpi = wanted != nullptr ? atoi(wanted) : 96;
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    ASSERT_EQ(FittedSelectDpi(dpi, work), dpi) << "the desktop (" << Width(work) << " x " << Height(work)
+    ASSERT_EQ(FittedSelectDpi(dpi, work), dpi) << "the desktop (" << RectWidth(work) << " x " << RectHeight(work)
                                                 << ") is too small for the window at " << dpi << " DPI";
     EXPECT_EQ(SelectLayoutDpi(), dpi);
     RECT client;
