@@ -51,3 +51,20 @@ int FormatUtf8(char* buffer, size_t count, const char* format, ...) {
     buffer[length] = '\0';
     return static_cast<int>(length);
 }
+
+void FormatGroupedCount(char* buffer, size_t size, long long count) {
+    if (size == 0) return;
+    char digits[24];
+    const int length = FormatUtf8(digits, sizeof(digits), "%lld", count < 0 ? 0 : count);
+    size_t n = 0;
+    for (int k = 0; k < length; ++k) {
+        const bool separated = k > 0 && (length - k) % 3 == 0;
+        if (n + (separated ? 3 : 1) >= size) break;
+        if (separated) {
+            buffer[n++] = '\xC2';  // U+00A0, a no-break space
+            buffer[n++] = '\xA0';
+        }
+        buffer[n++] = digits[k];
+    }
+    buffer[n] = '\0';
+}

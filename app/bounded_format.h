@@ -10,6 +10,10 @@
 // buffer ends in a terminator and a cut never leaves half a surrogate pair behind.
 int FormatText(wchar_t* buffer, size_t count, const wchar_t* format, ...);
 
+// `count` (0 for a negative one) with its thousands set apart by a no-break space, "3 600", in
+// UTF-8 into `buffer` (room for `size` bytes); the digits that fit, never half a separator.
+void FormatGroupedCount(char* buffer, size_t size, long long count);
+
 // The same for UTF-8 text in `buffer` (room for `count` bytes): a cut never leaves part of a
 // character behind.
 int FormatUtf8(char* buffer, size_t count, const char* format, ...);

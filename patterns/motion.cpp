@@ -28,16 +28,11 @@ double ValidHz(double hz) {
     return hz > 0 ? hz : kDefaultRefreshHz;
 }
 
-// A count with its thousands set apart by a no-break space, as the status writes it ("3 600").
+// A count with its thousands set apart, as the status writes it ("3 600").
 void FormatCount(long long count, wchar_t* out, int chars) {
-    wchar_t digits[24];
-    const int length = FormatText(digits, 24, L"%lld", count < 0 ? 0 : count);
-    int n = 0;
-    for (int k = 0; k < length && n < chars - 1; ++k) {
-        if (k > 0 && (length - k) % 3 == 0 && n < chars - 2) out[n++] = L'\x00A0';
-        out[n++] = digits[k];
-    }
-    if (chars > 0) out[n] = L'\0';
+    char grouped[32];
+    FormatGroupedCount(grouped, sizeof(grouped), count);
+    WidenUtf8(grouped, out, chars);
 }
 
 int LaneTop(const RECT* rc, int lane) {

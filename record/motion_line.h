@@ -8,6 +8,3 @@
 // "Moving blocks at 59.94 Hz: dropped 3 of 3 600 frames", or that none was dropped. Empty where
 // the screen was not shown.
 void MotionFiguresLine(int lang, int screen, const MotionFigures& figures, char* out, int size);
-
-// `count` with its thousands set apart by a no-break space ("3 600"), UTF-8.
-void GroupedCount(long long count, char* out, int size);

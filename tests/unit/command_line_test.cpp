@@ -152,3 +152,27 @@ TEST(FormatText, CutsBetweenCharacters) {
 }
 
 }  // namespace
+
+// The counts the motion screens and the report write, thousands apart by a no-break space.
+TEST(FormatText, GroupsTheThousandsOfACount) {
+    const struct {
+        long long count;
+        size_t size;
+        const char* text;
+    } table[] = {
+        {0, 32, "0"},
+        {999, 32, "999"},
+        {1000, 32, "1\xC2\xA0" "000"},
+        {3600, 32, "3\xC2\xA0" "600"},
+        {1234567, 32, "1\xC2\xA0" "234\xC2\xA0" "567"},
+        {-5, 32, "0"},
+        {3600, 2, "3"},  // room for "3" alone: no half of the separator
+        {3600, 4, "3"},
+        {3600, 5, "3\xC2\xA0" "6"},
+    };
+    for (const auto& row : table) {
+        char text[32];
+        FormatGroupedCount(text, row.size, row.count);
+        EXPECT_STREQ(text, row.text) << row.count << " in " << row.size;
+    }
+}
