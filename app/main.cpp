@@ -18,11 +18,9 @@ namespace {
 // The exit code: after runs whose reports /report asked for, 0 when every one was saved and 1 when
 // one was not; otherwise the message loop's own.
 int ExitCode(int loopCode) {
-    wchar_t path[MAX_PATH];
-    char verdict[160];
-    int anyFailed = 0;
-    if (LastReportOutcome(path, MAX_PATH, verdict, sizeof(verdict), &anyFailed) == kNoReportAsked) return loopCode;
-    return anyFailed ? 1 : 0;
+    const int outcome = ReportsOutcome();
+    if (outcome == kNoReportAsked) return loopCode;
+    return outcome == kReportFailed ? 1 : 0;
 }
 
 }  // namespace

@@ -44,10 +44,7 @@ constexpr ControlPlace kControlPlaces[] = {
     {IDC_SAVE_REPORT, kClientWidth - 12 - 150 - 10 - 110, kClientHeight - 48, 150, 34},
     {IDC_CLOSE_RESULTS, kClientWidth - 12 - 110, kClientHeight - 48, 110, 34},
 };
-int g_lastOutcome = kNoReportAsked;
-int g_anyReportFailed;
-wchar_t g_lastReportPath[MAX_PATH];
-char g_lastVerdict[160];
+int g_reportsOutcome = kNoReportAsked;  // a ReportOutcome
 
 // Appends to a bounded wide buffer: whole pieces only; a piece that does not fit is left out and
 // the text is marked as cut.
@@ -242,22 +239,21 @@ void OnRunEnded(HWND owner) {
     const RunRecord* record = CurrentRunRecord();
     if (g_reportPath[0] != L'\0') {
         wchar_t reason[256];
-        const int saved = SaveCommandLineReport(record, g_reportPath, g_lastReportPath, MAX_PATH, reason, 256);
-        g_lastOutcome = saved ? kReportSaved : kReportFailed;
-        if (!saved) g_anyReportFailed = 1;
+        wchar_t path[MAX_PATH];
+        const int saved = SaveCommandLineReport(record, g_reportPath, path, MAX_PATH, reason, 256);
+        if (!saved) g_reportsOutcome = kReportFailed;
+        if (saved && g_reportsOutcome == kNoReportAsked) g_reportsOutcome = kReportSaved;
         const ClassVerdict v = JudgeRecordedFaults(&record->findings, record->edid, record->edidLength);
-        ClassVerdictLine(g_lang, v.isoClass, g_lastVerdict, sizeof(g_lastVerdict));
-        SayRunOutcome(saved, g_lastReportPath, g_lastVerdict, reason);
-        if (!saved) ShowSaveFailure(owner, g_lastReportPath, reason);
+        char verdict[160];
+        ClassVerdictLine(g_lang, v.isoClass, verdict, sizeof(verdict));
+        SayRunOutcome(saved, path, verdict, reason);
+        if (!saved) ShowSaveFailure(owner, path, reason);
     }
     if (FindingsRecorded(&record->findings)) OpenResultsWindow(owner);
 }
 
-int LastReportOutcome(wchar_t* path, int pathChars, char* verdict, int verdictBytes, int* anyFailed) {
-    lstrcpynW(path, g_lastReportPath, pathChars);
-    lstrcpynA(verdict, g_lastVerdict, verdictBytes);
-    *anyFailed = g_anyReportFailed;
-    return g_lastOutcome;
+int ReportsOutcome() {
+    return g_reportsOutcome;
 }
 
 namespace {

@@ -25,8 +25,7 @@ void OnRunEnded(HWND owner);
 // The text the results window lists for `record`, in the UI language, into `text` (room for `chars`).
 void FormatRunResults(const RunRecord* record, wchar_t* text, int chars);
 
-// What became of the reports that /report asked for since the program started.
+// What became of the reports that /report asked for since the program started: none asked, all
+// saved, or at least one not.
 enum ReportOutcome { kNoReportAsked = 0, kReportSaved = 1, kReportFailed = 2 };
-// The outcome of the latest one, its path (room for `pathChars`) and its verdict line in the UI
-// language, UTF-8 (room for `verdictBytes`); and in `anyFailed` whether any of them failed.
-int LastReportOutcome(wchar_t* path, int pathChars, char* verdict, int verdictBytes, int* anyFailed);
+int ReportsOutcome();
