@@ -153,7 +153,7 @@ void CreateFolders(const wchar_t* path) {
     for (int k = root; folder[k] != 0; ++k) {
         if (folder[k] != L'\\' && folder[k] != L'/') continue;
         // A network path's first two parts name its server and share, which are never made.
-        if (root == 2 && ++separators < 2) continue;
+        if (root == 2 && ++separators <= 2) continue;
         const wchar_t kept = folder[k];
         folder[k] = 0;
         CreateDirectoryW(folder, nullptr);
