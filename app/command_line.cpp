@@ -92,7 +92,9 @@ int ParseCommandLine(int argc, const wchar_t* const* argv, CommandLine* line, wc
             }
         } else if (Is(arg, L"report")) {
             const wchar_t* path = argv[++i];
-            if (line->report[0] != 0 || path[0] == 0 || wcslen(path) >= static_cast<size_t>(kReportPathChars)) {
+            // Only what could never be saved: the full path is checked once it is filled in.
+            if (line->report[0] != 0 || path[0] == 0 || wcslen(path) >= static_cast<size_t>(kReportPatternChars) ||
+                ShortestFilledLength(path) > kLongestReportPath) {
                 return Refuse(path, kBadReport, culprit, culpritChars, fault);
             }
             wcscpy(line->report, path);

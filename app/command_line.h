@@ -2,9 +2,9 @@
 // and its monitor, and save the report at its end. Plain standard C++ (no Windows headers).
 #pragma once
 
+#include "record/report_path.h"
 #include "testrun/catalogue.h"
 
-constexpr int kReportPathChars = 260;
 constexpr int kMaxMonitorNumber = 16;  // the highest /monitor number read before the monitors are counted
 
 enum RunStart { kNoRunStart = 0, kStartRun = 1, kAutoRun = 2 };
@@ -17,7 +17,7 @@ enum ArgumentFault {
     kTwoStarts,        // /auto and /start together, or either twice
     kBadCards,         // a card list that is not numbers 1..kCategoryCount, or a second one
     kBadMonitor,       // a monitor number that is not 1..kMaxMonitorNumber, or a second one
-    kBadReport,        // an empty path, one of kReportPathChars or more, or a second one
+    kBadReport,        // an empty path, one that fills in to more than kLongestReportPath, or a second one
     kMonitorAbsent,    // a monitor number beyond the monitors present (the caller counts them)
 };
 
@@ -26,7 +26,7 @@ struct CommandLine {
     int cardsGiven;                // nonzero when /cards chose the cards
     int cards[kCategoryCount];     // one flag per card
     int monitor;                   // 1-based as the monitor box lists them; 0 when not given
-    wchar_t report[kReportPathChars];  // empty when not given
+    wchar_t report[kReportPatternChars];  // empty when not given
 };
 
 // Reads the arguments after the program's name (case does not matter: /AUTO is /auto; - serves

@@ -27,7 +27,7 @@ int FormatFault(int fault, const char* culprit, int monitors, char* out, size_t 
     case kBadCards: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_CARDS), kCategoryCount);
     case kBadMonitor: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_MONITOR), kMaxMonitorNumber);
     case kMonitorAbsent: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_MONITOR), monitors);
-    case kBadReport: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_REPORT), kReportPathChars - 1);
+    case kBadReport: return FormatUtf8(out, size, ReportText(g_lang, RT_REASON_REPORT), kLongestReportPath);
     default: return FormatUtf8(out, size, "");
     }
 }

@@ -15,12 +15,18 @@
 
 namespace {
 
-// The exit code: after runs whose reports /report asked for, 0 when every one was saved and 1 when
-// one was not; otherwise the message loop's own.
-int ExitCode(int loopCode) {
-    const int outcome = ReportsOutcome();
-    if (outcome == kNoReportAsked) return loopCode;
-    return outcome == kReportFailed ? 1 : 0;
+// What the exit code tells a script that started TAVRO.
+enum ExitCode : int {
+    kExitDone = 0,          // every report /report asked for was saved (or none was asked for)
+    kExitNoReport = 1,      // /report was given, and a report was not saved or no run ended
+    kExitBadArgument = 2,   // the command line was refused
+    kExitNoWindows = 3,     // the program could not start its windows
+};
+
+// With /report, 0 only when runs ended and every report was saved; otherwise the message loop's own.
+int ExitCodeAfterLoop(const CommandLine& line, int loopCode) {
+    if (line.report[0] == L'\0') return loopCode;
+    return ReportsOutcome() == kReportSaved ? kExitDone : kExitNoReport;
 }
 
 }  // namespace
@@ -29,7 +35,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
     LeaveOwnConsole();
     g_lang = DetectLanguage();
     CommandLine line;
-    if (!ReadCommandLine(&line)) return 2;
+    if (!ReadCommandLine(&line)) return kExitBadArgument;
     g_app.hInstance = hInstance;
     UseUnscaledPixels();
     RestoreResolutionOnCrash();
@@ -41,7 +47,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
         wchar_t message[256];
         FormatText(message, 256, L"CreateWindowEx failed: %lu", GetLastError());
         MessageBoxW(nullptr, message, L"Error", MB_ICONERROR | MB_OK);
-        return 1;
+        return kExitNoWindows;
     }
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);
@@ -56,5 +62,5 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int showCommand) {
         DispatchMessageW(&msg);
     }
     ReleaseGlobalResources();
-    return ExitCode(static_cast<int>(msg.wParam));
+    return ExitCodeAfterLoop(line, static_cast<int>(msg.wParam));
 }

@@ -1,5 +1,5 @@
 // Saving the report: the facts of this machine and run, the HTML or JSON written to a new
-// temporary file beside the target and then moved over it, and the command line's paths.
+// temporary file beside the target, flushed, and then moved into place, and the command line's paths.
 #include "record/report_file.h"
 
 #include <fcntl.h>
@@ -8,11 +8,12 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-
 #include "app/bounded_format.h"
+#include "app/format.h"
 #include "app/texts.h"
 #include "record/report_html.h"
 #include "record/report_json.h"
+#include "record/report_texts.h"
 #include "record/report_path.h"
 #include "record/run_record.h"
 
@@ -20,14 +21,6 @@ namespace {
 
 constexpr int kTemporaryTries = 1000;  // names "<target>.1.part" to "<target>.1000.part"
 constexpr int kVariantTries = 10000;   // "-2" to "-10000"
-
-// The full paths of the reports this start of the program wrote, which a later report never replaces.
-struct WrittenReports {
-    wchar_t (*paths)[MAX_PATH];  // malloc'd
-    int count;
-    int room;
-};
-WrittenReports g_written;
 
 typedef LONG(WINAPI* RtlGetVersionFn)(OSVERSIONINFOW*);
 
@@ -55,32 +48,6 @@ void SystemReason(DWORD error, wchar_t* reason, int reasonChars) {
     for (DWORD k = length; k > 0 && (reason[k - 1] == L'\n' || reason[k - 1] == L'\r' || reason[k - 1] == L'.'); --k) {
         reason[k - 1] = L'\0';
     }
-}
-
-// Nonzero when this start of the program wrote a report to `path`, compared as Windows compares
-// file names: whole paths, letters in any case.
-int WrittenHere(const wchar_t* path) {
-    wchar_t full[MAX_PATH];
-    const DWORD length = GetFullPathNameW(path, MAX_PATH, full, nullptr);
-    if (length == 0 || length >= MAX_PATH) return 0;
-    for (int k = 0; k < g_written.count; ++k) {
-        if (CompareStringOrdinal(g_written.paths[k], -1, full, -1, TRUE) == CSTR_EQUAL) return 1;
-    }
-    return 0;
-}
-
-void RememberWritten(const wchar_t* path) {
-    wchar_t full[MAX_PATH];
-    const DWORD length = GetFullPathNameW(path, MAX_PATH, full, nullptr);
-    if (length == 0 || length >= MAX_PATH || WrittenHere(full)) return;
-    if (g_written.count == g_written.room) {
-        const int room = g_written.room > 0 ? 2 * g_written.room : 8;
-        void* grown = realloc(g_written.paths, sizeof(*g_written.paths) * room);
-        if (grown == nullptr) return;  // out of memory: this report may be replaced later, nothing worse
-        g_written.paths = static_cast<wchar_t(*)[MAX_PATH]>(grown);
-        g_written.room = room;
-    }
-    lstrcpynW(g_written.paths[g_written.count++], full, MAX_PATH);
 }
 
 // A new file beside `path` that replaces nothing: "<path>.<n>.part" for the first n whose name
@@ -133,36 +100,90 @@ int WriteReport(FILE* out, const RunRecord* record, const wchar_t* path, const S
     return IsJsonReportPath(path) ? WriteReportJson(out, &input) : WriteReportHtml(out, &input);
 }
 
-// Writes the report to a new temporary file beside `path`, then moves it over `path`; on any
-// failure the temporary file goes and nothing else is touched.
+// The report written whole to a new temporary file beside `path` and flushed to the disk, so that a
+// power cut leaves either no report or all of it. Returns nonzero with its name in `temporary`;
+// otherwise the temporary file is gone and the system's error is set.
+int WriteTemporary(const RunRecord* record, const wchar_t* path, const SYSTEMTIME& now, wchar_t* temporary) {
+    const HANDLE file = CreateTemporary(path, temporary);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    FILE* out = StreamOf(file);
+    const int written = out != nullptr && WriteReport(out, record, path, now) && fflush(out) == 0 &&
+                        FlushFileBuffers(file);
+    const DWORD error = GetLastError();
+    const int closed = out != nullptr && fclose(out) == 0;
+    if (written && closed) return 1;
+    DeleteFileW(temporary);
+    SetLastError(written || error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error);
+    return 0;
+}
+
+// Writes the report to a new temporary file beside `path`, then moves it over `path` (the save
+// dialog asks before it names a file that is there); on any failure the temporary file goes and
+// nothing else is touched.
 int SaveReportAt(const RunRecord* record, const wchar_t* path, const SYSTEMTIME& now, wchar_t* reason,
                  int reasonChars) {
     wchar_t temporary[MAX_PATH];
-    const HANDLE file = CreateTemporary(path, temporary);
-    if (file == INVALID_HANDLE_VALUE) {
+    if (!WriteTemporary(record, path, now, temporary)) {
         SystemReason(GetLastError(), reason, reasonChars);
         return 0;
     }
-    FILE* out = StreamOf(file);
-    const int written = out != nullptr && WriteReport(out, record, path, now);
-    const int closed = out != nullptr && fclose(out) == 0;
-    if (!written || !closed || !MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = written && closed ? GetLastError() : ERROR_WRITE_FAULT;
+    if (!MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
         DeleteFileW(temporary);
         SystemReason(error, reason, reasonChars);
         return 0;
     }
-    RememberWritten(path);
     return 1;
 }
 
-// `expanded`, or its first "-n" variant that no report of this start has; 0 where none fits.
-int UnwrittenPath(const wchar_t* expanded, wchar_t* path) {
-    lstrcpynW(path, expanded, MAX_PATH);
-    for (int n = 2; WrittenHere(path); ++n) {
-        if (n > kVariantTries || !ReportPathVariant(expanded, n, path, MAX_PATH)) return 0;
+// Why a /report path cannot be used: it is longer than a report path may be.
+void TooLongReason(wchar_t* reason, int reasonChars) {
+    char text[256];
+    FormatUtf8(text, sizeof(text), ReportText(g_lang, RT_REASON_REPORT), kLongestReportPath);
+    WidenUtf8(text, reason, reasonChars);
+}
+
+// The folders of the full path `path` that are not there yet, made one after the other; a failure
+// shows later, when the report cannot be written.
+void CreateFolders(const wchar_t* path) {
+    wchar_t folder[MAX_PATH];
+    lstrcpynW(folder, path, MAX_PATH);
+    const int root = folder[0] == L'\\' && folder[1] == L'\\' ? 2 : 3;  // past "\\" or "C:\"
+    int separators = 0;
+    for (int k = root; folder[k] != 0; ++k) {
+        if (folder[k] != L'\\' && folder[k] != L'/') continue;
+        // A network path's first two parts name its server and share, which are never made.
+        if (root == 2 && ++separators <= 2) continue;
+        const wchar_t kept = folder[k];
+        folder[k] = 0;
+        CreateDirectoryW(folder, nullptr);
+        folder[k] = kept;
     }
-    return 1;
+}
+
+// Moves the written `temporary` to `path`, or where a file or folder of that name is there (whoever
+// put it there), to its first free "-n" variant; never replaces anything. Writes the name taken
+// to `saved` (room for MAX_PATH).
+int MoveToFreeName(const wchar_t* temporary, const wchar_t* path, wchar_t* saved, wchar_t* reason,
+                   int reasonChars) {
+    lstrcpynW(saved, path, MAX_PATH);
+    for (int n = 2;; ++n) {
+        if (lstrlenW(saved) > kLongestReportPath) {
+            TooLongReason(reason, reasonChars);
+            return 0;
+        }
+        if (MoveFileExW(temporary, saved, MOVEFILE_WRITE_THROUGH)) return 1;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) || n > kVariantTries) {
+            SystemReason(error, reason, reasonChars);
+            return 0;
+        }
+        if (!ReportPathVariant(path, n, saved, MAX_PATH)) {
+            lstrcpynW(saved, path, MAX_PATH);
+            TooLongReason(reason, reasonChars);
+            return 0;
+        }
+    }
 }
 
 }  // namespace
@@ -180,12 +201,23 @@ int SaveCommandLineReport(const RunRecord* record, const wchar_t* pattern, wchar
     const ReportClock when = {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
     wchar_t expanded[MAX_PATH];
     wchar_t path[MAX_PATH];
-    if (!ExpandReportPath(pattern, record->edid, record->edidLength, when, expanded, MAX_PATH) ||
-        !UnwrittenPath(expanded, path)) {
-        lstrcpynW(savedPath, pattern, savedChars);
-        SystemReason(ERROR_FILENAME_EXCED_RANGE, reason, reasonChars);
+    const int filled = ExpandReportPath(pattern, record->edid, record->edidLength, when, expanded, MAX_PATH);
+    const DWORD length = filled ? GetFullPathNameW(expanded, MAX_PATH, path, nullptr) : 0;
+    if (length == 0 || length > static_cast<DWORD>(kLongestReportPath)) {
+        lstrcpynW(savedPath, filled ? expanded : pattern, savedChars);
+        TooLongReason(reason, reasonChars);
         return 0;
     }
+    CreateFolders(path);
+    wchar_t temporary[MAX_PATH];
+    wchar_t saved[MAX_PATH];
     lstrcpynW(savedPath, path, savedChars);
-    return SaveReportAt(record, path, now, reason, reasonChars);
+    if (!WriteTemporary(record, path, now, temporary)) {
+        SystemReason(GetLastError(), reason, reasonChars);
+        return 0;
+    }
+    const int moved = MoveToFreeName(temporary, path, saved, reason, reasonChars);
+    if (!moved) DeleteFileW(temporary);
+    lstrcpynW(savedPath, saved, savedChars);
+    return moved;
 }

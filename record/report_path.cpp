@@ -107,6 +107,44 @@ Placeholder PlaceholderAt(const wchar_t* at, int* length) {
     return kNoPlaceholder;
 }
 
+// The names Windows opens as a device in any folder, with any extension.
+const wchar_t* const kDeviceNames[] = {L"CON",  L"PRN",  L"AUX",  L"NUL",  L"CONIN$", L"CONOUT$",
+                                       L"COM0", L"COM1", L"COM2", L"COM3", L"COM4",   L"COM5",
+                                       L"COM6", L"COM7", L"COM8", L"COM9", L"COM\u00B9", L"COM\u00B2",
+                                       L"COM\u00B3", L"LPT0", L"LPT1", L"LPT2", L"LPT3", L"LPT4",
+                                       L"LPT5", L"LPT6", L"LPT7", L"LPT8", L"LPT9", L"LPT\u00B9",
+                                       L"LPT\u00B2", L"LPT\u00B3"};
+
+wchar_t Upper(wchar_t c) {
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+// The length of the device name that `name` (of `length` characters) stands for, 0 for none:
+// Windows reads a name up to its first dot or colon, trailing spaces dropped.
+int DeviceNameLength(const wchar_t* name, int length) {
+    int base = 0;
+    while (base < length && name[base] != L'.' && name[base] != L':') ++base;
+    while (base > 0 && name[base - 1] == L' ') --base;
+    for (const wchar_t* device : kDeviceNames) {
+        const int n = static_cast<int>(wcslen(device));
+        int k = 0;
+        while (k < n && k < base && Upper(name[k]) == device[k]) ++k;
+        if (k == n && n == base) return n;
+    }
+    return 0;
+}
+
+// The last component, from `start` on, made safe where it names a device: '_' after the name.
+void AvoidDeviceName(PathText* p, int start) {
+    const int device = DeviceNameLength(p->text + start, p->length - start);
+    if (device == 0) return;
+    const int at = start + device;
+    AddChar(p, L'_');
+    if (!p->ok) return;
+    for (int k = p->length - 1; k > at; --k) p->text[k] = p->text[k - 1];
+    p->text[at] = L'_';
+}
+
 int Finish(PathText* p) {
     if (!p->ok && p->chars > 0) p->text[0] = L'\0';
     return p->ok;
@@ -118,16 +156,29 @@ int ExpandReportPath(const wchar_t* pattern, const unsigned char* edid, unsigned
                      const ReportClock& when, wchar_t* out, int outChars) {
     PathText p = {out, outChars, 0, outChars > 0};
     if (p.ok) out[0] = L'\0';
-    for (const wchar_t* at = pattern; *at != 0 && p.ok;) {
+    int component = 0;    // where the current component starts in `out`
+    bool filled = false;  // whether a placeholder filled in part of it
+    for (const wchar_t* at = pattern;; at += 1) {
+        const bool separator = *at == 0 || *at == L'\\' || *at == L'/';
+        if (separator && filled && p.ok) AvoidDeviceName(&p, component);
+        if (*at == 0 || !p.ok) break;
+        if (separator) {
+            AddChar(&p, *at);
+            component = p.length;
+            filled = false;
+            continue;
+        }
         int length = 1;
-        switch (*at == L'{' ? PlaceholderAt(at, &length) : kNoPlaceholder) {
+        const Placeholder placeholder = *at == L'{' ? PlaceholderAt(at, &length) : kNoPlaceholder;
+        switch (placeholder) {
             case kModel: AddModel(&p, edid, edidLength); break;
             case kSerial: AddSerial(&p, edid, edidLength); break;
             case kDate: AddDate(&p, when); break;
             case kTime: AddTime(&p, when); break;
             case kNoPlaceholder: AddChar(&p, *at); break;
         }
-        at += length;
+        filled = filled || placeholder != kNoPlaceholder;
+        at += length - 1;
     }
     return Finish(&p);
 }
@@ -151,6 +202,22 @@ int ReportPathVariant(const wchar_t* path, int n, wchar_t* out, int outChars) {
     AddNumber(&p, static_cast<unsigned long>(n), 1);
     AddString(&p, path + extension, length - extension);
     return Finish(&p);
+}
+
+int ShortestFilledLength(const wchar_t* pattern) {
+    int total = 0;
+    for (const wchar_t* at = pattern; *at != 0;) {
+        int length = 1;
+        switch (*at == L'{' ? PlaceholderAt(at, &length) : kNoPlaceholder) {
+            case kModel:
+            case kSerial:
+            case kNoPlaceholder: total += 1; break;
+            case kDate: total += 10; break;
+            case kTime: total += 6; break;
+        }
+        at += length;
+    }
+    return total;
 }
 
 int IsJsonReportPath(const wchar_t* path) {

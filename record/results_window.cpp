@@ -16,6 +16,7 @@
 #include "record/motion_line.h"
 #include "record/report_file.h"
 #include "record/report_html.h"
+#include "record/report_path.h"
 #include "record/report_texts.h"
 #include "record/run_record.h"
 #include "testrun/guide_texts.h"
@@ -30,7 +31,7 @@ constexpr int kClientWidth = 560;  // at 96 DPI; the window grows with its monit
 constexpr int kClientHeight = 400;
 enum : int { IDC_RESULTS_TEXT = 4001, IDC_SAVE_REPORT = 4002, IDC_CLOSE_RESULTS = 4003 };
 
-wchar_t g_reportPath[MAX_PATH];
+wchar_t g_reportPath[kReportPatternChars];
 RunRecord* g_shownRecord;  // the results window's own copy of the run it shows
 HFONT g_resultsFont;       // its text at its monitor's DPI
 
@@ -220,7 +221,7 @@ void OpenResultsWindow(HWND owner) {
 }  // namespace
 
 void SaveReportsTo(const wchar_t* path) {
-    lstrcpynW(g_reportPath, path != nullptr ? path : L"", MAX_PATH);
+    lstrcpynW(g_reportPath, path != nullptr ? path : L"", kReportPatternChars);
 }
 
 int SaveShownReport(const wchar_t* path, wchar_t* reason, int reasonChars) {
@@ -237,6 +238,7 @@ void CloseResultsWindow() {
 
 void OnRunEnded(HWND owner) {
     const RunRecord* record = CurrentRunRecord();
+    int unsaved = 0;  // a report /report asked for that is not saved: the results window offers it
     if (g_reportPath[0] != L'\0') {
         wchar_t reason[256];
         wchar_t path[MAX_PATH];
@@ -248,8 +250,9 @@ void OnRunEnded(HWND owner) {
         ClassVerdictLine(g_lang, v.isoClass, verdict, sizeof(verdict));
         SayRunOutcome(saved, path, verdict, reason);
         if (!saved) ShowSaveFailure(owner, path, reason);
+        unsaved = !saved;
     }
-    if (FindingsRecorded(&record->findings)) OpenResultsWindow(owner);
+    if (unsaved || FindingsRecorded(&record->findings)) OpenResultsWindow(owner);
 }
 
 int ReportsOutcome() {

@@ -19,7 +19,7 @@ int SaveShownReport(const wchar_t* path, wchar_t* reason, int reasonChars);
 void CloseResultsWindow();
 
 // The selection window's kRunEndedMessage: saves the report where /report asked, then shows the
-// results if the run recorded anything.
+// results if the run recorded anything or that report could not be saved.
 void OnRunEnded(HWND owner);
 
 // The text the results window lists for `record`, in the UI language, into `text` (room for `chars`).

@@ -1,7 +1,8 @@
 // Fuzzes the reading of the command line. Input: the arguments after the program's name,
 // separated by NUL bytes; each byte becomes one character. Every line is either read whole or
 // refused with a reason and the argument it names, terminated within its buffer and cut with an
-// ellipsis where it does not fit; the same line read with a smaller buffer gives the same answer.
+// ellipsis where it does not fit; the same line read with a smaller buffer gives the same answer; a
+// /report path taken can fill in short enough to be saved.
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
@@ -55,7 +56,8 @@ bool NamesAnArgument(const std::wstring& culprit, const std::vector<std::wstring
 void CheckRead(const CommandLine& line) {
     Check(line.start >= kNoRunStart && line.start <= kAutoRun);
     Check(line.monitor >= 0 && line.monitor <= kMaxMonitorNumber);
-    Check(wcsnlen(line.report, kReportPathChars) < static_cast<size_t>(kReportPathChars));
+    Check(wcsnlen(line.report, kReportPatternChars) < static_cast<size_t>(kReportPatternChars));
+    Check(ShortestFilledLength(line.report) <= kLongestReportPath);
     int ticked = 0;
     for (int card : line.cards) {
         Check(card == 0 || card == 1);

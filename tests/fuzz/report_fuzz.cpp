@@ -10,6 +10,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
+#include <wctype.h>
 
 #include <string>
 
@@ -131,8 +132,36 @@ size_t CountForbidden(const wchar_t* text) {
     return count;
 }
 
-// The pattern filled in: it fits or leaves nothing, and the filled-in values add no character a
-// file name cannot hold; then its numbered variants.
+// Nonzero when the component `name` (up to a separator or the end) is a device Windows reserves.
+bool NamesDevice(const wchar_t* name) {
+    wchar_t base[8];
+    int n = 0;
+    for (; name[n] != 0 && name[n] != L'.' && name[n] != L'\\' && name[n] != L'/' && n < 8; ++n) base[n] = towupper(name[n]);
+    while (n > 0 && base[n - 1] == L' ') --n;
+    if (n == 8 || (name[n] != 0 && name[n] != L'.' && name[n] != L' ' && name[n] != L'\\' && name[n] != L'/')) return false;
+    const std::wstring b(base, static_cast<size_t>(n));
+    if (b == L"CON" || b == L"PRN" || b == L"AUX" || b == L"NUL" || b == L"CONIN$" || b == L"CONOUT$") return true;
+    return n == 4 && (b.compare(0, 3, L"COM") == 0 || b.compare(0, 3, L"LPT") == 0) && b[3] >= L'0' && b[3] <= L'9';
+}
+
+// No component of `out` that a placeholder of `pattern` filled in names a device.
+bool FilledNoDevice(const std::wstring& pattern, const wchar_t* out) {
+    size_t at = 0;
+    for (const wchar_t* c = out;; ++c) {
+        const size_t end = pattern.find_first_of(L"\\/", at);
+        const std::wstring typed = pattern.substr(at, end - at);
+        bool filled = false;
+        for (const wchar_t* p : kPlaceholders) filled = filled || typed.find(p) != std::wstring::npos;
+        if (filled && NamesDevice(c)) return false;
+        while (*c != 0 && *c != L'\\' && *c != L'/') ++c;
+        if (*c == 0 || end == std::wstring::npos) return true;
+        at = end + 1;
+    }
+}
+
+// The pattern filled in: it fits or leaves nothing, no shorter than its shortest filling, and the
+// filled-in values add no character a file name cannot hold nor a device's name; then its
+// numbered variants.
 void CheckPath(const uint8_t* p, const uint8_t* end, const unsigned char* edid, unsigned long edidLength) {
     std::wstring pattern;
     for (; p < end && pattern.size() < 300; ++p) {
@@ -151,6 +180,7 @@ void CheckPath(const uint8_t* p, const uint8_t* end, const unsigned char* edid, 
         }
         Check(wcslen(out) < static_cast<size_t>(room) && CountForbidden(out) == CountForbidden(pattern.c_str()));
         if (pattern.find(L'{') == std::wstring::npos) Check(pattern == out);
+        Check(static_cast<int>(wcslen(out)) >= ShortestFilledLength(pattern.c_str()) && FilledNoDevice(pattern, out));
         wchar_t variant[kReportPathChars];
         for (int n : {2, 10, 12345}) {
             const size_t digits = n < 10 ? 1 : n < 100 ? 2 : 5;

@@ -3,7 +3,9 @@
 # alone: the real tavro.exe started with /start /cards 1 /report in a Wine virtual desktop given a
 # real monitor's EDID, two defects marked with M, the arrows, 3 and Enter, one screen noted with N,
 # and the report parsed as HTML. A bad argument first: the usage, and exit code 2; /auto /report
-# with the exit code and the line on standard output, saved (0) and not (1).
+# with the exit code and the line on standard output, saved into a folder it made (0, and the file
+# flushed to the disk before it takes its name, where strace can watch) and not (1, and the results
+# window offered); /report with no run (1); no windows at all (3).
 # Called by ctest as: bash findings_report.sh <path of tavro.exe> <source dir>
 set -uo pipefail
 exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
@@ -32,15 +34,17 @@ end_run() {
 }
 
 # run_with ARGS...: starts tavro.exe with ARGS in a desktop of its own (a name not used before, so
-# that the last run's desktop, still going away, is never taken for it), from $work.
+# that the last run's desktop, still going away, is never taken for it), from $work; under the
+# command in $trace_with where that is set.
 runs=0
+trace_with=()
 run_with() {
   runs=$((runs + 1))
   desk="tavro_findings_$$_$runs"
   wineserver -p
   cd "$work" || exit 1
   printf '@echo off\r\n"%s" %s\r\necho tavro exit code %%errorlevel%%\r\n' "$(winpath "$exe")" "$*" >"$work/run.bat"
-  timeout 120 "$src/scripts/wine" explorer "/desktop=$desk,1280x1024" cmd /c "$(winpath "$work/run.bat")" \
+  timeout 120 "${trace_with[@]}" "$src/scripts/wine" explorer "/desktop=$desk,1280x1024" cmd /c "$(winpath "$work/run.bat")" \
     >"$work/run.out" 2>&1 &
   run_pid=$!
   poll 30 find_desktop || fail "no X window named '$desk - Wine desktop'"
@@ -67,8 +71,11 @@ closes_with() {
 stdout_to="\"$(winpath "$work/stdout.txt")\""
 
 step "/auto /cards 1 /report: the run begins at once, with Solid Colors alone; Esc saves the report"
-auto_report="$work/auto report.html"
+auto_report="$work/made/for it/auto report.html"
+# Wine flushes a file with fsync in the program's own process; strace sees which file it was.
+if strace -o /dev/null true 2>/dev/null; then trace_with=(strace -f -qq -y -e trace=fsync,fdatasync -o "$work/sync.log"); fi
 run_with /auto /cards 1 /report "\"$(winpath "$auto_report")\"" ">$stdout_to"
+trace_with=()
 poll 20 pixel_is 640 512 255,255,255 || fail "no white screen at once"
 poll 10 pixel_is 640 512 0,0,0 || fail "AUTO did not step to black"
 xdotool key Escape
@@ -76,15 +83,35 @@ poll 15 test -s "$auto_report" || fail "no report at $auto_report"
 sleep 1
 closes_with 0 "Meets ISO 13406-2 class I. Report: $(winpath "$auto_report")"
 end_run
+if [ -f "$work/sync.log" ]; then
+  grep -q "sync([0-9]*<[^>]*/auto report.html.1.part>" "$work/sync.log" || fail "the report was not flushed before its rename"
+fi
 
-step "/report into a folder that is not there: the failure said, exit code 1"
-run_with /auto /cards 1 /report "\"$(winpath "$work/none/r.html")\"" ">$stdout_to"
+step "/report into a folder under a file: the failure said, the results window offers it, exit code 1"
+echo "a file" >"$work/file"
+run_with /auto /cards 1 /report "\"$(winpath "$work/file/r.html")\"" ">$stdout_to"
 poll 20 pixel_is 640 512 255,255,255 || fail "no white screen at once"
 xdotool key Escape
 sleep 2
 xdotool key Return  # the message box that says why
 sleep 1
-closes_with 1 "The report could not be saved to $(winpath "$work/none/r.html"): "
+xdotool key Escape  # the results window that offers the report
+sleep 1
+closes_with 1 "The report could not be saved to $(winpath "$work/file/r.html"): "
+end_run
+
+step "/report, and the program closed before any run ended: exit code 1"
+run_with /cards 1 /report "\"$(winpath "$work/never.html")\"" ">$stdout_to"
+sleep 3
+xdotool key alt+F4
+poll 15 has_exit_code || fail "no exit code: $(cat "$work/run.out")"
+[ "$(exit_code)" = 1 ] || fail "exit code $(exit_code) with /report and no run"
+[ ! -e "$work/never.html" ] || fail "a report with no run"
+end_run
+
+step "no X display, so no window: exit code 3"
+(cd "$work" && DISPLAY= WAYLAND_DISPLAY= timeout 60 "$src/scripts/wine" cmd /c "$(winpath "$work/run.bat")" >"$work/run.out" 2>&1)
+[ "$(exit_code)" = 3 ] || fail "exit code $(exit_code) with no windows: $(cat "$work/run.out")"
 end_run
 
 step "/cards 1 /report, then START on a monitor with an EDID: the run on the native mode"

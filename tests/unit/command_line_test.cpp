@@ -39,7 +39,8 @@ Parsed Parse(const std::vector<std::wstring>& args) {
 }
 
 TEST(CommandLine, RefusesEachBadArgumentNamingItAndWhy) {
-    const std::wstring tooLong(kReportPathChars, L'p');
+    const std::wstring tooLong(kLongestReportPath + 1, L'p');
+    const std::wstring longDate = std::wstring(kLongestReportPath - 7, L'p') + L"{date}";  // 248, filled 252
     const struct {
         std::vector<std::wstring> args;
         int fault;
@@ -66,6 +67,7 @@ TEST(CommandLine, RefusesEachBadArgumentNamingItAndWhy) {
         {{L"/report", L""}, kBadReport, L"\"\""},
         {{L"/report", L"a.html", L"/report", L"b.html"}, kBadReport, L"b.html"},
         {{L"/report", tooLong}, kBadReport, tooLong},
+        {{L"/report", longDate}, kBadReport, longDate},
     };
     for (const auto& row : table) {
         const Parsed p = Parse(row.args);
@@ -89,7 +91,10 @@ TEST(CommandLine, CutsAnOverlongArgumentItNames) {
 }
 
 TEST(CommandLine, ReadsGoodLines) {
-    const std::wstring longest(kReportPathChars - 1, L'p');
+    // The longest a report's path may be, and a pattern longer than a path that fills in shorter.
+    const std::wstring longest(kLongestReportPath, L'p');
+    std::wstring shrinking = std::wstring(kLongestReportPath - 30, L'p');
+    for (int k = 0; k < 30; ++k) shrinking += L"{model}";
     const struct {
         std::vector<std::wstring> args;
         int start, monitor;
@@ -99,6 +104,7 @@ TEST(CommandLine, ReadsGoodLines) {
         {{L"-AUTO", L"-report", L"C:\\r\\a b.html"}, kAutoRun, 0, L"C:\\r\\a b.html"},
         {{L"/report", L"-x.html", L"/start", L"/monitor", L"16"}, kStartRun, 16, L"-x.html"},
         {{L"/report", longest}, kNoRunStart, 0, longest},
+        {{L"/report", shrinking}, kNoRunStart, 0, shrinking},
     };
     for (const auto& row : table) {
         const Parsed p = Parse(row.args);

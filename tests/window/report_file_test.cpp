@@ -1,6 +1,8 @@
 // Saving the report as a file through the real file system: other files in the folder are never
 // touched, a path whose temporary name would not fit is refused with nothing left behind, the
-// command line numbers the reports of one start instead of replacing them, and ".json" gives JSON.
+// command line never replaces a file whoever wrote it (it numbers the name instead, also when two
+// saves race), makes missing folders and keeps to one length rule, ".json" gives JSON, and a
+// report that /report could not save is offered in the results window.
 #include <gtest/gtest.h>
 
 #include <stdio.h>
@@ -9,7 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "record/report_file.h"
+#include "record/report_path.h"
+#include "record/results_window.h"
+#include "tests/support/message_box.h"
 #include "tests/support/test_data.h"
 
 namespace {
@@ -132,9 +138,10 @@ TEST(ReportFile, RefusesAPathTooLongForItsTemporaryNameAndLeavesNothing) {
     RemoveFolder(folder);
 }
 
-TEST(ReportFile, CommandLineNumbersTheReportsOfOneStartAndWritesJson) {
+TEST(ReportFile, CommandLineNumbersTheReportsInsteadOfReplacingAndWritesJson) {
     const std::wstring folder = NewFolder(L"numbered");
     WriteFile(folder + L"earlier.html", "from an earlier start");
+    CreateDirectoryW((folder + L"earlier-2.html").c_str(), nullptr);
     const struct {
         const wchar_t* pattern;
         const wchar_t* saved;
@@ -143,7 +150,7 @@ TEST(ReportFile, CommandLineNumbersTheReportsOfOneStartAndWritesJson) {
         {L"out.html", L"out.html", "<!DOCTYPE html>"},
         {L"OUT.HTML", L"OUT-2.HTML", "<!DOCTYPE html>"},  // Windows' names know no case
         {L"out.html", L"out-3.html", "<!DOCTYPE html>"},
-        {L"earlier.html", L"earlier.html", "<!DOCTYPE html>"},  // not this start's: replaced
+        {L"earlier.html", L"earlier-3.html", "<!DOCTYPE html>"},  // another's file, and a folder
         {L"{model}-{serial}.Json", L"DELL P2419H-HT8W343.Json", "{\n  \"program\": \"TAVRO "},
     };
     for (const auto& row : table) {
@@ -155,7 +162,108 @@ TEST(ReportFile, CommandLineNumbersTheReportsOfOneStartAndWritesJson) {
         EXPECT_EQ(ReadFile(saved).rfind(row.starts, 0), 0u) << row.starts;
     }
     EXPECT_NE(ReadFile(folder + L"DELL P2419H-HT8W343.Json").find("\"model\": \"DELL P2419H\""), std::string::npos);
-    EXPECT_EQ(Listing(folder).size(), 5u);  // out, OUT-2, out-3, earlier, the JSON
+    EXPECT_EQ(ReadFile(folder + L"earlier.html"), "from an earlier start");
+    EXPECT_EQ(Listing(folder).size(), 7u);  // out, OUT-2, out-3, earlier, its -2 and -3, the JSON
+    RemoveFolder(folder);
+}
+
+// Two saves at once to one name, as two programs started together would: every report whole under
+// a name of its own.
+DWORD WINAPI SaveFourTimes(void* pattern) {
+    for (int k = 0; k < 4; ++k) {
+        wchar_t saved[MAX_PATH];
+        wchar_t reason[256];
+        if (!SaveCommandLineReport(&g_record, static_cast<const wchar_t*>(pattern), saved, MAX_PATH, reason, 256)) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+TEST(ReportFile, SavesRacingForOneNameEachKeepTheirOwn) {
+    const std::wstring folder = NewFolder(L"race");
+    const std::wstring pattern = folder + L"r.json";
+    Record();  // made once: the threads only read it
+    HANDLE threads[2];
+    for (HANDLE& thread : threads) {
+        thread = CreateThread(nullptr, 0, SaveFourTimes, const_cast<wchar_t*>(pattern.c_str()), 0, nullptr);
+    }
+    WaitForMultipleObjects(2, threads, TRUE, 20000);
+    for (HANDLE thread : threads) {
+        DWORD code = 2;
+        GetExitCodeThread(thread, &code);
+        EXPECT_EQ(code, 0u);
+        CloseHandle(thread);
+    }
+    std::set<std::string> expected = {"r.json={\n  \"program\": "};
+    for (int n = 2; n <= 8; ++n) expected.insert("r-" + std::to_string(n) + ".json={\n  \"program\": ");
+    EXPECT_EQ(Listing(folder), expected);
+    RemoveFolder(folder);
+}
+
+// The full path counts, once filled in and numbered; its missing folders are made.
+TEST(ReportFile, CommandLineKeepsOneLengthRuleAndMakesMissingFolders) {
+    const std::wstring folder = NewFolder(L"rule");
+    const std::wstring deep = folder + L"a\\b\\";
+    const size_t fill = kLongestReportPath - deep.size() - 5;
+    const std::wstring longest = deep + std::wstring(fill, L'r') + L".html";      // 249: saved
+    const std::wstring numbered = deep + std::wstring(fill - 1, L'n') + L".html";  // 248, its "-2" 250
+    const std::wstring tooLong = deep + std::wstring(fill + 1, L't') + L".html";   // 250
+    WriteFile(folder + L"c", "a file where a folder would go");
+    wchar_t saved[MAX_PATH];
+    wchar_t reason[256] = L"";
+    ASSERT_TRUE(SaveCommandLineReport(Record(), longest.c_str(), saved, MAX_PATH, reason, 256)) << reason;
+    EXPECT_EQ(std::wstring(saved), longest);
+    ASSERT_TRUE(SaveCommandLineReport(Record(), numbered.c_str(), saved, MAX_PATH, reason, 256)) << reason;
+    const struct {
+        std::wstring pattern;
+        const wchar_t* reasonHas;
+    } refused[] = {
+        {numbered, L"249"},
+        {tooLong, L"249"},
+        {deep + std::wstring(fill - 9, L'd') + L"{date}.html", L"249"},  // 246, filled in 250
+        {folder + L"c\\r.html", L""},
+    };
+    for (const auto& row : refused) {
+        const std::set<std::string> before = Listing(deep);
+        reason[0] = L'\0';
+        EXPECT_FALSE(SaveCommandLineReport(Record(), row.pattern.c_str(), saved, MAX_PATH, reason, 256)) << row.pattern.size();
+        EXPECT_NE(std::wstring(reason).find(row.reasonHas), std::wstring::npos) << reason;
+        EXPECT_NE(reason[0], L'\0');
+        EXPECT_EQ(Listing(deep), before);
+    }
+    DeleteFileW(longest.c_str());
+    DeleteFileW(numbered.c_str());
+    RemoveDirectoryW((folder + L"a\\b").c_str());
+    RemoveFolder(folder + L"a\\");
+    RemoveFolder(folder);
+}
+
+// A run that ends without a mark: the results window opens only where /report could not save.
+TEST(ReportFile, AReportNotSavedIsOfferedInTheResultsWindow) {
+    const std::wstring folder = NewFolder(L"offered");
+    WriteFile(folder + L"file", "a file where a folder would go");
+    g_app.hInstance = GetModuleHandleW(nullptr);
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"selection", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       g_app.hInstance, nullptr);
+    const struct {
+        std::wstring pattern;
+        bool offered;
+    } table[] = {{folder + L"saved.html", false}, {folder + L"file\\r.html", true}};
+    for (const auto& row : table) {
+        SaveReportsTo(row.pattern.c_str());
+        MessageBoxWatch watch;
+        WatchForMessageBox(&watch, 2000);
+        OnRunEnded(owner);
+        EXPECT_EQ(FinishWatch(&watch), row.offered);  // the reason, said first
+        EXPECT_EQ(g_hResults != nullptr, row.offered);
+        if (g_hResults != nullptr) {
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(g_hResults, 4002)));  // Save report…
+            DestroyWindow(g_hResults);
+        }
+    }
+    SaveReportsTo(L"");
+    DestroyWindow(owner);
     RemoveFolder(folder);
 }
 
