@@ -375,6 +375,7 @@ void StartMotion(HWND hwnd, int mode) {
     g_motion.total = 0;
     g_motion.painted = {-1, g_motion.hz, 0, 0};  // nothing of this screen painted yet: the next paint is whole
     InvalidateRect(hwnd, nullptr, FALSE);
+    if (!IsWindowVisible(hwnd)) return;  // hidden, as on its way to being destroyed: no pacer for it
 
     Pacer* pacer = static_cast<Pacer*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(Pacer)));
     if (pacer == nullptr) return;  // the first frame stays, unmoving

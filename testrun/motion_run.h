@@ -10,7 +10,8 @@
 #include "patterns/motion.h"
 
 // Starts animating motion screen `mode` in `hwnd` from its first frame, at the refresh rate of the
-// monitor the window is on. Stops any animation before.
+// monitor the window is on. Stops any animation before. A hidden window (one being destroyed hides
+// first) gets its first frame and no pacer.
 void StartMotion(HWND hwnd, int mode);
 
 // Stops animating at once: the pacer has ended when this returns, and no frame it posted is painted.
