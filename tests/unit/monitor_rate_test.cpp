@@ -1,6 +1,10 @@
 // The tested monitor's rate among Windows' reports, and when the compositor's rate is that rate.
 #include <gtest/gtest.h>
 
+#include <math.h>
+
+#include <random>
+
 #include "testrun/monitor_rate.h"
 
 namespace {
@@ -27,6 +31,10 @@ TEST(MonitorRate, TheTestedMonitorsOwnRateComesFirst) {
         {"the hardware's default, composed", {0, 0, 59.94}, 59.94},
         {"the hardware's default, a raw 1", {0, 1, 120}, 120},
         {"nothing known", {0, 0, 0}, 0},
+        // What no monitor reports.
+        {"negative everywhere", {-60, -60, -60}, 0},
+        {"not a number", {NAN, 60, NAN}, 60},
+        {"a negative compositor", {0, 0, -59.94}, 0},
     };
     for (const auto& row : table) EXPECT_DOUBLE_EQ(ChooseMonitorRate(row.reports), row.rate) << row.name;
 }
@@ -50,6 +58,25 @@ TEST(MonitorRate, SameRateIsOneMonitorsRate) {
         {-60, -60, false},
     };
     for (const auto& row : table) EXPECT_EQ(SameRate(row.a, row.b), row.same) << row.a << " Hz against " << row.b << " Hz";
+}
+
+// Over thousands of generated rates: a rate and its own fraction in other digits are one, a rate
+// and its neighbour a tenth of a percent away are two, either way round; a whole-hertz mode,
+// cut or rounded, is made exact by its own compositor and kept against another monitor's.
+TEST(MonitorRate, RatesAndModesOverGeneratedMonitors) {
+    std::mt19937 random(59940);
+    std::uniform_real_distribution<double> hz(23.976, 500), other(2, 100);
+    for (int k = 0; k < 5000; ++k) {
+        const double rate = hz(random);
+        const double digits = rate * (1 + 1e-6);
+        ASSERT_TRUE(SameRate(rate, digits) && SameRate(digits, rate)) << rate;
+        ASSERT_FALSE(SameRate(rate, rate * 1.001) || SameRate(rate * 1.001, rate)) << rate;
+        const double mode = k % 2 == 0 ? floor(rate) : round(rate);
+        ASSERT_EQ(ChooseMonitorRate({0, mode, rate}), rate) << rate;
+        const double primary = rate + (k % 3 == 0 ? -1 : 1) * other(random);
+        ASSERT_EQ(ChooseMonitorRate({0, mode, primary}), mode) << rate << " beside " << primary;
+        ASSERT_EQ(ChooseMonitorRate({rate, mode, primary}), rate) << rate;
+    }
 }
 
 }  // namespace
