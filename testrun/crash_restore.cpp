@@ -71,10 +71,12 @@ void WaitForTheRestore(bool stackToSpare) {
         return;
     }
     for (DWORD waited = 0; waited < kRestoreWaitMs; waited = GetTickCount() - start) {
-        const DWORD woke = MsgWaitForMultipleObjects(1, &g_crashRestore.done, FALSE, kRestoreWaitMs - waited, QS_SENDMESSAGE);
-        if (woke != WAIT_OBJECT_0 + 1) return;  // restored, or out of time
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // answers what was sent, takes nothing posted
+        const DWORD left = kRestoreWaitMs - waited;
+        if (MsgWaitForMultipleObjects(1, &g_crashRestore.done, FALSE, left, QS_SENDMESSAGE) != WAIT_OBJECT_0 + 1) {
+            return;  // restored, or out of time
+        }
+        MSG message;  // answers what was sent; takes nothing posted
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 
