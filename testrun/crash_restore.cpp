@@ -2,7 +2,8 @@
 // overflow it has almost no stack left, and on the UI thread the change would send messages into
 // the window procedure that just crashed. So a restore thread of its own, started with the
 // program and waiting on an event, puts the mode back; every crash path wakes it and gives it a
-// few seconds before the crash goes on.
+// few seconds before the crash goes on. After a crash the program lived through, the next switch
+// starts a restore thread afresh.
 #include "testrun/crash_restore.h"
 
 #include <windows.h>
@@ -25,13 +26,16 @@ constexpr DWORD kInvalidCrtParameter = 0xC0000417;  // what Windows reports such
 struct CrashRestore {
     int installed;
     HANDLE wake;      // set by a crash: put the mode back
-    HANDLE done;      // set by the restore thread when it has tried
+    HANDLE done;      // set by the restore thread when it has tried; it then ends
+    HANDLE thread;    // the restore thread; null when it could not be started
     DWORD threadId;   // the restore thread's; 0 when it could not be started
     LPTOP_LEVEL_EXCEPTION_FILTER previousFilter;
 };
 
 CrashRestore g_crashRestore;
 
+// Puts the mode back once and ends: a thread that waited on would keep a process alive whose
+// crashed UI thread Windows (or Wine, after a stack overflow) ended alone.
 DWORD WINAPI RestoreThreadMain(void*) {
     WaitForSingleObject(g_crashRestore.wake, INFINITE);
     RestoreOriginalResolution();
@@ -39,9 +43,47 @@ DWORD WINAPI RestoreThreadMain(void*) {
     return 0;
 }
 
+// Started while the process is well: a thread cannot be created once it is crashing, and one that
+// only waits costs nothing but its reserved stack.
+void StartRestoreThread() {
+    ResetEvent(g_crashRestore.wake);
+    ResetEvent(g_crashRestore.done);
+    g_crashRestore.thread = CreateThread(nullptr, kRestoreStackBytes, RestoreThreadMain, nullptr,
+                                         STACK_SIZE_PARAM_IS_A_RESERVATION, &g_crashRestore.threadId);
+    if (g_crashRestore.thread == nullptr) g_crashRestore.threadId = 0;
+}
+
+// From now on the calling thread's top-level windows are handled as windows with no procedure of
+// their own, so that what the mode change sends them never reaches the code that crashed.
+BOOL CALLBACK HandleByDefault(HWND hwnd, LPARAM) {
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcW));
+    return TRUE;
+}
+
+// Waits for the restore thread, a bounded time. The mode change sends WM_DISPLAYCHANGE to every
+// top-level window and waits for each answer, seconds a window where its thread answers nothing;
+// so a crashed thread that has windows, and the stack to spare, answers those messages itself
+// through the default handling while it waits.
+void WaitForTheRestore(bool stackToSpare) {
+    const DWORD start = GetTickCount();
+    if (!stackToSpare || !EnumThreadWindows(GetCurrentThreadId(), HandleByDefault, 0)) {
+        WaitForSingleObject(g_crashRestore.done, kRestoreWaitMs);
+        return;
+    }
+    for (DWORD waited = 0; waited < kRestoreWaitMs; waited = GetTickCount() - start) {
+        const DWORD left = kRestoreWaitMs - waited;
+        if (MsgWaitForMultipleObjects(1, &g_crashRestore.done, FALSE, left, QS_SENDMESSAGE) != WAIT_OBJECT_0 + 1) {
+            return;  // restored, or out of time
+        }
+        MSG message;  // answers what was sent; takes nothing posted
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
 // Called by each crash path on the crashed thread: wakes the restore thread and waits a bounded
-// time, so that a restore that hangs cannot keep the crash from going on.
-void PutModeBackBeforeTheEnd() {
+// time, so that a restore that hangs cannot keep the crash from going on. `stackToSpare` is false
+// after a stack overflow.
+void PutModeBackBeforeTheEnd(bool stackToSpare = true) {
     if (!ResolutionSwitched()) return;
     if (g_crashRestore.threadId == 0) {
         RestoreOriginalResolution();  // no restore thread: the crashed thread is all there is
@@ -49,7 +91,7 @@ void PutModeBackBeforeTheEnd() {
     }
     if (GetCurrentThreadId() == g_crashRestore.threadId) return;  // the restore itself crashed
     SetEvent(g_crashRestore.wake);
-    WaitForSingleObject(g_crashRestore.done, kRestoreWaitMs);
+    WaitForTheRestore(stackToSpare);
 }
 
 LONG WINAPI RestoreModeOnUnhandledException(EXCEPTION_POINTERS* exception) {
@@ -62,7 +104,7 @@ LONG WINAPI RestoreModeOnUnhandledException(EXCEPTION_POINTERS* exception) {
 // more stack than the thread has left (under Wine one page, whatever the guarantee), and then the
 // filter never runs. Added last among the vectored handlers, it lets the exception go on.
 LONG WINAPI RestoreModeOnStackOverflow(EXCEPTION_POINTERS* exception) {
-    if (exception->ExceptionRecord->ExceptionCode == STATUS_STACK_OVERFLOW) PutModeBackBeforeTheEnd();
+    if (exception->ExceptionRecord->ExceptionCode == STATUS_STACK_OVERFLOW) PutModeBackBeforeTheEnd(false);
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
@@ -89,17 +131,9 @@ void RestoreResolutionOnCrash() {
     if (g_crashRestore.installed) return;  // a second filter of ours would call the first, and so on
     g_crashRestore.installed = 1;
     ReserveCrashStack();
-    // Started now rather than at a run's switch: a thread cannot be created once the process is
-    // crashing, and one that only waits costs nothing but its reserved stack.
     g_crashRestore.wake = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     g_crashRestore.done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread = nullptr;
-    if (g_crashRestore.wake != nullptr && g_crashRestore.done != nullptr) {
-        thread = CreateThread(nullptr, kRestoreStackBytes, RestoreThreadMain, nullptr,
-                              STACK_SIZE_PARAM_IS_A_RESERVATION, &g_crashRestore.threadId);
-    }
-    if (thread != nullptr) CloseHandle(thread);
-    else g_crashRestore.threadId = 0;
+    if (g_crashRestore.wake != nullptr && g_crashRestore.done != nullptr) StartRestoreThread();
     AddVectoredExceptionHandler(0, RestoreModeOnStackOverflow);
     g_crashRestore.previousFilter = SetUnhandledExceptionFilter(RestoreModeOnUnhandledException);
     signal(SIGABRT, RestoreModeOnAbort);
@@ -108,6 +142,14 @@ void RestoreResolutionOnCrash() {
     // program (some 90 KB) for nothing.
     _set_invalid_parameter_handler(RestoreModeOnInvalidParameter);
     _set_purecall_handler(RestoreModeOnPureCall);
+}
+
+void ArmCrashRestore() {
+    if (!g_crashRestore.installed || g_crashRestore.thread == nullptr) return;
+    if (WaitForSingleObject(g_crashRestore.done, 0) != WAIT_OBJECT_0) return;  // still waiting for a crash
+    WaitForSingleObject(g_crashRestore.thread, kRestoreWaitMs);  // it ends right after its restore
+    CloseHandle(g_crashRestore.thread);
+    StartRestoreThread();
 }
 
 void ReserveCrashStack() {

@@ -9,6 +9,10 @@
 // at program start.
 void RestoreResolutionOnCrash();
 
+// Before each switch of the display mode: where a crash that the program lived through has used
+// the restore up, a new one waits for the next crash.
+void ArmCrashRestore();
+
 // Keeps a part of the calling thread's stack back for the crash handling, so that after a stack
 // overflow the exception still reaches the filter. Called first thing by each of the program's
 // threads.

@@ -2,11 +2,11 @@
 #include "testrun/motion_run.h"
 
 #include <dwmapi.h>
-#include <math.h>
 #include <mmsystem.h>
 
 #include "record/run_record.h"
 #include "testrun/crash_restore.h"
+#include "testrun/monitor_rate.h"
 #include "testrun/pacer_loop.h"
 #include "testrun/window_ids.h"
 
@@ -126,35 +126,53 @@ double CompositorRate() {
     return static_cast<double>(timing.rateRefresh.uiNumerator) / timing.rateRefresh.uiDenominator;
 }
 
+// The active paths and modes of the display configuration, in `paths` and `modes` from the
+// process heap (free both); false where Windows gives none. Asked again while a monitor coming or
+// going between the two calls leaves the buffers short.
+bool QueryActivePaths(DISPLAYCONFIG_PATH_INFO** paths, UINT32* pathCount, DISPLAYCONFIG_MODE_INFO** modes) {
+    const HANDLE heap = GetProcessHeap();
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        UINT32 modeCount = 0;
+        if (GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, pathCount, &modeCount) != ERROR_SUCCESS || *pathCount == 0) {
+            return false;
+        }
+        *paths = static_cast<DISPLAYCONFIG_PATH_INFO*>(HeapAlloc(heap, 0, *pathCount * sizeof(DISPLAYCONFIG_PATH_INFO)));
+        *modes = static_cast<DISPLAYCONFIG_MODE_INFO*>(HeapAlloc(heap, 0, (modeCount + 1) * sizeof(DISPLAYCONFIG_MODE_INFO)));
+        const LONG result = *paths != nullptr && *modes != nullptr
+                                ? QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, pathCount, *paths, &modeCount, *modes, nullptr)
+                                : ERROR_NOT_ENOUGH_MEMORY;
+        if (result == ERROR_SUCCESS) return true;
+        HeapFree(heap, 0, *paths);
+        HeapFree(heap, 0, *modes);
+        *paths = nullptr;
+        *modes = nullptr;
+        if (result != ERROR_INSUFFICIENT_BUFFER) return false;
+    }
+    return false;
+}
+
 // The exact rate of the monitor named `device` ("\\.\DISPLAY2"), a fraction in the display
 // configuration (59.94 Hz is 60000 / 1001); 0 where Windows does not say.
 double DisplayConfigRate(const wchar_t* device) {
+    DISPLAYCONFIG_PATH_INFO* paths = nullptr;
+    DISPLAYCONFIG_MODE_INFO* modes = nullptr;
     UINT32 pathCount = 0;
-    UINT32 modeCount = 0;
-    if (GetDisplayConfigBufferSizes(QDC_ONLY_ACTIVE_PATHS, &pathCount, &modeCount) != ERROR_SUCCESS || pathCount == 0) {
-        return 0;
-    }
-    const HANDLE heap = GetProcessHeap();
-    auto* paths = static_cast<DISPLAYCONFIG_PATH_INFO*>(HeapAlloc(heap, 0, pathCount * sizeof(DISPLAYCONFIG_PATH_INFO)));
-    auto* modes = static_cast<DISPLAYCONFIG_MODE_INFO*>(HeapAlloc(heap, 0, (modeCount + 1) * sizeof(DISPLAYCONFIG_MODE_INFO)));
+    if (!QueryActivePaths(&paths, &pathCount, &modes)) return 0;
     double rate = 0;
-    if (paths != nullptr && modes != nullptr &&
-        QueryDisplayConfig(QDC_ONLY_ACTIVE_PATHS, &pathCount, paths, &modeCount, modes, nullptr) == ERROR_SUCCESS) {
-        for (UINT32 k = 0; k < pathCount && rate == 0; ++k) {
-            DISPLAYCONFIG_SOURCE_DEVICE_NAME source = {};
-            source.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_SOURCE_NAME;
-            source.header.size = sizeof(source);
-            source.header.adapterId = paths[k].sourceInfo.adapterId;
-            source.header.id = paths[k].sourceInfo.id;
-            const DISPLAYCONFIG_RATIONAL& r = paths[k].targetInfo.refreshRate;
-            if (DisplayConfigGetDeviceInfo(&source.header) == ERROR_SUCCESS &&
-                lstrcmpiW(source.viewGdiDeviceName, device) == 0 && r.Denominator != 0) {
-                rate = static_cast<double>(r.Numerator) / r.Denominator;
-            }
+    for (UINT32 k = 0; k < pathCount && rate == 0; ++k) {
+        DISPLAYCONFIG_SOURCE_DEVICE_NAME source = {};
+        source.header.type = DISPLAYCONFIG_DEVICE_INFO_GET_SOURCE_NAME;
+        source.header.size = sizeof(source);
+        source.header.adapterId = paths[k].sourceInfo.adapterId;
+        source.header.id = paths[k].sourceInfo.id;
+        const DISPLAYCONFIG_RATIONAL& r = paths[k].targetInfo.refreshRate;
+        if (DisplayConfigGetDeviceInfo(&source.header) == ERROR_SUCCESS &&
+            lstrcmpiW(source.viewGdiDeviceName, device) == 0 && r.Denominator != 0) {
+            rate = static_cast<double>(r.Numerator) / r.Denominator;
         }
     }
-    HeapFree(heap, 0, paths);
-    HeapFree(heap, 0, modes);
+    HeapFree(GetProcessHeap(), 0, paths);
+    HeapFree(GetProcessHeap(), 0, modes);
     return rate;
 }
 
@@ -164,11 +182,6 @@ double DisplayModeRate(const wchar_t* device) {
     mode.dmSize = sizeof(mode);
     if (!EnumDisplaySettingsW(device, ENUM_CURRENT_SETTINGS, &mode) || mode.dmDisplayFrequency <= 1) return 0;
     return mode.dmDisplayFrequency;  // 0 and 1 stand for the hardware's default
-}
-
-// Two rates that are one to the pacer.
-bool SameRate(double a, double b) {
-    return a > 0 && b > 0 && fabs(a - b) < a / 200;
 }
 
 double g_rateForTests;  // a monitor's rate that Wine cannot report, set through SetMonitorRateForTests
@@ -336,9 +349,13 @@ double RefreshRateOf(HWND hwnd, double* periodSeconds) {
     monitor.cbSize = sizeof(monitor);
     const bool known = GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor) != 0;
     double rate = g_rateForTests;
-    if (rate == 0 && known) rate = DisplayConfigRate(monitor.szDevice);
-    if (rate < 1) rate = CompositorRate();
-    if (rate < 1 && known) rate = DisplayModeRate(monitor.szDevice);
+    if (rate == 0) {
+        RateReports reports = {};
+        if (known) reports.displayConfig = DisplayConfigRate(monitor.szDevice);
+        if (known && reports.displayConfig == 0) reports.displayMode = DisplayModeRate(monitor.szDevice);
+        if (reports.displayConfig == 0) reports.compositor = CompositorRate();
+        rate = ChooseMonitorRate(reports);
+    }
     if (rate < 1 || rate > 1000) rate = kDefaultRefreshHz;
     *periodSeconds = 1 / rate;
     return rate;
@@ -358,6 +375,7 @@ void StartMotion(HWND hwnd, int mode) {
     g_motion.total = 0;
     g_motion.painted = {-1, g_motion.hz, 0, 0};  // nothing of this screen painted yet: the next paint is whole
     InvalidateRect(hwnd, nullptr, FALSE);
+    if (!IsWindowVisible(hwnd)) return;  // hidden, as on its way to being destroyed: no pacer for it
 
     Pacer* pacer = static_cast<Pacer*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(Pacer)));
     if (pacer == nullptr) return;  // the first frame stays, unmoving

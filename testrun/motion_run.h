@@ -10,7 +10,8 @@
 #include "patterns/motion.h"
 
 // Starts animating motion screen `mode` in `hwnd` from its first frame, at the refresh rate of the
-// monitor the window is on. Stops any animation before.
+// monitor the window is on. Stops any animation before. A hidden window (one being destroyed hides
+// first) gets its first frame and no pacer.
 void StartMotion(HWND hwnd, int mode);
 
 // Stops animating at once: the pacer has ended when this returns, and no frame it posted is painted.
@@ -41,8 +42,9 @@ struct MotionProgress {
 MotionProgress MotionNow();
 
 // The refresh rate of the monitor that shows `hwnd`, exact (59.94 Hz is 60000 / 1001), and its
-// period in seconds: from the display configuration's path of that monitor, else from the
-// compositor, else from the display mode in whole hertz, else 60 Hz.
+// period in seconds: from the display configuration's path of that monitor, else from its display
+// mode in whole hertz (made exact by the compositor's rate where the two agree), else 60 Hz
+// (testrun/monitor_rate.h).
 double RefreshRateOf(HWND hwnd, double* periodSeconds);
 
 // Where Windows cannot report a monitor's rate as it is (Wine, say): every monitor's rate is `hz`

@@ -4,6 +4,7 @@
 #include <string.h>
 #include <wchar.h>
 
+#include "testrun/crash_restore.h"
 #include "testrun/monitors.h"
 
 RefusedSwitch g_refusedSwitch;
@@ -73,6 +74,7 @@ int SwitchToNativeResolution() {
     // A switch to the mode already set would only blank many monitors for a moment.
     if (!wasSwitched && saved.dmPelsWidth == width && saved.dmPelsHeight == height) return 0;
     // Marked before the change, so that a crash on another thread during it still puts the mode back.
+    ArmCrashRestore();
     InterlockedExchange(&g_modeSwitch.switched, 1);
     if (!SetDisplayResolution(device, width, height)) {
         if (!wasSwitched) InterlockedExchange(&g_modeSwitch.switched, 0);

@@ -32,8 +32,9 @@ constexpr UINT kAutoSoundMs = 7000;
 bool g_runAway;
 // AUTO is held while the loupe is open.
 bool g_autoPaused;
-// The run's window is being closed (Esc, a right click, Alt+F4): the activation it loses on the
-// way is no switch to another program.
+// The run's window is being closed (Esc, a right click, Alt+F4) or destroyed: the activation it
+// loses on the way is no switch to another program, and the resizes of the mode put back start no
+// animation.
 bool g_closing;
 
 void RegisterTestWindowClass() {
@@ -89,6 +90,7 @@ void OnPaint(HWND hwnd) {
 
 void OnDestroy(HWND hwnd) {
     g_runAway = false;
+    g_closing = true;  // also where the window is destroyed without CloseRun
     StopMotion();
     StopPaintAhead();
     CloseLoupe(nullptr);
@@ -306,7 +308,8 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
                 StopMotion();
             } else {
                 ResizePaintAhead(LOWORD(lParam), HIWORD(lParam), Place());
-                if (IsMotionMode(CurrentMode()) && !MotionNow().running && !g_runAway) StartMotion(hwnd, CurrentMode());
+                const bool animate = IsMotionMode(CurrentMode()) && !MotionNow().running && !g_runAway && !g_closing;
+                if (animate) StartMotion(hwnd, CurrentMode());
             }
             return 0;
         case WM_ACTIVATEAPP:

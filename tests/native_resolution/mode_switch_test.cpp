@@ -267,6 +267,60 @@ void FaultInAWindowProcedure() {
     SendMessageW(hwnd, WM_APP, 0, 0);
 }
 
+// Tells the parent the crash comes now, so that it can time how soon the mode is back.
+const wchar_t kCrashNowEvent[] = L"TavroChildCrashesNow";
+
+// ... and that the program's crash handling is done with it: the filter before the program's.
+const wchar_t kCrashGoesOnEvent[] = L"TavroChildCrashGoesOn";
+
+void Say(const wchar_t* event) {
+    HANDLE handle = OpenEventW(EVENT_MODIFY_STATE, FALSE, event);
+    if (handle != nullptr) SetEvent(handle);
+}
+
+void SayCrashNow() {
+    Say(kCrashNowEvent);
+}
+
+LONG WINAPI SayCrashGoesOn(EXCEPTION_POINTERS*) {
+    Say(kCrashGoesOnEvent);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+// The program's own windows, as a run has them: the selection window and the test window, each
+// with the controls and helper windows of its own; then a fault on the UI thread that owns them.
+void FaultOnTheUiThreadOfTheProgramsWindows() {
+    static int playlist[] = {0, 2};
+    g_app.hInstance = GetModuleHandleW(nullptr);
+    CreateUiFonts();
+    RegisterSelectWindowClass(g_app.hInstance);
+    ShowWindow(CreateSelectWindow(g_app.hInstance), SW_SHOW);
+    g_app.playlist = playlist;
+    g_app.playlistCount = 2;
+    CreateTestWindow();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    SayCrashNow();
+    *g_nowhere = 1;
+}
+
+DWORD WINAPI OverflowOnAWorker(void*) {
+    OverflowTheStack();
+    return 0;
+}
+
+// A stack overflow the program lives through (under Wine the overflowed worker alone ends, as a
+// thread with a handler of its own for it would go on on Windows), a second switch, and then a
+// crash, which must find the restore ready again.
+void SurviveAnOverflowThenFaultAfterTheNextSwitch() {
+    HANDLE worker = CreateThread(nullptr, 0, OverflowOnAWorker, nullptr, 0, nullptr);
+    WaitForSingleObject(worker, INFINITE);
+    WriteBinary(kWineMonitorParameters, L"EDID", RealEdid(kIbm1280x1024));  // Wine rewrote its keys
+    SwitchToNativeResolution();
+    SayCrashNow();
+    FaultOnAWorkerThread();
+}
+
 void Abort() {
     abort();
 }
@@ -298,11 +352,29 @@ const ChildCrash kChildCrashes[] = {
     {"abort()", Abort, false, 3},
     {"std::terminate()", Terminate, false, 3},
     {"an unhandled exception after an earlier filter", RaiseUnhandled, true, kEarlierFilterExit},
+    {"access violation on the UI thread of the program's windows", FaultOnTheUiThreadOfTheProgramsWindows, false,
+     STATUS_ACCESS_VIOLATION},
+    {"a stack overflow lived through, then a fault after the next switch", SurviveAnOverflowThenFaultAfterTheNextSwitch,
+     false, STATUS_ACCESS_VIOLATION},
 };
 
+// The milliseconds from `since` until the screen is 1024 x 768 again, polled while `child` lives
+// and for a second after; -1 if it never is.
+long MillisecondsUntilTheModeIsBack(HANDLE child, DWORD since) {
+    DWORD ended = 0;
+    for (;;) {
+        if (Screen() == "1024x768") return static_cast<long>(GetTickCount() - since);
+        if (ended == 0 && WaitForSingleObject(child, 0) == WAIT_OBJECT_0) ended = GetTickCount();
+        if (ended != 0 && GetTickCount() - ended > 1000) return -1;
+        Sleep(5);
+    }
+}
+
 // Starts this executable again as a child that switches the mode and dies of kChildCrashes[index],
-// with the program's crash handlers or without; returns the child's exit code.
-DWORD RunCrashingChild(size_t index, bool handlers) {
+// with the program's crash handlers or without; returns the child's exit code, and in `restoreMs`
+// the milliseconds from the child's word that the crash comes now (where it gives one) until the
+// mode is back and the crash handling has let the crash go on (-1: the mode never came back).
+DWORD RunCrashingChild(size_t index, bool handlers, long* restoreMs = nullptr) {
     wchar_t exe[MAX_PATH];
     if (GetModuleFileNameW(nullptr, exe, MAX_PATH) == 0) return kNoChildExit;
     std::wstring command = L"\"" + std::wstring(exe) +
@@ -315,6 +387,8 @@ DWORD RunCrashingChild(size_t index, bool handlers) {
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = startup.hStdError = nowhere;
     PROCESS_INFORMATION child = {};
+    HANDLE crashNow = CreateEventW(nullptr, TRUE, FALSE, kCrashNowEvent);
+    HANDLE crashGoesOn = CreateEventW(nullptr, TRUE, FALSE, kCrashGoesOnEvent);
     SetEnvironmentVariableW(L"TAVRO_CRASH_CHILD", std::to_wstring(index).c_str());
     SetEnvironmentVariableW(L"TAVRO_CRASH_HANDLERS", handlers ? L"1" : L"0");
     const BOOL started = CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
@@ -323,6 +397,17 @@ DWORD RunCrashingChild(size_t index, bool handlers) {
     SetEnvironmentVariableW(L"TAVRO_CRASH_HANDLERS", nullptr);
     CloseHandle(nowhere);
     if (!started) return kNoChildExit;
+    const HANDLE waits[2] = {crashNow, child.hProcess};
+    if (restoreMs != nullptr && WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0) {
+        const DWORD since = GetTickCount();
+        const HANDLE goesOnOrEnded[2] = {crashGoesOn, child.hProcess};
+        WaitForMultipleObjects(2, goesOnOrEnded, FALSE, 30000);
+        const long goesOnMs = static_cast<long>(GetTickCount() - since);
+        const long backMs = MillisecondsUntilTheModeIsBack(child.hProcess, since);
+        *restoreMs = backMs < 0 ? -1 : (backMs > goesOnMs ? backMs : goesOnMs);
+    }
+    CloseHandle(crashNow);
+    CloseHandle(crashGoesOn);
     DWORD code = kNoChildExit;
     if (WaitForSingleObject(child.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(child.hProcess, &code);
     else TerminateProcess(child.hProcess, kNoChildExit);
@@ -346,7 +431,7 @@ TEST_F(ModeSwitch, ACrashPutsTheModeBack) {
         const ChildCrash& crash = kChildCrashes[_wtoi(child)];
         PutEdid(kIbm1280x1024);
         SetErrorMode(SEM_NOGPFAULTERRORBOX);  // no debugger, no dialog: the process just ends
-        if (crash.earlierFilter) SetUnhandledExceptionFilter(EarlierFilter);
+        SetUnhandledExceptionFilter(crash.earlierFilter ? EarlierFilter : SayCrashGoesOn);
         if (GetEnvironmentVariableW(L"TAVRO_CRASH_HANDLERS", child, 16) != 0 && child[0] == L'1') {
             RestoreResolutionOnCrash();
         }
@@ -357,7 +442,12 @@ TEST_F(ModeSwitch, ACrashPutsTheModeBack) {
     NoCrashDialog();
     for (size_t i = 0; i < sizeof(kChildCrashes) / sizeof(kChildCrashes[0]); ++i) {
         SCOPED_TRACE(kChildCrashes[i].name);
-        EXPECT_EQ(RunCrashingChild(i, true), kChildCrashes[i].exitCode) << "the child did not die of its crash";
+        long restoreMs = -2;  // the child gave no word of its crash
+        EXPECT_EQ(RunCrashingChild(i, true, &restoreMs), kChildCrashes[i].exitCode) << "the child did not die of its crash";
+        if (restoreMs != -2) {
+            EXPECT_GE(restoreMs, 0) << "the mode never came back";
+            EXPECT_LE(restoreMs, 1000) << "the mode took that long to come back";
+        }
         EXPECT_EQ(Screen(), "1024x768");
         if (Screen() != "1024x768") ChangeModeTo(1024, 768);
     }

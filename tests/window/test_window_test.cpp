@@ -542,6 +542,39 @@ TEST_F(TestWindow, ClosingIsNotSwitchingAway) {
     }
 }
 
+// The mode change that ends a run resizes the window while it is being destroyed: the WM_SIZE
+// comes after the window has stopped its pacer, and must not start another one on a dying window.
+LRESULT CALLBACK ResizeAfterDestroy(int code, WPARAM wParam, LPARAM lParam);
+HWND g_dyingWindow;
+
+LRESULT CALLBACK ResizeAfterDestroy(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPRETSTRUCT* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == g_dyingWindow && call->message == WM_DESTROY) {
+        SendMessageW(call->hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(800, 600));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(TestWindow, NoPacerRunsAfterARunEnds) {
+    for (int close : {0, 1, 2}) {  // Esc, Alt+F4, the window destroyed from outside the run
+        Run({42, 0}, 0);
+        WaitFor([] { return MotionNow().running != 0; });
+        const int starts = MotionNow().starts;
+        g_dyingWindow = hwnd;
+        HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, ResizeAfterDestroy, nullptr, GetCurrentThreadId());
+        ASSERT_NE(hook, nullptr);
+        if (close == 0) Key(VK_ESCAPE);
+        if (close == 1) SendMessageW(hwnd, WM_CLOSE, 0, 0);
+        if (close == 2) DestroyWindow(hwnd);
+        UnhookWindowsHookEx(hook);
+        Pump();
+        EXPECT_FALSE(IsWindow(hwnd)) << close;
+        EXPECT_FALSE(MotionNow().running) << close;
+        EXPECT_EQ(MotionNow().starts, starts) << close;
+        WaitFor([] { return RunningPainters() == 0; });
+    }
+}
+
 // Alt+Tab away from a motion screen with the loupe open, and back: the loupe is closed, the window
 // minimized while away, and one pacer animates the screen again, not two one after the other.
 TEST_F(TestWindow, BackFromAnotherProgramOnePacerAnimates) {
