@@ -76,7 +76,8 @@ int DefaultDefectType(int mode);
 
 // ISO 13406-2's classes, in faults per million pixels: the three pixel-fault types, then clusters
 // (two or more faults within a 5 x 5 pixel block) of always lit or dark pixels, and of stuck
-// subpixels.
+// subpixels. Faults of a kind each within a block of another form a chain, which counts one cluster
+// for each 5 x 5 block needed to cover it: a fault added anywhere never lowers the count.
 constexpr int kIsoClasses = 4;
 constexpr int kClusterBlock = 5;
 extern const int g_isoLimits[kIsoClasses][3];
