@@ -49,14 +49,15 @@ int ToggleNote(Findings* findings, int mode) {
     return findings->noted[mode];
 }
 
-int AddMark(Findings* findings, const Mark& mark, int* previousType) {
+int AddMark(Findings* findings, const Mark& mark, int* previousType, int typeOrigin) {
     *previousType = 0;
     if (ModeCategory(mark.mode) < 0) return kNoScreen;
     for (int k = 0; k < findings->markCount; ++k) {
         Mark& old = findings->marks[k];
         if (old.x != mark.x || old.y != mark.y) continue;
         *previousType = old.type;
-        old = mark;
+        const bool counted = old.type >= kDefectLit && old.type <= kDefectSubpixel;
+        if (!counted || typeOrigin == kTypePicked) old = mark;
         return k;
     }
     if (findings->markCount >= kMaxMarks) return kMarksFull;
@@ -73,18 +74,30 @@ void AddMotionFigures(Findings* findings, int mode, double hz, long long frames,
     m.dropped += dropped;
 }
 
-void RefreshRateText(double hz, char* out, int size) {
-    if (size <= 0) return;
-    const long long thousandths = hz > 0 && hz < 1e6 ? llround(hz * 1000) : 0;
+bool RefreshRateKnown(double hz) {
+    return hz >= 0.001 && hz < 1e6;  // false for NaN too
+}
+
+int RefreshRateText(double hz, char* out, int size) {
+    if (size <= 0) return 0;
+    out[0] = '\0';
+    if (!RefreshRateKnown(hz)) return 0;
+    const long long thousandths = llround(hz * 1000);
     const int n = FormatUtf8(out, size, "%lld", thousandths / 1000);
     int fraction = static_cast<int>(thousandths % 1000);
-    if (fraction == 0) return;
+    if (fraction == 0) return 1;
     int digits = 3;
     while (fraction % 10 == 0) {
         fraction /= 10;
         --digits;
     }
     FormatUtf8(out + n, size - n, ".%0*d", digits, fraction);
+    return 1;
+}
+
+double RecordedRefreshRate(double paced, double standIn, unsigned long modeHz) {
+    if (!RefreshRateKnown(paced)) return 0;
+    return modeHz > 1 || paced != standIn ? paced : 0;
 }
 
 int MarksOnScreen(const Findings* findings, int mode) {
@@ -328,9 +341,14 @@ ClassVerdict JudgePixelFaults(const Findings* findings, int nativeWidth, int nat
     }
     verdict.anyLit = verdict.counts[kDefectLit - 1] > 0;
     CountClusters(findings, verdict.clusters);
-    verdict.onNative = nativeWidth > 0 && nativeHeight > 0;
-    verdict.pixelsWide = verdict.onNative ? nativeWidth : findings->width;
-    verdict.pixelsHigh = verdict.onNative ? nativeHeight : findings->height;
+    const bool nativeKnown = nativeWidth > 0 && nativeHeight > 0;
+    verdict.nativeWide = nativeKnown ? nativeWidth : 0;
+    verdict.nativeHigh = nativeKnown ? nativeHeight : 0;
+    verdict.onNative = nativeKnown && nativeWidth == findings->width && nativeHeight == findings->height;
+    // The marks' positions and the clusters are in the tested screen's pixels: the rates divide by
+    // that count, whatever the panel's own.
+    verdict.pixelsWide = findings->width;
+    verdict.pixelsHigh = findings->height;
     const int64_t pixels = static_cast<int64_t>(verdict.pixelsWide > 0 ? verdict.pixelsWide : 0) *
                            (verdict.pixelsHigh > 0 ? verdict.pixelsHigh : 0);
     for (int t = 0; t < 3; ++t) verdict.perMillion[t] = pixels > 0 ? verdict.counts[t] * 1e6 / pixels : 0;

@@ -3,21 +3,28 @@
 // be written), and the results window lists it all.
 #include <gtest/gtest.h>
 
+#include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
 
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
+#include "app/bounded_format.h"
+#include "app/format.h"
 #include "app/select_window.h"
 #include "record/loupe.h"
+#include "record/report_texts.h"
 #include "record/report_file.h"
 #include "record/results_window.h"
+#include "testrun/guide_texts.h"
 #include "testrun/motion_run.h"
 #include "testrun/screen_paint.h"
 #include "testrun/start_tests.h"
 #include "testrun/test_window.h"
 #include "tests/support/canvas.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -229,6 +236,32 @@ TEST_F(RunFindings, OnePixelMarkedAgainIsOneDefectOfItsNewType) {
     EXPECT_EQ(DrawFindingsLayer(layer.dc, &rc, covered), 2);
 }
 
+// Marked again on a screen whose own type is "other", a counted fault stays what it was, and the
+// line says so; a type picked with 1-3 changes it.
+TEST_F(RunFindings, AMarkAgainKeepsACountedFaultUnlessATypeIsPicked) {
+    const struct {
+        WPARAM pick;  // 0: the screen's own type
+        int type, mode;
+    } steps[] = {{0, kDefectLit, 1}, {0, kDefectLit, 1}, {'2', kDefectDark, 36}, {0, kDefectDark, 36}};
+    Key(VK_RIGHT);  // black: always lit
+    for (const auto& step : steps) {
+        PointAt(50, 60);
+        Key('M');
+        if (step.pick != 0) Key(step.pick);
+        Key(VK_RETURN);
+        if (&step == &steps[0]) Key(VK_RIGHT);  // gamma: "other"
+        const Findings& record = CurrentRunRecord()->findings;
+        ASSERT_EQ(record.markCount, 1);
+        EXPECT_EQ(record.marks[0].type, step.type) << step.pick;
+        EXPECT_EQ(record.marks[0].mode, step.mode);
+        if (&step == &steps[0]) continue;
+        char said[192];
+        FormatUtf8(said, sizeof(said), ReportText(g_lang, RT_MARKED_AGAIN), ReportText(g_lang, RT_TYPE_LIT + step.type - 1));
+        ASSERT_NE(FindingsNotice(), nullptr);
+        EXPECT_STREQ(FindingsNotice(), said);
+    }
+}
+
 TEST_F(RunFindings, TheFullListSaysSoAndAutoWaitsForTheLoupe) {
     for (int k = 0; k < kMaxMarks; ++k) {
         Mark m = {};
@@ -343,6 +376,54 @@ TEST_F(RunFindings, AResultsListTooLongSaysWhereItIsCutAndKeepsTheVerdict) {
     EXPECT_NE(listed.find(L"(The list is cut here: the saved report holds all of it.)"), std::wstring::npos);
     EXPECT_NE(listed.find(L"Meets no ISO 13406-2 class"), std::wstring::npos);
     EXPECT_NE(listed.find(L"The class rests on"), std::wstring::npos);
+}
+
+// The results window in every language: the verdict's basis is whole with the longest figures,
+// says when the run was not in the native mode, and an unknown rate or rate per million says so.
+TEST_F(RunFindings, TheResultsSayTheWholeBasisAndWhatIsUnknownInEveryLanguage) {
+    std::vector<unsigned char> dell = ReadTestData("edid/D_Dell_DELD0D9_09432B13B913.bin");  // 2880 x 1600
+    ASSERT_FALSE(dell.empty());
+    static RunRecord record;
+    static wchar_t text[8192];
+    const int lang = g_lang;
+    for (g_lang = 0; g_lang < kLanguageCount; ++g_lang) {
+        const struct {
+            bool edid;
+            int width, height;
+            int key;  // the sentence the basis is made of
+        } runs[] = {{false, 65535, 65535, RT_RESTS_ON}, {true, 65535, 65535, RT_NOT_AT_NATIVE}, {false, 0, 0, RT_RESTS_ON}};
+        for (const auto& run : runs) {
+            record = RunRecord{};
+            record.edid = run.edid ? dell.data() : nullptr;
+            record.edidLength = run.edid ? static_cast<unsigned long>(dell.size()) : 0;
+            ClearFindings(&record.findings, run.width, run.height);
+            AddMotionFigures(&record.findings, kMovingBlocksMode, INFINITY, 100, 0);
+            FormatRunResults(&record, text, ARRAYSIZE(text));
+            char basis[2048];
+            if (run.key == RT_NOT_AT_NATIVE) {
+                snprintf(basis, sizeof(basis), ReportText(g_lang, run.key), 2880, 1600, run.width, run.height);
+            } else {
+                snprintf(basis, sizeof(basis), ReportText(g_lang, run.key), run.width, run.height,
+                         ReportText(g_lang, RT_TESTED_BASIS));
+            }
+            wchar_t wide[2048];
+            WidenUtf8(basis, wide, ARRAYSIZE(wide));
+            const std::wstring shown = text;
+            EXPECT_NE(shown.find(wide), std::wstring::npos) << g_lang << " " << basis;
+            char motion[512];
+            snprintf(motion, sizeof(motion), ReportText(g_lang, RT_MOTION_STEADY),
+                     GuideTextOf(g_lang, kMovingBlocksMode)->name, ReportText(g_lang, RT_UNKNOWN), "100");
+            WidenUtf8(motion, wide, ARRAYSIZE(wide));
+            EXPECT_NE(shown.find(wide), std::wstring::npos) << g_lang << " " << motion;
+            if (run.width == 0) {
+                wchar_t unknown[64];
+                WidenUtf8(ReportText(g_lang, RT_UNKNOWN), unknown, ARRAYSIZE(unknown));
+                WidenUtf8(ReportText(g_lang, RT_VERDICT), wide, ARRAYSIZE(wide));
+                EXPECT_NE(shown.find(std::wstring(wide) + L": " + unknown + L"\r\n"), std::wstring::npos) << g_lang;
+            }
+        }
+    }
+    g_lang = lang;
 }
 
 }  // namespace
