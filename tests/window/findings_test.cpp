@@ -6,6 +6,7 @@
 #include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <wchar.h>
 
 #include <string>
 #include <vector>
@@ -385,42 +386,30 @@ TEST_F(RunFindings, TheResultsSayTheWholeBasisAndWhatIsUnknownInEveryLanguage) {
     ASSERT_FALSE(dell.empty());
     static RunRecord record;
     static wchar_t text[8192];
+    const auto shows = [](const char* utf8) {
+        static wchar_t wide[2048];
+        WidenUtf8(utf8, wide, ARRAYSIZE(wide));
+        return wcsstr(text, wide) != nullptr;
+    };
     const int lang = g_lang;
     for (g_lang = 0; g_lang < kLanguageCount; ++g_lang) {
-        const struct {
-            bool edid;
-            int width, height;
-            int key;  // the sentence the basis is made of
-        } runs[] = {{false, 65535, 65535, RT_RESTS_ON}, {true, 65535, 65535, RT_NOT_AT_NATIVE}, {false, 0, 0, RT_RESTS_ON}};
-        for (const auto& run : runs) {
+        for (int size : {65535, 0}) {  // on the Dell, not in its native mode; no screen size, no EDID
             record = RunRecord{};
-            record.edid = run.edid ? dell.data() : nullptr;
-            record.edidLength = run.edid ? static_cast<unsigned long>(dell.size()) : 0;
-            ClearFindings(&record.findings, run.width, run.height);
+            record.edid = size > 0 ? dell.data() : nullptr;
+            record.edidLength = size > 0 ? static_cast<unsigned long>(dell.size()) : 0;
+            ClearFindings(&record.findings, size, size);
             AddMotionFigures(&record.findings, kMovingBlocksMode, INFINITY, 100, 0);
             FormatRunResults(&record, text, ARRAYSIZE(text));
-            char basis[2048];
-            if (run.key == RT_NOT_AT_NATIVE) {
-                snprintf(basis, sizeof(basis), ReportText(g_lang, run.key), 2880, 1600, run.width, run.height);
+            char line[2048];
+            if (size > 0) {
+                snprintf(line, sizeof(line), ReportText(g_lang, RT_NOT_AT_NATIVE), 2880, 1600, size, size);
             } else {
-                snprintf(basis, sizeof(basis), ReportText(g_lang, run.key), run.width, run.height,
-                         ReportText(g_lang, RT_TESTED_BASIS));
+                snprintf(line, sizeof(line), "%s: %s\r\n", ReportText(g_lang, RT_VERDICT), ReportText(g_lang, RT_UNKNOWN));
             }
-            wchar_t wide[2048];
-            WidenUtf8(basis, wide, ARRAYSIZE(wide));
-            const std::wstring shown = text;
-            EXPECT_NE(shown.find(wide), std::wstring::npos) << g_lang << " " << basis;
-            char motion[512];
-            snprintf(motion, sizeof(motion), ReportText(g_lang, RT_MOTION_STEADY),
-                     GuideTextOf(g_lang, kMovingBlocksMode)->name, ReportText(g_lang, RT_UNKNOWN), "100");
-            WidenUtf8(motion, wide, ARRAYSIZE(wide));
-            EXPECT_NE(shown.find(wide), std::wstring::npos) << g_lang << " " << motion;
-            if (run.width == 0) {
-                wchar_t unknown[64];
-                WidenUtf8(ReportText(g_lang, RT_UNKNOWN), unknown, ARRAYSIZE(unknown));
-                WidenUtf8(ReportText(g_lang, RT_VERDICT), wide, ARRAYSIZE(wide));
-                EXPECT_NE(shown.find(std::wstring(wide) + L": " + unknown + L"\r\n"), std::wstring::npos) << g_lang;
-            }
+            EXPECT_TRUE(shows(line)) << g_lang << " " << line;
+            snprintf(line, sizeof(line), ReportText(g_lang, RT_MOTION_STEADY), GuideTextOf(g_lang, kMovingBlocksMode)->name,
+                     ReportText(g_lang, RT_UNKNOWN), "100");
+            EXPECT_TRUE(shows(line)) << g_lang << " " << line;
         }
     }
     g_lang = lang;
