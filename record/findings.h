@@ -55,17 +55,35 @@ int ToggleNote(Findings* findings, int mode);
 constexpr int kNoScreen = -1;   // `mode` is no screen
 constexpr int kMarksFull = -2;  // the list already holds kMaxMarks positions
 
+// How a mark got its type: from the screen it was made on (DefaultDefectType), or picked by the person.
+enum MarkTypeOrigin {
+    kTypeOfScreen,
+    kTypePicked,
+};
+
 // Adds a mark and returns its index. One position is one defect: a mark where one already is takes
 // its place (its type, screen and pixels) and `previousType` gets the old type; it gets 0 for a new
-// position. Returns kNoScreen or kMarksFull when nothing was kept.
-int AddMark(Findings* findings, const Mark& mark, int* previousType);
+// position. A counted fault (types 1 to 3) stays as it is, though, unless the new type was picked:
+// marking the pixel again on another screen does not undo it. Returns kNoScreen or kMarksFull when
+// nothing was kept.
+int AddMark(Findings* findings, const Mark& mark, int* previousType, int typeOrigin = kTypePicked);
 
 // Adds a visit of motion screen `mode` to its figures; other modes are ignored.
 void AddMotionFigures(Findings* findings, int mode, double hz, long long frames, long long dropped);
 
+// Whether `hz` is a rate the record can state: a thousandth of a hertz or more, below a million;
+// zero, negative, infinite and NaN stand for a rate nobody knows.
+bool RefreshRateKnown(double hz);
+
 // A refresh rate as the record writes it: whole hertz ("144"), else with up to three decimals
-// ("59.94", "143.856"); written to `out` (room for `size` bytes).
-void RefreshRateText(double hz, char* out, int size);
+// ("59.94", "143.856"); written to `out` (room for `size` bytes). An unknown rate writes nothing
+// and returns 0; a known one returns 1.
+int RefreshRateText(double hz, char* out, int size);
+
+// The rate a run's record states: `paced`, the rate the motion screens pace at, where Windows told
+// it, which is where the display mode states a rate (`modeHz` above 1, the hardware's default
+// being 0 or 1) or a source gave another rate than the pacer's stand-in `standIn`; 0 otherwise.
+double RecordedRefreshRate(double paced, double standIn, unsigned long modeHz);
 
 // Marks on screen `mode`, for listing them.
 int MarksOnScreen(const Findings* findings, int mode);
@@ -76,7 +94,8 @@ int DefaultDefectType(int mode);
 
 // ISO 13406-2's classes, in faults per million pixels: the three pixel-fault types, then clusters
 // (two or more faults within a 5 x 5 pixel block) of always lit or dark pixels, and of stuck
-// subpixels.
+// subpixels. Faults of a kind each within a block of another form a chain, which counts one cluster
+// for each 5 x 5 block needed to cover it: a fault added anywhere never lowers the count.
 constexpr int kIsoClasses = 4;
 constexpr int kClusterBlock = 5;
 extern const int g_isoLimits[kIsoClasses][3];
@@ -87,14 +106,21 @@ struct ClassVerdict {
     int clusters[2];       // of always lit or dark pixels, of stuck subpixels
     double perMillion[3];  // for showing; the class is decided in whole numbers
     int anyLit;            // nonzero when an always-lit pixel was marked (many makers replace for one)
-    int pixelsWide, pixelsHigh;  // the pixel count the rates rest on
-    int onNative;          // nonzero when that is the native mode's, zero when the tested mode's
+    int pixelsWide, pixelsHigh;  // the pixel count the rates rest on: the tested screen's, where the marks are
+    int onNative;          // nonzero when the tested screen is in the native mode
+    int nativeWide, nativeHigh;  // the native mode where it is known, else 0
     int isoClass;          // 1..4, the best class whose limits the counts and clusters all meet; 0 when none
 };
 
-// The verdict on `nativeWidth` x `nativeHeight` pixels, the panel's own, where they are known (both
-// above 0); on the tested screen's size otherwise.
+// The verdict on the tested screen's pixels, the grid the marks and clusters were found on.
+// `nativeWidth` x `nativeHeight` is the panel's own mode where it is known (both above 0): the
+// verdict says whether the run was in it.
 ClassVerdict JudgePixelFaults(const Findings* findings, int nativeWidth, int nativeHeight);
+
+// Whether `verdict` should say that the run was not in the native mode: it is known and another.
+inline bool VerdictOffNative(const ClassVerdict& verdict) {
+    return verdict.nativeWide > 0 && verdict.nativeHigh > 0 && !verdict.onNative;
+}
 
 // The verdict on the native mode that `edid` names, where it names one.
 ClassVerdict JudgeRecordedFaults(const Findings* findings, const unsigned char* edid, unsigned long edidLength);

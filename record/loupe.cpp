@@ -45,6 +45,7 @@ struct Loupe {
     POINT mark;     // client pixels
     POINT pointer;  // where the pointer was last seen: the mark follows it when it moves
     int type;
+    int typeOrigin;  // a MarkTypeOrigin: the screen's type until 1-3 picks one
     RECT panel;  // where it was last drawn
     Snapshot snapshot;
 };
@@ -298,6 +299,7 @@ void ToggleLoupe(HWND hwnd, int mode) {
     g_loupe.mark = OnScreen(pointer, g_loupe.snapshot.width, g_loupe.snapshot.height);
     g_loupe.pointer = pointer;
     g_loupe.type = DefaultDefectType(mode);
+    g_loupe.typeOrigin = kTypeOfScreen;
     SetRectEmpty(&g_loupe.panel);
     InvalidateRect(hwnd, nullptr, FALSE);
 }
@@ -337,6 +339,7 @@ int LoupeKey(HWND hwnd, WPARAM key) {
         case VK_DOWN: ++moved.y; break;
         case '1': case '2': case '3':
             g_loupe.type = static_cast<int>(key - '0');
+            g_loupe.typeOrigin = kTypePicked;
             InvalidatePanel(hwnd);
             return 1;
         case VK_RETURN:
@@ -367,7 +370,7 @@ void RecordLoupeMark(HWND hwnd) {
                                 mark.y - kPatchRadius + k / kPatchSide);
     }
     int previousType = 0;
-    const int kept = RecordMark(mark, &previousType);
+    const int kept = RecordMark(mark, &previousType, g_loupe.typeOrigin);
     CloseLoupe(hwnd);
     const ReportTexts& t = *ReportTextsOf(g_lang);
     if (kept == kMarksFull) {
@@ -376,8 +379,9 @@ void RecordLoupeMark(HWND hwnd) {
         return;
     }
     if (kept < 0) return;
-    if (previousType != 0) {  // the same pixel again: one defect, now of this type
-        FormatUtf8(g_noticeText, sizeof(g_noticeText), ReportText(g_lang, RT_MARKED_AGAIN), t[RT_TYPE_LIT + mark.type - 1]);
+    if (previousType != 0) {  // the same pixel again: one defect, of the type it has now
+        const int now = CurrentRunRecord()->findings.marks[kept].type;
+        FormatUtf8(g_noticeText, sizeof(g_noticeText), ReportText(g_lang, RT_MARKED_AGAIN), t[RT_TYPE_LIT + now - 1]);
         ShowNotice(hwnd, g_noticeText);
     }
     g_ringAt = {mark.x, mark.y};
@@ -408,6 +412,10 @@ int DrawFindingsLayer(HDC hdc, const RECT* rc, RECT covered[3]) {
         covered[count++] = g_loupe.panel;
     }
     return count;
+}
+
+const char* FindingsNotice() {
+    return g_notice;
 }
 
 int LoupePixels(unsigned long pixels[kLoupeSource * kLoupeSource], RECT* shownAt) {

@@ -35,6 +35,9 @@ void OnFindingsTimer(HWND hwnd, UINT_PTR timer);
 // rectangles they cover to `covered` (room for 3) and returns how many.
 int DrawFindingsLayer(HDC hdc, const RECT* rc, RECT covered[3]);
 
+// The line shown over the screen now (UTF-8), for tests; null when none is.
+const char* FindingsNotice();
+
 // The pixels the loupe shows, for tests: `kLoupeSource` x `kLoupeSource` 0xRRGGBB values around
 // the mark, row by row; 0 when the loupe is closed.
 int LoupePixels(unsigned long pixels[kLoupeSource * kLoupeSource], RECT* shownAt);

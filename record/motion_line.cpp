@@ -13,10 +13,10 @@ void MotionFiguresLine(int lang, int screen, const MotionFigures& figures, char*
     out[0] = '\0';
     if (screen < 0 || screen >= kMotionScreens || figures.frames <= 0) return;
     const char* name = GuideTextOf(lang, kMovingBlocksMode + screen)->name;
-    char rate[24];
-    char dropped[32];
+    char number[24];
+    const char* rate = RefreshRateText(figures.hz, number, sizeof(number)) ? number : ReportText(lang, RT_UNKNOWN);
+    char dropped[32];  // the longest count, 19 digits and 6 two-byte separators, fits
     char total[32];
-    RefreshRateText(figures.hz, rate, sizeof(rate));
     FormatGroupedCount(dropped, sizeof(dropped), figures.dropped);
     FormatGroupedCount(total, sizeof(total), figures.frames);
     if (figures.dropped > 0) {

@@ -71,7 +71,7 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
         PutParagraph(w, t[RT_NO_EDID]);
         return;
     }
-    char value[160];
+    char value[kReportSentenceBytes];
     StreamPut(w, "<table class=\"facts\">\n");
     FormatUtf8(value, sizeof(value), "%s (0x%04X)", id.manufacturer, id.productCode);
     PutFact(w, t[RT_MANUFACTURER], value);
@@ -104,7 +104,7 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
     PutFact(w, t[RT_EDID_VERSION], value);
     NativeMode native;
     if (DecodeNativeMode(in->edid, in->edidLength, &native)) {
-        char block[64];
+        char block[kReportSentenceBytes];
         FormatUtf8(block, sizeof(block), t[RT_FROM_BLOCK], NativeModeSourceName(native.source));
         FormatUtf8(value, sizeof(value), "%lu \xC3\x97 %lu, %s", native.width, native.height, block);
         PutFact(w, t[RT_NATIVE_MODE], value);
@@ -119,7 +119,7 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
 void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
     PutHeading(w, t[RT_MODE_TESTED]);
     StreamPut(w, "<table class=\"facts\">\n");
-    char value[160];
+    char value[kReportSentenceBytes];
     NativeMode native;
     const bool known = in->edid != nullptr && DecodeNativeMode(in->edid, in->edidLength, &native);
     const bool isNative = known && native.width == static_cast<unsigned long>(in->width) &&
@@ -127,11 +127,12 @@ void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
     FormatUtf8(value, sizeof(value), "%d \xC3\x97 %d%s%s", in->width, in->height, known ? ", " : "",
                known ? (isNative ? t[RT_IS_NATIVE] : t[RT_NOT_NATIVE]) : "");
     PutFact(w, t[RT_MODE_TESTED], value);
-    if (in->hz > 0) {
-        char rate[24];
-        RefreshRateText(in->hz, rate, sizeof(rate));
+    char rate[24];
+    if (RefreshRateText(in->hz, rate, sizeof(rate))) {
         FormatUtf8(value, sizeof(value), "%s Hz", rate);
         PutFact(w, t[RT_REFRESH], value);
+    } else {
+        PutFact(w, t[RT_REFRESH], t[RT_UNKNOWN]);
     }
     StreamPut(w, "</table>\n");
 }
@@ -149,14 +150,16 @@ void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
     const ClassVerdict v = JudgeRecordedFaults(in->findings, in->edid, in->edidLength);
     PutHeading(w, t[RT_VERDICT]);
     StreamPut(w, "<table class=\"verdict\">\n");
+    const bool rated = v.pixelsWide > 0 && v.pixelsHigh > 0;  // no screen size: no rate
     for (int type = 0; type < 3; ++type) {
         StreamPut(w, "<tr><th>");
         PutText(w, t[RT_TYPE_LIT + type]);
-        StreamPutf(w, "</th><td class=\"count\">%d</td><td class=\"rate\">%.2f ", v.counts[type], v.perMillion[type]);
-        PutText(w, t[RT_PER_MILLION]);
+        StreamPutf(w, "</th><td class=\"count\">%d</td><td class=\"rate\">", v.counts[type]);
+        if (rated) StreamPutf(w, "%.2f ", v.perMillion[type]);
+        PutText(w, t[rated ? RT_PER_MILLION : RT_UNKNOWN]);
         StreamPut(w, "</td></tr>\n");
     }
-    char line[320];
+    char line[kReportSentenceBytes];
     FormatUtf8(line, sizeof(line), t[RT_CLUSTERS_FORMAT], v.clusters[0], v.clusters[1]);
     PutVerdictRow(w, "clusters", t[RT_CLUSTERS], line);
     PutVerdictRow(w, "any-lit", t[RT_ANY_LIT], t[v.anyLit ? RT_YES : RT_NO]);
@@ -164,8 +167,7 @@ void PutVerdict(Writer* w, const ReportInput* in, const ReportTexts& t) {
     ClassVerdictLine(in->lang, v.isoClass, line, sizeof(line));
     PutText(w, line);
     StreamPut(w, "</strong></p>\n<p class=\"basis\">");
-    FormatUtf8(line, sizeof(line), t[RT_RESTS_ON], v.pixelsWide, v.pixelsHigh,
-               t[v.onNative ? RT_IS_NATIVE : RT_TESTED_BASIS]);
+    VerdictBasisLine(in->lang, v, line, sizeof(line));
     PutText(w, line);
     StreamPut(w, "</p>\n");
 }
@@ -180,7 +182,7 @@ void PutMotion(Writer* w, const ReportInput* in, const ReportTexts& t) {
     bool any = false;
     for (int screen = 0; screen < kMotionScreens; ++screen) {
         const MotionFigures& m = in->findings->motion[screen];
-        char line[256];
+        char line[kReportSentenceBytes];
         MotionFiguresLine(in->lang, screen, m, line, sizeof(line));
         if (line[0] == '\0') continue;
         if (!any) {
@@ -326,6 +328,17 @@ void ClassVerdictLine(int lang, int isoClass, char* out, int size) {
         FormatUtf8(out, static_cast<size_t>(size), ReportText(lang, RT_CLASS_FORMAT), kClassNames[isoClass - 1]);
     } else {
         FormatUtf8(out, static_cast<size_t>(size), "%s", ReportText(lang, RT_NO_CLASS));
+    }
+}
+
+void VerdictBasisLine(int lang, const ClassVerdict& v, char* out, int size) {
+    if (size <= 0) return;
+    if (VerdictOffNative(v)) {
+        FormatUtf8(out, static_cast<size_t>(size), ReportText(lang, RT_NOT_AT_NATIVE), v.nativeWide, v.nativeHigh,
+                   v.pixelsWide, v.pixelsHigh);
+    } else {
+        FormatUtf8(out, static_cast<size_t>(size), ReportText(lang, RT_RESTS_ON), v.pixelsWide, v.pixelsHigh,
+                   ReportText(lang, v.onNative ? RT_IS_NATIVE : RT_TESTED_BASIS));
     }
 }
 

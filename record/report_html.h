@@ -21,6 +21,14 @@ struct ReportInput {
 // Writes the report to `out`; nonzero when every write succeeded.
 int WriteReportHtml(FILE* out, const ReportInput* input);
 
+// Room for any one sentence of the report: the longest text of any language with the longest
+// figures it can hold takes less than half of it.
+constexpr int kReportSentenceBytes = 1024;
+
+// What the verdict rests on, in language `lang`, UTF-8: the pixel count and whether it is the native
+// mode's, or that the run was not in the native mode and the verdict is on the pixels tested.
+void VerdictBasisLine(int lang, const ClassVerdict& v, char* out, int size);
+
 // The verdict's line in language `lang`, UTF-8: the class met ("Meets ISO 13406-2 class II"), or
 // that none is (`isoClass` 0).
 void ClassVerdictLine(int lang, int isoClass, char* out, int size);

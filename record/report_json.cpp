@@ -5,6 +5,7 @@
 
 #include <stdint.h>
 
+#include "app/bounded_format.h"
 #include "record/report_stream.h"
 #include "record/report_texts.h"
 #include "testrun/edid.h"
@@ -184,13 +185,8 @@ void PutModeTested(Writer* w, const ReportInput* in) {
     const bool known = in->edid != nullptr && DecodeNativeMode(in->edid, in->edidLength, &native);
     Key(w, 1, "mode_tested");
     StreamPutf(&w->stream, "{\"width\": %d, \"height\": %d, \"refresh_hz\": ", in->width, in->height);
-    if (in->hz > 0) {
-        char rate[24];
-        RefreshRateText(in->hz, rate, sizeof(rate));
-        StreamPutf(&w->stream, "%s", rate);
-    } else {
-        Put(w, "null");
-    }
+    char rate[24];
+    Put(w, RefreshRateText(in->hz, rate, sizeof(rate)) ? rate : "null");
     Put(w, ", \"is_native\": ");
     if (known) {
         PutBool(w, native.width == static_cast<unsigned long>(in->width) &&
@@ -224,7 +220,7 @@ void PutMotion(Writer* w, const ReportInput* in) {
         const MotionFigures& m = in->findings->motion[screen];
         if (m.frames <= 0) continue;
         char rate[24];
-        RefreshRateText(m.hz, rate, sizeof(rate));
+        if (!RefreshRateText(m.hz, rate, sizeof(rate))) FormatUtf8(rate, sizeof(rate), "null");
         Key(w, 2, nullptr);
         StreamPutf(&w->stream, "{\"mode\": %d, \"name\": ", kMovingBlocksMode + screen);
         PutString(w, ScreenName(in->lang, kMovingBlocksMode + screen));
@@ -265,7 +261,11 @@ void PutVerdict(Writer* w, const ReportInput* in) {
     const int64_t pixels = v.pixelsWide > 0 && v.pixelsHigh > 0 ? static_cast<int64_t>(v.pixelsWide) * v.pixelsHigh : 0;
     for (int k = 0; k < 3; ++k) {
         StreamPutf(&w->stream, "%s\"%s\": ", k == 0 ? "{" : ", ", kCountKeys[k]);
-        PutRate(w, v.counts[k], pixels);
+        if (pixels > 0) {
+            PutRate(w, v.counts[k], pixels);
+        } else {
+            Put(w, "null");  // no screen size: no rate
+        }
     }
     Put(w, "}");
     Key(w, 2, "any_lit");
@@ -273,12 +273,21 @@ void PutVerdict(Writer* w, const ReportInput* in) {
     Key(w, 2, "pixels");
     StreamPutf(&w->stream, "{\"width\": %d, \"height\": %d, \"on_native\": ", v.pixelsWide, v.pixelsHigh);
     PutBool(w, v.onNative != 0);
+    Put(w, ", \"native\": ");
+    if (v.nativeWide > 0 && v.nativeHigh > 0) {
+        StreamPutf(&w->stream, "{\"width\": %d, \"height\": %d}", v.nativeWide, v.nativeHigh);
+    } else {
+        Put(w, "null");
+    }
     Put(w, "}");
     Key(w, 2, "iso_class");
     StreamPutf(&w->stream, "%d", v.isoClass);
     Key(w, 2, "line");
-    char line[160];
+    char line[kReportSentenceBytes];
     ClassVerdictLine(in->lang, v.isoClass, line, sizeof(line));
+    PutString(w, line);
+    Key(w, 2, "basis");
+    VerdictBasisLine(in->lang, v, line, sizeof(line));
     PutString(w, line);
     Close(w, 2, "}");
 }

@@ -83,6 +83,8 @@ constexpr ReportTexts English() {
     t[RT_MOTION_HEADING] = u8"Motion screens";
     t[RT_MOTION_DROPPED] = u8"%s at %s Hz: dropped %s of %s frames";
     t[RT_MOTION_STEADY] = u8"%s at %s Hz: no frame dropped in %s";
+    t[RT_UNKNOWN] = u8"unknown";
+    t[RT_NOT_AT_NATIVE] = u8"This run was not at the monitor's native mode (%d \u00D7 %d): the verdict is on the %d \u00D7 %d pixels tested.";
     return t;
 }
 
@@ -166,6 +168,8 @@ constexpr ReportTexts Chinese() {
     t[RT_MOTION_HEADING] = u8"动态画面";
     t[RT_MOTION_DROPPED] = u8"%s（%s Hz）：丢帧 %s / %s";
     t[RT_MOTION_STEADY] = u8"%s（%s Hz）：%s 帧中无丢帧";
+    t[RT_UNKNOWN] = u8"未知";
+    t[RT_NOT_AT_NATIVE] = u8"本次测试不是在显示器的原生模式（%d \u00D7 %d）下进行的：判定结果依据所测试的 %d \u00D7 %d 像素。";
     return t;
 }
 
@@ -249,6 +253,8 @@ constexpr ReportTexts German() {
     t[RT_MOTION_HEADING] = u8"Bewegungsbilder";
     t[RT_MOTION_DROPPED] = u8"%s bei %s Hz: %s von %s Bildern ausgelassen";
     t[RT_MOTION_STEADY] = u8"%s bei %s Hz: kein Bild ausgelassen in %s";
+    t[RT_UNKNOWN] = u8"unbekannt";
+    t[RT_NOT_AT_NATIVE] = u8"Dieser Durchlauf lief nicht in der nativen Auflösung des Monitors (%d \u00D7 %d): Die Bewertung beruht auf den getesteten %d \u00D7 %d Pixeln.";
     return t;
 }
 
@@ -332,6 +338,8 @@ constexpr ReportTexts French() {
     t[RT_MOTION_HEADING] = u8"Écrans de mouvement";
     t[RT_MOTION_DROPPED] = u8"%s à %s Hz : %s images perdues sur %s";
     t[RT_MOTION_STEADY] = u8"%s à %s Hz : aucune image perdue sur %s";
+    t[RT_UNKNOWN] = u8"inconnu";
+    t[RT_NOT_AT_NATIVE] = u8"Ce test n'a pas été fait dans la définition native du moniteur (%d \u00D7 %d) : le verdict porte sur les %d \u00D7 %d pixels testés.";
     return t;
 }
 
@@ -415,6 +423,8 @@ constexpr ReportTexts Spanish() {
     t[RT_MOTION_HEADING] = u8"Pantallas de movimiento";
     t[RT_MOTION_DROPPED] = u8"%s a %s Hz: %s de %s fotogramas perdidos";
     t[RT_MOTION_STEADY] = u8"%s a %s Hz: ningún fotograma perdido en %s";
+    t[RT_UNKNOWN] = u8"desconocida";
+    t[RT_NOT_AT_NATIVE] = u8"Esta prueba no se hizo en la resolución nativa del monitor (%d \u00D7 %d): el veredicto se basa en los %d \u00D7 %d píxeles probados.";
     return t;
 }
 
@@ -498,6 +508,8 @@ constexpr ReportTexts Portuguese() {
     t[RT_MOTION_HEADING] = u8"Telas de movimento";
     t[RT_MOTION_DROPPED] = u8"%s a %s Hz: %s de %s quadros perdidos";
     t[RT_MOTION_STEADY] = u8"%s a %s Hz: nenhum quadro perdido em %s";
+    t[RT_UNKNOWN] = u8"desconhecida";
+    t[RT_NOT_AT_NATIVE] = u8"Este teste não foi feito na resolução nativa do monitor (%d \u00D7 %d): o veredito se baseia nos %d \u00D7 %d pixels testados.";
     return t;
 }
 
@@ -581,6 +593,8 @@ constexpr ReportTexts Dutch() {
     t[RT_MOTION_HEADING] = u8"Bewegingsschermen";
     t[RT_MOTION_DROPPED] = u8"%s op %s Hz: %s van %s frames gemist";
     t[RT_MOTION_STEADY] = u8"%s op %s Hz: geen frame gemist in %s";
+    t[RT_UNKNOWN] = u8"onbekend";
+    t[RT_NOT_AT_NATIVE] = u8"Deze test liep niet op de native resolutie van de monitor (%d \u00D7 %d): het oordeel berust op de geteste %d \u00D7 %d pixels.";
     return t;
 }
 
@@ -664,6 +678,8 @@ constexpr ReportTexts Swedish() {
     t[RT_MOTION_HEADING] = u8"Rörelseskärmar";
     t[RT_MOTION_DROPPED] = u8"%s vid %s Hz: %s av %s bildrutor tappade";
     t[RT_MOTION_STEADY] = u8"%s vid %s Hz: ingen bildruta tappad av %s";
+    t[RT_UNKNOWN] = u8"okänd";
+    t[RT_NOT_AT_NATIVE] = u8"Den här körningen gjordes inte i bildskärmens inbyggda upplösning (%d \u00D7 %d): bedömningen gäller de %d \u00D7 %d testade pixlarna.";
     return t;
 }
 
@@ -747,6 +763,8 @@ constexpr ReportTexts Russian() {
     t[RT_MOTION_HEADING] = u8"Экраны движения";
     t[RT_MOTION_DROPPED] = u8"%s при %s Hz: пропущено кадров %s из %s";
     t[RT_MOTION_STEADY] = u8"%s при %s Hz: ни один кадр не пропущен из %s";
+    t[RT_UNKNOWN] = u8"неизвестна";
+    t[RT_NOT_AT_NATIVE] = u8"Проверка шла не в родном режиме монитора (%d \u00D7 %d): заключение сделано по проверенным %d \u00D7 %d пикселям.";
     return t;
 }
 
@@ -830,6 +848,8 @@ constexpr ReportTexts Polish() {
     t[RT_MOTION_HEADING] = u8"Ekrany ruchu";
     t[RT_MOTION_DROPPED] = u8"%s przy %s Hz: pominięte klatki %s z %s";
     t[RT_MOTION_STEADY] = u8"%s przy %s Hz: żadna klatka nie pominięta z %s";
+    t[RT_UNKNOWN] = u8"nieznana";
+    t[RT_NOT_AT_NATIVE] = u8"Ten test nie odbył się w natywnej rozdzielczości monitora (%d \u00D7 %d): ocena dotyczy testowanych %d \u00D7 %d pikseli.";
     return t;
 }
 
@@ -913,6 +933,8 @@ constexpr ReportTexts Japanese() {
     t[RT_MOTION_HEADING] = u8"動きの画面";
     t[RT_MOTION_DROPPED] = u8"%s（%s Hz）：フレーム落ち %s / %s";
     t[RT_MOTION_STEADY] = u8"%s（%s Hz）：%s フレーム中フレーム落ちなし";
+    t[RT_UNKNOWN] = u8"不明";
+    t[RT_NOT_AT_NATIVE] = u8"このテストはモニターのネイティブ解像度（%d \u00D7 %d）で行われていません。判定はテストした %d \u00D7 %d ピクセルに基づきます。";
     return t;
 }
 
@@ -996,6 +1018,8 @@ constexpr ReportTexts Korean() {
     t[RT_MOTION_HEADING] = u8"움직임 화면";
     t[RT_MOTION_DROPPED] = u8"%s (%s Hz): 누락된 프레임 %s / %s";
     t[RT_MOTION_STEADY] = u8"%s (%s Hz): %s 프레임 중 누락 없음";
+    t[RT_UNKNOWN] = u8"알 수 없음";
+    t[RT_NOT_AT_NATIVE] = u8"이번 테스트는 모니터의 기본 해상도(%d \u00D7 %d)에서 실행되지 않았습니다. 판정은 테스트한 %d \u00D7 %d 픽셀을 기준으로 합니다.";
     return t;
 }
 
@@ -1079,6 +1103,8 @@ constexpr ReportTexts Italian() {
     t[RT_MOTION_HEADING] = u8"Schermate di movimento";
     t[RT_MOTION_DROPPED] = u8"%s a %s Hz: %s fotogrammi persi su %s";
     t[RT_MOTION_STEADY] = u8"%s a %s Hz: nessun fotogramma perso su %s";
+    t[RT_UNKNOWN] = u8"sconosciuta";
+    t[RT_NOT_AT_NATIVE] = u8"Questo test non è stato eseguito alla risoluzione nativa del monitor (%d \u00D7 %d): l'esito si basa sui %d \u00D7 %d pixel testati.";
     return t;
 }
 

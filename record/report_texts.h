@@ -82,6 +82,8 @@ enum ReportText : int {
     RT_MOTION_HEADING,  // "Motion screens"
     RT_MOTION_DROPPED,  // "%s at %s Hz: dropped %s of %s frames"
     RT_MOTION_STEADY,  // "%s at %s Hz: no frame dropped in %s"
+    RT_UNKNOWN,  // "unknown": a figure no source gave
+    RT_NOT_AT_NATIVE,  // "This run was not at the monitor's native mode (%d x %d): the verdict is on the %d x %d pixels tested."
     RT_COUNT
 };
 

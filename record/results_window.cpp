@@ -67,8 +67,8 @@ void Append(Appender* a, const wchar_t* piece) {
 }
 
 void AppendUtf8(Appender* a, const char* piece) {
-    wchar_t wide[512];
-    WidenUtf8(piece, wide, 512);
+    wchar_t wide[kReportSentenceBytes];  // a UTF-8 text never takes more UTF-16 units than bytes
+    WidenUtf8(piece, wide, kReportSentenceBytes);
     Append(a, wide);
 }
 
@@ -265,7 +265,7 @@ namespace {
 void AppendMotion(Appender* a, const Findings& f) {
     bool any = false;
     for (int screen = 0; screen < kMotionScreens; ++screen) {
-        char line[256];
+        char line[kReportSentenceBytes];
         MotionFiguresLine(g_lang, screen, f.motion[screen], line, sizeof(line));
         if (line[0] == '\0') continue;
         if (!any) {
@@ -330,12 +330,17 @@ void AppendVerdict(Appender* a, const RunRecord* record) {
     const int lang = g_lang;
     const ClassVerdict v = JudgeRecordedFaults(&record->findings, record->edid, record->edidLength);
     wchar_t line[256];
-    char text[512];
+    char text[kReportSentenceBytes];
     Append(a, L"\r\n");
     AppendUtf8(a, ReportText(lang, RT_VERDICT));
-    FormatText(line, 256, L": %.2f / %.2f / %.2f ", v.perMillion[0], v.perMillion[1], v.perMillion[2]);
-    Append(a, line);
-    AppendUtf8(a, ReportText(lang, RT_PER_MILLION));
+    if (v.pixelsWide > 0 && v.pixelsHigh > 0) {
+        FormatText(line, 256, L": %.2f / %.2f / %.2f ", v.perMillion[0], v.perMillion[1], v.perMillion[2]);
+        Append(a, line);
+        AppendUtf8(a, ReportText(lang, RT_PER_MILLION));
+    } else {
+        Append(a, L": ");
+        AppendUtf8(a, ReportText(lang, RT_UNKNOWN));  // no screen size: no rate
+    }
     Append(a, L"\r\n");
     ClassVerdictLine(lang, v.isoClass, text, sizeof(text));
     AppendUtf8(a, text);
@@ -349,8 +354,7 @@ void AppendVerdict(Appender* a, const RunRecord* record) {
     Append(a, L": ");
     AppendUtf8(a, ReportText(lang, v.anyLit ? RT_YES : RT_NO));
     Append(a, L"\r\n");
-    FormatUtf8(text, sizeof(text), ReportText(lang, RT_RESTS_ON), v.pixelsWide, v.pixelsHigh,
-             ReportText(lang, v.onNative ? RT_IS_NATIVE : RT_TESTED_BASIS));
+    VerdictBasisLine(lang, v, text, sizeof(text));
     AppendUtf8(a, text);
 }
 

@@ -11,6 +11,19 @@ namespace {
 
 RunRecord g_record;
 
+// The refresh rate the display mode of `hwnd`'s monitor states; 0 or 1 where it leaves it to the hardware.
+unsigned long ModeFrequencyOf(HWND hwnd) {
+    MONITORINFOEXW monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    DEVMODEW mode = {};
+    mode.dmSize = sizeof(mode);
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor) ||
+        !EnumDisplaySettingsW(monitor.szDevice, ENUM_CURRENT_SETTINGS, &mode)) {
+        return 0;
+    }
+    return mode.dmDisplayFrequency;
+}
+
 }  // namespace
 
 const RunRecord* CurrentRunRecord() {
@@ -28,8 +41,9 @@ void BeginRunRecord(HWND hwnd) {
     GetClientRect(hwnd, &rc);
     g_record.width = rc.right;
     g_record.height = rc.bottom;
+    // The motion screens pace at a stand-in rate where none is known; the record says "unknown".
     double period = 0;
-    g_record.hz = RefreshRateOf(hwnd, &period);
+    g_record.hz = RecordedRefreshRate(RefreshRateOf(hwnd, &period), kDefaultRefreshHz, ModeFrequencyOf(hwnd));
     ClearFindings(&g_record.findings, rc.right, rc.bottom);
 }
 
@@ -37,8 +51,8 @@ void NoteScreenSeen(int mode) {
     if (ModeCategory(mode) >= 0) g_record.findings.seen[mode] = 1;
 }
 
-int RecordMark(const Mark& mark, int* previousType) {
-    return AddMark(&g_record.findings, mark, previousType);
+int RecordMark(const Mark& mark, int* previousType, int typeOrigin) {
+    return AddMark(&g_record.findings, mark, previousType, typeOrigin);
 }
 
 void RecordMotionFigures(int mode, double hz, long long frames, long long dropped) {

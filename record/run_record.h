@@ -11,7 +11,7 @@ struct RunRecord {
     unsigned char* edid;  // the tested monitor's EDID (malloc'd), null where it gives none
     unsigned long edidLength;
     int width, height;    // the run's screen
-    double hz;
+    double hz;            // the run's refresh rate; 0 where Windows does not tell it
 };
 
 // The current or last run's record, read only.
@@ -27,7 +27,7 @@ void BeginRunRecord(HWND hwnd);
 void NoteScreenSeen(int mode);
 
 // Adds `mark` to the run (see AddMark); returns what AddMark returns.
-int RecordMark(const Mark& mark, int* previousType);
+int RecordMark(const Mark& mark, int* previousType, int typeOrigin = kTypePicked);
 
 // A motion screen was left: what it counted while it was shown.
 void RecordMotionFigures(int mode, double hz, long long frames, long long dropped);

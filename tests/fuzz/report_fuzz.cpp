@@ -1,9 +1,11 @@
 // Fuzzes the report: an EDID and a run's marks from the bytes, written as HTML and as JSON, and the
 // /report path filled in from the same EDID. Input: a whole EDID first (its base block and the
 // extension blocks it counts, as far as the bytes go; a real EDID alone is a good seed), then the
-// run: a byte for the language, one for the screen size, one for the number of marks (up to 15),
-// six for each mark (x and y as signed 16-bit numbers, type, screen), and the rest the /report
+// run: a byte for the language, one for the screen size (its low two bits) and the refresh rate (the
+// next three), one for the number of marks (up to 15), six for each mark (x and y as signed 16-bit
+// numbers, type and whether it was picked, screen), and the rest the /report
 // pattern, a character a byte, where 0xF0 to 0xF3 stand for {model}, {serial}, {date} and {time}.
+#include <math.h>
 #include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -25,6 +27,7 @@ namespace {
 Findings g_findings;  // large: kept out of the stack
 
 const int kSizes[4][2] = {{1920, 1080}, {1, 1}, {7680, 4320}, {0, 0}};
+const double kRates[8] = {60, 143.856, 0, -60, NAN, INFINITY, 1e300, 0.0004};  // known and unknown
 const wchar_t* const kPlaceholders[4] = {L"{model}", L"{serial}", L"{date}", L"{time}"};
 const wchar_t kForbidden[] = L"\\/:*?\"<>|";
 
@@ -99,7 +102,9 @@ std::string Written(int (*writer)(FILE*, const ReportInput*), const ReportInput&
 // The run from the bytes after the EDID; returns where the pattern starts.
 const uint8_t* ReadRun(const uint8_t* p, const uint8_t* end, ReportInput* input) {
     const int lang = p < end ? *p++ : 0;
-    const int* size = kSizes[p < end ? *p++ % 4 : 0];
+    const int screen = p < end ? *p++ : 0;
+    const int* size = kSizes[screen % 4];
+    const double hz = kRates[screen / 4 % 8];
     const int marks = p < end ? *p++ % 16 : 0;
     ClearFindings(&g_findings, size[0], size[1]);
     for (int k = 0; k < marks && end - p >= 6; ++k, p += 6) {
@@ -110,7 +115,7 @@ const uint8_t* ReadRun(const uint8_t* p, const uint8_t* end, ReportInput* input)
         m.mode = p[5] % (kModeCount + 2);
         for (int c = 0; c < kPatchSide * kPatchSide; ++c) m.patch[c] = (p[4] >> 3) % 3 == c % 3 ? kOffScreen : c * 0x050301ul;
         int previousType = 0;
-        AddMark(&g_findings, m, &previousType);
+        AddMark(&g_findings, m, &previousType, p[4] & 0x80 ? kTypePicked : kTypeOfScreen);
         g_findings.seen[m.mode % kModeCount] = 1;
         g_findings.noted[m.mode % kModeCount] = p[0] & 1;
     }
@@ -121,7 +126,8 @@ const uint8_t* ReadRun(const uint8_t* p, const uint8_t* end, ReportInput* input)
     input->system = "Windows 10.0";
     input->width = size[0];
     input->height = size[1];
-    input->hz = lang * 0.75;
+    input->hz = hz;
+    AddMotionFigures(&g_findings, kMovingBlocksMode, hz, 1000, lang);
     input->findings = &g_findings;
     return p;
 }

@@ -126,24 +126,33 @@ TEST(Findings, ClustersCountAndLimitTheClass) {
     EXPECT_EQ(JudgePixelFaults(&g_findings, 0, 0).isoClass, 0);
 }
 
-// A run in another mode than the panel's: the rates rest on the native mode's pixels where the EDID
-// names it, and the verdict says which count it used.
-TEST(Findings, VerdictRestsOnTheNativePixelCount) {
+// The verdict is on the grid the marks were made on, the tested mode's; where the EDID names another
+// native mode, the verdict says the run was not in it.
+TEST(Findings, VerdictRestsOnTheTestedPixelsAndSaysWhenTheyAreNotNative) {
     const std::vector<unsigned char> edid = ReadTestData("edid/D_Dell_DELD0D9_09432B13B913.bin");  // 2880 x 1600
-    ASSERT_FALSE(edid.empty());
-    ClearFindings(&g_findings, 1280, 720);  // 0.92 Mpx: 3 lit pixels are class III there
-    AddMarks(&g_findings, kDefectLit, 3);
-    const ClassVerdict onTested = JudgeRecordedFaults(&g_findings, nullptr, 0);
-    EXPECT_EQ(onTested.isoClass, 3);
-    EXPECT_FALSE(onTested.onNative);
-    EXPECT_EQ(onTested.pixelsWide, 1280);
-    const ClassVerdict onNative =
-        JudgeRecordedFaults(&g_findings, edid.data(), static_cast<unsigned long>(edid.size()));
-    EXPECT_EQ(onNative.isoClass, 2);  // 3 on 4.6 Mpx
-    EXPECT_TRUE(onNative.onNative);
-    EXPECT_EQ(onNative.pixelsWide, 2880);
-    EXPECT_EQ(onNative.pixelsHigh, 1600);
-    EXPECT_TRUE(onNative.anyLit);
+    const struct {
+        int width, height;
+        bool withEdid;
+        int isoClass, onNative, nativeWide;
+    } runs[] = {
+        {1280, 720, false, 3, 0, 0},    // 3 lit pixels on 0.92 Mpx: class III
+        {1280, 720, true, 3, 0, 2880},  // the same marks, the panel's own mode refused: still 0.92 Mpx
+        {2880, 1600, true, 2, 1, 2880}, // 3 on 4.6 Mpx, in the native mode
+        {2880, 1601, true, 2, 0, 2880},
+    };
+    for (const auto& run : runs) {
+        ClearFindings(&g_findings, run.width, run.height);
+        AddMarks(&g_findings, kDefectLit, 3);
+        const ClassVerdict v = JudgeRecordedFaults(&g_findings, run.withEdid ? edid.data() : nullptr,
+                                                   static_cast<unsigned long>(edid.size()));
+        EXPECT_EQ(v.isoClass, run.isoClass) << run.width << " x " << run.height << " " << run.withEdid;
+        EXPECT_EQ(v.onNative, run.onNative);
+        EXPECT_EQ(v.pixelsWide, run.width);
+        EXPECT_EQ(v.pixelsHigh, run.height);
+        EXPECT_EQ(v.nativeWide, run.nativeWide);
+        EXPECT_EQ(VerdictOffNative(v), run.withEdid && !run.onNative);
+        EXPECT_TRUE(v.anyLit);
+    }
 }
 
 // One position is one defect: marked again, it changes its type and counts once.

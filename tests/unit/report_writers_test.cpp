@@ -3,6 +3,8 @@
 // both, pixels beyond the screen's edge, and map labels that stay on the map.
 #include <gtest/gtest.h>
 
+#include <limits.h>
+#include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -11,10 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "app/bounded_format.h"
 #include "record/findings.h"
 #include "record/report_html.h"
 #include "record/report_json.h"
 #include "record/report_path.h"
+#include "record/report_texts.h"
+#include "testrun/guide_texts.h"
 #include "tests/support/test_data.h"
 
 namespace {
@@ -185,10 +190,7 @@ void RecordRun() {
     }
 }
 
-std::string Write(int (*writer)(FILE*, const ReportInput*), const std::vector<unsigned char>& edid) {
-    const ReportInput input = {0, "2026-12-09 18:00", "TAVRO 1.0.0", "Windows 10.0",
-                               edid.empty() ? nullptr : edid.data(), static_cast<unsigned long>(edid.size()),
-                               1920, 1080, 60, &g_findings};
+std::string Write(int (*writer)(FILE*, const ReportInput*), const ReportInput& input) {
     FILE* file = tmpfile();
     EXPECT_NE(file, nullptr);
     if (file == nullptr) return "";
@@ -198,6 +200,16 @@ std::string Write(int (*writer)(FILE*, const ReportInput*), const std::vector<un
     EXPECT_EQ(fread(&text[0], 1, text.size(), file), text.size());
     fclose(file);
     return text;
+}
+
+// The report of a run in `lang` on `width` x `height` at `hz`, on the monitor of `edid`.
+ReportInput InputOf(const std::vector<unsigned char>& edid, int lang = 0, int width = 1920, int height = 1080, double hz = 60) {
+    return {lang, "2026-12-09 18:00", "TAVRO 1.0.0", "Windows 10.0", edid.empty() ? nullptr : edid.data(),
+            static_cast<unsigned long>(edid.size()), width, height, hz, &g_findings};
+}
+
+std::string Write(int (*writer)(FILE*, const ReportInput*), const std::vector<unsigned char>& edid) {
+    return Write(writer, InputOf(edid));
 }
 
 // The text between `before` and `after`, from `from` on; empty where they are not there.
@@ -297,7 +309,8 @@ TEST(ReportJson, ReadsBackStrictlyWithTheFiguresOfTheHtml) {
     EXPECT_NE(html.find(v["monitor.native_mode.width"] + " \xC3\x97 " + v["monitor.native_mode.height"] +
                         ", from the displayid block"),
               std::string::npos);
-    EXPECT_NE(html.find("of the 2880 \xC3\x97 1600 pixels of the native mode."), std::string::npos);
+    // The marks are in the tested mode's pixels: the verdict is on them, and says the run was not native.
+    EXPECT_NE(html.find("<p class=\"basis\">This run was not at the monitor's native mode"), std::string::npos);
     EXPECT_NE(html.find("<li data-mode=\"43\" data-frames=\"" + v["motion.0.frames"] + "\" data-dropped=\"" +
                         v["motion.0.dropped"] + "\" class=\"fault\">Frame check at 59.94 Hz: dropped 3 of 3\xC2\xA0" "600 frames</li>"),
               std::string::npos);
@@ -319,8 +332,11 @@ TEST(ReportJson, ReadsBackStrictlyWithTheFiguresOfTheHtml) {
         {"marks.2.x", "1919"}, {"marks.2.y", "0"}, {"marks.2.mode", "17"}, {"marks.4.type", "4"},
         {"verdict.counts.lit", "2"}, {"verdict.counts.dark", "1"}, {"verdict.counts.subpixel", "1"},
         {"verdict.counts.other", "1"}, {"verdict.clusters.lit_or_dark", "1"}, {"verdict.clusters.subpixel", "0"},
-        {"verdict.per_million.lit", "0.4340"}, {"verdict.per_million.dark", "0.2170"}, {"verdict.any_lit", "true"},
-        {"verdict.pixels.width", "2880"}, {"verdict.pixels.height", "1600"}, {"verdict.pixels.on_native", "true"},
+        {"verdict.per_million.lit", "0.9645"}, {"verdict.per_million.dark", "0.4823"}, {"verdict.any_lit", "true"},
+        {"verdict.pixels.width", "1920"}, {"verdict.pixels.height", "1080"}, {"verdict.pixels.on_native", "false"},
+        {"verdict.pixels.native.width", "2880"}, {"verdict.pixels.native.height", "1600"},
+        {"verdict.basis", "This run was not at the monitor's native mode (2880 \xC3\x97 1600): the verdict is on the "
+                          "1920 \xC3\x97 1080 pixels tested."},
         {"verdict.iso_class", "4"}, {"verdict.line", "Meets ISO 13406-2 class IV"}, {"motion.0.mode", "43"},
         {"motion.0.refresh_hz", "59.94"}, {"motion.0.frames", "3600"}, {"motion.0.dropped", "3"},
     };
@@ -390,6 +406,96 @@ TEST(ReportHtml, HatchesPixelsBeyondTheEdgeAndKeepsMapLabelsOnTheMap) {
         EXPECT_LE(y, 1080) << number;
     }
     EXPECT_EQ(labels, 5);
+}
+
+// A text as PutText writes it into the HTML.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '"' ? "&quot;" : std::string(1, c);
+    }
+    return out;
+}
+
+// `format` filled in with room to spare: the sentence as its language wrote it.
+template <typename... Args>
+std::string Whole(const char* format, Args... args) {
+    char text[4096];
+    snprintf(text, sizeof(text), format, args...);
+    return text;
+}
+
+// The longest figures a run can hold, in every language: each sentence of the verdict and the
+// motion screens is written whole, in the HTML and in the JSON.
+TEST(ReportWriters, EverySentenceIsWholeInEveryLanguageWithTheLongestFigures) {
+    const std::vector<unsigned char> dell = Edid(kDell);  // native 2880 x 1600
+    const std::vector<unsigned char> none;
+    const struct {
+        const std::vector<unsigned char>* edid;
+        int width, height;
+    } runs[] = {{&none, 65535, 65535}, {&dell, 65535, 65535}, {&dell, 2880, 1600}};
+    char dropped[32], total[32];
+    FormatGroupedCount(dropped, sizeof(dropped), LLONG_MAX - 1);
+    FormatGroupedCount(total, sizeof(total), LLONG_MAX);
+    for (const auto& run : runs) {
+        ClearFindings(&g_findings, run.width, run.height);
+        const int marks = run.edid == &none ? kMaxMarks : 2;  // pairs of dark pixels: up to 500 clusters
+        for (int k = 0; k < marks; ++k) {
+            int previousType = 0;
+            ASSERT_GE(AddMark(&g_findings, MarkAt(k / 2 % 250 * 10 + k % 2, k / 500 * 10, kDefectDark, 0), &previousType), 0);
+        }
+        AddMotionFigures(&g_findings, kMovingBlocksMode, 143.856, LLONG_MAX, LLONG_MAX - 1);
+        for (int lang = 0; lang < kLanguageCount; ++lang) {
+            const ReportInput input = InputOf(*run.edid, lang, run.width, run.height, 143.856);
+            const std::string html = Write(WriteReportHtml, input);
+            Values json;
+            ASSERT_TRUE(ParseJson(Write(WriteReportJson, input), &json));
+            const std::string basis =
+                run.edid == &none ? Whole(ReportText(lang, RT_RESTS_ON), 65535, 65535, ReportText(lang, RT_TESTED_BASIS))
+                : run.width == 2880 ? Whole(ReportText(lang, RT_RESTS_ON), 2880, 1600, ReportText(lang, RT_IS_NATIVE))
+                                    : Whole(ReportText(lang, RT_NOT_AT_NATIVE), 2880, 1600, 65535, 65535);
+            EXPECT_NE(html.find("<p class=\"basis\">" + Escaped(basis) + "</p>"), std::string::npos) << lang << " " << basis;
+            EXPECT_EQ(json["verdict.basis"], basis);
+            const std::string clusters = Whole(ReportText(lang, RT_CLUSTERS_FORMAT), marks / 2, 0);
+            EXPECT_NE(html.find("<td colspan=\"2\">" + Escaped(clusters) + "</td>"), std::string::npos) << lang;
+            const std::string motion = Whole(ReportText(lang, RT_MOTION_DROPPED), GuideTextOf(lang, kMovingBlocksMode)->name,
+                                             "143.856", dropped, total);
+            EXPECT_NE(html.find(">" + Escaped(motion) + "</li>"), std::string::npos) << lang << " " << motion;
+        }
+    }
+}
+
+// A rate nobody knows is null in the JSON and "unknown" in the HTML, never 0 or 60; so is a rate
+// per million where the screen's size is unknown.
+TEST(ReportWriters, AnUnknownFigureIsNullAndSaysUnknown) {
+    const std::vector<unsigned char> none;
+    const struct {
+        double hz;
+        const char* shown;  // in the JSON, and before " Hz" in the HTML
+    } rates[] = {{0, "null"},         {-60, "null"}, {NAN, "null"},  {INFINITY, "null"},
+                 {-INFINITY, "null"}, {1e300, "null"}, {143.856, "143.856"}, {60, "60"}};
+    for (const auto& rate : rates) {
+        RecordRun();
+        AddMotionFigures(&g_findings, kMovingBlocksMode, rate.hz, 100, 0);
+        const ReportInput input = InputOf(none, 0, 1920, 1080, rate.hz);
+        Values json;
+        ASSERT_TRUE(ParseJson(Write(WriteReportJson, input), &json));
+        EXPECT_EQ(json["mode_tested.refresh_hz"], rate.shown) << rate.hz;
+        EXPECT_EQ(json["motion.0.refresh_hz"], rate.shown) << rate.hz;
+        const std::string hz = rate.shown[0] == 'n' ? "unknown" : std::string(rate.shown) + " Hz";
+        EXPECT_NE(Write(WriteReportHtml, input).find("<tr><th>Refresh rate</th><td>" + hz + "</td></tr>"), std::string::npos)
+            << rate.hz;
+    }
+    ClearFindings(&g_findings, 0, 0);
+    Values json;
+    ASSERT_TRUE(ParseJson(Write(WriteReportJson, InputOf(none, 0, 0, 0, 0)), &json));
+    EXPECT_EQ(json["verdict.per_million.lit"], "null");
+    EXPECT_NE(Write(WriteReportHtml, InputOf(none, 0, 0, 0, 0)).find("<td class=\"rate\">unknown</td>"), std::string::npos);
+    // The record states the pacer's rate only where Windows told one: paced, stand-in, the mode's, stated.
+    const double stated[][4] = {{60, 60, 0, 0}, {60, 60, 1, 0}, {60, 60, 60, 60}, {59.94, 60, 0, 59.94}, {NAN, 60, 60, 0}};
+    for (const auto& row : stated) {
+        EXPECT_EQ(RecordedRefreshRate(row[0], row[1], static_cast<unsigned long>(row[2])), row[3]) << row[0] << " " << row[2];
+    }
 }
 
 }  // namespace

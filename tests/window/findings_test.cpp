@@ -3,21 +3,29 @@
 // be written), and the results window lists it all.
 #include <gtest/gtest.h>
 
+#include <math.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <wchar.h>
 
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
+#include "app/bounded_format.h"
+#include "app/format.h"
 #include "app/select_window.h"
 #include "record/loupe.h"
+#include "record/report_texts.h"
 #include "record/report_file.h"
 #include "record/results_window.h"
+#include "testrun/guide_texts.h"
 #include "testrun/motion_run.h"
 #include "testrun/screen_paint.h"
 #include "testrun/start_tests.h"
 #include "testrun/test_window.h"
 #include "tests/support/canvas.h"
+#include "tests/support/test_data.h"
 
 namespace {
 
@@ -229,6 +237,32 @@ TEST_F(RunFindings, OnePixelMarkedAgainIsOneDefectOfItsNewType) {
     EXPECT_EQ(DrawFindingsLayer(layer.dc, &rc, covered), 2);
 }
 
+// Marked again on a screen whose own type is "other", a counted fault stays what it was, and the
+// line says so; a type picked with 1-3 changes it.
+TEST_F(RunFindings, AMarkAgainKeepsACountedFaultUnlessATypeIsPicked) {
+    const struct {
+        WPARAM pick;  // 0: the screen's own type
+        int type, mode;
+    } steps[] = {{0, kDefectLit, 1}, {0, kDefectLit, 1}, {'2', kDefectDark, 36}, {0, kDefectDark, 36}};
+    Key(VK_RIGHT);  // black: always lit
+    for (const auto& step : steps) {
+        PointAt(50, 60);
+        Key('M');
+        if (step.pick != 0) Key(step.pick);
+        Key(VK_RETURN);
+        if (&step == &steps[0]) Key(VK_RIGHT);  // gamma: "other"
+        const Findings& record = CurrentRunRecord()->findings;
+        ASSERT_EQ(record.markCount, 1);
+        EXPECT_EQ(record.marks[0].type, step.type) << step.pick;
+        EXPECT_EQ(record.marks[0].mode, step.mode);
+        if (&step == &steps[0]) continue;
+        char said[192];
+        FormatUtf8(said, sizeof(said), ReportText(g_lang, RT_MARKED_AGAIN), ReportText(g_lang, RT_TYPE_LIT + step.type - 1));
+        ASSERT_NE(FindingsNotice(), nullptr);
+        EXPECT_STREQ(FindingsNotice(), said);
+    }
+}
+
 TEST_F(RunFindings, TheFullListSaysSoAndAutoWaitsForTheLoupe) {
     for (int k = 0; k < kMaxMarks; ++k) {
         Mark m = {};
@@ -343,6 +377,42 @@ TEST_F(RunFindings, AResultsListTooLongSaysWhereItIsCutAndKeepsTheVerdict) {
     EXPECT_NE(listed.find(L"(The list is cut here: the saved report holds all of it.)"), std::wstring::npos);
     EXPECT_NE(listed.find(L"Meets no ISO 13406-2 class"), std::wstring::npos);
     EXPECT_NE(listed.find(L"The class rests on"), std::wstring::npos);
+}
+
+// The results window in every language: the verdict's basis is whole with the longest figures,
+// says when the run was not in the native mode, and an unknown rate or rate per million says so.
+TEST_F(RunFindings, TheResultsSayTheWholeBasisAndWhatIsUnknownInEveryLanguage) {
+    std::vector<unsigned char> dell = ReadTestData("edid/D_Dell_DELD0D9_09432B13B913.bin");  // 2880 x 1600
+    ASSERT_FALSE(dell.empty());
+    static RunRecord record;
+    static wchar_t text[8192];
+    const auto shows = [](const char* utf8) {
+        static wchar_t wide[2048];
+        WidenUtf8(utf8, wide, ARRAYSIZE(wide));
+        return wcsstr(text, wide) != nullptr;
+    };
+    const int lang = g_lang;
+    for (g_lang = 0; g_lang < kLanguageCount; ++g_lang) {
+        for (int size : {65535, 0}) {  // on the Dell, not in its native mode; no screen size, no EDID
+            record = RunRecord{};
+            record.edid = size > 0 ? dell.data() : nullptr;
+            record.edidLength = size > 0 ? static_cast<unsigned long>(dell.size()) : 0;
+            ClearFindings(&record.findings, size, size);
+            AddMotionFigures(&record.findings, kMovingBlocksMode, INFINITY, 100, 0);
+            FormatRunResults(&record, text, ARRAYSIZE(text));
+            char line[2048];
+            if (size > 0) {
+                snprintf(line, sizeof(line), ReportText(g_lang, RT_NOT_AT_NATIVE), 2880, 1600, size, size);
+            } else {
+                snprintf(line, sizeof(line), "%s: %s\r\n", ReportText(g_lang, RT_VERDICT), ReportText(g_lang, RT_UNKNOWN));
+            }
+            EXPECT_TRUE(shows(line)) << g_lang << " " << line;
+            snprintf(line, sizeof(line), ReportText(g_lang, RT_MOTION_STEADY), GuideTextOf(g_lang, kMovingBlocksMode)->name,
+                     ReportText(g_lang, RT_UNKNOWN), "100");
+            EXPECT_TRUE(shows(line)) << g_lang << " " << line;
+        }
+    }
+    g_lang = lang;
 }
 
 }  // namespace
