@@ -95,11 +95,6 @@ int RefreshRateText(double hz, char* out, int size) {
     return 1;
 }
 
-double RecordedRefreshRate(double paced, double standIn, unsigned long modeHz) {
-    if (!RefreshRateKnown(paced)) return 0;
-    return modeHz > 1 || paced != standIn ? paced : 0;
-}
-
 int MarksOnScreen(const Findings* findings, int mode) {
     int count = 0;
     for (int k = 0; k < findings->markCount; ++k) count += findings->marks[k].mode == mode;

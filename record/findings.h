@@ -80,11 +80,6 @@ bool RefreshRateKnown(double hz);
 // and returns 0; a known one returns 1.
 int RefreshRateText(double hz, char* out, int size);
 
-// The rate a run's record states: `paced`, the rate the motion screens pace at, where Windows told
-// it, which is where the display mode states a rate (`modeHz` above 1, the hardware's default
-// being 0 or 1) or a source gave another rate than the pacer's stand-in `standIn`; 0 otherwise.
-double RecordedRefreshRate(double paced, double standIn, unsigned long modeHz);
-
 // Marks on screen `mode`, for listing them.
 int MarksOnScreen(const Findings* findings, int mode);
 

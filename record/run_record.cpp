@@ -11,19 +11,6 @@ namespace {
 
 RunRecord g_record;
 
-// The refresh rate the display mode of `hwnd`'s monitor states; 0 or 1 where it leaves it to the hardware.
-unsigned long ModeFrequencyOf(HWND hwnd) {
-    MONITORINFOEXW monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    DEVMODEW mode = {};
-    mode.dmSize = sizeof(mode);
-    if (!GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor) ||
-        !EnumDisplaySettingsW(monitor.szDevice, ENUM_CURRENT_SETTINGS, &mode)) {
-        return 0;
-    }
-    return mode.dmDisplayFrequency;
-}
-
 }  // namespace
 
 const RunRecord* CurrentRunRecord() {
@@ -42,8 +29,7 @@ void BeginRunRecord(HWND hwnd) {
     g_record.width = rc.right;
     g_record.height = rc.bottom;
     // The motion screens pace at a stand-in rate where none is known; the record says "unknown".
-    double period = 0;
-    g_record.hz = RecordedRefreshRate(RefreshRateOf(hwnd, &period), kDefaultRefreshHz, ModeFrequencyOf(hwnd));
+    g_record.hz = KnownRefreshRate(hwnd);
     ClearFindings(&g_record.findings, rc.right, rc.bottom);
 }
 

@@ -344,7 +344,7 @@ void PaintChangedParts(HWND hwnd) {
 
 }  // namespace
 
-double RefreshRateOf(HWND hwnd, double* periodSeconds) {
+double KnownRefreshRate(HWND hwnd) {
     MONITORINFOEXW monitor = {};
     monitor.cbSize = sizeof(monitor);
     const bool known = GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor) != 0;
@@ -356,7 +356,12 @@ double RefreshRateOf(HWND hwnd, double* periodSeconds) {
         if (reports.displayConfig == 0) reports.compositor = CompositorRate();
         rate = ChooseMonitorRate(reports);
     }
-    if (rate < 1 || rate > 1000) rate = kDefaultRefreshHz;
+    return rate >= 1 && rate <= 1000 ? rate : 0;
+}
+
+double RefreshRateOf(HWND hwnd, double* periodSeconds) {
+    double rate = KnownRefreshRate(hwnd);
+    if (rate == 0) rate = kDefaultRefreshHz;
     *periodSeconds = 1 / rate;
     return rate;
 }

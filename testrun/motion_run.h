@@ -41,10 +41,14 @@ struct MotionProgress {
 };
 MotionProgress MotionNow();
 
-// The refresh rate of the monitor that shows `hwnd`, exact (59.94 Hz is 60000 / 1001), and its
-// period in seconds: from the display configuration's path of that monitor, else from its display
-// mode in whole hertz (made exact by the compositor's rate where the two agree), else 60 Hz
-// (testrun/monitor_rate.h).
+// The refresh rate of the monitor that shows `hwnd` as Windows tells it, exact (59.94 Hz is
+// 60000 / 1001): from the display configuration's path of that monitor, else from its display mode
+// in whole hertz (made exact by the compositor's rate where the two agree); 0 where Windows tells
+// none (testrun/monitor_rate.h).
+double KnownRefreshRate(HWND hwnd);
+
+// The rate the motion screens pace `hwnd`'s monitor at, and its period in seconds: its
+// KnownRefreshRate, else 60 Hz.
 double RefreshRateOf(HWND hwnd, double* periodSeconds);
 
 // Where Windows cannot report a monitor's rate as it is (Wine, say): every monitor's rate is `hz`
