@@ -25,5 +25,6 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/pacer_loop.cpp
   testrun/guide_texts.cpp
   sound/sweep_samples.cpp
-  patterns/text_fill.cpp)
+  patterns/text_fill.cpp
+  app/window_place.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
