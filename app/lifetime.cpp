@@ -32,14 +32,9 @@ void DeleteIfSet(HGDIOBJ object) {
 
 void UseUnscaledPixels() {
     // Per-monitor awareness keeps Windows from stretching the test window's bitmap on a monitor
-    // whose scale differs from the primary's; Windows before 10 (1703) knows only system awareness.
-    using SetAwarenessContext = BOOL(WINAPI*)(HANDLE);
-    const HANDLE kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-    const HANDLE kPerMonitorAware = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-3));
-    const auto setContext = reinterpret_cast<SetAwarenessContext>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
-    if (setContext != nullptr && (setContext(kPerMonitorAwareV2) || setContext(kPerMonitorAware))) return;
-    SetProcessDPIAware();
+    // whose scale differs from the primary's. The manifest asks for it before the first line runs;
+    // this asks again for a start without the manifest's settings.
+    AskForPerMonitorPixels(LookUpAwarenessCalls());
 }
 
 int DetectLanguage() {
@@ -82,18 +77,21 @@ int CentredOrigin(int screenSize, int windowSize) {
 HWND CreateSelectWindow(HINSTANCE hInstance) {
     // Frames differ: Wine's takes 3 px a side, Windows 10 and 11 take about 8. The window is as
     // large as the layout's client area plus this system's frame, at the primary monitor's scale
-    // as far as its work area holds it.
+    // as far as its work area holds it, and centred in that work area: a taskbar at the top or the
+    // side never covers its caption.
     const HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(primary, &monitor);
+    const RECT& work = monitor.rcWork;
     const int monitorDpi = MonitorDpi(primary);
-    int dpi = FittedSelectDpi(monitorDpi, monitor.rcWork);
+    int dpi = FittedSelectDpi(monitorDpi, work);
     const SIZE size = SelectWindowSize(dpi, monitorDpi);
-    const int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), size.cx);
-    const int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), size.cy);
-    return CreateWindowExW(0, kSelectWindowClass, tr(STR_WINDOW_TITLE), kSelectStyle, x, y, size.cx, size.cy,
-                           nullptr, nullptr, hInstance, &dpi);
+    const int x = work.left + CentredOrigin(work.right - work.left, size.cx);
+    const int y = work.top + CentredOrigin(work.bottom - work.top, size.cy);
+    const RECT placed = KeptInWorkArea({x, y, x + size.cx, y + size.cy}, work);
+    return CreateWindowExW(0, kSelectWindowClass, tr(STR_WINDOW_TITLE), kSelectStyle, placed.left, placed.top,
+                           size.cx, size.cy, nullptr, nullptr, hInstance, &dpi);
 }
 
 void WriteStartupTrace() {

@@ -5,7 +5,8 @@
 // Window class of the selection window.
 extern const wchar_t kSelectWindowClass[];
 
-// Before any window: every coordinate a physical pixel, on every monitor where Windows allows it.
+// Before any window: every coordinate a physical pixel, on every monitor where Windows allows it
+// (per-monitor awareness on Windows 8.1 on, system awareness before).
 void UseUnscaledPixels();
 
 // Picks the UI language from Windows' UI language settings.
@@ -23,7 +24,8 @@ HFONT CreateUiTextFont(int height, int weight, int dpi);
 void RegisterSelectWindowClass(HINSTANCE hInstance);
 
 // Creates the hidden selection window, its client area kSelectClientWidth x kSelectClientHeight,
-// centred on the primary screen; null on failure.
+// at the primary monitor's scale as far as its work area holds it, centred in that work area and
+// never beyond it at the top or the left; null on failure.
 HWND CreateSelectWindow(HINSTANCE hInstance);
 
 // Left edge of a window of `windowSize` centred on a screen of `screenSize` (truncating division).

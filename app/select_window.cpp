@@ -131,18 +131,22 @@ void CreateCards(HWND parent, HINSTANCE instance) {
 
 void HookControlHover(HWND control);
 
-// Dragged onto a monitor of another scale: the rectangle Windows suggests, where the window fits
-// there, and the layout anew.
+// Dragged onto a monitor of another scale: the window goes where Windows suggests, at the size of
+// its layout there. Windows' suggested size is the current one scaled, and would scale a window
+// that was scaled down to fit its old monitor: too small for its layout on a monitor where it fits.
 LRESULT OnDpiChanged(HWND hwnd, int dpi, const RECT* suggested) {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST), &monitor);
-    const int layout = FittedSelectDpi(dpi, monitor.rcWork);
-    SIZE size = {suggested->right - suggested->left, suggested->bottom - suggested->top};
-    if (layout != dpi) size = SelectWindowSize(layout, dpi);
+    const int layout = FittedSelectDpi(dpi, WorkAreaOf(*suggested));
+    const SIZE size = SelectWindowSize(layout, dpi);
     SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutSelectWindow(hwnd, layout);
     return 0;
+}
+
+// Before the move to a monitor of another scale, Windows asks for the size there: the layout's,
+// so that the window keeps its place under the pointer while it is dragged.
+LRESULT OnGetDpiScaledSize(HWND hwnd, int dpi, SIZE* size) {
+    *size = SelectWindowSize(FittedSelectDpi(dpi, WorkAreaAtDpi(hwnd, dpi)), dpi);
+    return TRUE;
 }
 
 LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* create) {
@@ -345,19 +349,11 @@ int SelectLayoutDpi() {
 }
 
 SIZE SelectWindowSize(int layoutDpi, int frameDpi) {
-    RECT frame = {0, 0, ScaleToDpi(kSelectClientWidth, layoutDpi), ScaleToDpi(kSelectClientHeight, layoutDpi)};
-    AdjustFrameForDpi(&frame, kSelectStyle, 0, frameDpi);
-    return {frame.right - frame.left, frame.bottom - frame.top};
+    return ScaledWindowSize(kSelectClientWidth, kSelectClientHeight, kSelectStyle, layoutDpi, frameDpi);
 }
 
 int FittedSelectDpi(int dpi, const RECT& work) {
-    int fitted = dpi;
-    while (fitted > kBaseDpi) {
-        const SIZE size = SelectWindowSize(fitted, dpi);
-        if (size.cx <= work.right - work.left && size.cy <= work.bottom - work.top) break;
-        --fitted;
-    }
-    return fitted > kBaseDpi ? fitted : kBaseDpi;
+    return FittedLayoutDpi(kSelectClientWidth, kSelectClientHeight, kSelectStyle, dpi, work);
 }
 
 void PlaceSelectControl(HWND control, int x, int y, int width, int height) {
@@ -418,6 +414,8 @@ LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             return OnCreate(hwnd, reinterpret_cast<const CREATESTRUCTW*>(lParam));
         case WM_DPICHANGED:
             return OnDpiChanged(hwnd, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        case kGetDpiScaledSizeMessage:
+            return OnGetDpiScaledSize(hwnd, static_cast<int>(wParam), reinterpret_cast<SIZE*>(lParam));
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

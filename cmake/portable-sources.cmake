@@ -26,5 +26,6 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/guide_texts.cpp
   sound/sweep_samples.cpp
   patterns/text_fill.cpp
-  testrun/monitor_rate.cpp)
+  testrun/monitor_rate.cpp
+  app/window_place.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

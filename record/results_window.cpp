@@ -29,6 +29,7 @@ const wchar_t kResultsClass[] = L"TAVROResultsWindow";
 constexpr int kResultsChars = 65536;  // a full list of marks fits; a longer text says where it is cut
 constexpr int kClientWidth = 560;  // at 96 DPI; the window grows with its monitor's scale
 constexpr int kClientHeight = 400;
+constexpr DWORD kResultsStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 enum : int { IDC_RESULTS_TEXT = 4001, IDC_SAVE_REPORT = 4002, IDC_CLOSE_RESULTS = 4003 };
 
 wchar_t g_reportPath[kReportPatternChars];
@@ -121,7 +122,7 @@ void LayOutResults(HWND hwnd, int dpi) {
     g_resultsFont = font;
 }
 
-void CreateResultsControls(HWND hwnd) {
+void CreateResultsControls(HWND hwnd, int layoutDpi) {
     const ReportTexts& t = *ReportTextsOf(g_lang);
     static wchar_t results[kResultsChars];
     FormatRunResults(g_shownRecord, results, kResultsChars);
@@ -132,20 +133,29 @@ void CreateResultsControls(HWND hwnd) {
     AddControl(hwnd, L"BUTTON", label, BS_DEFPUSHBUTTON | WS_TABSTOP, IDC_SAVE_REPORT);
     WidenUtf8(t[RT_CLOSE], label, 64);
     AddControl(hwnd, L"BUTTON", label, BS_PUSHBUTTON | WS_TABSTOP, IDC_CLOSE_RESULTS);
-    LayOutResults(hwnd, WindowDpi(hwnd));
+    LayOutResults(hwnd, layoutDpi);
 }
 
-// Dragged onto a monitor of another scale: the size Windows suggests, the layout anew.
+// The window's size on a monitor of `dpi` with the work area `work`, laid out at `*layoutDpi`: the
+// monitor's scale, or less where the window would not fit there.
+SIZE FittedResultsSize(int dpi, const RECT& work, int* layoutDpi) {
+    *layoutDpi = FittedLayoutDpi(kClientWidth, kClientHeight, kResultsStyle, dpi, work);
+    return ScaledWindowSize(kClientWidth, kClientHeight, kResultsStyle, *layoutDpi, dpi);
+}
+
+// Dragged onto a monitor of another scale: where Windows suggests, at the size of the layout there
+// (Windows' suggestion scales the current size, which may have been scaled down to fit).
 void OnResultsDpiChanged(HWND hwnd, WPARAM wParam, const RECT* suggested) {
-    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayOutResults(hwnd, HIWORD(wParam));
+    int layout = kBaseDpi;
+    const SIZE size = FittedResultsSize(HIWORD(wParam), WorkAreaOf(*suggested), &layout);
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutResults(hwnd, layout);
 }
 
 LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            CreateResultsControls(hwnd);
+            CreateResultsControls(hwnd, *static_cast<const int*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams));
             return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_SAVE_REPORT) AskAndSave(hwnd);
@@ -157,6 +167,12 @@ LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         case WM_DPICHANGED:
             OnResultsDpiChanged(hwnd, wParam, reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case kGetDpiScaledSizeMessage: {
+            int layout = kBaseDpi;
+            const int dpi = static_cast<int>(wParam);
+            *reinterpret_cast<SIZE*>(lParam) = FittedResultsSize(dpi, WorkAreaAtDpi(hwnd, dpi), &layout);
+            return TRUE;
+        }
         case WM_DESTROY:
             if (g_hResults == hwnd) g_hResults = nullptr;
             FreeRunRecordCopy(g_shownRecord);
@@ -184,29 +200,20 @@ void OpenResultsWindow(HWND owner) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kResultsClass;
     RegisterClassExW(&wc);  // fails harmlessly from the second time on
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    const int dpi = WindowDpi(owner);  // it opens on the selection window's monitor
-    RECT frame = {0, 0, ScaleToDpi(kClientWidth, dpi), ScaleToDpi(kClientHeight, dpi)};
-    AdjustFrameForDpi(&frame, style, 0, dpi);
-    RECT ownerRect;
-    GetWindowRect(owner, &ownerRect);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    // On the selection window's monitor, centred on it, inside the work area and scaled down where
+    // the monitor's scale would make it larger than that.
+    RECT around;
+    GetWindowRect(owner, &around);
+    const RECT work = WorkAreaOf(around);
+    int layout = kBaseDpi;
+    const SIZE size = FittedResultsSize(WindowDpi(owner), work, &layout);
+    const int left = (around.left + around.right - size.cx) / 2;
+    const int top = (around.top + around.bottom - size.cy) / 2;
+    const RECT placed = KeptInWorkArea({left, top, left + size.cx, top + size.cy}, work);
     wchar_t caption[128];
     WidenUtf8((*ReportTextsOf(g_lang))[RT_RESULTS_TITLE], caption, 128);
-    // Centred on the selection window, and whole on its monitor.
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    int left = (ownerRect.left + ownerRect.right - width) / 2;
-    int top = (ownerRect.top + ownerRect.bottom - height) / 2;
-    if (left + width > work.right) left = work.right - width;
-    if (top + height > work.bottom) top = work.bottom - height;
-    if (left < work.left) left = work.left;
-    if (top < work.top) top = work.top;
-    g_hResults = CreateWindowExW(0, kResultsClass, caption, style, left, top, width, height, owner,
-                                 nullptr, g_app.hInstance, nullptr);
+    g_hResults = CreateWindowExW(0, kResultsClass, caption, kResultsStyle, placed.left, placed.top, size.cx, size.cy,
+                                 owner, nullptr, g_app.hInstance, &layout);
     if (g_hResults == nullptr) {
         FreeRunRecordCopy(g_shownRecord);
         g_shownRecord = nullptr;

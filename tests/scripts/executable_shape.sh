@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # tavro.exe is a console-subsystem PE of its build's architecture (32-bit for the shipped build) that
-# imports only Windows system DLLs, carries icon 1 and stays small.
+# imports only Windows system DLLs, carries icon 1 and manifest 1 and stays small.
 # ctest labels: file
 set -euo pipefail
 exe=$1
@@ -37,10 +37,24 @@ icons=$(wrestool -l "$exe")
 [[ $icons == *"--type=14 --name=1 "* ]] || fail "no icon group 1: $icons"
 [ "$(echo "$icons" | grep -c -- '--type=3 ')" -eq 1 ] || fail "expected exactly one icon image: $icons"
 group=$(mktemp)
-trap 'rm -f "$group"' EXIT
+manifest=$(mktemp)
+trap 'rm -f "$group" "$manifest"' EXIT
 wrestool -x -t 14 -n 1 "$exe" > "$group" || fail "icon group 1 unreadable"
 # The one image is 32 x 32 with 32 bits per pixel (ICONDIRENTRY: width, height, ..., bit count).
 entry=$(od -An -tu1 -j6 -N8 "$group" | tr -s ' ')
 [ "$entry" = " 32 32 0 0 1 0 32 0" ] || fail "icon entry is$entry"
-if [[ $icons =~ --type=(16|24)\  ]]; then fail "has a version resource or manifest"; fi
+if [[ $icons =~ --type=16\  ]]; then fail "has a version resource"; fi
+# One manifest, id 1, the one Windows reads at the start: per-monitor DPI awareness, version 2 then 1
+# for Windows 10, and per monitor for 8.1. Nothing else: a dependency on common controls 6 would
+# change how every button and the combo box look.
+[ "$(echo "$icons" | grep -c -- '--type=24 ')" -eq 1 ] || fail "expected exactly one manifest: $icons"
+[[ $icons == *"--type=24 --name=1 "* ]] || fail "the manifest is not resource 1: $icons"
+wrestool -x --raw -t 24 -n 1 "$exe" > "$manifest" || fail "manifest 1 unreadable"
+settings=$(tr -d '\r\n' < "$manifest" | tr -s ' ')
+for want in '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>' \
+    '<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2,PerMonitor</dpiAwareness>' \
+    '<application xmlns="urn:schemas-microsoft-com:asm.v3"> <windowsSettings>'; do
+  [[ $settings == *"$want"* ]] || fail "the manifest lacks $want: $settings"
+done
+[[ $settings == *dependency* ]] && fail "the manifest names a dependency: $settings"
 echo "ok: $(file -b "$exe" | cut -d, -f1), $size bytes, imports: $(echo $imports)"

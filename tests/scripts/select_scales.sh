@@ -2,7 +2,9 @@
 # The selection window at the larger display scales, on an X screen large enough to hold it at
 # 300 % (the suite's own screen is 1920 x 1080): every text fits at 96 to 288 DPI in every language,
 # the layout at 192 DPI is the one at 96 doubled; then, with Wine's DPI at 192, the window opens at
-# 200 %, its client area 1424 x 1302.
+# 200 %, its client area 1424 x 1302. Last, at 200 % on a 1366 x 768 screen whose taskbar runs
+# along the top (Wine takes the work area from the X root window's _NET_WORKAREA): the selection
+# window and the results window open scaled down to fit, whole inside the work area.
 # Called as: bash select_scales.sh <path of tavro.exe> <source dir>
 set -uo pipefail
 tests="$(cd "$(dirname "$1")" && pwd)/tests"
@@ -14,7 +16,8 @@ trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$tests/window"
 cd "$tests/window" || exit 1
 
-# run DPI FILTER: the window tests matching FILTER, with Wine's DPI at DPI, on a 2400 x 2200 screen.
+# run DPI FILTER [SCREEN [WORKAREA]]: the window tests matching FILTER, with Wine's DPI at DPI, on a
+# screen of SCREEN (2400x2200 unless given) whose work area is WORKAREA ("x,y,width,height").
 run() {
   export WINEPREFIX="$work/prefix"
   rm -rf "$WINEPREFIX"
@@ -23,21 +26,25 @@ run() {
   # The server that ran reg knows the suite's smaller screen: the tests start one of their own.
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
-  local out
-  out=$(TAVRO_EXPECT_DPI=$1 timeout 600 xvfb-run -a -s "-screen 0 2400x2200x24" \
-    "$src/scripts/wine-run" "$tests/tavro_window_tests.exe" --gtest_filter="$2" 2>&1 | tr -d '\r')
+  local screen=${3:-2400x2200} area=${4:-} out
+  # -noreset: the work area set on the root window stays when its setter disconnects.
+  out=$(TAVRO_EXPECT_DPI=$1 timeout 600 xvfb-run -a -s "-noreset -screen 0 ${screen}x24" bash -c '
+    if [ -n "$1" ]; then xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$1" || exit 1; fi
+    shift
+    exec "$@"' work-area "$area" "$src/scripts/wine-run" "$tests/tavro_window_tests.exe" --gtest_filter="$2" 2>&1 | tr -d '\r')
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
   if grep -q '^\[  PASSED  \]' <<<"$out" && ! grep -qE '^\[  (FAILED|SKIPPED) ' <<<"$out"; then
-    echo "dpi $1: $(grep -c '^\[       OK \]' <<<"$out") tests of $2 passed"
+    echo "dpi $1 on $screen: $(grep -c '^\[       OK \]' <<<"$out") tests of $2 passed"
     return 0
   fi
   echo "$out" | grep -v '^\[ \+\(OK\|RUN\) '
-  echo "FAIL: $2 at $1 DPI"
+  echo "FAIL: $2 at $1 DPI on $screen"
   return 1
 }
 
 status=0
 run 96 'SelectScale.*' || status=1
 run 192 'SelectScale.OpensAtItsMonitorsScale' || status=1
+run 192 'WorkArea.*' 1366x768 0,40,1366,728 || status=1
 exit $status

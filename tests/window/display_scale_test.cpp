@@ -15,6 +15,7 @@
 #include "testrun/guide_panel.h"
 #include "testrun/overlay.h"
 #include "tests/support/canvas.h"
+#include "tests/support/dpi_move.h"
 #include "tests/support/window_messages.h"
 
 namespace {
@@ -58,7 +59,8 @@ TEST(PanelScale, PanelsFollowTheTestedMonitorsScale) {
 }
 
 // The results window laid out at 192 DPI, as a WM_DPICHANGED from a 200 % monitor asks: the window
-// takes the suggested size, every control is twice its size; back at 96 DPI it is as it was.
+// goes to the suggested place, its client area and every control twice their size; back at 96 DPI
+// it is as it was.
 TEST(ResultsScale, LaysItselfOutAgainAtTheNewScale) {
     g_app.hInstance = GetModuleHandleW(nullptr);
     CreateUiFonts();
@@ -76,11 +78,20 @@ TEST(ResultsScale, LaysItselfOutAgainAtTheNewScale) {
     GetWindowRect(g_hResults, &start);
     RECT at96[3];
     for (int k = 0; k < 3; ++k) at96[k] = ControlRect(4001 + k);
+    RECT client96;
+    GetClientRect(g_hResults, &client96);
     RECT suggested = {start.left, start.top, start.left + 2 * RectWidth(start), start.top + 2 * RectHeight(start)};
     SendMessageW(g_hResults, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     RECT now;
     GetWindowRect(g_hResults, &now);
-    EXPECT_TRUE(EqualRect(&now, &suggested));
+    EXPECT_EQ(now.left, suggested.left);
+    EXPECT_EQ(now.top, suggested.top);
+    RECT client;
+    GetClientRect(g_hResults, &client);
+    // Sized for the frame Windows draws at 192 DPI; this process draws its own at 96, so the client
+    // area may come out a little larger than twice, never smaller.
+    EXPECT_GE(client.right, 2 * client96.right);
+    EXPECT_GE(client.bottom, 2 * client96.bottom);
     for (int k = 0; k < 3; ++k) {
         const RECT r = ControlRect(4001 + k);
         EXPECT_EQ(RectWidth(r), 2 * RectWidth(at96[k])) << k;
@@ -92,10 +103,53 @@ TEST(ResultsScale, LaysItselfOutAgainAtTheNewScale) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(g_hResults, 4002), WM_GETFONT, 0, 0)), sizeof(font), &font);
     EXPECT_EQ(font.lfHeight, -28);
     SendMessageW(g_hResults, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&start));
+    GetWindowRect(g_hResults, &now);
+    EXPECT_TRUE(EqualRect(&now, &start));
     for (int k = 0; k < 3; ++k) {
         const RECT r = ControlRect(4001 + k);
         EXPECT_TRUE(EqualRect(&r, &at96[k])) << k;
     }
+    DestroyWindow(g_hResults);
+    DestroyWindow(owner);
+    PumpMessages();
+}
+
+// Moved to 300 %, where it would be larger than the screen the tests run on: scaled down to fit,
+// Save and Close on the screen; moved back to 100 %, its whole layout again, not the shrunk size
+// scaled.
+TEST(ResultsScale, ScaledDownToFitAndWholeAgainAt96) {
+    g_app.hInstance = GetModuleHandleW(nullptr);
+    CreateUiFonts();
+    HWND owner = CreateWindowExW(0, L"STATIC", L"selection", WS_POPUP, 100, 100, 712, 593, nullptr, nullptr,
+                                 g_app.hInstance, nullptr);
+    Mark m = {};
+    m.mode = 1;
+    m.type = kDefectLit;
+    int previousType = 0;
+    RecordMark(m, &previousType);
+    OnRunEnded(owner);
+    ASSERT_NE(g_hResults, nullptr);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT client;
+    GetClientRect(g_hResults, &client);
+    ASSERT_EQ(client.right, 560);
+    ASSERT_GT(3 * client.bottom, RectHeight(work)) << "this screen holds the window at 300 %";
+    MoveToScale(g_hResults, 96, 288);
+    RECT now;
+    GetWindowRect(g_hResults, &now);
+    EXPECT_LE(RectWidth(now), RectWidth(work));
+    EXPECT_LE(RectHeight(now), RectHeight(work));
+    GetClientRect(g_hResults, &client);
+    EXPECT_GT(client.right, 560);  // larger than at 100 %: scaled down only as far as it must
+    for (int id : {4001, 4002, 4003}) {
+        const RECT r = ControlRect(id);
+        EXPECT_TRUE(r.right <= client.right && r.bottom <= client.bottom) << id;
+    }
+    MoveToScale(g_hResults, 288, 96);
+    GetClientRect(g_hResults, &client);
+    EXPECT_EQ(client.right, 560);
+    EXPECT_EQ(client.bottom, 400);
     DestroyWindow(g_hResults);
     DestroyWindow(owner);
     PumpMessages();

@@ -14,8 +14,11 @@
 #include "app/owner_draw.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "record/results_window.h"
+#include "record/run_record.h"
 #include "testrun/catalogue.h"
 #include "tests/support/canvas.h"
+#include "tests/support/dpi_move.h"
 #include "tests/support/window_messages.h"
 
 namespace {
@@ -253,3 +256,89 @@ TEST_F(SelectScale, OpensAtItsMonitorsScale) {
 }
 
 }  // namespace
+
+// Scaled down to fit a monitor too small for it at its scale (175 % on 1920 x 1080), then dragged
+// to a monitor at 100 %: the whole layout there, nothing cut at the right or the bottom.
+TEST_F(SelectScale, DraggedWhileScaledDownItTakesItsWholeLayout) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int high = 0;
+    for (int dpi : {168, 240, 336, 480}) {
+        if (FittedSelectDpi(dpi, work) < dpi) {
+            high = dpi;
+            break;
+        }
+    }
+    ASSERT_NE(high, 0);
+    MoveToScale(hwnd, 96, high);
+    ASSERT_LT(SelectLayoutDpi(), high) << "scaled down to fit at " << high << " DPI";
+    MoveToScale(hwnd, high, 96);
+    EXPECT_EQ(SelectLayoutDpi(), 96);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, kSelectClientWidth);
+    EXPECT_EQ(client.bottom, kSelectClientHeight);
+    for (HWND child : Children(hwnd)) {
+        if (!IsWindowVisible(child)) continue;
+        const RECT r = PlaceOf(hwnd, child);
+        EXPECT_TRUE(r.right <= client.right && r.bottom <= client.bottom) << GetDlgCtrlID(child);
+    }
+}
+
+namespace {
+
+bool Inside(const RECT& r, const RECT& area) {
+    return r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom;
+}
+
+RECT PrimaryWorkArea() {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
+}  // namespace
+
+// The selection window opens inside its monitor's work area, and the results window over it too,
+// scaled down to fit where its monitor's scale would make it larger: tests/scripts/select_scales.sh
+// runs this at 200 % on 1366 x 768 with a taskbar along the top.
+TEST(WorkArea, BothWindowsOpenWholeInsideIt) {
+    const RECT work = PrimaryWorkArea();
+    g_app.hInstance = GetModuleHandleW(nullptr);
+    RegisterSelectWindowClass(g_app.hInstance);
+    HWND select = CreateSelectWindow(g_app.hInstance);
+    ASSERT_NE(select, nullptr);
+    ShowWindow(select, SW_SHOW);
+    PumpMessages();
+    RECT r;
+    GetWindowRect(select, &r);
+    EXPECT_TRUE(Inside(r, work)) << "selection window (" << r.left << ", " << r.top << ")-(" << r.right << ", "
+                                 << r.bottom << "), work area (" << work.left << ", " << work.top << ")-("
+                                 << work.right << ", " << work.bottom << ")";
+    Mark m = {};
+    m.mode = 1;
+    m.type = kDefectLit;
+    int previousType = 0;
+    RecordMark(m, &previousType);
+    OnRunEnded(select);
+    ASSERT_NE(g_hResults, nullptr);
+    GetWindowRect(g_hResults, &r);
+    EXPECT_TRUE(Inside(r, work)) << "results window (" << r.left << ", " << r.top << ")-(" << r.right << ", "
+                                 << r.bottom << ")";
+    for (int id : {4002, 4003}) {  // Save report…, Close
+        GetWindowRect(GetDlgItem(g_hResults, id), &r);
+        EXPECT_TRUE(Inside(r, work)) << id;
+    }
+    // Scaled down only as far as it must: its text larger than at 100 % where the scale is.
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(g_hResults, 4002), WM_GETFONT, 0, 0)), sizeof(font),
+               &font);
+    if (WindowDpi(select) > kBaseDpi) {
+        EXPECT_LT(font.lfHeight, -14);
+    }
+    DestroyWindow(g_hResults);
+    DestroyWindow(select);
+    PumpMessages();
+    ReleaseGlobalResources();
+}
