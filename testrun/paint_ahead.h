@@ -16,8 +16,8 @@ struct RunPlace {
 // directly, as it is drawn.
 void StartPaintAhead(HWND hwnd);
 
-// Ends preparing without waiting: every picture is freed, and the painter ends after the screen
-// in its hands, which it frees itself.
+// Ends preparing without waiting: every picture is freed on a thread of its own, and the painter
+// ends after the screen in its hands, which it frees itself; the slowest screens it gives up half way.
 void StopPaintAhead();
 
 // The window's size is now `width` x `height`: pictures of another size are thrown away.
@@ -50,7 +50,8 @@ int PaintAheadIdle();
 // Throws every prepared picture away, and any still being painted when it arrives.
 void ForgetPreparedScreens();
 
-// Painters still running, those of ended runs included until they have finished their screen.
+// Painters still running, those of ended runs included until they have finished or given up their
+// screen, and threads still freeing an ended run's pictures.
 int RunningPainters();
 
 // For tests: painters started from now on fail as on a machine out of resources. kNoDevice: no

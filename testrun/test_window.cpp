@@ -158,9 +158,12 @@ void OnComeBack(HWND hwnd) {
     GotoMode(hwnd, g_app.playlistPos);
 }
 
-// Esc, a right click or Alt+F4: the run ends.
+// Esc, a right click or Alt+F4: the run ends. The painter is told first: DestroyWindow hides the
+// window before WM_DESTROY, and hiding a full-screen window waits on other processes (the desktop,
+// the X server under Wine), which a painter drawing on meanwhile would only slow down.
 void CloseRun(HWND hwnd) {
     g_closing = true;
+    StopPaintAhead();
     DestroyWindow(hwnd);
 }
 

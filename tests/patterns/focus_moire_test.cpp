@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
+#include "patterns/paint_cancel.h"
 #include "patterns/patterns.h"
 #include "tests/patterns/toolkit_probe.h"
 
@@ -119,6 +122,48 @@ TEST(FocusMoire, Moire1Has44CirclesFrom12To528) {
     EXPECT_EQ(c->Count({0, 540, 960, 541}, kWhite), 2 * 44);  // a 2-pixel pen, 44 circles
     EXPECT_EQ(c->Count({0, 0, 420, 1080}, Gray(128)), 420 * 1080);
     EXPECT_PIXEL(*c, 960, 540, Gray(128));
+}
+
+// A painter whose run has ended gives the rings up between two circles; only the thread that named
+// the flag gives up, so the window's own paint of the same screen always has every circle.
+TEST(FocusMoire, Moire1GivenUpOnlyOnTheThreadWhoseFlagIsUp) {
+    struct Case {
+        const char* what;
+        int flagUp;
+        bool flagOnOtherThread;
+        int whiteOnRow;
+    };
+    const Case cases[] = {
+        {"flag up on this thread", 1, false, 0},
+        {"flag named and down", 0, false, 2 * 44},
+        {"flag up on another thread", 1, true, 2 * 44},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::atomic<int> flag(c.flagUp);
+        if (c.flagOnOtherThread) {
+            std::atomic<int>* named = &flag;
+            HANDLE other = CreateThread(
+                nullptr, 0,
+                [](void* p) -> DWORD {
+                    GiveUpPaintsWhen(static_cast<std::atomic<int>*>(p));
+                    return PaintGivenUp() ? 0 : 1;
+                },
+                named, 0, nullptr);
+            ASSERT_NE(other, nullptr);
+            WaitForSingleObject(other, INFINITE);
+            DWORD code = 1;
+            GetExitCodeThread(other, &code);
+            CloseHandle(other);
+            EXPECT_EQ(code, 0u) << "the other thread saw no flag";
+        } else {
+            GiveUpPaintsWhen(&flag);
+        }
+        auto canvas = PaintScreen(DrawMoire1, 1920, 1080);
+        GiveUpPaintsWhen(nullptr);
+        EXPECT_EQ(canvas->Count({0, 540, 960, 541}, kWhite), c.whiteOnRow);
+        EXPECT_EQ(canvas->Count({0, 540, 960, 541}, Gray(128)), 960 - c.whiteOnRow);
+    }
 }
 
 TEST(FocusMoire, Moire2BlackLinesEvery4OnLightGrey) {

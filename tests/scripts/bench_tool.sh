@@ -18,7 +18,7 @@ expected=(
   "bench mode=26 size=320x200 median_ms=$number worst_ms=$number floor_ms=$number"
   "bench step mode=26 size=320x200 median_ms=$number worst_ms=$number"
   "bench cold mode=26 size=320x200 median_ms=$number"
-  "bench escape size=320x200 median_ms=$number"
+  "bench escape size=320x200 median_ms=$number worst_ms=$number"
   "bench motion size=320x200 hz=[0-9]+ frame_ms_median=$number frame_ms_p99=$number dropped=[0-9]+"
   "bench sweep median_ms=$number"
   "bench startup median_ms=$number"

@@ -461,6 +461,43 @@ TEST_F(TestWindow, AStepNeverWaitsForAPaint) {
     EXPECT_LE(LiveGdiObjects(), objectsBefore);
 }
 
+// Esc while the painter is early in the moire rings: it gives them up between two circles instead of
+// drawing the rest beside the closing window, so it has ended long before the rings alone could be
+// drawn (the control: the same rings drawn to the end on this thread, whose paints are never given up).
+TEST_F(TestWindow, EscEndsThePainterInTheMiddleOfTheRings) {
+    Run({20}, 0);
+    ASSERT_FALSE(ScreenShowable(20));
+    Sleep(50);  // the painter has taken the order and is drawing
+    LARGE_INTEGER frequency, begin, ended;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&begin);
+    // Watched from a thread of its own: without a window manager, Wine holds the closing window's
+    // thread up to 2 s, and the painter's end is to be seen while that goes on.
+    HANDLE watcher = CreateThread(
+        nullptr, 0,
+        [](void* end) -> DWORD {
+            for (int k = 0; k < 30000 && RunningPainters() != 0; ++k) Sleep(1);
+            QueryPerformanceCounter(static_cast<LARGE_INTEGER*>(end));
+            return 0;
+        },
+        &ended, 0, nullptr);
+    ASSERT_NE(watcher, nullptr);
+    Key(VK_ESCAPE);
+    WaitForSingleObject(watcher, INFINITE);
+    CloseHandle(watcher);
+    const double painterMs = 1000.0 * (ended.QuadPart - begin.QuadPart) / frequency.QuadPart;
+    Canvas canvas(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const RECT rc = canvas.Rect();
+    QueryPerformanceCounter(&begin);
+    PaintTestScreen(canvas.dc, &rc, 20, nullptr);
+    GdiFlush();
+    QueryPerformanceCounter(&ended);
+    const double ringsMs = 1000.0 * (ended.QuadPart - begin.QuadPart) / frequency.QuadPart;
+    EXPECT_EQ(canvas.Count({0, rc.bottom / 2, rc.right / 2, rc.bottom / 2 + 1}, RGB(255, 255, 255)),
+              2 * ((rc.bottom / 2 - 1) / 12));  // every circle
+    EXPECT_LT(painterMs, ringsMs / 2) << "the painter drew on after Esc";
+}
+
 // A painter that finds no device context or no memory for its answer gives up, and the window
 // draws every screen itself: the first screen shows at once, not black for ever.
 TEST_F(TestWindow, APainterThatCannotPaintLeavesTheScreensToTheWindow) {
