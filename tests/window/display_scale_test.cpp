@@ -16,6 +16,7 @@
 #include "testrun/overlay.h"
 #include "tests/support/canvas.h"
 #include "tests/support/dpi_move.h"
+#include "tests/support/results_open.h"
 #include "tests/support/window_messages.h"
 
 namespace {
@@ -67,12 +68,7 @@ TEST(ResultsScale, LaysItselfOutAgainAtTheNewScale) {
     HWND owner = CreateWindowExW(0, L"STATIC", L"selection", WS_POPUP, 100, 100, 712, 593, nullptr, nullptr,
                                  g_app.hInstance, nullptr);
     ASSERT_NE(owner, nullptr);
-    Mark m = {};
-    m.mode = 1;
-    m.type = kDefectLit;
-    int previousType = 0;
-    RecordMark(m, &previousType);
-    OnRunEnded(owner);
+    OpenResultsWithOneMark(owner);
     ASSERT_NE(g_hResults, nullptr);
     RECT start;
     GetWindowRect(g_hResults, &start);
@@ -122,12 +118,7 @@ TEST(ResultsScale, ScaledDownToFitAndWholeAgainAt96) {
     CreateUiFonts();
     HWND owner = CreateWindowExW(0, L"STATIC", L"selection", WS_POPUP, 100, 100, 712, 593, nullptr, nullptr,
                                  g_app.hInstance, nullptr);
-    Mark m = {};
-    m.mode = 1;
-    m.type = kDefectLit;
-    int previousType = 0;
-    RecordMark(m, &previousType);
-    OnRunEnded(owner);
+    OpenResultsWithOneMark(owner);
     ASSERT_NE(g_hResults, nullptr);
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);

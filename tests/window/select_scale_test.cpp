@@ -19,6 +19,7 @@
 #include "testrun/catalogue.h"
 #include "tests/support/canvas.h"
 #include "tests/support/dpi_move.h"
+#include "tests/support/results_open.h"
 #include "tests/support/window_messages.h"
 
 namespace {
@@ -316,12 +317,7 @@ TEST(WorkArea, BothWindowsOpenWholeInsideIt) {
     EXPECT_TRUE(Inside(r, work)) << "selection window (" << r.left << ", " << r.top << ")-(" << r.right << ", "
                                  << r.bottom << "), work area (" << work.left << ", " << work.top << ")-("
                                  << work.right << ", " << work.bottom << ")";
-    Mark m = {};
-    m.mode = 1;
-    m.type = kDefectLit;
-    int previousType = 0;
-    RecordMark(m, &previousType);
-    OnRunEnded(select);
+    OpenResultsWithOneMark(select);
     ASSERT_NE(g_hResults, nullptr);
     GetWindowRect(g_hResults, &r);
     EXPECT_TRUE(Inside(r, work)) << "results window (" << r.left << ", " << r.top << ")-(" << r.right << ", "
