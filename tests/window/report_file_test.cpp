@@ -15,6 +15,7 @@
 #include "record/report_file.h"
 #include "record/report_path.h"
 #include "record/results_window.h"
+#include "record/run_record.h"
 #include "tests/support/message_box.h"
 #include "tests/support/test_data.h"
 
@@ -251,6 +252,8 @@ TEST(ReportFile, AReportNotSavedIsOfferedInTheResultsWindow) {
         bool offered;
     } table[] = {{folder + L"saved.html", false}, {folder + L"file\\r.html", true}};
     for (const auto& row : table) {
+        CloseResultsWindow();
+        BeginRunRecord(owner);  // nothing marked, whatever ran before
         SaveReportsTo(row.pattern.c_str());
         MessageBoxWatch watch;
         WatchForMessageBox(&watch, 2000);
