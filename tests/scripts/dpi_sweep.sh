@@ -4,6 +4,7 @@
 # A memory DC reports the DPI Wine reads from the LogPixels value when a process starts, so each
 # DPI gets a private copy of the prefix and a Wine server of its own.
 # Called as: bash dpi_sweep.sh <path of tavro.exe> <source dir>
+# ctest labels: apart
 set -uo pipefail
 tests="$(cd "$(dirname "$1")" && pwd)/tests"
 src=$2

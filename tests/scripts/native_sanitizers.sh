@@ -4,6 +4,7 @@
 # the hand-over to the painter thread under ThreadSanitizer, then a few seconds of fuzzing per
 # target (TAVRO_FUZZ_SECONDS; scripts/fuzz runs the long fuzzing).
 # Called as: bash native_sanitizers.sh <path of tavro.exe> <source dir>
+# ctest labels: apart
 set -euo pipefail
 build="$(cd "$(dirname "$1")" && pwd)/native-sanitizers"
 src=$2

@@ -3,6 +3,7 @@
 # tests/multimonitor/two-outputs.conf), each given a real monitor's EDID or none, and the real
 # tavro.exe driven through X events. xrandr tells what each output really shows.
 # Called by ctest as: bash two_monitors.sh <path of tavro.exe> <source dir>
+# ctest labels: apart
 set -uo pipefail
 exe="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
 src=$(cd "$2" && pwd)
