@@ -9,7 +9,7 @@
 #include "app/texts.h"
 #include "record/report_texts.h"
 #include "record/results_window.h"
-#include "testrun/monitors.h"
+#include "monitor/monitors.h"
 #include "testrun/start_tests.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "sound/sweep.h"
 #include "testrun/display_awake.h"
 #include "testrun/idle_pointer.h"
-#include "testrun/native_resolution.h"
+#include "monitor/native_resolution.h"
 
 const wchar_t kSelectWindowClass[] = L"TAVROSelectWindow";
 

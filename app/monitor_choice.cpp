@@ -8,7 +8,7 @@
 #include "app/format.h"
 #include "app/select_window.h"
 #include "app/texts.h"
-#include "testrun/monitors.h"
+#include "monitor/monitors.h"
 
 HWND g_hMonitorCombo;
 HWND g_hMonitorInfo;

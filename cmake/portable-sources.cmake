@@ -1,15 +1,15 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
-# list, EDID decoding, the monitor key paths, the hand-over to the painter thread, the sweep's samples and the readability text. Every
+# list, EDID decoding (monitor/), the monitor key paths, the hand-over to the painter thread, the sweep's samples and the readability text. Every
 # file includes the standard library only. The Windows build and the native sanitizer and fuzzing
 # build (tests/native) both make the library tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
   app/texts.cpp
   testrun/catalogue.cpp
-  testrun/edid.cpp
-  testrun/edid_cta.cpp
-  testrun/edid_displayid.cpp
-  testrun/edid_name.cpp
-  testrun/edid_identity.cpp
+  monitor/edid.cpp
+  monitor/edid_cta.cpp
+  monitor/edid_displayid.cpp
+  monitor/edid_name.cpp
+  monitor/edid_identity.cpp
   record/findings.cpp
   record/motion_line.cpp
   record/report_html.cpp
@@ -19,8 +19,8 @@ set(TAVRO_PORTABLE_SOURCES
   record/report_texts.cpp
   app/command_line.cpp
   app/bounded_format.cpp
-  testrun/edid_timing.cpp
-  testrun/monitor_key.cpp
+  monitor/edid_timing.cpp
+  monitor/monitor_key.cpp
   testrun/paint_handover.cpp
   testrun/pacer_loop.cpp
   testrun/guide_texts.cpp

@@ -7,7 +7,7 @@
 #include <string.h>
 
 #include "app/bounded_format.h"
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 const int g_isoLimits[kIsoClasses][3] = {
     {0, 0, 0},      // class I

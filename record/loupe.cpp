@@ -14,7 +14,7 @@
 #include "patterns/toolkit.h"
 #include "record/report_texts.h"
 #include "testrun/catalogue.h"
-#include "testrun/monitors.h"
+#include "monitor/monitors.h"
 #include "testrun/motion_run.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/screen_paint.h"

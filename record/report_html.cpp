@@ -7,7 +7,7 @@
 #include "record/motion_line.h"
 #include "record/report_stream.h"
 #include "record/report_texts.h"
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 #include "testrun/guide_texts.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "app/bounded_format.h"
 #include "record/report_stream.h"
 #include "record/report_texts.h"
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 #include "testrun/guide_texts.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <wchar.h>
 
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "testrun/monitors.h"
+#include "monitor/monitors.h"
 #include "testrun/motion_run.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <stdint.h>
 #include <stdlib.h>
 
-#include "testrun/native_resolution.h"
+#include "monitor/native_resolution.h"
 
 namespace {
 

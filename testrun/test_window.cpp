@@ -14,9 +14,9 @@
 #include "testrun/display_awake.h"
 #include "testrun/guide_panel.h"
 #include "testrun/idle_pointer.h"
-#include "testrun/monitors.h"
+#include "monitor/monitors.h"
 #include "testrun/motion_run.h"
-#include "testrun/native_resolution.h"
+#include "monitor/native_resolution.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
 

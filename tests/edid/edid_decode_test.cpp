@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 namespace {
 

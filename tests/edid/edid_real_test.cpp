@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 #include "tests/support/test_data.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "testrun/monitor_key.h"
+#include "monitor/monitor_key.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "tests/support/gdi_count.h"
 #include "tests/support/test_data.h"
 #include "testrun/catalogue.h"
-#include "testrun/native_resolution.h"
+#include "monitor/native_resolution.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/start_tests.h"
 #include "testrun/test_window.h"

@@ -5,7 +5,7 @@
 #include <string.h>
 #include <wchar.h>
 
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <wchar.h>
 
 #include "record/report_html.h"
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "testrun/monitor_key.h"
+#include "monitor/monitor_key.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "record/report_html.h"
 #include "record/report_json.h"
 #include "record/report_path.h"
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 namespace {
 

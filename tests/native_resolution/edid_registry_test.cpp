@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "registry_setup.h"
-#include "testrun/edid.h"
-#include "testrun/edid_registry.h"
+#include "monitor/edid.h"
+#include "monitor/edid_registry.h"
 
 namespace {
 

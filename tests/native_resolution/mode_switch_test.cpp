@@ -11,7 +11,7 @@
 #include "app/lifetime.h"
 #include "registry_setup.h"
 #include "testrun/crash_restore.h"
-#include "testrun/native_resolution.h"
+#include "monitor/native_resolution.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/test_window.h"
 

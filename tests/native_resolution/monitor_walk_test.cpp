@@ -3,7 +3,7 @@
 
 #include "app/app_state.h"
 #include "registry_setup.h"
-#include "testrun/native_resolution.h"
+#include "monitor/native_resolution.h"
 
 namespace {
 

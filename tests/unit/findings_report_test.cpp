@@ -10,7 +10,7 @@
 #include "app/command_line.h"
 #include "record/findings.h"
 #include "record/report_html.h"
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 #include "tests/support/test_data.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 namespace {
 

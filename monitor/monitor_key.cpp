@@ -1,5 +1,5 @@
 // Monitor device ID to registry key path: splitting, matching the "Driver" value, building paths.
-#include "testrun/monitor_key.h"
+#include "monitor/monitor_key.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The monitors attached to the desktop: their EDIDs and modes, the choice of one, its rectangle.
-#include "testrun/monitors.h"
+#include "monitor/monitors.h"
 
 #include <stdlib.h>
 #include <wchar.h>
 
-#include "testrun/edid_registry.h"
+#include "monitor/edid_registry.h"
 
 namespace {
 

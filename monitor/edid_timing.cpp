@@ -1,5 +1,5 @@
 // An 18-byte detailed timing: the frame size it describes.
-#include "testrun/edid_blocks.h"
+#include "monitor/edid_blocks.h"
 
 namespace {
 

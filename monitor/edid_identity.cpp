@@ -1,8 +1,8 @@
 // Who made the monitor, when, and how large its image is: the base block's vendor and product
 // fields, its version and its basic display parameters.
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
-#include "testrun/edid_blocks.h"
+#include "monitor/edid_blocks.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // A CTA-861 extension block: its first-listed video format, by video code or native detailed timing.
-#include "testrun/edid_blocks.h"
+#include "monitor/edid_blocks.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Texts of the EDID's display descriptors: the monitor's model name and its serial number.
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
-#include "testrun/edid_blocks.h"
+#include "monitor/edid_blocks.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Native resolution: the tested monitor's EDID, the mode switch at the start of a run and its restore.
-#include "testrun/native_resolution.h"
+#include "monitor/native_resolution.h"
 
 #include <string.h>
 #include <wchar.h>
 
 #include "testrun/crash_restore.h"
-#include "testrun/monitors.h"
+#include "monitor/monitors.h"
 
 RefusedSwitch g_refusedSwitch;
 

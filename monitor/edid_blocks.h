@@ -2,7 +2,7 @@
 // Plain standard C++ (no Windows headers).
 #pragma once
 
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 // The base block's four 18-byte descriptor slots.
 constexpr unsigned long kBaseSlotsStart = 54;

@@ -1,10 +1,10 @@
 // The monitor's whole EDID from HKLM\SYSTEM\CurrentControlSet\Enum\DISPLAY\<hardware id>\<instance>.
-#include "testrun/edid_registry.h"
+#include "monitor/edid_registry.h"
 
 #include <stdlib.h>
 
-#include "testrun/edid.h"
-#include "testrun/monitor_key.h"
+#include "monitor/edid.h"
+#include "monitor/monitor_key.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The native-mode rule over a whole EDID: header and version, the base block's timing, and which
 // extension block may speak over it.
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 #include <string.h>
 
-#include "testrun/edid_blocks.h"
+#include "monitor/edid_blocks.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "testrun/edid.h"
+#include "monitor/edid.h"
 
 constexpr int kMaxMonitors = 16;
 constexpr int kDeviceNameChars = 32;  // as DISPLAY_DEVICEW.DeviceName

@@ -1,5 +1,5 @@
 // A DisplayID extension block: the first detailed timing flagged as preferred.
-#include "testrun/edid_blocks.h"
+#include "monitor/edid_blocks.h"
 
 namespace {
 
