@@ -8,15 +8,20 @@
 #include "app/format.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "monitor/colour_facts.h"
+#include "monitor/colour_summary.h"
 #include "monitor/monitors.h"
 
 HWND g_hMonitorCombo;
 HWND g_hMonitorInfo;
+HWND g_hMonitorColour;
 
 namespace {
 
 constexpr int kItemChars = 160;
 constexpr int kDropMargin = 48;  // room for the list's borders, padding and scroll bar
+constexpr int kColourLineTop = kSelectMonitorLineTop + 18;
+constexpr int kColourLineChars = 512;
 
 // The monitors as the box lists them, in the same order.
 MonitorEntry g_listed[kMaxMonitors];
@@ -83,6 +88,19 @@ void ShowTestedMonitorLine(int tested) {
     SetWindowTextW(g_hMonitorInfo, line);
 }
 
+// The second line: what Windows and the EDID say of the tested monitor's colours, read afresh.
+// With nothing known it stays hidden and empty, and the window looks as it did without it.
+void ShowTestedColourLine(int tested) {
+    RefreshColourFacts(tested >= 0 ? g_listed[tested].device : L"");
+    const ColourFacts* facts = CurrentColourFacts();
+    char utf8[kColourLineChars];
+    ColourSummaryLine(g_lang, facts->hasClaims ? &facts->claims : nullptr, facts->state, utf8, sizeof(utf8));
+    wchar_t line[kColourLineChars] = L"";
+    if (utf8[0] != '\0' && MultiByteToWideChar(CP_UTF8, 0, utf8, -1, line, kColourLineChars) == 0) line[0] = L'\0';
+    SetWindowTextW(g_hMonitorColour, line);
+    ShowWindow(g_hMonitorColour, line[0] != L'\0' ? SW_SHOWNA : SW_HIDE);
+}
+
 }  // namespace
 
 void CreateMonitorChoice(HWND parent, HINSTANCE instance) {
@@ -92,15 +110,19 @@ void CreateMonitorChoice(HWND parent, HINSTANCE instance) {
     g_hMonitorInfo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, kSelectMonitorLineTop, 640, 16, parent,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_INFO)), instance,
                                      nullptr);
+    g_hMonitorColour = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 20, kColourLineTop, 640, 16, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COLOUR)), instance,
+                                       nullptr);
     PlaceSelectControl(g_hMonitorCombo, 480, 42, 180, 220);
     PlaceSelectControl(g_hMonitorInfo, 20, kSelectMonitorLineTop, 640, 16);
+    PlaceSelectControl(g_hMonitorColour, 20, kColourLineTop, 640, 16);
     ApplyMonitorChoiceFont();
     RefreshMonitorChoice();
 }
 
 void ApplyMonitorChoiceFont() {
     const WPARAM font = reinterpret_cast<WPARAM>(g_app.fontSmall);
-    for (HWND control : {g_hMonitorCombo, g_hMonitorInfo}) {
+    for (HWND control : {g_hMonitorCombo, g_hMonitorInfo, g_hMonitorColour}) {
         if (control != nullptr) SendMessageW(control, WM_SETFONT, font, TRUE);
     }
 }
@@ -111,6 +133,7 @@ void RefreshMonitorChoice() {
     const int tested = TestedIndex();
     FillMonitorCombo(tested);
     ShowTestedMonitorLine(tested);
+    ShowTestedColourLine(tested);
 }
 
 void OnMonitorPicked() {
@@ -118,4 +141,5 @@ void OnMonitorPicked() {
     if (picked < 0 || picked >= g_listedCount) return;
     ChooseMonitor(g_listed[picked].device);
     ShowTestedMonitorLine(static_cast<int>(picked));
+    ShowTestedColourLine(static_cast<int>(picked));
 }

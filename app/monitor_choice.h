@@ -5,16 +5,19 @@
 enum : int {
     IDC_MONITOR_COMBO = 1006,
     IDC_MONITOR_INFO = 3007,
+    IDC_MONITOR_COLOUR = 3008,
 };
 
 extern HWND g_hMonitorCombo;  // shown only while more than one monitor is attached
 extern HWND g_hMonitorInfo;
+extern HWND g_hMonitorColour;  // the second monitor line, shown only while something of the colours is known
 
-// Creates the monitor box beside the language box and the information line below the footer.
+// Creates the monitor box beside the language box and the information lines below the footer.
 void CreateMonitorChoice(HWND parent, HINSTANCE instance);
 
-// Reads the attached monitors again and refills both, keeping the chosen monitor while it is
-// there (after a display change, a language change, the end of a run).
+// Reads the attached monitors and the tested one's colour facts again and refills the box and the
+// lines, keeping the chosen monitor while it is there (after a display change, a language change,
+// the end of a run).
 void RefreshMonitorChoice();
 
 // Gives the monitor box and the monitor line the selection window's small font (again, after the

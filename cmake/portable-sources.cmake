@@ -27,5 +27,8 @@ set(TAVRO_PORTABLE_SOURCES
   sound/sweep_samples.cpp
   patterns/text_fill.cpp
   testrun/monitor_rate.cpp
-  app/window_place.cpp)
+  app/window_place.cpp
+  monitor/colour_texts.cpp
+  monitor/colour_summary.cpp
+  testrun/colour_guide.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -96,7 +96,8 @@ int WriteReport(FILE* out, const RunRecord* record, const wchar_t* path, const S
                                "TAVRO " TAVRO_VERSION, system,
                                record->edid, record->edidLength,
                                record->width, record->height,
-                               record->hz, &record->findings};
+                               record->hz, &record->findings,
+                               &record->displayState};
     return IsJsonReportPath(path) ? WriteReportJson(out, &input) : WriteReportHtml(out, &input);
 }
 

@@ -1,5 +1,6 @@
-// Writes the report as HTML: facts about the monitor from its EDID, the mode tested, the verdict,
-// the screens seen, every marked defect with the pixels around it, a map of the screen, the raw EDID.
+// Writes the report as HTML: facts about the monitor from its EDID and its colour claims, the mode
+// tested with what Windows reported of its colours, the verdict, the screens seen, every marked
+// defect with the pixels around it, a map of the screen, the raw EDID.
 #include "record/report_html.h"
 
 
@@ -7,6 +8,8 @@
 #include "record/motion_line.h"
 #include "record/report_stream.h"
 #include "record/report_texts.h"
+#include "monitor/colour_summary.h"
+#include "monitor/colour_texts.h"
 #include "monitor/edid.h"
 #include "testrun/guide_texts.h"
 
@@ -113,6 +116,10 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
         FormatUtf8(value, sizeof(value), t[RT_SIZE_FORMAT], id.widthCm, id.heightCm);
         PutFact(w, t[RT_SIZE], value);
     }
+    MonitorClaims claims;
+    if (DecodeMonitorClaims(in->edid, in->edidLength, &claims) && ClaimsText(in->lang, claims, "", 1, value, sizeof(value)) > 0) {
+        PutFact(w, ColourTextOf(in->lang, CT_CLAIMS_ROW), value);
+    }
     StreamPut(w, "</table>\n");
 }
 
@@ -133,6 +140,9 @@ void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
         PutFact(w, t[RT_REFRESH], value);
     } else {
         PutFact(w, t[RT_REFRESH], t[RT_UNKNOWN]);
+    }
+    if (in->displayState != nullptr && WindowsStateText(in->lang, *in->displayState, 1, value, sizeof(value)) > 0) {
+        PutFact(w, ColourTextOf(in->lang, CT_WINDOWS_ROW), value);
     }
     StreamPut(w, "</table>\n");
 }

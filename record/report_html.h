@@ -4,6 +4,7 @@
 
 #include <stdio.h>
 
+#include "monitor/display_state.h"
 #include "record/findings.h"
 
 struct ReportInput {
@@ -16,6 +17,7 @@ struct ReportInput {
     int width, height;          // the mode tested
     double hz;                  // its refresh rate (59.94 ...); 0 where unknown
     const Findings* findings;
+    const DisplayState* displayState;  // what Windows reported of the colours at the run's start; null: nothing
 };
 
 // Writes the report to `out`; nonzero when every write succeeded.

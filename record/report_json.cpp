@@ -1,5 +1,6 @@
-// Writes the report as JSON: the monitor from its EDID, the mode tested, the screens seen, every
-// marked defect, the verdict with what it rests on, and the raw EDID. Every number is written as
+// Writes the report as JSON: the monitor from its EDID with its colour claims, the mode tested,
+// what Windows reported of the colours, the screens seen, every marked defect, the verdict with
+// what it rests on, and the raw EDID. Every number is written as
 // whole numbers are, so no locale can change a decimal point.
 #include "record/report_json.h"
 
@@ -8,7 +9,9 @@
 #include "app/bounded_format.h"
 #include "record/report_stream.h"
 #include "record/report_texts.h"
+#include "monitor/colour_summary.h"
 #include "monitor/edid.h"
+#include "monitor/edid_colour.h"
 #include "testrun/guide_texts.h"
 
 namespace {
@@ -154,6 +157,133 @@ void PutIdentity(Writer* w, const ReportInput* in, const EdidIdentity& id) {
     StreamPutf(&w->stream, "\"%d.%d\"", id.versionMajor, id.versionMinor);
 }
 
+// `value` with `places` decimals (at most 4), in whole numbers; null where it is no finite number.
+void PutDecimal(Writer* w, double value, int places) {
+    static const int64_t kScales[] = {1, 10, 100, 1000, 10000};
+    const int64_t scale = kScales[places < 0 ? 0 : places > 4 ? 4 : places];
+    if (!(value > -1e12 && value < 1e12)) {
+        Put(w, "null");
+        return;
+    }
+    const bool negative = value < 0;
+    const int64_t scaled = static_cast<int64_t>((negative ? -value : value) * static_cast<double>(scale) + 0.5);
+    StreamPutf(&w->stream, "%s%lld", negative && scaled != 0 ? "-" : "", static_cast<long long>(scaled / scale));
+    if (scale > 1) StreamPutf(&w->stream, ".%0*lld", places, static_cast<long long>(scaled % scale));
+}
+
+// A figure that is known where it is above zero.
+void PutPositive(Writer* w, double value, int places) {
+    if (value > 0) {
+        PutDecimal(w, value, places);
+    } else {
+        Put(w, "null");
+    }
+}
+
+void PutYesNo(Writer* w, int value) {
+    Put(w, value < 0 ? "null" : value ? "true" : "false");
+}
+
+void PutPrimaries(Writer* w, const ColourPrimaries& p) {
+    const Chromaticity* const points[4] = {&p.red, &p.green, &p.blue, &p.white};
+    const char* const names[4] = {"red", "green", "blue", "white"};
+    for (int k = 0; k < 4; ++k) {
+        StreamPutf(&w->stream, "%s\"%s\": {\"x\": ", k == 0 ? "{" : ", ", names[k]);
+        PutDecimal(w, points[k]->x, 4);
+        Put(w, ", \"y\": ");
+        PutDecimal(w, points[k]->y, 4);
+        Put(w, "}");
+    }
+    Put(w, "}");
+}
+
+// The names of the bits set in `bits`, as an array.
+void PutBitNames(Writer* w, unsigned bits, const unsigned* masks, const char* const* names, int count) {
+    Put(w, "[");
+    int written = 0;
+    for (int k = 0; k < count; ++k) {
+        if (bits & masks[k]) StreamPutf(&w->stream, "%s\"%s\"", written++ > 0 ? ", " : "", names[k]);
+    }
+    Put(w, "]");
+}
+
+const unsigned kEotfMasks[] = {kEotfTraditionalSdr, kEotfTraditionalHdr, kEotfSmpteSt2084, kEotfHlg};
+const char* const kEotfNames[] = {"sdr", "hdr", "pq", "hlg"};
+const unsigned kColorimetryMasks[] = {kColorimetryXvYcc601, kColorimetryXvYcc709, kColorimetrySYcc601,
+                                      kColorimetryOpYcc601, kColorimetryOpRgb, kColorimetryBt2020CYcc,
+                                      kColorimetryBt2020Ycc, kColorimetryBt2020Rgb, kColorimetryIctCp,
+                                      kColorimetryDciP3};
+const char* const kColorimetryNames[] = {"xvycc601", "xvycc709", "sycc601", "opycc601", "oprgb",
+                                         "bt2020_cycc", "bt2020_ycc", "bt2020_rgb", "ictcp", "dci_p3"};
+
+void PutHdrMetadata(Writer* w, const HdrStaticMetadata& hdr) {
+    if (!hdr.present) {
+        Put(w, "null");
+        return;
+    }
+    Put(w, "{\"transfer_functions\": ");
+    PutBitNames(w, hdr.transferFunctions, kEotfMasks, kEotfNames, 4);
+    Put(w, ", \"max_luminance\": ");
+    if (hdr.hasMax) PutDecimal(w, hdr.maxLuminance, 4); else Put(w, "null");
+    Put(w, ", \"max_frame_average\": ");
+    if (hdr.hasFrameAverage) PutDecimal(w, hdr.maxFrameAverage, 4); else Put(w, "null");
+    Put(w, ", \"min_luminance\": ");
+    if (hdr.hasMin) PutDecimal(w, hdr.minLuminance, 4); else Put(w, "null");
+    Put(w, "}");
+}
+
+// What the EDID claims of the monitor's colours; the gamut figures are the shares of each
+// reference's CIE 1931 xy triangle the claimed primaries' triangle covers, 0 to 1.
+void PutClaims(Writer* w, const ReportInput* in) {
+    Key(w, 2, "colour");
+    MonitorClaims c;
+    if (!DecodeMonitorClaims(in->edid, in->edidLength, &c)) {
+        Put(w, "null");
+        return;
+    }
+    Open(w, 3, "{");
+    Key(w, 3, "chromaticities");
+    if (c.hasChromaticities) PutPrimaries(w, c.chromaticities); else Put(w, "null");
+    Key(w, 3, "hdr_static_metadata");
+    PutHdrMetadata(w, c.hdr);
+    Key(w, 3, "colorimetry");
+    if (c.hasColorimetry) {
+        PutBitNames(w, c.colorimetry, kColorimetryMasks, kColorimetryNames, 10);
+    } else {
+        Put(w, "null");
+    }
+    Key(w, 3, "hdr10_plus");
+    PutBool(w, c.hdr10Plus != 0);
+    Key(w, 3, "peak_luminance");
+    PutPositive(w, ClaimedPeakLuminance(c), 4);
+    Key(w, 3, "gamut_coverage_xy");
+    ColourPrimaries primaries;
+    if (ClaimedPrimaries(c, &primaries)) {
+        GamutCoverage coverage;
+        ComputeGamutCoverage(primaries, &coverage);
+        const char* const names[kGamutReferences] = {"srgb", "dci_p3", "bt2020"};
+        for (int k = 0; k < kGamutReferences; ++k) {
+            StreamPutf(&w->stream, "%s\"%s\": ", k == 0 ? "{" : ", ", names[k]);
+            PutDecimal(w, coverage.coverXy[k], 4);
+        }
+        Put(w, "}");
+    } else {
+        Put(w, "null");
+    }
+    Key(w, 3, "vrr_hz");
+    const RefreshRange vrr = ClaimedVrrRange(c);
+    if (vrr.present) {
+        Put(w, "{\"min\": ");
+        PutDecimal(w, vrr.minHz, 2);
+        Put(w, ", \"max\": ");
+        PutDecimal(w, vrr.maxHz, 2);
+        Put(w, "}");
+    } else {
+        Put(w, "null");
+    }
+    Close(w, 3, "}");
+}
+
 void PutMonitor(Writer* w, const ReportInput* in) {
     Key(w, 1, "monitor");
     EdidIdentity id;
@@ -177,6 +307,7 @@ void PutMonitor(Writer* w, const ReportInput* in) {
     } else {
         Put(w, "null");
     }
+    PutClaims(w, in);
     Close(w, 2, "}");
 }
 
@@ -195,6 +326,68 @@ void PutModeTested(Writer* w, const ReportInput* in) {
         Put(w, "null");
     }
     Put(w, "}");
+}
+
+const char* const kColourModeKeys[] = {nullptr, "sdr", "wcg", "hdr"};
+const char* const kEncodingKeys[] = {nullptr, "rgb", "ycbcr444", "ycbcr422", "ycbcr420", "intensity"};
+
+// A name from `names` for `value`, null where it has none.
+void PutName(Writer* w, int value, const char* const* names, int count) {
+    if (value > 0 && value < count && names[value] != nullptr) {
+        StreamPutf(&w->stream, "\"%s\"", names[value]);
+    } else {
+        Put(w, "null");
+    }
+}
+
+void PutOutput(Writer* w, const DisplayState& s) {
+    if (!s.hasOutput) {
+        Put(w, "null");
+        return;
+    }
+    Put(w, "{\"colour_space\": ");
+    if (s.outputColourSpace >= 0) StreamPutf(&w->stream, "%d", s.outputColourSpace); else Put(w, "null");
+    Put(w, ", \"bits\": ");
+    if (s.outputBits > 0) StreamPutf(&w->stream, "%d", s.outputBits); else Put(w, "null");
+    Put(w, ", \"primaries\": ");
+    if (s.hasOutputPrimaries) PutPrimaries(w, s.outputPrimaries); else Put(w, "null");
+    Put(w, ", \"min_luminance\": ");
+    if (s.outputMinLuminance >= 0) PutDecimal(w, s.outputMinLuminance, 4); else Put(w, "null");
+    Put(w, ", \"max_luminance\": ");
+    PutPositive(w, s.outputMaxLuminance, 4);
+    Put(w, ", \"max_full_frame\": ");
+    PutPositive(w, s.outputMaxFullFrame, 4);
+    Put(w, "}");
+}
+
+// What Windows reported of the tested monitor's colours at the run's start; null where nothing.
+void PutDisplayState(Writer* w, const ReportInput* in) {
+    Key(w, 1, "display_state");
+    if (in->displayState == nullptr || !DisplayStateKnown(*in->displayState)) {
+        Put(w, "null");
+        return;
+    }
+    const DisplayState& s = *in->displayState;
+    Open(w, 2, "{");
+    Key(w, 2, "colour_mode");
+    PutName(w, s.mode, kColourModeKeys, 4);
+    Key(w, 2, "hdr_supported");
+    PutYesNo(w, s.hdrSupported);
+    Key(w, 2, "hdr_enabled");
+    PutYesNo(w, s.hdrUserEnabled);
+    Key(w, 2, "advanced_colour_supported");
+    PutYesNo(w, s.advancedColourSupported);
+    Key(w, 2, "advanced_colour_enabled");
+    PutYesNo(w, s.advancedColourEnabled);
+    Key(w, 2, "bits_per_channel");
+    if (s.bitsPerChannel > 0) StreamPutf(&w->stream, "%d", s.bitsPerChannel); else Put(w, "null");
+    Key(w, 2, "encoding");
+    PutName(w, s.encoding, kEncodingKeys, 6);
+    Key(w, 2, "sdr_white_nits");
+    PutPositive(w, s.sdrWhiteNits, 2);
+    Key(w, 2, "output");
+    PutOutput(w, s);
+    Close(w, 2, "}");
 }
 
 void PutScreens(Writer* w, const ReportInput* in) {
@@ -318,6 +511,7 @@ int WriteReportJson(FILE* out, const ReportInput* in) {
     PutString(&w, ReportLanguageTag(in->lang));
     PutMonitor(&w, in);
     PutModeTested(&w, in);
+    PutDisplayState(&w, in);
     PutScreens(&w, in);
     PutMotion(&w, in);
     PutMarks(&w, in);

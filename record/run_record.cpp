@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "monitor/colour_facts.h"
 #include "monitor/monitors.h"
 #include "testrun/motion_run.h"
 
@@ -30,6 +31,7 @@ void BeginRunRecord(HWND hwnd) {
     g_record.height = rc.bottom;
     // The motion screens pace at a stand-in rate where none is known; the record says "unknown".
     g_record.hz = KnownRefreshRate(hwnd);
+    g_record.displayState = CurrentColourFacts()->state;
     ClearFindings(&g_record.findings, rc.right, rc.bottom);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include "monitor/display_state.h"
 #include "record/findings.h"
 
 // What a run recorded, and what it ran on.
@@ -12,6 +13,7 @@ struct RunRecord {
     unsigned long edidLength;
     int width, height;    // the run's screen
     double hz;            // the run's refresh rate; 0 where Windows does not tell it
+    DisplayState displayState;  // what Windows reported of the tested monitor's colours at the run's start
 };
 
 // The current or last run's record, read only.
@@ -20,7 +22,8 @@ const RunRecord* CurrentRunRecord();
 // Before a run switches the mode: the EDID of the monitor on adapter `device`, as the switch reads it.
 void RecordTestedMonitor(const wchar_t* device);
 
-// A new run in window `hwnd`: empty findings, the screen's size and refresh rate.
+// A new run in window `hwnd`: empty findings, the screen's size and refresh rate, and the colour
+// state last read for the tested monitor (RefreshColourFacts).
 void BeginRunRecord(HWND hwnd);
 
 // The shown screen is `mode`.

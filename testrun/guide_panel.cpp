@@ -5,8 +5,10 @@
 
 #include "app/palette.h"
 #include "app/texts.h"
+#include "monitor/colour_facts.h"
 #include "patterns/toolkit.h"
 #include "record/report_texts.h"
+#include "testrun/colour_guide.h"
 #include "testrun/guide_texts.h"
 
 namespace {
@@ -26,11 +28,15 @@ constexpr int kPartCount = kGuideParts;
 constexpr COLORREF kGoodColour = RGB(110, 230, 150);
 constexpr COLORREF kFaultColour = RGB(255, 176, 96);
 constexpr COLORREF kKeysColour = RGB(170, 178, 186);
+constexpr COLORREF kNoteColour = RGB(255, 222, 110);
+constexpr int kNotePart = 6;
+constexpr int kNoteBytes = 640;  // the longest colour note of any language, with its figure, and room to spare
 // Font size, weight and colour of each part: name, good heading, good text, fault heading, fault
-// text, and the line on the keys that record findings.
-constexpr int kPartSize[kPartCount] = {kNameSize, kHeadingSize, kBodySize, kHeadingSize, kBodySize, kKeysSize};
-constexpr int kPartWeight[kPartCount] = {FW_BOLD, FW_BOLD, FW_NORMAL, FW_BOLD, FW_NORMAL, FW_NORMAL};
-constexpr COLORREF kPartColour[kPartCount] = {kWhite, kGoodColour, kWhite, kFaultColour, kWhite, kKeysColour};
+// text, the line on the keys that record findings, and the colour note.
+constexpr int kPartSize[kPartCount] = {kNameSize, kHeadingSize, kBodySize, kHeadingSize, kBodySize, kKeysSize, kBodySize};
+constexpr int kPartWeight[kPartCount] = {FW_BOLD, FW_BOLD, FW_NORMAL, FW_BOLD, FW_NORMAL, FW_NORMAL, FW_NORMAL};
+constexpr COLORREF kPartColour[kPartCount] = {kWhite, kGoodColour, kWhite, kFaultColour, kWhite, kKeysColour,
+                                              kNoteColour};
 
 int g_guideShown = 0;
 
@@ -111,8 +117,8 @@ int AddPartLines(HDC hdc, const wchar_t* text, int part, int y, int width, Guide
 }
 
 int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& text, const GuideHeadings& headings,
-           const char* keys, GuideLayout* layout) {
-    const char* const parts[kPartCount] = {text.name, headings.good, text.good, headings.fault, text.fault, keys};
+           const char* keys, const char* note, GuideLayout* layout) {
+    const char* const parts[kPartCount] = {text.name, headings.good, text.good, headings.fault, text.fault, keys, note};
     const int inset = ScaleForPanel(kBorder + kPadding);
     const int left = rc->left + ScaleForPanel(kEdgeDistance);
     const int top = rc->top + ScaleForPanel(kEdgeDistance);
@@ -131,7 +137,7 @@ int LayOut(HDC hdc, const GuideFonts& fonts, const RECT* rc, const GuideText& te
     int y = top + inset;
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);
     for (int p = 0; p < kPartCount; ++p) {
-        if (p == 1 || p == 3 || p == 5) y += ScaleForPanel(kHeadingGap);
+        if (p == 1 || p == 3 || p == 5 || (p == kNotePart && note[0] != '\0')) y += ScaleForPanel(kHeadingGap);
         SelectObject(hdc, fonts.part[p]);
         y = AddPartLines(hdc, layout->text[p], p, y, width > 0 ? width : 1, layout, &widest, &fits);
     }
@@ -146,6 +152,11 @@ void DrawBox(HDC hdc, const RECT& panel, int border) {
     FillColor(hdc, &panel, kUiAccent);
     const RECT inside = {panel.left + border, panel.top + border, panel.right - border, panel.bottom - border};
     FillColor(hdc, &inside, kUiDark);
+}
+
+// The colour note of screen `mode` in language `lang`, from the kept facts: never asks Windows.
+void ComposeNote(int lang, int mode, char* note) {
+    ColourGuideNote(lang, mode, CurrentColourFacts()->state, note, kNoteBytes);
 }
 
 }  // namespace
@@ -169,9 +180,12 @@ int LayOutGuidePanel(HDC hdc, const RECT* rc, int mode, int lang, GuideLayout* l
     layout->lineCount = 0;
     const GuideText* text = GuideTextOf(lang, mode);
     if (text == nullptr) return 0;
+    char note[kNoteBytes];
+    ComposeNote(lang, mode, note);
     GuideFonts fonts;
     CreateGuideFonts(&fonts);
-    const int fits = LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(lang), (*ReportTextsOf(lang))[RT_GUIDE_KEYS], layout);
+    const int fits =
+        LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(lang), (*ReportTextsOf(lang))[RT_GUIDE_KEYS], note, layout);
     DeleteGuideFonts(&fonts);
     return fits;
 }
@@ -179,11 +193,13 @@ int LayOutGuidePanel(HDC hdc, const RECT* rc, int mode, int lang, GuideLayout* l
 RECT DrawGuidePanel(HDC hdc, const RECT* rc, int mode) {
     const GuideText* text = GuideTextOf(g_lang, mode);
     if (text == nullptr) return {0, 0, 0, 0};
+    char note[kNoteBytes];
+    ComposeNote(g_lang, mode, note);
     GuideFonts fonts;
     CreateGuideFonts(&fonts);
     GuideLayout layout;
     layout.lineCount = 0;
-    LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(g_lang), (*ReportTextsOf(g_lang))[RT_GUIDE_KEYS], &layout);
+    LayOut(hdc, fonts, rc, *text, *GuideHeadingsOf(g_lang), (*ReportTextsOf(g_lang))[RT_GUIDE_KEYS], note, &layout);
     DrawBox(hdc, layout.panel, ScaleForPanel(kBorder));
 
     HGDIOBJ oldFont = SelectObject(hdc, fonts.part[0]);

@@ -5,14 +5,15 @@
 #include <windows.h>
 
 constexpr int kGuideMaxLines = 48;
-constexpr int kGuideParts = 6;        // name, good heading, good text, fault heading, fault text, keys
+constexpr int kGuideParts = 7;        // name, good heading, good text, fault heading, fault text, keys, colour note
 constexpr int kGuidePartChars = 320;  // room for the longest text of a part, terminator included
 
 // One line of the panel: a run of a text, drawn in the font and colour of its part.
 struct GuideLine {
     const wchar_t* text;
     int length;
-    int part;  // 0 name, 1 good heading, 2 good text, 3 fault heading, 4 fault text, 5 the keys M and N
+    int part;  // 0 name, 1 good heading, 2 good text, 3 fault heading, 4 fault text, 5 the keys M and N,
+               // 6 the colour note (testrun/colour_guide.h), where the screen has one
     int top;   // y of the line's top
 };
 
@@ -33,6 +34,7 @@ void ToggleGuide(HWND hwnd);
 // Hides the panel if it is shown; `hwnd` (may be null) is repainted then.
 void HideGuide(HWND hwnd);
 
+// The panel's colour note comes from the tested monitor's kept colour facts (monitor/colour_facts.h).
 // Lays out the panel of screen `mode` in language `lang` for a window `rc` on `hdc`. Returns
 // nonzero when every word fits a line and the box fits inside `rc`; zero also for a number that
 // is no screen (`layout` is empty then).

@@ -14,6 +14,7 @@
 #include "testrun/display_awake.h"
 #include "testrun/guide_panel.h"
 #include "testrun/idle_pointer.h"
+#include "monitor/colour_facts.h"
 #include "monitor/monitors.h"
 #include "testrun/motion_run.h"
 #include "monitor/native_resolution.h"
@@ -223,6 +224,7 @@ void CreateTestWindow() {
     TestedDevice(device);
     RecordTestedMonitor(device);
     SwitchToNativeResolution();
+    RefreshTestedColourFacts();  // in the run's mode: the switch may change the signal
     const RECT area = TestedMonitorArea();
     RegisterTestWindowClass();
     HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kTestWindowClass, L"TAVRO", WS_POPUP | WS_VISIBLE, area.left,
@@ -375,6 +377,11 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_SETCURSOR:
             if (SetScreenCursor(lParam)) return TRUE;
+            return DefWindowProcW(hwnd, msg, wParam, lParam);
+        case WM_DISPLAYCHANGE:
+            // HDR switched on or off, or another signal: the guidance notes follow what Windows says now.
+            RefreshTestedColourFacts();
+            if (GuideShown()) InvalidateRect(hwnd, nullptr, FALSE);
             return DefWindowProcW(hwnd, msg, wParam, lParam);
         default:
             return DefWindowProcW(hwnd, msg, wParam, lParam);
