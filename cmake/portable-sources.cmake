@@ -1,5 +1,5 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
-# list, EDID decoding (monitor/), the monitor key paths, the hand-over to the painter thread, the sweep's samples and the readability text. Every
+# list, EDID decoding (monitor/), the judging of what Windows reports of the monitor's colours, the monitor key paths, the hand-over to the painter thread, the sweep's samples and the readability text. Every
 # file includes the standard library only. The Windows build and the native sanitizer and fuzzing
 # build (tests/native) both make the library tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
@@ -28,6 +28,7 @@ set(TAVRO_PORTABLE_SOURCES
   patterns/text_fill.cpp
   testrun/monitor_rate.cpp
   app/window_place.cpp
+  monitor/display_state.cpp
   monitor/colour_texts.cpp
   monitor/colour_summary.cpp
   testrun/colour_guide.cpp)
