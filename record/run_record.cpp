@@ -10,7 +10,12 @@
 
 namespace {
 
-RunRecord g_record;
+// Nothing known of the colours before the first run.
+RunRecord g_record = [] {
+    RunRecord record = {};
+    record.displayState = UnknownDisplayState();
+    return record;
+}();
 
 }  // namespace
 

@@ -3,7 +3,8 @@
 // extension blocks it counts, as far as the bytes go; a real EDID alone is a good seed), then the
 // run: a byte for the language, one for the screen size (its low two bits) and the refresh rate (the
 // next three), one for the number of marks (up to 15), six for each mark (x and y as signed 16-bit
-// numbers, type and whether it was picked, screen), and the rest the /report
+// numbers, type and whether it was picked, screen), where the screen byte's bit 5 is set eight bytes
+// of what Windows reported of the colours (mode, encoding, bits, SDR white, output), and the rest the /report
 // pattern, a character a byte, where 0xF0 to 0xF3 stand for {model}, {serial}, {date} and {time}.
 #include <math.h>
 #include <stddef.h>
@@ -20,11 +21,13 @@
 #include "record/report_html.h"
 #include "record/report_json.h"
 #include "record/report_path.h"
+#include "monitor/display_state.h"
 #include "monitor/edid.h"
 
 namespace {
 
 Findings g_findings;  // large: kept out of the stack
+DisplayState g_state;
 
 const int kSizes[4][2] = {{1920, 1080}, {1, 1}, {7680, 4320}, {0, 0}};
 const double kRates[8] = {60, 143.856, 0, -60, NAN, INFINITY, 1e300, 0.0004};  // known and unknown
@@ -120,6 +123,22 @@ const uint8_t* ReadRun(const uint8_t* p, const uint8_t* end, ReportInput* input)
         g_findings.noted[m.mode % kModeCount] = p[0] & 1;
     }
     *input = {};
+    if ((screen & 0x20) && end - p >= 8) {
+        g_state = UnknownDisplayState();
+        g_state.mode = static_cast<ColourMode>(p[0] % 4);
+        g_state.encoding = static_cast<SignalEncoding>(p[1] % 6);
+        g_state.bitsPerChannel = static_cast<int8_t>(p[2]);
+        g_state.hdrUserEnabled = p[3] % 3 - 1;
+        g_state.sdrWhiteNits = p[4] & 0x80 ? NAN : p[4] * 8.0 - 100;
+        g_state.hasOutput = p[5] & 1;
+        g_state.hasOutputPrimaries = p[5] & 2;
+        g_state.outputColourSpace = static_cast<int8_t>(p[6]);
+        g_state.outputMinLuminance = p[7] & 0x80 ? INFINITY : p[7] / 16.0 - 1;
+        g_state.outputMaxLuminance = p[7] * 1e10;
+        g_state.outputPrimaries.red = {p[6] / 255.0, -p[5] / 7.0};
+        input->displayState = &g_state;
+        p += 8;
+    }
     input->lang = lang % (kLanguageCount + 1);
     input->created = "2026-12-09 18:00";
     input->program = "TAVRO 1.0.0";

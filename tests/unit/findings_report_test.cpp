@@ -222,7 +222,7 @@ TEST(Report, NamesTheMonitorFromItsEdidAndStatesTheFindings) {
     lit.y = 0;
     Add(&g_findings, lit);
     const ReportInput input = {0, "2026-12-09 18:00", "TAVRO 1.0.0", "Windows 10.0", edid.data(),
-                               static_cast<unsigned long>(edid.size()), 1920, 1080, 60, &g_findings};
+                               static_cast<unsigned long>(edid.size()), 1920, 1080, 60, &g_findings, nullptr};
     FILE* file = tmpfile();
     ASSERT_NE(file, nullptr);
     ASSERT_TRUE(WriteReportHtml(file, &input));

@@ -1,6 +1,7 @@
 // The report's writers: the /report path filled in from real EDIDs, its "-n" variants, the JSON read
 // back by a strict reader and held against the HTML of the same run, text from an EDID escaped in
-// both, pixels beyond the screen's edge, and map labels that stay on the map.
+// both, pixels beyond the screen's edge, map labels that stay on the map, and the monitor's colour
+// claims and what Windows reported of its colours.
 #include <gtest/gtest.h>
 
 #include <limits.h>
@@ -18,6 +19,7 @@
 #include "record/report_html.h"
 #include "record/report_json.h"
 #include "record/report_path.h"
+#include "monitor/display_state.h"
 #include "record/report_texts.h"
 #include "testrun/guide_texts.h"
 #include "tests/support/test_data.h"
@@ -205,7 +207,7 @@ std::string Write(int (*writer)(FILE*, const ReportInput*), const ReportInput& i
 // The report of a run in `lang` on `width` x `height` at `hz`, on the monitor of `edid`.
 ReportInput InputOf(const std::vector<unsigned char>& edid, int lang = 0, int width = 1920, int height = 1080, double hz = 60) {
     return {lang, "2026-12-09 18:00", "TAVRO 1.0.0", "Windows 10.0", edid.empty() ? nullptr : edid.data(),
-            static_cast<unsigned long>(edid.size()), width, height, hz, &g_findings};
+            static_cast<unsigned long>(edid.size()), width, height, hz, &g_findings, nullptr};
 }
 
 std::string Write(int (*writer)(FILE*, const ReportInput*), const std::vector<unsigned char>& edid) {
@@ -491,6 +493,70 @@ TEST(ReportWriters, AnUnknownFigureIsNullAndSaysUnknown) {
     ASSERT_TRUE(ParseJson(Write(WriteReportJson, InputOf(none, 0, 0, 0, 0)), &json));
     EXPECT_EQ(json["verdict.per_million.lit"], "null");
     EXPECT_NE(Write(WriteReportHtml, InputOf(none, 0, 0, 0, 0)).find("<td class=\"rate\">unknown</td>"), std::string::npos);
+}
+
+// The colour claims of an HDR monitor's EDID and the state Windows reported, in both writers; with
+// nothing reported, "display_state" is null and the HTML has no row for it.
+TEST(ReportColour, ClaimsAndWindowsStateInTheJsonAndTheHtml) {
+    RecordRun();
+    const std::vector<unsigned char> edid = ReadTestData("edid-corpus/D_Dell_DELA212_C6A72F756C70.bin");
+    DisplayState hdr = UnknownDisplayState();
+    hdr.mode = kColourModeHdr;
+    hdr.hdrSupported = 1;
+    hdr.hdrUserEnabled = 1;
+    hdr.bitsPerChannel = 10;
+    hdr.encoding = kSignalYcbcr422;
+    hdr.sdrWhiteNits = 240;
+    const DisplayState unknown = UnknownDisplayState();
+    const struct {
+        const DisplayState* state;
+        std::map<std::string, std::string> json;
+        const char* windowsRow;  // null: none
+    } cases[] = {
+        {&hdr,
+         {{"monitor.colour.hdr_static_metadata.transfer_functions.0", "sdr"},
+          {"monitor.colour.hdr_static_metadata.transfer_functions.1", "pq"},
+          {"monitor.colour.hdr_static_metadata.max_luminance", "465.4899"},
+          {"monitor.colour.hdr_static_metadata.max_frame_average", "276.7820"},
+          {"monitor.colour.hdr_static_metadata.min_luminance", "0.0003"},
+          {"monitor.colour.peak_luminance", "465.4899"},
+          {"monitor.colour.chromaticities.red.x", "0.7070"},
+          {"monitor.colour.chromaticities.white.y", "0.3281"},
+          {"monitor.colour.gamut_coverage_xy.srgb", "1.0000"},
+          {"monitor.colour.gamut_coverage_xy.dci_p3", "0.9917"},
+          {"monitor.colour.gamut_coverage_xy.bt2020", "0.8138"},
+          {"monitor.colour.colorimetry.3", "bt2020_rgb"},
+          {"monitor.colour.hdr10_plus", "false"},
+          {"monitor.colour.vrr_hz.min", "48.00"},
+          {"monitor.colour.vrr_hz.max", "165.00"},
+          {"display_state.colour_mode", "hdr"},
+          {"display_state.hdr_enabled", "true"},
+          {"display_state.advanced_colour_enabled", "null"},
+          {"display_state.bits_per_channel", "10"},
+          {"display_state.encoding", "ycbcr422"},
+          {"display_state.sdr_white_nits", "240.00"},
+          {"display_state.output", "null"}},
+         u8"<tr><th>Reported by Windows</th><td>HDR · 10-bit YCbCr 4:2:2 · SDR white 240 cd/m²</td></tr>"},
+        {&unknown, {{"display_state", "null"}, {"monitor.colour.vrr_hz.max", "165.00"}}, nullptr},
+        {nullptr, {{"display_state", "null"}}, nullptr},
+    };
+    for (const auto& c : cases) {
+        ReportInput input = InputOf(edid);
+        input.displayState = c.state;
+        Values v;
+        ASSERT_TRUE(ParseJson(Write(WriteReportJson, input), &v));
+        for (const auto& expected : c.json) EXPECT_EQ(v[expected.first], expected.second) << expected.first;
+        const std::string html = Write(WriteReportHtml, input);
+        EXPECT_NE(html.find(u8"<tr><th>Colour claims (EDID)</th><td>peak 465 cd/m² · 99 % DCI-P3 · VRR 48–165 Hz · PQ</td></tr>"),
+                  std::string::npos);
+        EXPECT_EQ(html.find("Reported by Windows") != std::string::npos, c.windowsRow != nullptr);
+        if (c.windowsRow != nullptr) EXPECT_NE(html.find(c.windowsRow), std::string::npos);
+    }
+    // No EDID: no monitor, so no colour claims either.
+    Values v;
+    ASSERT_TRUE(ParseJson(Write(WriteReportJson, std::vector<unsigned char>()), &v));
+    EXPECT_EQ(v["monitor"], "null");
+    EXPECT_EQ(Write(WriteReportHtml, std::vector<unsigned char>()).find("Colour claims"), std::string::npos);
 }
 
 }  // namespace
