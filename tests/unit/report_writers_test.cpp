@@ -550,7 +550,9 @@ TEST(ReportColour, ClaimsAndWindowsStateInTheJsonAndTheHtml) {
         EXPECT_NE(html.find(u8"<tr><th>Colour claims (EDID)</th><td>peak 465 cd/m² · 99 % DCI-P3 · VRR 48–165 Hz · PQ</td></tr>"),
                   std::string::npos);
         EXPECT_EQ(html.find("Reported by Windows") != std::string::npos, c.windowsRow != nullptr);
-        if (c.windowsRow != nullptr) EXPECT_NE(html.find(c.windowsRow), std::string::npos);
+        if (c.windowsRow != nullptr) {
+            EXPECT_NE(html.find(c.windowsRow), std::string::npos);
+        }
     }
     // No EDID: no monitor, so no colour claims either.
     Values v;

@@ -31,7 +31,7 @@ const wchar_t kMonitorParameters[] =
     L"SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\Default_Monitor\\0000&0000\\Device Parameters";
 constexpr COLORREF kBackground = RGB(245, 244, 240);
 constexpr COLORREF kNoteColour = RGB(255, 222, 110);
-const RECT kSecondLine = {20, 618, 660, 634};
+constexpr RECT kSecondLine = {20, 618, 660, 634};
 
 // An HDR monitor driven in 10-bit YCbCr 4:2:2, its SDR content brightness at 240 cd/m² (3000/1000 x 80).
 int HdrInfo2(ColourInfo2Answer* a) {
