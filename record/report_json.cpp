@@ -360,6 +360,23 @@ void PutOutput(Writer* w, const DisplayState& s) {
     Put(w, "}");
 }
 
+// The figures' keys in "unknown_because", in DisplayFigure order.
+const char* const kFigureKeys[kDisplayFigures] = {
+    "colour_mode", "hdr_supported", "hdr_enabled", "advanced_colour", "bits_per_channel", "encoding",
+    "sdr_white_nits", "output", "output_colour_space", "output_bits", "output_primaries",
+    "output_min_luminance", "output_max_luminance", "output_max_full_frame"};
+
+// Why each figure Windows did not tell is unknown: "failed", "not_offered", ...
+void PutGaps(Writer* w, const DisplayState& s) {
+    Open(w, 3, "{");
+    for (int figure = 0; figure < kDisplayFigures; ++figure) {
+        if (s.gaps[figure] == kGapKnown) continue;
+        Key(w, 3, kFigureKeys[figure]);
+        StreamPutf(&w->stream, "\"%s\"", FigureGapKey(static_cast<FigureGap>(s.gaps[figure])));
+    }
+    Close(w, 3, "}");
+}
+
 // What Windows reported of the tested monitor's colours at the run's start; null where nothing.
 void PutDisplayState(Writer* w, const ReportInput* in) {
     Key(w, 1, "display_state");
@@ -387,6 +404,8 @@ void PutDisplayState(Writer* w, const ReportInput* in) {
     PutPositive(w, s.sdrWhiteNits, 2);
     Key(w, 2, "output");
     PutOutput(w, s);
+    Key(w, 2, "unknown_because");
+    PutGaps(w, s);
     Close(w, 2, "}");
 }
 

@@ -136,6 +136,7 @@ const uint8_t* ReadRun(const uint8_t* p, const uint8_t* end, ReportInput* input)
         g_state.outputMinLuminance = p[7] & 0x80 ? INFINITY : p[7] / 16.0 - 1;
         g_state.outputMaxLuminance = p[7] * 1e10;
         g_state.outputPrimaries.red = {p[6] / 255.0, -p[5] / 7.0};
+        g_state.gaps[p[0] % kDisplayFigures] = p[1];  // a reason no writer knows
         input->displayState = &g_state;
         p += 8;
     }

@@ -500,13 +500,15 @@ TEST(ReportWriters, AnUnknownFigureIsNullAndSaysUnknown) {
 TEST(ReportColour, ClaimsAndWindowsStateInTheJsonAndTheHtml) {
     RecordRun();
     const std::vector<unsigned char> edid = ReadTestData("edid-corpus/D_Dell_DELA212_C6A72F756C70.bin");
-    DisplayState hdr = UnknownDisplayState();
-    hdr.mode = kColourModeHdr;
-    hdr.hdrSupported = 1;
-    hdr.hdrUserEnabled = 1;
-    hdr.bitsPerChannel = 10;
-    hdr.encoding = kSignalYcbcr422;
-    hdr.sdrWhiteNits = 240;
+    // Windows' answers for an HDR monitor in 10-bit YCbCr 4:2:2 at an SDR white of 240 cd/m²; DXGI refused.
+    DisplayAnswers answers = {};
+    answers.configGap = kGapKnown;
+    answers.info2 = {1, kInfo2AdvancedColourSupported | kInfo2AdvancedColourActive | kInfo2HdrSupported | kInfo2HdrUserEnabled,
+                     2, 10, 2};
+    answers.sdrWhite = {1, 3000};
+    answers.outputGap = kGapFailed;
+    DisplayState hdr;
+    InterpretDisplayAnswers(answers, &hdr);
     const DisplayState unknown = UnknownDisplayState();
     const struct {
         const DisplayState* state;
@@ -535,7 +537,9 @@ TEST(ReportColour, ClaimsAndWindowsStateInTheJsonAndTheHtml) {
           {"display_state.bits_per_channel", "10"},
           {"display_state.encoding", "ycbcr422"},
           {"display_state.sdr_white_nits", "240.00"},
-          {"display_state.output", "null"}},
+          {"display_state.output", "null"},
+          {"display_state.unknown_because.output", "failed"},
+          {"display_state.unknown_because.encoding", ""}},
          u8"<tr><th>Reported by Windows</th><td>HDR · 10-bit YCbCr 4:2:2 · SDR white 240 cd/m²</td></tr>"},
         {&unknown, {{"display_state", "null"}, {"monitor.colour.vrr_hz.max", "165.00"}}, nullptr},
         {nullptr, {{"display_state", "null"}}, nullptr},
