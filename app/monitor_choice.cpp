@@ -110,9 +110,9 @@ void CreateMonitorChoice(HWND parent, HINSTANCE instance) {
     g_hMonitorInfo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, kSelectMonitorLineTop, 640, 16, parent,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_INFO)), instance,
                                      nullptr);
-    g_hMonitorColour = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 20, kColourLineTop, 640, 16, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COLOUR)), instance,
-                                       nullptr);
+    g_hMonitorColour = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_ENDELLIPSIS, 20, kColourLineTop, 640, 16,
+                                       parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COLOUR)),
+                                       instance, nullptr);
     PlaceSelectControl(g_hMonitorCombo, 480, 42, 180, 220);
     PlaceSelectControl(g_hMonitorInfo, 20, kSelectMonitorLineTop, 640, 16);
     PlaceSelectControl(g_hMonitorColour, 20, kColourLineTop, 640, 16);

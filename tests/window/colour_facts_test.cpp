@@ -81,11 +81,20 @@ std::wstring NoteOn(int mode, int lang = 0, const SIZE& size = {1920, 1080}, int
     return note;
 }
 
+// With TAVRO_COLOUR_SHOT set, `canvas` goes to that path with `suffix` added, for a person to look at.
+void KeepShot(const Canvas& canvas, const wchar_t* suffix) {
+    const wchar_t* path = _wgetenv(L"TAVRO_COLOUR_SHOT");
+    if (path == nullptr) return;
+    DWORD error = 0;
+    WriteBmpFile((std::wstring(path) + suffix).c_str(), canvas.bits, canvas.width, canvas.height, &error);
+}
+
 int NotePixels(int mode) {
     Canvas canvas(1920, 1080);
     canvas.Clear(RGB(0, 0, 0));
     const RECT rc = canvas.Rect();
     const RECT panel = DrawGuidePanel(canvas.dc, &rc, mode);
+    if (mode == 34) KeepShot(canvas, L"-guide.bmp");
     return canvas.Count(panel, kNoteColour);
 }
 
@@ -185,10 +194,7 @@ TEST_F(ColourFacts, HdrWithYcbcr422ShowsTheLineTheNotesAndTheRecord) {
     Canvas shown(kSelectClientWidth, kSelectClientHeight);
     const std::vector<COLORREF> known = Shot(&shown);
     EXPECT_LT(BackgroundInSecondLine(shown), kLinePixels - 200);  // the line's text is drawn there
-    if (const wchar_t* shotPath = _wgetenv(L"TAVRO_COLOUR_SHOT")) {  // for a person to look at
-        DWORD error = 0;
-        WriteBmpFile(shotPath, shown.bits, shown.width, shown.height, &error);
-    }
+    KeepShot(shown, L"-select.bmp");
 
     EXPECT_EQ(NoteOn(34), L"HDR is on: this SDR screen is shown at the SDR white level (240 cd/m\x00B2) through the sRGB "
                           L"curve, so dark steps look lighter than in SDR. For the SDR reading, switch HDR off.");
