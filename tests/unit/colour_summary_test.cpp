@@ -2,6 +2,8 @@
 // states filled as Windows would report them and claims decoded from a real EDID.
 #include <gtest/gtest.h>
 
+#include <string.h>
+
 #include <random>
 #include <string>
 #include <vector>
@@ -109,9 +111,7 @@ TEST(ColourGuide, LevelsScreensUnderHdrAndTheChromaScreenGetTheirNote) {
 TEST(ColourTexts, EveryLanguageHasEveryTextWithTheEnglishConversions) {
     const auto conversions = [](const char* text) {
         std::string found;
-        for (const char* p = text; *p != '\0'; ++p) {
-            if (*p == '%') found += *++p;
-        }
+        for (const char* p = strchr(text, '%'); p != nullptr; p = strchr(p + 2, '%')) found += p[1];
         return found;
     };
     for (int lang = 0; lang < kLanguageCount; ++lang) {
@@ -120,8 +120,6 @@ TEST(ColourTexts, EveryLanguageHasEveryTextWithTheEnglishConversions) {
             EXPECT_EQ(conversions(g_colourTexts[lang][key]), conversions(g_colourTexts[0][key])) << lang << " " << key;
         }
     }
-    EXPECT_STREQ(ColourTextOf(kLanguageCount, CT_BITS), ColourTextOf(0, CT_BITS));
-    EXPECT_STREQ(ColourTextOf(0, CT_COUNT), "");
 }
 
 // Over many made-up states and claims: the line is empty exactly when none of its parts is known,
