@@ -135,8 +135,8 @@ void ExpectGapsAgree(const DisplayState& s) {
 }
 
 void ExpectInRange(const DisplayState& s) {
-    if (s.bitsPerChannel != 0) ASSERT_TRUE(s.bitsPerChannel >= 6 && s.bitsPerChannel <= 16);
-    if (s.outputBits != 0) ASSERT_TRUE(s.outputBits >= 6 && s.outputBits <= 16);
+    ASSERT_TRUE(s.bitsPerChannel == 0 || (s.bitsPerChannel >= 6 && s.bitsPerChannel <= 16));
+    ASSERT_TRUE(s.outputBits == 0 || (s.outputBits >= 6 && s.outputBits <= 16));
     ASSERT_TRUE(s.encoding >= kSignalUnknown && s.encoding <= kSignalIntensity);
     ASSERT_TRUE(s.outputColourSpace >= -1 && s.outputColourSpace <= 22);
     for (double nits : {s.sdrWhiteNits, s.outputMaxLuminance, s.outputMaxFullFrame}) {
@@ -199,8 +199,8 @@ TEST(DisplayStateJudge, EveryFigureInRangeOrUnknownOverGeneratedAnswers) {
         } else {
             ASSERT_EQ(kColourModeUnknown, s.mode);
         }
-        if (!asked) ASSERT_EQ(a.configGap, s.gaps[kFigureMode]);
-        if (a.outputGap != kGapKnown) ASSERT_EQ(a.outputGap, s.gaps[kFigureOutput]);
+        ASSERT_TRUE(asked || s.gaps[kFigureMode] == a.configGap);
+        ASSERT_TRUE(a.outputGap == kGapKnown || s.gaps[kFigureOutput] == a.outputGap);
     }
 }
 
