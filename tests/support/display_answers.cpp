@@ -7,27 +7,16 @@ namespace {
 
 DisplayAnswers g_standIn;
 
-int StandInInfo2(ColourInfo2Answer* answer) {
-    *answer = g_standIn.info2;
+// Each stand-in answers what g_standIn holds for its call.
+template <typename Answer, Answer DisplayAnswers::*field>
+int StandIn(Answer* answer) {
+    *answer = g_standIn.*field;
     return answer->answered;
 }
 
-int StandInInfo(ColourInfoAnswer* answer) {
-    *answer = g_standIn.info;
-    return answer->answered;
-}
-
-int StandInSdrWhite(SdrWhiteAnswer* answer) {
-    *answer = g_standIn.sdrWhite;
-    return answer->answered;
-}
-
-int StandInOutput(OutputAnswer* answer) {
-    *answer = g_standIn.output;
-    return answer->answered;
-}
-
-const DisplayStateSeam kStandInSeam = {StandInInfo2, StandInInfo, StandInSdrWhite, StandInOutput};
+const DisplayStateSeam kStandInSeam = {
+    StandIn<ColourInfo2Answer, &DisplayAnswers::info2>, StandIn<ColourInfoAnswer, &DisplayAnswers::info>,
+    StandIn<SdrWhiteAnswer, &DisplayAnswers::sdrWhite>, StandIn<OutputAnswer, &DisplayAnswers::output>};
 
 }  // namespace
 
