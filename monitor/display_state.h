@@ -135,4 +135,10 @@ struct DisplayAnswers {
 };
 
 // Judges Windows' answers: every figure known and in range, or unknown with its reason in `gaps`.
+// The mode: type 15's active mode where it answers, whatever type 9 says (type 9's "enabled" is on
+// in SDR with automatic colour management too). Where only type 9 answers: advanced colour
+// supported, enabled and not forced off is HDR, or WCG where Windows enforces wide colour (automatic
+// colour management before type 15); anything else is SDR. Bits and encoding: type 15's, else type
+// 9's. In range: 6 to 16 bits, luminances and the SDR white above 0 and up to 10 000 cd/m², a
+// minimum luminance below a known maximum, chromaticities inside the xy triangle.
 void InterpretDisplayAnswers(const DisplayAnswers& answers, DisplayState* state);

@@ -175,7 +175,7 @@ TEST_F(ColourFacts, TheLineAndTheNotesSayWhatIsKnownAndOnlyThat) {
             EXPECT_TRUE(fits) << "language " << lang << ", screen " << mode;
         }
     }
-    BeginRunRecord(hwnd);
+    BeginRunRecord(hwnd, 0);
     EXPECT_EQ(CurrentRunRecord()->displayState.encoding, kSignalYcbcr422);
 
     SetDisplayStateSeam(&kSilentSeam);
@@ -186,7 +186,7 @@ TEST_F(ColourFacts, TheLineAndTheNotesSayWhatIsKnownAndOnlyThat) {
     Canvas after(kSelectClientWidth, kSelectClientHeight);
     EXPECT_EQ(Shot(&after), unknown);
     EXPECT_NE(known, unknown);  // the control: the shot does see the line
-    BeginRunRecord(hwnd);
+    BeginRunRecord(hwnd, 0);
     EXPECT_EQ(CurrentRunRecord()->displayState.mode, kColourModeUnknown);
 }
 
