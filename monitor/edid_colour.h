@@ -64,7 +64,7 @@ struct MonitorClaims {
     HdrStaticMetadata hdr;
     int hasColorimetry;
     unsigned colorimetry;  // kColorimetry… bits
-    int hdr10Plus;         // an HDR dynamic metadata block names HDR10+ (type 4)
+    int hdr10Plus;         // an HDR dynamic metadata block names HDR10+ (type 4), or an HDR10+ video block is there
     DisplayIdParameters displayId;
     RefreshRange rangeLimits;  // the range limits descriptor's vertical rates
     RefreshRange amdVrr;       // the AMD vendor-specific block's minimum and maximum refresh

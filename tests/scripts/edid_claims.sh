@@ -75,11 +75,15 @@ details() {
 }
 
 compare_folder() {
-  local folder=$1 name=$2 f status=0
+  local folder=$1 name=$2 f status=0 tool_run
   cd "$folder" || fail "no folder $folder"
+  # Wine starts while edid-decode reads the files.
+  "$run" "$tool" --details *.bin >"$work/$name.raw" 2>"$work/$name.err" &
+  tool_run=$!
   for f in *.bin; do echo "@@ $f"; edid-decode "$f" 2>/dev/null; done | reference | sort >"$work/$name.expected"
-  "$run" "$tool" --details *.bin 2>"$work/$name.err" | tr -d '\r' >"$work/$name.out" || status=$?
+  wait "$tool_run" || status=$?
   [ "$status" -le 1 ] || fail "$name: tavro-edid exit code $status: $(head -n 3 "$work/$name.err")"
+  tr -d '\r' <"$work/$name.raw" >"$work/$name.out"
   details <"$work/$name.out" | sort >"$work/$name.got"
   diff -u "$work/$name.expected" "$work/$name.got" >"$work/$name.diff" ||
     { head -n 40 "$work/$name.diff"; fail "$name: tavro-edid --details differs from edid-decode"; }
@@ -97,14 +101,11 @@ for kind in "Red  :" "White:" "Monitor ranges:" "Transfer function: SMPTE ST2084
   [ "$(count "$kind")" -ge 2 ] || fail "the corpus should give at least two lines of '$kind', not $(count "$kind")"
 done
 
-# The summary lines: peak luminance, variable refresh and three gamut lines for a monitor with
-# primaries, coverage at most 100 %.
-grep -q '^D_Corsair_CRM1B20_6F21C531AF1F.bin 2560x1440 displayid$' "$work/corpus.out" || fail "Corsair: no mode line"
-corsair=$(awk '/^[^ ]/ { on = /^D_Corsair_CRM1B20_6F21C531AF1F.bin / } on' "$work/corpus.out")
-grep -q "^  variable refresh: 40-240 Hz$" <<<"$corsair" || fail "Corsair: no variable refresh line: $corsair"
-grep -q "^  peak luminance 541.7 cd/m^2$" <<<"$corsair" || fail "Corsair: no peak luminance line: $corsair"
-[ "$(grep -c '^  gamut \(sRGB\|DCI-P3\|BT.2020\) xy [0-9.]* % uv [0-9.]* %, area xy [0-9.]* % uv [0-9.]* %$' <<<"$corsair")" -eq 3 ] ||
-  fail "Corsair: three gamut lines expected: $corsair"
+# The summary lines of a monitor with every claim; no coverage over 100 %.
+corsair=$(awk '/^[^ ]/ { on = /^D_Corsair_CRM1B20_6F21C531AF1F.bin 2560x1440 displayid$/ } on' "$work/corpus.out")
+for line in "variable refresh: 40-240 Hz" "peak luminance 541.7 cd/m^2" "gamut DCI-P3 xy 97.4 % uv 98.8 %, area xy 100.1 % uv 102.3 %"; do
+  grep -qxF "  $line" <<<"$corsair" || fail "Corsair: no line '$line' in: $corsair"
+done
 over=$(awk '/^  gamut / && ($4 > 100 || $7 > 100)' "$work/corpus.out" | head -n 3)
 [ -z "$over" ] || fail "coverage over 100 %: $over"
 
