@@ -152,6 +152,18 @@ TEST(EdidClaims, RangeLimitOffsets) {
     }
 }
 
+// From version 3 the AMD block holds a maximum above 255 Hz in ten bits at its bytes 10 and 11.
+TEST(EdidClaims, AmdMaximumAbove255Hz) {
+    const struct {
+        unsigned char version;
+        double maxHz;
+    } cases[] = {{2, 240}, {3, 360}};
+    for (const auto& k : cases) {
+        const Bytes amd = {0x6F, 0x1A, 0x00, 0x00, k.version, 0x03, 48, 240, 0, 0, 0, 0, 0, 0, 0x68, 0x01};
+        EXPECT_EQ(Decode(WithBlocks({CtaBlock(amd)})).amdVrr.maxHz, k.maxHz) << int{k.version};
+    }
+}
+
 TEST(EdidClaims, WhatATestRunTakes) {
     MonitorClaims c = Decode(kFull);
     EXPECT_NEAR(ClaimedPeakLuminance(c), 603.666, 0.0005);  // the HDR block's maximum, code 115

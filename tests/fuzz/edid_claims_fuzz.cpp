@@ -48,7 +48,7 @@ void CheckClaims(const MonitorClaims& c) {
           Between(d.minLuminance, 0, kLargestHalf));
     Check(d.colourDepth == 0 || d.colourDepth == 6 || d.colourDepth == 8 || d.colourDepth == 10 ||
           d.colourDepth == 12 || d.colourDepth == 16);
-    Check(RangeOk(c.rangeLimits, 510) && RangeOk(c.amdVrr, 255) && RangeOk(c.hdmiVrr, 1023));
+    Check(RangeOk(c.rangeLimits, 510) && RangeOk(c.amdVrr, 1023) && RangeOk(c.hdmiVrr, 1023));
     const RefreshRange vrr = ClaimedVrrRange(c);
     Check(!vrr.present || (vrr.minHz > 0 && vrr.maxHz > vrr.minHz));
     Check(Between(ClaimedPeakLuminance(c), 0, kLargestHalf));
