@@ -68,12 +68,13 @@ void ReadHdrDynamic(const unsigned char* x, unsigned long length, MonitorClaims*
     }
 }
 
-// After the OUI: version bytes, then the minimum and maximum refresh.
+// After the OUI: version bytes, then the minimum and maximum refresh. From version 3 a longer
+// block keeps the maximum in ten bits at bytes 10 and 11, for monitors faster than 255 Hz.
 void ReadAmd(const unsigned char* x, unsigned long length, MonitorClaims* claims) {
     if (claims->amdVrr.present || length < 4) return;
     claims->amdVrr.present = 1;
     claims->amdVrr.minHz = x[2];
-    claims->amdVrr.maxHz = x[3];
+    claims->amdVrr.maxHz = x[0] >= 3 && length >= 12 ? (x[11] & 0x03) << 8 | x[10] : x[3];
 }
 
 // The HDMI Forum's capabilities, from its version byte on: VRRmin in byte 5's six low bits,

@@ -27,11 +27,34 @@ constexpr Named kColorimetries[] = {
 
 constexpr const char* kGamutNames[kGamutReferences] = {"sRGB", "DCI-P3", "BT.2020"};
 
+// The base block's 10-bit coordinates as edid-decode shows them: four decimals, cut, not rounded.
+void PrintTenBitPoint(FILE* out, const char* name, Chromaticity point) {
+    const unsigned long x = static_cast<unsigned long>(point.x * 1024 + 0.5) * 10000 / 1024;
+    const unsigned long y = static_cast<unsigned long>(point.y * 1024 + 0.5) * 10000 / 1024;
+    fprintf(out, "  %s: %lu.%04lu, %lu.%04lu\n", name, x / 10000, x % 10000, y / 10000, y % 10000);
+}
+
 void PrintBasePoints(FILE* out, const ColourPrimaries& p) {
-    fprintf(out, "  Red  : %.4f, %.4f\n", p.red.x, p.red.y);
-    fprintf(out, "  Green: %.4f, %.4f\n", p.green.x, p.green.y);
-    fprintf(out, "  Blue : %.4f, %.4f\n", p.blue.x, p.blue.y);
-    fprintf(out, "  White: %.4f, %.4f\n", p.white.x, p.white.y);
+    PrintTenBitPoint(out, "Red  ", p.red);
+    PrintTenBitPoint(out, "Green", p.green);
+    PrintTenBitPoint(out, "Blue ", p.blue);
+    PrintTenBitPoint(out, "White", p.white);
+}
+
+// DisplayID's 12-bit coordinate with six decimals, rounded half to even in whole numbers, so
+// every C library prints the same digits.
+unsigned long SixDecimals(double coordinate) {
+    const unsigned long long scaled = static_cast<unsigned long long>(coordinate * 4096 + 0.5) * 1000000;
+    unsigned long long whole = scaled / 4096;
+    const unsigned long long rest = scaled % 4096;
+    if (2 * rest > 4096 || (2 * rest == 4096 && whole % 2 == 1)) ++whole;
+    return static_cast<unsigned long>(whole);
+}
+
+void PrintTwelveBitPoint(FILE* out, const char* name, Chromaticity point) {
+    const unsigned long x = SixDecimals(point.x);
+    const unsigned long y = SixDecimals(point.y);
+    fprintf(out, "  DisplayID %s: (%lu.%06lu, %lu.%06lu)\n", name, x / 1000000, x % 1000000, y / 1000000, y % 1000000);
 }
 
 void PrintRange(FILE* out, const char* name, const RefreshRange& range) {
@@ -66,9 +89,10 @@ void PrintLuminance(FILE* out, const char* name, double value) {
 
 void PrintDisplayId(FILE* out, const DisplayIdParameters& d) {
     if (!d.present) return;
-    const Chromaticity* points[] = {&d.primaries.red, &d.primaries.green, &d.primaries.blue, &d.primaries.white};
-    const char* names[] = {"Primary #1", "Primary #2", "Primary #3", "White Point"};
-    for (int i = 0; i < 4; ++i) fprintf(out, "  DisplayID %s: (%.6f, %.6f)\n", names[i], points[i]->x, points[i]->y);
+    PrintTwelveBitPoint(out, "Primary #1", d.primaries.red);
+    PrintTwelveBitPoint(out, "Primary #2", d.primaries.green);
+    PrintTwelveBitPoint(out, "Primary #3", d.primaries.blue);
+    PrintTwelveBitPoint(out, "White Point", d.primaries.white);
     PrintLuminance(out, "Native Maximum Luminance (Full Coverage)", d.maxFullFrame);
     PrintLuminance(out, "Native Maximum Luminance (10% Rectangular Coverage)", d.max10Percent);
     PrintLuminance(out, "Native Minimum Luminance", d.minLuminance);
