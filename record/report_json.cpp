@@ -371,8 +371,9 @@ void PutGaps(Writer* w, const DisplayState& s) {
     Open(w, 3, "{");
     for (int figure = 0; figure < kDisplayFigures; ++figure) {
         if (s.gaps[figure] == kGapKnown) continue;
+        const unsigned gap = s.gaps[figure];  // a byte: any value, not only the reasons there are
         Key(w, 3, kFigureKeys[figure]);
-        StreamPutf(&w->stream, "\"%s\"", FigureGapKey(static_cast<FigureGap>(s.gaps[figure])));
+        StreamPutf(&w->stream, "\"%s\"", gap <= kGapNonsense ? FigureGapKey(static_cast<FigureGap>(gap)) : "unknown");
     }
     Close(w, 3, "}");
 }
