@@ -15,9 +15,9 @@
 #include "app/select_layout.h"
 #include "app/texts.h"
 #include "app/ui_fonts.h"
-#include "monitor/display_state_query.h"
 #include "record/run_record.h"
 #include "tests/support/canvas.h"
+#include "tests/support/display_answers.h"
 #include "tests/support/test_data.h"
 #include "tests/support/window_messages.h"
 #include "testrun/guide_panel.h"
@@ -33,17 +33,13 @@ constexpr RECT kSecondLine = {20, 618, 660, 634};
 constexpr int kLinePixels = 640 * 16;
 
 // An HDR monitor driven in 10-bit YCbCr 4:2:2 (encoding 2), SDR content brightness 3000 / 1000 x 80 cd/m².
-int HdrInfo2(ColourInfo2Answer* a) {
-    *a = {1, kInfo2AdvancedColourSupported | kInfo2AdvancedColourActive | kInfo2HdrSupported | kInfo2HdrUserEnabled,
-          2, 10, 2};
-    return 1;
+DisplayAnswers HdrAnswers() {
+    DisplayAnswers answers = {};
+    answers.info2 = {1, kInfo2AdvancedColourSupported | kInfo2AdvancedColourActive | kInfo2HdrSupported |
+                            kInfo2HdrUserEnabled, 2, 10, 2};
+    answers.sdrWhite = {1, 3000};
+    return answers;
 }
-int HdrWhite(SdrWhiteAnswer* a) {
-    a->level = 3000;
-    return 1;
-}
-const DisplayStateSeam kHdrSeam = {HdrInfo2, nullptr, HdrWhite, nullptr};
-const DisplayStateSeam kSilentSeam = {nullptr, nullptr, nullptr, nullptr};  // every call fails
 
 void SetEdid(const std::vector<unsigned char>* edid) {
     if (edid == nullptr) {
@@ -108,7 +104,7 @@ protected:
     }
 
     void TearDown() override {
-        SetDisplayStateSeam(nullptr);
+        StopDisplayStandIn();
         SetEdid(nullptr);
         DisplayChanged();
     }
@@ -155,7 +151,7 @@ TEST_F(ColourFacts, TheLineAndTheNotesSayWhatIsKnownAndOnlyThat) {
 
     const std::vector<unsigned char> edid = ReadTestData("edid-corpus/D_Dell_DELA212_C6A72F756C70.bin");
     SetEdid(&edid);
-    SetDisplayStateSeam(&kHdrSeam);
+    StandInDisplayAnswers(HdrAnswers());
     DisplayChanged();
     EXPECT_EQ(LineText(), L"HDR \x00B7 10-bit YCbCr 4:2:2 \x00B7 peak 465 cd/m\x00B2 (EDID) \x00B7 99 % DCI-P3 \x00B7 "
                           L"VRR 48\x2013" L"165 Hz");
@@ -180,7 +176,7 @@ TEST_F(ColourFacts, TheLineAndTheNotesSayWhatIsKnownAndOnlyThat) {
     BeginRunRecord(hwnd, 0);
     EXPECT_EQ(CurrentRunRecord()->displayState.encoding, kSignalYcbcr422);
 
-    SetDisplayStateSeam(&kSilentSeam);
+    StandInDisplayAnswers(DisplayAnswers{});  // every call fails
     SetEdid(nullptr);
     DisplayChanged();
     EXPECT_FALSE(IsWindowVisible(g_hMonitorColour));

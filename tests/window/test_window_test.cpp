@@ -8,10 +8,12 @@
 #include "app/app_state.h"
 #include "app/texts.h"
 #include "tests/support/canvas.h"
+#include "tests/support/display_answers.h"
 #include "tests/support/gdi_count.h"
 #include "app/palette.h"
 #include "patterns/screen_text.h"
 #include "record/loupe.h"
+#include "record/run_record.h"
 #include "testrun/guide_panel.h"
 #include "testrun/catalogue.h"
 #include "testrun/idle_pointer.h"
@@ -304,6 +306,27 @@ TEST_F(TestWindow, GuidePanelComesAndGoesOverThePattern) {
     Key('H');
     Key(VK_ESCAPE);
     EXPECT_EQ(GuideShown(), 0);
+}
+
+// The run reads what Windows reports of the colours when it starts and again when the display
+// changes; the shown guidance panel follows at once, with no key pressed.
+TEST_F(TestWindow, TheRunReadsTheColourStateAtItsStartAndOnADisplayChange) {
+    DisplayAnswers hdr = {};
+    hdr.info2 = {1, kInfo2HdrSupported | kInfo2HdrUserEnabled, 0, 10, 2};
+    StandInDisplayAnswers(hdr);
+    Run({34}, 0);
+    EXPECT_EQ(CurrentRunRecord()->displayState.mode, kColourModeHdr);
+    Canvas shown(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const RECT panel = {0, 0, 600, 500};  // the panel's note sits in its last lines
+    Key('H');
+    for (const bool hdrOn : {false, true}) {
+        StandInDisplayAnswers(hdrOn ? hdr : DisplayAnswers{});
+        SendMessageW(hwnd, WM_DISPLAYCHANGE, 32, 0);
+        UpdateWindow(hwnd);
+        Grab(hwnd, &shown);
+        EXPECT_EQ(shown.Count(panel, RGB(255, 222, 110)) > 0, hdrOn);
+    }
+    StopDisplayStandIn();
 }
 
 TEST_F(TestWindow, AutoModeWaitsThreeSecondsSevenOnSoundAndRestartsOnAManualStep) {
