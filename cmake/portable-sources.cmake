@@ -10,6 +10,10 @@ set(TAVRO_PORTABLE_SOURCES
   monitor/edid_displayid.cpp
   monitor/edid_name.cpp
   monitor/edid_identity.cpp
+  monitor/edid_colour.cpp
+  monitor/edid_colour_cta.cpp
+  monitor/edid_colour_displayid.cpp
+  monitor/edid_colour_gamut.cpp
   record/findings.cpp
   record/motion_line.cpp
   record/report_html.cpp

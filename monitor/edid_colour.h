@@ -64,7 +64,7 @@ struct MonitorClaims {
     HdrStaticMetadata hdr;
     int hasColorimetry;
     unsigned colorimetry;  // kColorimetry… bits
-    int hdr10Plus;         // an HDR dynamic metadata block names HDR10+ (type 4)
+    int hdr10Plus;         // an HDR dynamic metadata block names HDR10+ (type 4), or an HDR10+ video block is there
     DisplayIdParameters displayId;
     RefreshRange rangeLimits;  // the range limits descriptor's vertical rates
     RefreshRange amdVrr;       // the AMD vendor-specific block's minimum and maximum refresh
@@ -81,7 +81,9 @@ int DecodeMonitorClaims(const unsigned char* edid, unsigned long length, Monitor
 double ClaimedPeakLuminance(const MonitorClaims& claims);
 
 // The variable-refresh range the monitor claims: the HDMI Forum block's, else the AMD block's,
-// else none (present 0).
+// else none (present 0). The range limits descriptor alone is not taken for one, continuous
+// frequencies or not: fixed-rate monitors give 56-76 Hz there as often as adaptive ones give
+// their range, and whether a DisplayPort monitor adapts is told by the link, not the EDID.
 RefreshRange ClaimedVrrRange(const MonitorClaims& claims);
 
 // The primaries the gamut figures are computed from: DisplayID's where given, else the base
