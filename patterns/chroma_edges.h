@@ -13,25 +13,15 @@
 constexpr int kChromaBands = 4;
 constexpr int kChromaTextRows = 7;
 constexpr int kChromaTextSizes = 5;
-constexpr int kChromaColumns = 2;
 constexpr int kChromaSegments = 4;
 extern const TileColour g_chromaBands[kChromaBands];     // red/blue columns, rows, magenta/green, yellow/blue
 extern const COLORREF g_chromaPatch[kChromaBands];       // each band's two colours averaged, halves rounded up
 extern const COLORREF g_chromaText[kChromaTextRows][kChromaSegments];  // text colour of each quarter of a row's halves
 extern const COLORREF g_chromaGround[kChromaTextRows];   // the row's background
 extern const int g_chromaTextSizes[kChromaTextSizes];    // em heights of a row's lines, smallest first
-int ChromaBandsBottom(const RECT* rect);
 RECT ChromaBandRect(const RECT* rect, int band);   // the stripes of band `band`, left of its patch
-int ChromaPatchLeft(const RECT* rect);             // the patches take the right eighth of the width
 RECT ChromaPatchRect(const RECT* rect, int band);
 RECT ChromaTextRow(const RECT* rect, int row);
-int ChromaLineColumn(int line);                    // 0: the row's left half, 1: its right half
-RECT ChromaColumnRect(const RECT& row, int column);
-RECT ChromaSegmentRect(const RECT& column, int segment, int segments);
-// Tops of the lines of `row` whose fonts are `cells` pixels high (their tmHeight): in each half as
-// many lines as fit, smallest first, with a pixel of background above and below, the block centred
-// down the row; -1 for a line left out.
-void ChromaLineTops(const RECT& row, const int cells[kChromaTextSizes], int tops[kChromaTextSizes]);
 
 // The subpixel-order screen: three samples of the same words (smoothed for RGB stripes, for BGR
 // stripes, in grey), each a label above a block of three lines, then two bands of stripes. The

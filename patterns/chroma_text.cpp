@@ -20,6 +20,7 @@ constexpr COLORREF kLabelGrey = RGB(150, 150, 150);
 constexpr COLORREF kMidGrey = RGB(128, 128, 128);
 constexpr int kChromaLineGap = 8;
 constexpr int kChromaSmallLines = 3;  // the first lines of g_chromaTextSizes, in a row's left half
+constexpr int kChromaColumns = 2;
 constexpr int kLabelMinSize = 15;
 // The subpixel filter: each subpixel takes [1, 2, 3, 2, 1] / 9 of the coverage of itself and its two
 // neighbours either side, so that an edge lights three subpixels in steps instead of one at full.
@@ -152,7 +153,8 @@ void FillSample(const Offscreen& wide, int kind, const Offscreen& out) {
         uint32_t* target = out.bits + static_cast<size_t>(y) * out.width;
         for (int x = 0; x < out.width; ++x) {
             if (kind == 2) {
-                const uint32_t grey = (Coverage(source, 3 * x) + Coverage(source, 3 * x + 1) + Coverage(source, 3 * x + 2) + 1) / 3;
+                const uint32_t sum = Coverage(source, 3 * x) + Coverage(source, 3 * x + 1) + Coverage(source, 3 * x + 2);
+                const uint32_t grey = (sum + 1) / 3;
                 target[x] = (grey << 16) | (grey << 8) | grey;
                 continue;
             }
@@ -207,6 +209,52 @@ void DrawSubpixelLabels(HDC hdc, const SubpixelLayout& layout, int screenHeight)
     DeleteObject(font);
 }
 
+// The bands take the top two fifths of the screen, the text rows the rest.
+int ChromaBandsBottom(const RECT* rect) { return rect->top + (rect->bottom - rect->top) * 2 / 5; }
+
+// The mean-colour patches take the right eighth of the bands.
+int ChromaPatchLeft(const RECT* rect) { return rect->right - (rect->right - rect->left) / 8; }
+
+// The half of a text row that line `line` goes in: the left for the small lines, the right for the large.
+int ChromaLineColumn(int line) { return line < kChromaSmallLines ? 0 : 1; }
+
+RECT ChromaColumnRect(const RECT& row, int column) {
+    const int middle = row.left + (row.right - row.left) / 2;
+    return column == 0 ? RECT{row.left, row.top, middle, row.bottom} : RECT{middle, row.top, row.right, row.bottom};
+}
+
+RECT ChromaSegmentRect(const RECT& column, int segment, int segments) {
+    const int width = column.right - column.left;
+    return {column.left + segment * width / segments, column.top, column.left + (segment + 1) * width / segments,
+            column.bottom};
+}
+
+// Tops of the lines of `row` whose fonts are `cells` pixels high (their tmHeight): in each half as
+// many lines as fit, smallest first, with a pixel of background above and below, the block centred
+// down the row; -1 for a line left out.
+void ChromaLineTops(const RECT& row, const int cells[kChromaTextSizes], int tops[kChromaTextSizes]) {
+    const int room = row.bottom - row.top - 2;  // a pixel of the ground clear above and below the block
+    for (int line = 0; line < kChromaTextSizes; ++line) tops[line] = -1;
+    for (int column = 0; column < kChromaColumns; ++column) {
+        int shown[kChromaTextSizes];
+        int count = 0;
+        int block = 0;
+        // From the smallest up, so that a row too low for all its lines keeps its small ones.
+        for (int line = 0; line < kChromaTextSizes; ++line) {
+            if (ChromaLineColumn(line) != column) continue;
+            const int grown = block + (count > 0 ? kChromaLineGap : 0) + cells[line];
+            if (grown > room) break;
+            block = grown;
+            shown[count++] = line;
+        }
+        int top = row.top + 1 + (room - block) / 2;
+        for (int k = 0; k < count; ++k) {
+            tops[shown[k]] = top;
+            top += cells[shown[k]] + kChromaLineGap;
+        }
+    }
+}
+
 // Cell height (tmHeight: ascent and descent) of `font` as `hdc` sets it.
 int CellHeight(HDC hdc, HFONT font) {
     HGDIOBJ oldFont = SelectObject(hdc, font);
@@ -250,15 +298,11 @@ const COLORREF g_chromaGround[kChromaTextRows] = {kBlue, kRed, kGreen, kMagenta,
 const int g_chromaTextSizes[kChromaTextSizes] = {11, 13, 16, 24, 32};
 const int g_subpixelLineSizes[kSubpixelLines] = {11, 13, 16};
 
-int ChromaBandsBottom(const RECT* rect) { return rect->top + (rect->bottom - rect->top) * 2 / 5; }
-
 RECT ChromaBandRect(const RECT* rect, int band) {
     const int height = ChromaBandsBottom(rect) - rect->top;
     return {rect->left, rect->top + band * height / kChromaBands, ChromaPatchLeft(rect),
             rect->top + (band + 1) * height / kChromaBands};
 }
-
-int ChromaPatchLeft(const RECT* rect) { return rect->right - (rect->right - rect->left) / 8; }
 
 RECT ChromaPatchRect(const RECT* rect, int band) {
     const RECT stripes = ChromaBandRect(rect, band);
@@ -269,42 +313,6 @@ RECT ChromaTextRow(const RECT* rect, int row) {
     const int top = ChromaBandsBottom(rect);
     const int height = rect->bottom - top;
     return {rect->left, top + row * height / kChromaTextRows, rect->right, top + (row + 1) * height / kChromaTextRows};
-}
-
-int ChromaLineColumn(int line) { return line < kChromaSmallLines ? 0 : 1; }
-
-RECT ChromaColumnRect(const RECT& row, int column) {
-    const int middle = row.left + (row.right - row.left) / 2;
-    return column == 0 ? RECT{row.left, row.top, middle, row.bottom} : RECT{middle, row.top, row.right, row.bottom};
-}
-
-RECT ChromaSegmentRect(const RECT& column, int segment, int segments) {
-    const int width = column.right - column.left;
-    return {column.left + segment * width / segments, column.top, column.left + (segment + 1) * width / segments,
-            column.bottom};
-}
-
-void ChromaLineTops(const RECT& row, const int cells[kChromaTextSizes], int tops[kChromaTextSizes]) {
-    const int room = row.bottom - row.top - 2;  // a pixel of the ground clear above and below the block
-    for (int line = 0; line < kChromaTextSizes; ++line) tops[line] = -1;
-    for (int column = 0; column < kChromaColumns; ++column) {
-        int shown[kChromaTextSizes];
-        int count = 0;
-        int block = 0;
-        // From the smallest up, so that a row too low for all its lines keeps its small ones.
-        for (int line = 0; line < kChromaTextSizes; ++line) {
-            if (ChromaLineColumn(line) != column) continue;
-            const int grown = block + (count > 0 ? kChromaLineGap : 0) + cells[line];
-            if (grown > room) break;
-            block = grown;
-            shown[count++] = line;
-        }
-        int top = row.top + 1 + (room - block) / 2;
-        for (int k = 0; k < count; ++k) {
-            tops[shown[k]] = top;
-            top += cells[shown[k]] + kChromaLineGap;
-        }
-    }
 }
 
 void LayOutSubpixel(const RECT* rect, SubpixelLayout* layout) {
