@@ -75,13 +75,16 @@ TEST(ChromaScreen, TextRowsKeepTheirColoursAndEveryLineStaysWholeInsideItsRow) {
                                {kGreen, {kMagenta, kMagenta, kMagenta, kMagenta}},
                                {kMagenta, {kGreen, kGreen, kGreen, kGreen}}, {black, {white, white, white, white}},
                                {black, {kRed, kGreen, kBlue, kMagenta}},     {grey, {kRed, kGreen, kBlue, kMagenta}}};
-    // The lines each half of a row shows at the least, smallest first (at most 3 and 2).
+    // The lines each half of a row shows at the least, smallest first (at most 3 and 2), in English,
+    // Chinese and Russian.
     const struct {
         SIZE size;
         size_t small, large;
-    } cases[] = {{{640, 480}, 2, 1}, {{800, 600}, 2, 1}, {{1283, 803}, 2, 1}, {{1920, 1080}, 3, 2}};
-    g_lang = 0;
+        int lang;
+    } cases[] = {{{640, 480}, 2, 1, 0}, {{800, 600}, 2, 1, 0}, {{1283, 803}, 2, 1, 0}, {{1920, 1080}, 3, 2, 0},
+                 {{640, 480}, 2, 1, 1}, {{1920, 1080}, 3, 2, 1}, {{640, 480}, 2, 1, 8}, {{1920, 1080}, 3, 2, 8}};
     for (const auto& t : cases) {
+        g_lang = t.lang;
         const int half = t.size.cx / 2;
         auto c = PaintScreen(DrawChroma, t.size.cx, t.size.cy);
         const RECT rc = c->Rect();
@@ -90,7 +93,8 @@ TEST(ChromaScreen, TextRowsKeepTheirColoursAndEveryLineStaysWholeInsideItsRow) {
             EXPECT_PIXEL(*c, 0, row.top, rows[r].ground);
             EXPECT_PIXEL(*c, t.size.cx - 1, row.bottom - 1, rows[r].ground);
             for (int h = 0; h < 2; ++h) {
-                SCOPED_TRACE(testing::Message() << t.size.cx << "x" << t.size.cy << ", row " << r << ", half " << h);
+                SCOPED_TRACE(testing::Message() << "language " << t.lang << ", " << t.size.cx << "x" << t.size.cy << ", row "
+                                                << r << ", half " << h);
                 // Ink counted inside the row alone: no line may touch its first or last pixel row.
                 const auto lines = InkRuns(*c, {h * half, row.top, (h + 1) * half, row.bottom}, rows[r].ground);
                 ASSERT_FALSE(lines.empty());
@@ -107,6 +111,7 @@ TEST(ChromaScreen, TextRowsKeepTheirColoursAndEveryLineStaysWholeInsideItsRow) {
         // Grey smoothing only: white text on black gives greys, never a colour.
         EXPECT_EQ(CountWhere(*c, ChromaTextRow(&rc, 4), [](COLORREF p) { return !IsGrey(p); }), 0);
     }
+    g_lang = 0;
 }
 
 // The RGB, BGR and grey samples of the subpixel screen, read out of a painted screen.
