@@ -7,9 +7,9 @@
 
 #include "app/app_state.h"
 #include "app/display_scale.h"
-#include "app/palette.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "sound/sweep.h"
 #include "testrun/display_awake.h"
 #include "testrun/idle_pointer.h"
@@ -18,11 +18,6 @@
 const wchar_t kSelectWindowClass[] = L"TAVROSelectWindow";
 
 namespace {
-
-HFONT CreateUiFont(int height, int weight, BYTE pitchAndFamily, const wchar_t* face) {
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, pitchAndFamily, face);
-}
 
 void DeleteIfSet(HGDIOBJ object) {
     if (object != nullptr) DeleteObject(object);
@@ -41,21 +36,6 @@ int DetectLanguage() {
     LANGID id = GetUserDefaultUILanguage();
     if (id == 0) id = GetSystemDefaultUILanguage();
     return LanguageFromLangId(id);
-}
-
-void CreateUiFonts(int dpi) {
-    for (HFONT* font : {&g_app.fontUi, &g_app.fontSmall, &g_app.fontTitle, &g_app.fontMono}) {
-        DeleteIfSet(*font);
-        *font = nullptr;
-    }
-    g_app.fontUi = CreateUiTextFont(14, FW_NORMAL, dpi);
-    g_app.fontSmall = CreateUiTextFont(12, FW_NORMAL, dpi);
-    g_app.fontTitle = CreateUiTextFont(20, FW_BOLD, dpi);
-    g_app.fontMono = CreateUiFont(-ScaleToDpi(12, dpi), FW_NORMAL, FIXED_PITCH | FF_MODERN, L"Consolas");
-}
-
-HFONT CreateUiTextFont(int height, int weight, int dpi) {
-    return CreateUiFont(-ScaleToDpi(height, dpi), weight, 0, kUiFace);
 }
 
 void RegisterSelectWindowClass(HINSTANCE hInstance) {
@@ -116,10 +96,7 @@ void ReleaseGlobalResources() {
         g_app.playlist = nullptr;
         g_app.playlistCount = 0;
     }
-    for (HFONT* font : {&g_app.fontUi, &g_app.fontSmall, &g_app.fontTitle, &g_app.fontMono}) {
-        DeleteIfSet(*font);
-        *font = nullptr;
-    }
+    DeleteUiFonts();
     for (HBRUSH* brush : {&g_app.brushBackground, &g_app.brushCard, &g_app.brushCardChecked, &g_app.brushDark,
                           &g_app.brushAccent}) {
         DeleteIfSet(*brush);

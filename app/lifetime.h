@@ -12,13 +12,6 @@ void UseUnscaledPixels();
 // Picks the UI language from Windows' UI language settings.
 int DetectLanguage();
 
-// Creates the four UI fonts of g_app at `dpi`, the selection window's (a failed creation leaves that
-// field null); fonts made before are deleted first.
-void CreateUiFonts(int dpi = 96);
-
-// The UI's text font, `height` pixels at 96 DPI, at `dpi`; the caller deletes it.
-HFONT CreateUiTextFont(int height, int weight, int dpi);
-
 // Registers the selection window's class; the result is deliberately not checked,
 // a failed registration shows up as a failed window creation.
 void RegisterSelectWindowClass(HINSTANCE hInstance);

@@ -10,6 +10,7 @@
 #include "app/lifetime.h"
 #include "app/select_keyboard.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "record/results_window.h"
 #include "testrun/crash_restore.h"
 

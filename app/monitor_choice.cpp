@@ -6,7 +6,7 @@
 #include "app/app_state.h"
 #include "app/display_scale.h"
 #include "app/format.h"
-#include "app/select_window.h"
+#include "app/select_layout.h"
 #include "app/texts.h"
 #include "monitor/monitors.h"
 

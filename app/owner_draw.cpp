@@ -5,7 +5,7 @@
 #include "app/bounded_format.h"
 #include "app/display_scale.h"
 #include "app/palette.h"
-#include "app/select_window.h"
+#include "app/select_layout.h"
 #include "app/texts.h"
 #include "patterns/toolkit.h"
 #include "testrun/catalogue.h"

@@ -6,7 +6,7 @@
 #include "app/app_state.h"
 #include "app/focus_cues.h"
 #include "app/monitor_choice.h"
-#include "app/select_window.h"
+#include "app/select_layout.h"
 
 namespace {
 

@@ -9,29 +9,16 @@
 #include "app/display_scale.h"
 #include "app/focus_cues.h"
 #include "app/format.h"
-#include "app/lifetime.h"
 #include "app/monitor_choice.h"
 #include "app/owner_draw.h"
 #include "app/palette.h"
 #include "app/select_keyboard.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "record/results_window.h"
 #include "testrun/catalogue.h"
 #include "testrun/start_tests.h"
 #include "testrun/window_ids.h"
-
-HWND g_hHdrTitle;
-HWND g_hHdrSub;
-HWND g_hLangCombo;
-HWND g_hCatChecks[14];
-HWND g_hBtnStart;
-HWND g_hBtnAuto;
-HWND g_hBtnSettings;
-HWND g_hBtnAbout;
-HWND g_hHint1;
-HWND g_hHint2;
-HWND g_hCopyright;
-int g_catChecked[14];
 
 namespace {
 
@@ -45,16 +32,6 @@ static_assert(kSelectMargin + kCardColumnPitch + kCardWidth + kSelectMargin == k
 static_assert(kCardCount == kCategoryCount, "one card per category");
 static_assert(kSelectFooterTop == 68 + (kCardCount / 2) * kCardRowPitch + 8,
               "the command buttons sit 18 px below the last row of cards");
-
-// Every child control's place at 96 DPI, for laying it out at another.
-struct ControlPlace {
-    HWND control;
-    RECT at96;
-};
-constexpr int kMaxPlaces = 40;
-ControlPlace g_places[kMaxPlaces];
-int g_placeCount;
-int g_layoutDpi = kBaseDpi;
 
 // The BUTTON class procedure the cards and command buttons pass their messages on to.
 WNDPROC g_buttonProc;
@@ -151,8 +128,7 @@ LRESULT OnGetDpiScaledSize(HWND hwnd, int dpi, SIZE* size) {
 
 LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* create) {
     g_app.hwndSelect = hwnd;
-    g_placeCount = 0;
-    g_layoutDpi = create->lpCreateParams != nullptr ? *static_cast<const int*>(create->lpCreateParams) : kBaseDpi;
+    BeginSelectLayout(create->lpCreateParams != nullptr ? *static_cast<const int*>(create->lpCreateParams) : kBaseDpi);
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
     g_app.brushBackground = CreateSolidBrush(kUiBackground);
     g_app.brushCard = CreateSolidBrush(kWhite);
@@ -171,7 +147,7 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* create) {
 
     g_catChecked[0] = 1;
     g_catChecked[1] = 1;
-    LayOutSelectWindow(hwnd, g_layoutDpi);
+    LayOutSelectWindow(hwnd, SelectLayoutDpi());
     return 0;
 }
 
@@ -344,10 +320,6 @@ void ApplyFonts(HWND) {
     ApplyMonitorChoiceFont();
 }
 
-int SelectLayoutDpi() {
-    return g_layoutDpi;
-}
-
 SIZE SelectWindowSize(int layoutDpi, int frameDpi) {
     return ScaledWindowSize(kSelectClientWidth, kSelectClientHeight, kSelectStyle, layoutDpi, frameDpi);
 }
@@ -356,23 +328,9 @@ int FittedSelectDpi(int dpi, const RECT& work) {
     return FittedLayoutDpi(kSelectClientWidth, kSelectClientHeight, kSelectStyle, dpi, work);
 }
 
-void PlaceSelectControl(HWND control, int x, int y, int width, int height) {
-    if (control == nullptr || g_placeCount >= kMaxPlaces) return;
-    g_places[g_placeCount++] = {control, {x, y, x + width, y + height}};
-    if (g_layoutDpi != kBaseDpi) {
-        MoveWindow(control, ScaleToDpi(x, g_layoutDpi), ScaleToDpi(y, g_layoutDpi), ScaleToDpi(width, g_layoutDpi),
-                   ScaleToDpi(height, g_layoutDpi), FALSE);
-    }
-}
-
 void LayOutSelectWindow(HWND hwnd, int dpi) {
-    g_layoutDpi = dpi;
     CreateUiFonts(dpi);
-    for (int k = 0; k < g_placeCount; ++k) {
-        const RECT& r = g_places[k].at96;
-        MoveWindow(g_places[k].control, ScaleToDpi(r.left, dpi), ScaleToDpi(r.top, dpi),
-                   ScaleToDpi(r.right - r.left, dpi), ScaleToDpi(r.bottom - r.top, dpi), FALSE);
-    }
+    MoveSelectControls(dpi);
     ApplyFonts(hwnd);
     RefreshMonitorChoice();  // the dropped list's width follows the font
     InvalidateRect(hwnd, nullptr, TRUE);

@@ -2,21 +2,7 @@
 // Plain standard C++ (no Windows headers).
 #pragma once
 
-constexpr unsigned long kEdidBlockSize = 128;          // the base block; extension blocks follow it
-constexpr unsigned long kEdidLargestSize = 256 * 128;  // a base block and at most 255 extensions
-
-// Where a native mode was found.
-enum NativeModeSource {
-    kNativeModeFromBase = 1,       // the base block's first detailed timing
-    kNativeModeFromCta = 2,        // a CTA-861 extension's first-listed format
-    kNativeModeFromDisplayId = 3,  // a DisplayID extension's preferred timing
-};
-
-struct NativeMode {
-    unsigned long width;
-    unsigned long height;
-    int source;  // a NativeModeSource
-};
+#include "monitor/native_mode.h"
 
 // Finds the native mode in the `length` bytes of `edid` (never reading past them):
 //  1. the first preferred detailed timing of a DisplayID extension;

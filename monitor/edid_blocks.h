@@ -2,7 +2,7 @@
 // Plain standard C++ (no Windows headers).
 #pragma once
 
-#include "monitor/edid.h"
+#include "monitor/native_mode.h"
 
 // The base block's four 18-byte descriptor slots.
 constexpr unsigned long kBaseSlotsStart = 54;

@@ -4,7 +4,6 @@
 #include <string.h>
 #include <wchar.h>
 
-#include "testrun/crash_restore.h"
 #include "monitor/monitors.h"
 
 RefusedSwitch g_refusedSwitch;
@@ -22,6 +21,9 @@ struct ModeSwitchState {
 };
 
 ModeSwitchState g_modeSwitch;
+
+// Called right before each switch; the crash restore arms itself through it.
+void (*g_beforeModeSwitch)();
 
 // Null for the default display, the adapter's name otherwise.
 const wchar_t* DeviceOrDefault(const wchar_t* device) {
@@ -74,7 +76,7 @@ int SwitchToNativeResolution() {
     // A switch to the mode already set would only blank many monitors for a moment.
     if (!wasSwitched && saved.dmPelsWidth == width && saved.dmPelsHeight == height) return 0;
     // Marked before the change, so that a crash on another thread during it still puts the mode back.
-    ArmCrashRestore();
+    if (g_beforeModeSwitch != nullptr) g_beforeModeSwitch();
     InterlockedExchange(&g_modeSwitch.switched, 1);
     if (!SetDisplayResolution(device, width, height)) {
         if (!wasSwitched) InterlockedExchange(&g_modeSwitch.switched, 0);
@@ -105,4 +107,8 @@ const DEVMODEW* SavedDisplayMode() {
 
 const wchar_t* SwitchedDevice() {
     return g_modeSwitch.device;
+}
+
+void SetBeforeModeSwitch(void (*beforeSwitch)()) {
+    g_beforeModeSwitch = beforeSwitch;
 }

@@ -17,6 +17,10 @@ int SetDisplayResolution(const wchar_t* deviceName, unsigned long width, unsigne
 // on in the current mode otherwise.
 int SwitchToNativeResolution();
 
+// From now on `beforeSwitch` is called right before each switch of the display mode (the crash
+// restore, which must be ready before the mode changes, sets it); null calls nothing.
+void SetBeforeModeSwitch(void (*beforeSwitch)());
+
 // Puts the saved mode back on the adapter it came from if the program switched the display mode,
 // or where that mode cannot be set again, the mode in the registry. Returns 0 when Windows
 // refused both.

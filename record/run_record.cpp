@@ -5,7 +5,6 @@
 #include <string.h>
 
 #include "monitor/monitors.h"
-#include "testrun/motion_run.h"
 
 namespace {
 
@@ -23,13 +22,13 @@ void RecordTestedMonitor(const wchar_t* device) {
     if (g_record.edid == nullptr) g_record.edidLength = 0;
 }
 
-void BeginRunRecord(HWND hwnd) {
+void BeginRunRecord(HWND hwnd, double hz) {
     RECT rc;
     GetClientRect(hwnd, &rc);
     g_record.width = rc.right;
     g_record.height = rc.bottom;
     // The motion screens pace at a stand-in rate where none is known; the record says "unknown".
-    g_record.hz = KnownRefreshRate(hwnd);
+    g_record.hz = hz;
     ClearFindings(&g_record.findings, rc.right, rc.bottom);
 }
 

@@ -20,8 +20,9 @@ const RunRecord* CurrentRunRecord();
 // Before a run switches the mode: the EDID of the monitor on adapter `device`, as the switch reads it.
 void RecordTestedMonitor(const wchar_t* device);
 
-// A new run in window `hwnd`: empty findings, the screen's size and refresh rate.
-void BeginRunRecord(HWND hwnd);
+// A new run in window `hwnd`: empty findings, the screen's size, and its refresh rate `hz` as
+// Windows tells it (KnownRefreshRate; 0 where it tells none).
+void BeginRunRecord(HWND hwnd, double hz);
 
 // The shown screen is `mode`.
 void NoteScreenSeen(int mode);

@@ -130,6 +130,7 @@ void __cdecl RestoreModeOnPureCall() {
 void RestoreResolutionOnCrash() {
     if (g_crashRestore.installed) return;  // a second filter of ours would call the first, and so on
     g_crashRestore.installed = 1;
+    SetBeforeModeSwitch(ArmCrashRestore);
     ReserveCrashStack();
     g_crashRestore.wake = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     g_crashRestore.done = CreateEventW(nullptr, TRUE, FALSE, nullptr);

@@ -9,8 +9,8 @@
 // at program start.
 void RestoreResolutionOnCrash();
 
-// Before each switch of the display mode: where a crash that the program lived through has used
-// the restore up, a new one waits for the next crash.
+// Before each switch of the display mode (RestoreResolutionOnCrash has the switch call it): where a
+// crash that the program lived through has used the restore up, a new one waits for the next crash.
 void ArmCrashRestore();
 
 // Keeps a part of the calling thread's stack back for the crash handling, so that after a stack

@@ -4,7 +4,7 @@
 #include <stdlib.h>
 
 #include "app/app_state.h"
-#include "app/select_window.h"
+#include "app/select_layout.h"
 #include "app/texts.h"
 #include "record/results_window.h"
 #include "testrun/catalogue.h"

@@ -238,7 +238,7 @@ void CreateTestWindow() {
     SetPanelDpi(WindowDpi(hwnd));  // the panels follow the tested monitor's scale; the patterns never do
     KeepDisplayOn();
     HidePointerOnScreens();
-    BeginRunRecord(hwnd);
+    BeginRunRecord(hwnd, KnownRefreshRate(hwnd));
     ResetFindingsLayer();
     StartPaintAhead(hwnd);
     ShowWindow(hwnd, SW_SHOWMAXIMIZED);

@@ -18,6 +18,7 @@
 #include "app/lifetime.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "tests/support/gdi_count.h"
 #include "tests/support/test_data.h"
 #include "testrun/catalogue.h"

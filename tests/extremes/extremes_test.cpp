@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "app/lifetime.h"
 #include "app/owner_draw.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "patterns/toolkit.h"
 #include "tests/support/canvas.h"
 #include "testrun/modes.h"

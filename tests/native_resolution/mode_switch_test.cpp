@@ -10,6 +10,7 @@
 #include "app/app_state.h"
 #include "app/lifetime.h"
 #include "registry_setup.h"
+#include "app/ui_fonts.h"
 #include "testrun/crash_restore.h"
 #include "monitor/native_resolution.h"
 #include "testrun/paint_ahead.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "app/lifetime.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "patterns/toolkit.h"
 #include "record/loupe.h"
 #include "record/report_texts.h"

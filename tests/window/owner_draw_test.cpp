@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
-#include "app/lifetime.h"
 #include "app/owner_draw.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "tests/support/canvas.h"
 
 #include <vector>

@@ -16,6 +16,7 @@
 #include "record/report_path.h"
 #include "record/results_window.h"
 #include "record/run_record.h"
+#include "testrun/motion_run.h"
 #include "tests/support/message_box.h"
 #include "tests/support/test_data.h"
 
@@ -253,7 +254,7 @@ TEST(ReportFile, AReportNotSavedIsOfferedInTheResultsWindow) {
     } table[] = {{folder + L"saved.html", false}, {folder + L"file\\r.html", true}};
     for (const auto& row : table) {
         CloseResultsWindow();
-        BeginRunRecord(owner);  // nothing marked, whatever ran before
+        BeginRunRecord(owner, KnownRefreshRate(owner));  // nothing marked, whatever ran before
         SaveReportsTo(row.pattern.c_str());
         MessageBoxWatch watch;
         WatchForMessageBox(&watch, 2000);

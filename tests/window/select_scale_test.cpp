@@ -14,6 +14,7 @@
 #include "app/owner_draw.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "record/results_window.h"
 #include "record/run_record.h"
 #include "testrun/catalogue.h"

@@ -13,6 +13,7 @@
 #include "app/select_keyboard.h"
 #include "app/select_window.h"
 #include "app/texts.h"
+#include "app/ui_fonts.h"
 #include "tests/support/message_box.h"
 #include "testrun/catalogue.h"
 
