@@ -2,7 +2,7 @@
 // CTA-861 extension or inside a DisplayID block, and the DisplayID sections. Plain standard C++.
 #pragma once
 
-#include "monitor/edid_colour.h"
+struct MonitorClaims;  // monitor/edid_colour.h
 
 // Reads the claims of the CTA-861 data blocks packed back to back in the `length` bytes at
 // `blocks`, never past them. A claim already known is kept: the first block that makes it wins.

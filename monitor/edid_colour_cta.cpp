@@ -2,6 +2,7 @@
 // HDR10+, and the refresh ranges of the AMD and HDMI Forum vendor blocks.
 #include <math.h>
 
+#include "monitor/edid_colour.h"
 #include "monitor/edid_colour_blocks.h"
 
 namespace {

@@ -2,6 +2,7 @@
 // point, luminances, colour depth) and the CTA-861 data blocks a DisplayID block may carry.
 #include <math.h>
 
+#include "monitor/edid_colour.h"
 #include "monitor/edid_colour_blocks.h"
 
 namespace {

@@ -5,21 +5,27 @@
 
 #include "patterns/toolkit.h"
 
-// The chroma screen: four bands of one-pixel stripes across the top half, five rows of the sample
-// sentence (three sizes each) across the bottom half.
+// The chroma screen: across the top two fifths four bands of one-pixel stripes, each ending on the
+// right in a solid patch of the colour its two colours average to; below them seven rows of the
+// sample sentence, the small lines (11, 13, 16 px) in each row's left half and the large ones (24,
+// 32 px) in its right half. The last two rows show red, green, blue and magenta text on black and on
+// mid-grey, a quarter of each half in each colour.
 constexpr int kChromaBands = 4;
-constexpr int kChromaTextRows = 5;
-constexpr int kChromaTextSizes = 3;
+constexpr int kChromaTextRows = 7;
+constexpr int kChromaTextSizes = 5;
+constexpr int kChromaSegments = 4;
 extern const TileColour g_chromaBands[kChromaBands];     // red/blue columns, rows, magenta/green, yellow/blue
-extern const COLORREF g_chromaText[kChromaTextRows];     // text colour of each row
-extern const COLORREF g_chromaGround[kChromaTextRows];   // its background
-extern const int g_chromaTextSizes[kChromaTextSizes];    // pixel heights of the three lines of a row
-RECT ChromaBandRect(const RECT* rect, int band);
+extern const COLORREF g_chromaPatch[kChromaBands];       // each band's two colours averaged, halves rounded up
+extern const COLORREF g_chromaText[kChromaTextRows][kChromaSegments];  // text colour of each quarter of a row's halves
+extern const COLORREF g_chromaGround[kChromaTextRows];   // the row's background
+extern const int g_chromaTextSizes[kChromaTextSizes];    // em heights of a row's lines, smallest first
+RECT ChromaBandRect(const RECT* rect, int band);   // the stripes of band `band`, left of its patch
+RECT ChromaPatchRect(const RECT* rect, int band);
 RECT ChromaTextRow(const RECT* rect, int row);
-int ChromaLineTop(const RECT& row, int line);  // top of line `line` of a text row
 
 // The subpixel-order screen: three samples of the same words (smoothed for RGB stripes, for BGR
-// stripes, in grey), each a label above a block of three lines, then two bands of stripes.
+// stripes, in grey), each a label above a block of three lines, then two bands of stripes. The
+// labels grow with the screen's height; the words and stripes stay the same pixel sizes.
 constexpr int kSubpixelSamples = 3;
 constexpr int kSubpixelLines = 3;
 extern const int g_subpixelLineSizes[kSubpixelLines];

@@ -6,7 +6,7 @@
 
 constexpr int kGuideMaxLines = 48;
 constexpr int kGuideParts = 7;        // name, good heading, good text, fault heading, fault text, keys, colour note
-constexpr int kGuidePartChars = 320;  // room for the longest text of a part, terminator included
+constexpr int kGuidePartChars = 640;  // room for the longest text of a part, terminator included
 
 // One line of the panel: a run of a text, drawn in the font and colour of its part.
 struct GuideLine {

@@ -2,6 +2,8 @@
 // coordinates, with the parities counted from the screen's pixel (0, 0) at odd sizes too.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "app/texts.h"
@@ -19,42 +21,97 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 bool IsGrey(COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); }
 
-TEST(ChromaScreen, BandsAlternateOnTheScreensParityAndTextRowsKeepTheirColours) {
-    // The colour of band b at (x, y): the first colour where the coordinate across the stripes is even.
+// The runs of pixel rows of `area` that hold anything but `ground`, top and bottom row of each: the
+// lines of text in it, found from the painted pixels alone.
+std::vector<std::pair<int, int>> InkRuns(const Canvas& c, const RECT& area, COLORREF ground) {
+    std::vector<std::pair<int, int>> runs;
+    for (int y = area.top; y < area.bottom; ++y) {
+        if (CountOther(c, {area.left, y, area.right, y + 1}, ground) == 0) continue;
+        if (!runs.empty() && runs.back().second == y - 1) {
+            runs.back().second = y;
+        } else {
+            runs.push_back({y, y});
+        }
+    }
+    return runs;
+}
+
+TEST(ChromaScreen, BandsAlternateOnTheScreensParityBesideTheirMeanPatches) {
+    // Band b: its colour where the coordinate across the stripes is even, where it is odd, and the
+    // solid patch that ends it on the right, the two colours' mean with halves rounded up.
     const struct {
         COLORREF even, odd;
         bool rows;
-    } bands[kChromaBands] = {{kRed, kBlue, false}, {kRed, kBlue, true}, {kMagenta, kGreen, false}, {kYellow, kBlue, false}};
-    const COLORREF text[kChromaTextRows] = {kRed, kBlue, kMagenta, kGreen, RGB(255, 255, 255)};
-    const COLORREF ground[kChromaTextRows] = {kBlue, kRed, kGreen, kMagenta, RGB(0, 0, 0)};
+        COLORREF mean;
+    } bands[kChromaBands] = {{kRed, kBlue, false, RGB(128, 0, 128)},
+                             {kRed, kBlue, true, RGB(128, 0, 128)},
+                             {kMagenta, kGreen, false, RGB(128, 128, 128)},
+                             {kYellow, kBlue, false, RGB(128, 128, 128)}};
     for (const SIZE size : {SIZE{1920, 1080}, SIZE{1283, 803}, SIZE{641, 479}}) {
+        SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
         const int w = size.cx;
+        const int patch = w - w / 8;
         auto c = PaintScreen(DrawChroma, size.cx, size.cy);
         const RECT rc = c->Rect();
         for (int b = 0; b < kChromaBands; ++b) {
             const RECT band = ChromaBandRect(&rc, b);
             for (int y : {band.top, band.top + 1, (band.top + band.bottom) / 2, band.bottom - 1}) {
-                for (int x : {0, 1, 2, 3, w / 2, w / 2 + 1, w - 2, w - 1}) {
+                for (int x : {0, 1, 2, 3, w / 2, w / 2 + 1, patch - 2, patch - 1}) {
                     const int across = bands[b].rows ? y : x;
-                    ASSERT_TRUE(PixelIs(*c, x, y, across % 2 == 0 ? bands[b].even : bands[b].odd))
-                        << "band " << b << " at " << size.cx << "x" << size.cy;
+                    ASSERT_TRUE(PixelIs(*c, x, y, across % 2 == 0 ? bands[b].even : bands[b].odd)) << "band " << b;
+                }
+                for (int x : {patch, patch + 1, w - 1}) ASSERT_TRUE(PixelIs(*c, x, y, bands[b].mean)) << "band " << b;
+            }
+        }
+    }
+}
+
+TEST(ChromaScreen, TextRowsKeepTheirColoursAndEveryLineStaysWholeInsideItsRow) {
+    // Each row's background and its text colour in each quarter of each half.
+    const COLORREF white = RGB(255, 255, 255), grey = RGB(128, 128, 128), black = RGB(0, 0, 0);
+    const struct {
+        COLORREF ground, text[4];
+    } rows[kChromaTextRows] = {{kBlue, {kRed, kRed, kRed, kRed}},         {kRed, {kBlue, kBlue, kBlue, kBlue}},
+                               {kGreen, {kMagenta, kMagenta, kMagenta, kMagenta}},
+                               {kMagenta, {kGreen, kGreen, kGreen, kGreen}}, {black, {white, white, white, white}},
+                               {black, {kRed, kGreen, kBlue, kMagenta}},     {grey, {kRed, kGreen, kBlue, kMagenta}}};
+    // The lines each half of a row shows at the least, smallest first (at most 3 and 2), in English,
+    // Chinese and Russian.
+    const struct {
+        SIZE size;
+        size_t small, large;
+        int lang;
+    } cases[] = {{{640, 480}, 2, 1, 0}, {{800, 600}, 2, 1, 0}, {{1283, 803}, 2, 1, 0}, {{1920, 1080}, 3, 2, 0},
+                 {{640, 480}, 2, 1, 1}, {{1920, 1080}, 3, 2, 1}, {{640, 480}, 2, 1, 8}, {{1920, 1080}, 3, 2, 8}};
+    for (const auto& t : cases) {
+        g_lang = t.lang;
+        const int half = t.size.cx / 2;
+        auto c = PaintScreen(DrawChroma, t.size.cx, t.size.cy);
+        const RECT rc = c->Rect();
+        for (int r = 0; r < kChromaTextRows; ++r) {
+            const RECT row = ChromaTextRow(&rc, r);
+            EXPECT_PIXEL(*c, 0, row.top, rows[r].ground);
+            EXPECT_PIXEL(*c, t.size.cx - 1, row.bottom - 1, rows[r].ground);
+            for (int h = 0; h < 2; ++h) {
+                SCOPED_TRACE(testing::Message() << "language " << t.lang << ", " << t.size.cx << "x" << t.size.cy << ", row "
+                                                << r << ", half " << h);
+                // Ink counted inside the row alone: no line may touch its first or last pixel row.
+                const auto lines = InkRuns(*c, {h * half, row.top, (h + 1) * half, row.bottom}, rows[r].ground);
+                ASSERT_FALSE(lines.empty());
+                EXPECT_GT(lines.front().first, row.top) << "the top line is cut";
+                EXPECT_LT(lines.back().second, row.bottom - 1) << "the bottom line is cut";
+                EXPECT_GE(lines.size(), h == 0 ? t.small : t.large);
+                EXPECT_LE(lines.size(), h == 0 ? 3u : 2u);
+                for (int q = 0; q < 4; ++q) {
+                    const int left = h * half + q * half / 4;
+                    EXPECT_GT(c->Count({left, row.top, left + half / 4, row.bottom}, rows[r].text[q]), 5) << "quarter " << q;
                 }
             }
         }
-        for (int r = 0; r < kChromaTextRows; ++r) {
-            const RECT row = ChromaTextRow(&rc, r);
-            EXPECT_PIXEL(*c, 0, row.top, ground[r]);
-            EXPECT_PIXEL(*c, size.cx - 1, row.bottom - 1, ground[r]);
-            for (int line = 0; line < kChromaTextSizes; ++line) {
-                const int top = ChromaLineTop(row, line);
-                const RECT ink = {0, top, size.cx, top + g_chromaTextSizes[line]};
-                EXPECT_GT(c->Count(ink, text[r]), 20) << "row " << r << " line " << line;
-            }
-        }
         // Grey smoothing only: white text on black gives greys, never a colour.
-        const RECT white = ChromaTextRow(&rc, kChromaTextRows - 1);
-        EXPECT_EQ(CountWhere(*c, white, [](COLORREF p) { return !IsGrey(p); }), 0);
+        EXPECT_EQ(CountWhere(*c, ChromaTextRow(&rc, 4), [](COLORREF p) { return !IsGrey(p); }), 0);
     }
+    g_lang = 0;
 }
 
 // The RGB, BGR and grey samples of the subpixel screen, read out of a painted screen.
@@ -119,6 +176,80 @@ TEST(SubpixelScreen, BgrIsRgbWithRedAndBlueSwappedAndGreyHasNoColourWhateverTheS
     SystemParametersInfoW(SPI_SETFONTSMOOTHING, savedOn, nullptr, 0);
     SystemParametersInfoW(SPI_SETFONTSMOOTHINGTYPE, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(savedType)), 0);
     g_lang = 0;
+}
+
+// Colour fringing of a sample: the spread between the strongest and weakest channel of every three
+// neighbouring pixels of a row added together (a stem and the pixels beside it, as the eye merges
+// them), per unit of their light.
+double FringePerLight(const std::vector<COLORREF>& sample, int width) {
+    double colour = 0, light = 0;
+    for (size_t row = 0; row + width <= sample.size(); row += width) {
+        for (int x = 0; x + 3 <= width; ++x) {
+            int sum[3] = {};
+            for (int k = 0; k < 3; ++k) {
+                const COLORREF p = sample[row + x + k];
+                sum[0] += GetRValue(p);
+                sum[1] += GetGValue(p);
+                sum[2] += GetBValue(p);
+            }
+            colour += *std::max_element(sum, sum + 3) - *std::min_element(sum, sum + 3);
+            light += (sum[0] + sum[1] + sum[2]) / 3.0;
+        }
+    }
+    return colour / light;
+}
+
+// Over the runs of lit pixels along the rows of a sample `width` wide (those touching its sides left
+// out): the sum of sign(blue - red) of their first pixels and of sign(red - blue) of their last.
+std::pair<int, int> RunEdgeLeanings(const std::vector<COLORREF>& pixels, int width) {
+    const auto sign = [](int v) { return (v > 0) - (v < 0); };
+    std::pair<int, int> leanings = {0, 0};
+    for (size_t row = 0; row + width <= pixels.size(); row += width) {
+        const COLORREF* p = &pixels[row];
+        for (int x = 1, last = 1; x < width - 1; x = last + 1) {
+            for (last = x; p[x] != 0 && last + 1 < width && p[last + 1] != 0;) ++last;
+            if (p[x] == 0 || p[x - 1] != 0 || last == width - 1) continue;
+            leanings.first += sign(GetBValue(p[x]) - GetRValue(p[x]));
+            leanings.second += sign(GetRValue(p[last]) - GetBValue(p[last]));
+        }
+    }
+    return leanings;
+}
+
+// Height of the ink of the first letter in `area` on black: its first columns with ink.
+int FirstLetterHeight(const Canvas& c, const RECT& area) {
+    const auto inkIn = [&](int x) { return CountOther(c, {x, area.top, x + 1, area.bottom}, RGB(0, 0, 0)) > 0; };
+    int left = area.left;
+    while (left < area.right && !inkIn(left)) ++left;
+    int right = left;
+    while (right < area.right && inkIn(right)) ++right;
+    const auto ink = InkRuns(c, {left, area.top, right, area.bottom}, RGB(0, 0, 0));
+    return ink.empty() ? 0 : ink.back().second - ink.front().first + 1;
+}
+
+TEST(SubpixelScreen, SamplesAreFilteredLightStemsInTheirOwnOrderAndLabelsReadFromASofa) {
+    g_lang = 0;
+    for (const SIZE size : {SIZE{1920, 1080}, SIZE{3840, 2160}}) {
+        SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
+        auto c = PaintScreen(DrawSubpixelOrder, size.cx, size.cy);
+        const RECT rc = c->Rect();
+        SubpixelLayout layout;
+        LayOutSubpixel(&rc, &layout);
+        const Samples s = ReadSamples(*c, layout);
+        const int width = layout.sample[0].right - layout.sample[0].left;
+        // Each third of a pixel given straight to its channel, unfiltered, left 0.47 here; filtered 0.29.
+        EXPECT_LT(FringePerLight(s.pixels[0], width), 0.38);
+        // A stem's left edge lights the right-hand subpixels of its first pixel and its right edge the
+        // left-hand ones of its last: blue then red on an RGB panel, red then blue on a BGR one.
+        const auto rgb = RunEdgeLeanings(s.pixels[0], width);
+        const auto bgr = RunEdgeLeanings(s.pixels[1], width);
+        EXPECT_GT(rgb.first, 1000);
+        EXPECT_GT(rgb.second, 1000);
+        EXPECT_LT(bgr.first, -1000);
+        EXPECT_LT(bgr.second, -1000);
+        // The labels' capitals at least 1.5 % of the screen's height.
+        for (const RECT& label : layout.label) EXPECT_GE(FirstLetterHeight(*c, label), (size.cy * 15 + 999) / 1000);
+    }
 }
 
 TEST(SubpixelScreen, StripesUnderTheWordsKeepTheScreensParity) {

@@ -4,6 +4,7 @@
 # type and luminance, colorimetry flag, HDR10+, DisplayID display parameter and refresh range that
 # edid-decode prints must come out the same, to the digit it prints. One Wine start per folder.
 # Called as: bash edid_claims.sh <path of tavro.exe> <source dir>
+# ctest labels: apart
 set -uo pipefail
 tool="$(cd "$(dirname "$1")" && pwd)/tools/edid/tavro-edid.exe"
 src=$2

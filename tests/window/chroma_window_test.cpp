@@ -59,12 +59,14 @@ TEST(ChromaWindow, BandsReachTheWindowOnTheScreensParity) {
     const int w = rc.right;
     for (int b = 0; b < kChromaBands; ++b) {
         const RECT band = ChromaBandRect(&rc, b);
+        const int end = band.right;  // the stripes end where the band's patch begins
         for (int y = band.top; y < band.bottom; y += 7) {
-            for (int x : {0, 1, 2, 3, w / 2, w / 2 + 1, w - 2, w - 1}) {
+            for (int x : {0, 1, 2, 3, w / 2, w / 2 + 1, end - 2, end - 1}) {
                 const int across = bands[b].rows ? y : x;
                 ASSERT_EQ(window.At(x, y), across % 2 == 0 ? bands[b].even : bands[b].odd)
                     << "band " << b << " at (" << x << ", " << y << ")";
             }
+            ASSERT_EQ(window.At(w - 1, y), g_chromaPatch[b]) << "the patch beside band " << b;
         }
     }
 

@@ -36,7 +36,7 @@ TEST(PanelScale, PanelsFollowTheTestedMonitorsScale) {
     Canvas c(3840, 2160);
     const RECT rc = c.Rect();
     for (int lang = 0; lang < kLanguageCount; ++lang) {
-        for (int mode : {0, 19, 36, 42}) {
+        for (int mode : {0, 19, 36, 42, kOneToOneMode}) {
             GuideLayout at96;
             GuideLayout at192;
             SetPanelDpi(96);

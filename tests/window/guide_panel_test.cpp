@@ -36,6 +36,43 @@ TEST(GuidePanel, EveryScreensTextFitsItsPanelInEveryLanguage) {
     EXPECT_EQ(layout.lineCount, 0);
 }
 
+// The longest texts (the chroma, subpixel, edges and one-to-one screens) at the smallest screen:
+// every character of every part is on a line of its own part, in order, with only the spaces
+// between words left out. At 1920 x 1080 the box leaves most of the picture free to look at.
+TEST(GuidePanel, LongestTextsAreShownWholeAtTheSmallestScreen) {
+    Canvas small(640, 480);
+    Canvas full(1920, 1080);
+    const RECT smallRect = small.Rect();
+    const RECT fullRect = full.Rect();
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        for (int mode : {kChromaMode, kSubpixelOrderMode, kEdgesMode, kOneToOneMode}) {
+            GuideLayout layout;
+            ASSERT_TRUE(LayOutGuidePanel(small.dc, &smallRect, mode, lang, &layout)) << lang << "/" << mode;
+            const char* const sources[] = {GuideTextOf(lang, mode)->name, GuideHeadingsOf(lang)->good,
+                                           GuideTextOf(lang, mode)->good, GuideHeadingsOf(lang)->fault,
+                                           GuideTextOf(lang, mode)->fault};
+            for (int part = 0; part < 5; ++part) {
+                wchar_t whole[1024];
+                ASSERT_GT(MultiByteToWideChar(CP_UTF8, 0, sources[part], -1, whole, 1024), 0);
+                EXPECT_STREQ(layout.text[part], whole) << lang << "/" << mode << " part " << part;
+                const wchar_t* next = layout.text[part];
+                for (int k = 0; k < layout.lineCount; ++k) {
+                    const GuideLine& line = layout.lines[k];
+                    if (line.part != part) continue;
+                    while (next < line.text && *next == L' ') ++next;
+                    EXPECT_EQ(line.text, next) << lang << "/" << mode << " part " << part << " line " << k;
+                    next = line.text + line.length;
+                }
+                while (*next == L' ') ++next;
+                EXPECT_EQ(*next, L'\0') << lang << "/" << mode << " part " << part << " ends early";
+            }
+            ASSERT_TRUE(LayOutGuidePanel(full.dc, &fullRect, mode, lang, &layout));
+            EXPECT_LE(layout.panel.right - layout.panel.left, 1920 / 3) << lang << "/" << mode;
+            EXPECT_LE(layout.panel.bottom - layout.panel.top, 1080 / 2) << lang << "/" << mode;
+        }
+    }
+}
+
 // Each language has its own words for every screen: none shows the English text instead.
 TEST(GuidePanel, NoLanguageButEnglishShowsTheEnglishText) {
     for (int lang = 1; lang < kLanguageCount; ++lang) {
