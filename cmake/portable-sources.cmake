@@ -1,5 +1,5 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
-# list, EDID decoding (monitor/), the monitor key paths, the hand-over to the painter thread, the sweep's samples and the readability text. Every
+# list, EDID decoding (monitor/), the monitor key paths, the hand-over to the painter thread, the sweep's samples, the readability text and the one-to-one screen's facts. Every
 # file includes the standard library only. The Windows build and the native sanitizer and fuzzing
 # build (tests/native) both make the library tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
@@ -27,5 +27,6 @@ set(TAVRO_PORTABLE_SOURCES
   sound/sweep_samples.cpp
   patterns/text_fill.cpp
   testrun/monitor_rate.cpp
-  app/window_place.cpp)
+  app/window_place.cpp
+  patterns/display_facts.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
