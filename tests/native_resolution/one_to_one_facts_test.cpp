@@ -31,14 +31,16 @@ TEST(OneToOneFacts, ARunShowsTheModesItFoundAndSaysWhenThePictureIsScaled) {
         const char* edid;  // null: the monitor gives none
         int nativeWidth;
         bool scaled;
-    } cases[] = {{"A_Hitachi_HEC0088_1BEACBAF42B1.bin", 1024, true}, {nullptr, 0, false}};
+    } cases[] = {{nullptr, 0, false}, {"A_Hitachi_HEC0088_1BEACBAF42B1.bin", 1024, true}};
     g_app.hInstance = GetModuleHandleW(nullptr);
     const int overlay = OverlayShown();
     SetOverlayShown(0);
     for (const auto& t : cases) {
         SCOPED_TRACE(t.edid != nullptr ? t.edid : "no EDID");
         DeleteValue(kWineMonitorParameters, L"EDID");
-        if (t.edid != nullptr) ASSERT_TRUE(WriteBinary(kWineMonitorParameters, L"EDID", RealEdid(t.edid)));
+        if (t.edid != nullptr) {
+            ASSERT_TRUE(WriteBinary(kWineMonitorParameters, L"EDID", RealEdid(t.edid)));
+        }
         SetDisplayFacts({});
         int playlist[] = {kOneToOneMode};
         g_app.playlist = playlist;

@@ -153,8 +153,10 @@ TEST(RenderArgs, FactsOfTheOneToOneScreenAreModesAndAScaleForItAlone) {
     EXPECT_EQ(f.desktopKnown * f.desktopWidth * 10000 + f.desktopHeight, 1920 * 10000 + 1080);
     EXPECT_EQ(f.nativeKnown * f.nativeWidth * 10000 + f.nativeHeight, 3840 * 10000 + 2160);
     EXPECT_EQ(f.scaleKnown * f.scalePercent, 150);
-    ASSERT_EQ(Parse({L"47", L"8", L"8", L"a.bmp", L"--scale", L"1000", L"--native", L"16384x1"}, &out, &error),
+    RenderArgs largest;
+    ASSERT_EQ(Parse({L"47", L"8", L"8", L"a.bmp", L"--scale", L"1000", L"--native", L"16384x1"}, &largest, &error),
               kRenderParseOk);
+    EXPECT_EQ(largest.facts.scalePercent + largest.facts.nativeWidth, 1000 + 16384);
     const struct {
         std::vector<const wchar_t*> args;
         const wchar_t* says;
