@@ -35,7 +35,7 @@ constexpr TileColour kLinePairs[2][2][kPairColours] = {
 };
 
 constexpr COLORREF kRulerCyan = RGB(0, 255, 255);
-constexpr int kLabelEmPermille = 22;  // of the screen's height: the digits' ink then stands over 1.5 % of it
+constexpr int kLabelEmPermille = 24;  // of the screen's height: the digits' ink then stands well over 1.5 % of it
 constexpr int kSmallestLabelEm = 13;
 constexpr int kSmallestTextEm = 16;
 
