@@ -156,7 +156,8 @@ int DrawCentredLines(HDC hdc, const RECT& box, const wchar_t lines[][kFactLineCh
 void DrawFacts(HDC hdc, const RECT* rect) {
     wchar_t lines[kFactLines][kFactLineChars];
     int verdict = -1;
-    const int count = FactLines(CurrentDisplayFacts(), ScreenText, lines, &verdict);
+    const DisplayFacts facts = CurrentDisplayFacts();  // one reading: the painter may paint while the run sets them
+    const int count = FactLines(facts, ScreenText, lines, &verdict);
     if (count == 0) return;
     HFONT font = MakePixelFont(EdgeLabelEm(rect->bottom - rect->top), FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
@@ -166,7 +167,7 @@ void DrawFacts(HDC hdc, const RECT* rect) {
     SetTextColor(hdc, kTextGrey);
     box.top += DrawCentredLines(hdc, box, lines, plain);
     if (verdict >= 0) {
-        SetTextColor(hdc, DesktopIsScaled(CurrentDisplayFacts()) ? kYellow : kTextGrey);
+        SetTextColor(hdc, DesktopIsScaled(facts) ? kYellow : kTextGrey);
         DrawCentredLines(hdc, box, lines + verdict, 1);
     }
     SelectObject(hdc, oldFont);
