@@ -176,6 +176,7 @@ TEST(RenderArgs, FactsOfTheOneToOneScreenAreModesAndAScaleForItAlone) {
         {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"0"}, L"bad --scale \"0\": expected a number 1..1000"},
         {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"1001"}, L"1..1000"},
         {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"150%"}, L"bad --scale"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"15\n0"}, L"bad --scale \"15\\x0A0\""},  // still one line
         {{L"47", L"8", L"8", L"a.bmp", L"--scale"}, L"needs a number"},
         {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"100", L"--scale", L"100"}, L"twice"},
     };
