@@ -1,7 +1,8 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
-# list, EDID decoding (monitor/), the monitor key paths, the hand-over to the painter thread, the sweep's samples, the readability text and the one-to-one screen's facts. Every
-# file includes the standard library only. The Windows build and the native sanitizer and fuzzing
-# build (tests/native) both make the library tavro_portable from this one list.
+# list, EDID decoding (monitor/), the monitor key paths, the hand-over to the painter thread, the
+# sweep's samples, the readability text and the one-to-one screen's facts. Every file includes the
+# standard library only. The Windows build and the native sanitizer and fuzzing build
+# (tests/native) both make the library tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
   app/texts.cpp
   testrun/catalogue.cpp

@@ -59,7 +59,8 @@ RulerPlan PlanRuler(const RECT* rect, int side) {
     const int labelAlong = vertical ? LabelBoxHeight(em) : LabelBoxWidth(em);
     const int step = labelAlong + em / 2;
     const int total = em + 5 * step;
-    const int middle = vertical ? rect->top + (rect->bottom - rect->top) / 2 : rect->left + (rect->right - rect->left) / 2;
+    const int middle =
+        vertical ? rect->top + (rect->bottom - rect->top) / 2 : rect->left + (rect->right - rect->left) / 2;
     return {middle - total / 2, em, step};
 }
 

@@ -204,7 +204,8 @@ TEST(EdgeScreen, FramesOfTheirOwnColoursAndRulerTicksAtTheirExactDistances) {
                 EXPECT_EQ(c->Count(r, kCyan), length) << "side " << side << ", tick " << tick;
                 const int mid = across ? (r.top + r.bottom) / 2 : (r.left + r.right) / 2;
                 for (int beside : {at - 1, at + 1}) {  // one pixel wide at exactly its distance
-                    EXPECT_NE(across ? c->At(beside, mid) : c->At(mid, beside), kCyan) << "side " << side << ", tick " << tick;
+                    EXPECT_NE(across ? c->At(beside, mid) : c->At(mid, beside), kCyan)
+                        << "side " << side << ", tick " << tick;
                 }
                 if (tick % 2 == 0) shortest = std::min(shortest, length);
                 if (tick % 2 == 1) {

@@ -22,7 +22,8 @@ TEST(DisplayFacts, SaysInPlainWordsThatWindowsSendsAnotherModeThanTheNativeOne) 
     EXPECT_STREQ(lines[1], L"Display scale: 150 %");
     EXPECT_STREQ(lines[2], L"Native mode (EDID): 3840 \u00D7 2160");
     EXPECT_EQ(verdict, 3);
-    EXPECT_STREQ(lines[3], L"Windows sends 1920 \u00D7 1080; this monitor's native mode is 3840 \u00D7 2160: the picture is scaled.");
+    EXPECT_STREQ(lines[3],
+                 L"Windows sends 1920 \u00D7 1080; this monitor's native mode is 3840 \u00D7 2160: the picture is scaled.");
     ASSERT_EQ(FactLines({1, 3840, 2160, 0, 0, 1, 3840, 2160}, TextOfLang, lines, &verdict), 3);
     EXPECT_STREQ(lines[verdict], L"Windows sends this monitor's native mode.");
 }
