@@ -1,4 +1,4 @@
-// The user-interface text catalogue: 66 keys in 13 languages, English as the fallback.
+// The user-interface text catalogue: 74 keys in 13 languages, English as the fallback.
 // Plain standard C++ (no Windows headers), so it also builds natively for sanitizers and fuzzing.
 #pragma once
 
@@ -71,7 +71,15 @@ enum Str : int {
     STR_EDGE_MARK_1 = 63,         // the labels of its marks 1 %, 2.5 % and 5 % in from each edge
     STR_EDGE_MARK_2_5 = 64,
     STR_EDGE_MARK_5 = 65,
-    STR_COUNT = 66
+    STR_EDGE_MARK_2 = 66,         // the ruler's other whole per cents (STR_EDGE_MARK_2_5 is no longer shown)
+    STR_EDGE_MARK_3 = 67,
+    STR_EDGE_MARK_4 = 68,
+    STR_FACT_DESKTOP_FMT = 69,    // the one-to-one screen's facts: the mode Windows sends, "%d × %d"
+    STR_FACT_SCALE_FMT = 70,      // Windows' display scale of the monitor, "%d %%"
+    STR_FACT_NATIVE_FMT = 71,     // the native mode from the EDID, "%d × %d"
+    STR_FACT_SCALED_FMT = 72,     // the two modes differ: desktop width, height, native width, height
+    STR_FACT_NOT_SCALED = 73,     // they are the same
+    STR_COUNT = 74
 };
 
 constexpr int kLanguageCount = 13;

@@ -1,7 +1,9 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
-# list, EDID decoding (monitor/), the judging of what Windows reports of the monitor's colours, the monitor key paths, the hand-over to the painter thread, the sweep's samples and the readability text. Every
-# file includes the standard library only. The Windows build and the native sanitizer and fuzzing
-# build (tests/native) both make the library tavro_portable from this one list.
+# list, EDID decoding (monitor/), the judging of what Windows reports of the monitor's colours,
+# the monitor key paths, the hand-over to the painter thread, the sweep's samples, the readability
+# text and the one-to-one screen's facts. Every file includes the standard library only. The
+# Windows build and the native sanitizer and fuzzing build (tests/native) both make the library
+# tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
   app/texts.cpp
   testrun/catalogue.cpp
@@ -35,5 +37,6 @@ set(TAVRO_PORTABLE_SOURCES
   monitor/display_state.cpp
   monitor/colour_texts.cpp
   monitor/colour_summary.cpp
-  testrun/colour_guide.cpp)
+  testrun/colour_guide.cpp
+  patterns/display_facts.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

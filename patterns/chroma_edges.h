@@ -37,17 +37,25 @@ struct SubpixelLayout {
 };
 void LayOutSubpixel(const RECT* rect, SubpixelLayout* layout);
 
-// The edge screen: 1-px frames kEdgeFrameStep apart from the very edge in, white and red in turn,
-// and marks at 1 %, 2.5 % and 5 % of the width and height in from each edge.
+// The edge screen: 1-px frames kEdgeFrameStep apart from the very edge in, each of its own colour
+// (white, red, green, blue, yellow from the edge in), so that the outermost colour left on a side
+// says how many pixels are cut off there; and on each side a ruler of 1-px ticks parallel to it,
+// one every 0.5 % of the width (left and right) or the height (top and bottom) from the edge to
+// 5 %, the whole per cents longer and numbered. A tick at a frame's distance is drawn over that frame
+// along its own length; the frame keeps its colour everywhere else.
 constexpr int kEdgeFrames = 5;
 constexpr int kEdgeFrameStep = 2;
-constexpr int kEdgeMarks = 3;
-extern const int g_edgeMarkPermille[kEdgeMarks];
-COLORREF EdgeFrameColour(int frame);
-int EdgeMarkDistance(int length, int mark);  // pixels from the edge of a side `length` long
-// The 1-px mark `mark` on side `side` (0 left, 1 top, 2 right, 3 bottom) and the box of its label.
-RECT EdgeMark(const RECT* rect, int side, int mark);
-RECT EdgeMarkLabel(const RECT* rect, int side, int mark);
+constexpr int kRulerTicks = 10;  // 0.5 %, 1 %, ... 5 %
+extern const COLORREF g_edgeFrameColours[kEdgeFrames];
+int RulerTickDistance(int length, int tick);  // pixels from the edge of a side `length` long
+// The 1-px tick `tick` (0 at 0.5 % ... 9 at 5 %) on side `side` (0 left, 1 top, 2 right, 3 bottom),
+// and the box of the label of the whole per cent `percent` (1..5) beside its tick's inner end.
+RECT RulerTick(const RECT* rect, int side, int tick);
+RECT RulerLabel(const RECT* rect, int side, int percent);
+// The character height (em) of the screens' labels and texts on a screen `height` px high: they are
+// read from across a room, so they grow with the screen while the lines and cells never scale.
+int EdgeLabelEm(int height);
+int EdgeTextEm(int height);
 
 // The one-to-one screen: a 256 x 256 checkerboard of 1-px cells in the middle, white where x + y is
 // even; beside it 1-px line pairs (left) and 2-px line pairs (right), vertical and horizontal, in
@@ -58,3 +66,8 @@ RECT CheckerRect(const RECT* rect);
 // Patch of line pairs `width` px wide (1 or 2), `vertical` or horizontal, in colour `colour` (0..3).
 RECT LinePairPatch(const RECT* rect, int width, bool vertical, int colour);
 extern const COLORREF g_pairColours[kPairColours];
+// The box of the label "1 px" or "2 px" above the line pairs `width` px wide.
+RECT LinePairLabel(const RECT* rect, int width);
+// The box the facts about the picture's way to the panel (patterns/display_facts.h) are written in,
+// under the checkerboard.
+RECT FactsBox(const RECT* rect);

@@ -1,8 +1,11 @@
-// Edges and scaling: frames a few pixels in from every edge with marks at 1 %, 2.5 % and 5 %, which
-// show whether and how much a TV crops the picture, and a 1-px checkerboard with line pairs, which
-// stay an even texture only where every pixel of the picture is one pixel of the panel.
+// Edges and scaling: frames a few pixels in from every edge and a ruler to 5 %, which show whether
+// and how much a TV crops the picture, and a 1-px checkerboard with line pairs, which stay an even
+// texture only where every pixel of the picture is one pixel of the panel, with what Windows says
+// of the mode it sends and the monitor's native mode. The labels and texts grow with the screen, to
+// be read from a sofa; the lines, frames, ticks and cells never scale.
 #include "app/palette.h"
 #include "patterns/chroma_edges.h"
+#include "patterns/display_facts.h"
 #include "patterns/patterns.h"
 #include "patterns/screen_text.h"
 #include "patterns/toolkit.h"
@@ -12,9 +15,6 @@ namespace {
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kTextGrey = RGB(200, 200, 200);
 constexpr COLORREF kLabelGrey = RGB(150, 150, 150);
-constexpr int kLabelWidth = 64;
-constexpr int kLabelHeight = 20;
-constexpr int kLabelSize = 13;
 constexpr int kPairCell = 64;  // a patch of line pairs and the gap around it
 constexpr int kPairGap = 24;   // between the checkerboard and the patches
 
@@ -34,14 +34,40 @@ constexpr TileColour kLinePairs[2][2][kPairColours] = {
      {LinePairs<0, 2, true>, LinePairs<1, 2, true>, LinePairs<2, 2, true>, LinePairs<3, 2, true>}},
 };
 
-// Length of a mark along its edge: room for its label beside it, three marks side by side.
-int MarkLength(const RECT* rect, int side) {
-    if (side % 2 == 0) {
-        const int height = rect->bottom - rect->top;
-        return height / 24 > kLabelHeight ? height / 24 : kLabelHeight;
-    }
-    const int width = rect->right - rect->left;
-    return width / 24 > kLabelWidth ? width / 24 : kLabelWidth;
+constexpr COLORREF kRulerCyan = RGB(0, 255, 255);
+constexpr int kLabelEmPermille = 24;  // of the screen's height: the digits' ink then stands well over 1.5 % of it
+constexpr int kSmallestLabelEm = 13;
+constexpr int kSmallestTextEm = 16;
+
+// A label's box: a line of its em, and room for "5 %" in any face.
+int LabelBoxHeight(int em) { return em * 3 / 2; }
+int LabelBoxWidth(int em) { return em * 3; }
+
+// The ruler of a side: where its ticks start along the edge, the length of the half per cents'
+// ticks, and how much longer each whole per cent's tick is than the next one in. The outermost
+// tick is the longest and the ticks further in end one label's room earlier each, so that every
+// label stands beside the end of its own tick, clear of all the others.
+struct RulerPlan {
+    int start;
+    int shortLength;
+    int step;
+};
+
+RulerPlan PlanRuler(const RECT* rect, int side) {
+    const int em = EdgeLabelEm(rect->bottom - rect->top);
+    const bool vertical = side % 2 == 0;  // left and right: ticks run down the side
+    const int labelAlong = vertical ? LabelBoxHeight(em) : LabelBoxWidth(em);
+    const int step = labelAlong + em / 2;
+    const int total = em + 5 * step;
+    const int middle =
+        vertical ? rect->top + (rect->bottom - rect->top) / 2 : rect->left + (rect->right - rect->left) / 2;
+    return {middle - total / 2, em, step};
+}
+
+int TickLength(const RulerPlan& plan, int tick) {
+    if (tick % 2 == 0) return plan.shortLength;  // 0.5 %, 1.5 %, ...
+    const int percent = (tick + 1) / 2;
+    return plan.shortLength + (6 - percent) * plan.step;
 }
 
 void DrawEdgeFrames(HDC hdc, const RECT* rect) {
@@ -49,25 +75,27 @@ void DrawEdgeFrames(HDC hdc, const RECT* rect) {
         const int d = frame * kEdgeFrameStep;
         const RECT r = {rect->left + d, rect->top + d, rect->right - d, rect->bottom - d};
         if (r.right <= r.left || r.bottom <= r.top) break;
-        HBRUSH brush = CreateSolidBrush(EdgeFrameColour(frame));
+        HBRUSH brush = CreateSolidBrush(g_edgeFrameColours[frame]);
         FrameRect(hdc, &r, brush);
         DeleteObject(brush);
     }
 }
 
-void DrawEdgeMarks(HDC hdc, const RECT* rect) {
-    const Str labels[kEdgeMarks] = {STR_EDGE_MARK_1, STR_EDGE_MARK_2_5, STR_EDGE_MARK_5};
-    const UINT alignment[4] = {DT_LEFT | DT_VCENTER, DT_CENTER | DT_TOP, DT_RIGHT | DT_VCENTER, DT_CENTER | DT_BOTTOM};
-    HFONT font = MakePixelFont(kLabelSize, FW_NORMAL);
+void DrawRulers(HDC hdc, const RECT* rect) {
+    const Str labels[5] = {STR_EDGE_MARK_1, STR_EDGE_MARK_2, STR_EDGE_MARK_3, STR_EDGE_MARK_4, STR_EDGE_MARK_5};
+    const UINT alignment[4] = {DT_LEFT | DT_BOTTOM, DT_RIGHT | DT_TOP, DT_RIGHT | DT_BOTTOM, DT_RIGHT | DT_BOTTOM};
+    HFONT font = MakePixelFont(EdgeLabelEm(rect->bottom - rect->top), FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
-    SetTextColor(hdc, kYellow);
+    SetTextColor(hdc, kRulerCyan);
     for (int side = 0; side < 4; ++side) {
-        for (int mark = 0; mark < kEdgeMarks; ++mark) {
-            const RECT tick = EdgeMark(rect, side, mark);
-            FillColor(hdc, &tick, kYellow);
-            RECT box = EdgeMarkLabel(rect, side, mark);
-            DrawTextW(hdc, ScreenText(labels[mark]), -1, &box, DT_SINGLELINE | DT_NOPREFIX | alignment[side]);
+        for (int tick = 0; tick < kRulerTicks; ++tick) {
+            const RECT line = RulerTick(rect, side, tick);
+            FillColor(hdc, &line, kRulerCyan);
+        }
+        for (int percent = 1; percent <= 5; ++percent) {
+            RECT box = RulerLabel(rect, side, percent);
+            DrawTextW(hdc, ScreenText(labels[percent - 1]), -1, &box, DT_SINGLELINE | DT_NOPREFIX | alignment[side]);
         }
     }
     SelectObject(hdc, oldFont);
@@ -79,7 +107,7 @@ void DrawEdgeText(HDC hdc, const RECT* rect) {
     const int width = rect->right - rect->left;
     const int height = rect->bottom - rect->top;
     const int boxWidth = width / 2;
-    HFONT font = MakePixelFont(16, FW_NORMAL);
+    HFONT font = MakePixelFont(EdgeTextEm(height), FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, kTextGrey);
@@ -97,14 +125,51 @@ void DrawEdgeText(HDC hdc, const RECT* rect) {
 }
 
 void DrawPairLabels(HDC hdc, const RECT* rect) {
-    HFONT font = MakePixelFont(kLabelSize, FW_NORMAL);
+    HFONT font = MakePixelFont(EdgeLabelEm(rect->bottom - rect->top), FW_NORMAL);
     HGDIOBJ oldFont = SelectObject(hdc, font);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, kLabelGrey);
     for (int width = 1; width <= 2; ++width) {
-        const RECT first = LinePairPatch(rect, width, true, 0);
-        RECT box = {first.left, first.top - kLabelHeight - 8, first.left + 2 * kPairCell - 8, first.top - 4};
+        RECT box = LinePairLabel(rect, width);
         DrawTextW(hdc, width == 1 ? L"1 px" : L"2 px", -1, &box, DT_SINGLELINE | DT_CENTER | DT_BOTTOM | DT_NOPREFIX);
+    }
+    SelectObject(hdc, oldFont);
+    DeleteObject(font);
+}
+
+// Draws `count` lines centred from the top of `box` down, each wrapped to its width; returns the
+// height they took.
+int DrawCentredLines(HDC hdc, const RECT& box, const wchar_t lines[][kFactLineChars], int count) {
+    const UINT format = DT_WORDBREAK | DT_CENTER | DT_NOPREFIX;
+    int top = box.top;
+    for (int k = 0; k < count; ++k) {
+        RECT measure = {box.left, 0, box.right, 0};
+        DrawTextW(hdc, lines[k], -1, &measure, format | DT_CALCRECT);
+        RECT line = {box.left, top, box.right, top + measure.bottom};
+        DrawTextW(hdc, lines[k], -1, &line, format);
+        top += measure.bottom;
+    }
+    return top - box.top;
+}
+
+// What is known of the mode Windows sends, its scale and the monitor's native mode, under the
+// checkerboard; the verdict on scaling in yellow, where the checkerboard cannot show it plainly.
+void DrawFacts(HDC hdc, const RECT* rect) {
+    wchar_t lines[kFactLines][kFactLineChars];
+    int verdict = -1;
+    const DisplayFacts facts = CurrentDisplayFacts();  // one reading: the painter may paint while the run sets them
+    const int count = FactLines(facts, ScreenText, lines, &verdict);
+    if (count == 0) return;
+    HFONT font = MakePixelFont(EdgeLabelEm(rect->bottom - rect->top), FW_NORMAL);
+    HGDIOBJ oldFont = SelectObject(hdc, font);
+    SetBkMode(hdc, TRANSPARENT);
+    RECT box = FactsBox(rect);
+    const int plain = verdict < 0 ? count : verdict;
+    SetTextColor(hdc, kTextGrey);
+    box.top += DrawCentredLines(hdc, box, lines, plain);
+    if (verdict >= 0) {
+        SetTextColor(hdc, DesktopIsScaled(facts) ? kYellow : kTextGrey);
+        DrawCentredLines(hdc, box, lines + verdict, 1);
     }
     SelectObject(hdc, oldFont);
     DeleteObject(font);
@@ -112,40 +177,52 @@ void DrawPairLabels(HDC hdc, const RECT* rect) {
 
 }  // namespace
 
-const int g_edgeMarkPermille[kEdgeMarks] = {10, 25, 50};
+const COLORREF g_edgeFrameColours[kEdgeFrames] = {kWhite, kRed, RGB(0, 255, 0), RGB(0, 0, 255), kYellow};
 const COLORREF g_pairColours[kPairColours] = {kWhite, kRed, RGB(0, 255, 0), RGB(0, 0, 255)};
 
-COLORREF EdgeFrameColour(int frame) { return frame % 2 == 0 ? kWhite : kRed; }
-
-int EdgeMarkDistance(int length, int mark) {
-    return (length * g_edgeMarkPermille[mark] + 500) / 1000;
+int EdgeLabelEm(int height) {
+    const int em = (height * kLabelEmPermille + 999) / 1000;
+    return em > kSmallestLabelEm ? em : kSmallestLabelEm;
 }
 
-RECT EdgeMark(const RECT* rect, int side, int mark) {
-    const int length = MarkLength(rect, side);
-    if (side % 2 == 0) {  // left and right: a vertical mark, the three above one another round the middle
-        const int d = EdgeMarkDistance(rect->right - rect->left, mark);
+int EdgeTextEm(int height) {
+    const int em = EdgeLabelEm(height);
+    return em > kSmallestTextEm ? em : kSmallestTextEm;
+}
+
+// Per mille rounded to the nearest pixel, as the marks before the ruler were placed.
+int RulerTickDistance(int length, int tick) {
+    return (length * 5 * (tick + 1) + 500) / 1000;
+}
+
+RECT RulerTick(const RECT* rect, int side, int tick) {
+    const RulerPlan plan = PlanRuler(rect, side);
+    const int end = plan.start + TickLength(plan, tick);
+    if (side % 2 == 0) {
+        const int d = RulerTickDistance(rect->right - rect->left, tick);
         const int x = side == 0 ? rect->left + d : rect->right - 1 - d;
-        const int top = rect->top + (rect->bottom - rect->top) / 2 - 3 * length / 2 + mark * length;
-        return {x, top, x + 1, top + length - 2};
+        return {x, plan.start, x + 1, end};
     }
-    const int d = EdgeMarkDistance(rect->bottom - rect->top, mark);
+    const int d = RulerTickDistance(rect->bottom - rect->top, tick);
     const int y = side == 1 ? rect->top + d : rect->bottom - 1 - d;
-    const int left = rect->left + (rect->right - rect->left) / 2 - 3 * length / 2 + mark * length;
-    return {left, y, left + length - 2, y + 1};
+    return {plan.start, y, end, y + 1};
 }
 
-RECT EdgeMarkLabel(const RECT* rect, int side, int mark) {
-    const RECT tick = EdgeMark(rect, side, mark);
+RECT RulerLabel(const RECT* rect, int side, int percent) {
+    const RECT tick = RulerTick(rect, side, 2 * percent - 1);
+    const int em = EdgeLabelEm(rect->bottom - rect->top);
+    const int h = LabelBoxHeight(em);
+    const int w = LabelBoxWidth(em);
+    const int gap = em / 4 > 2 ? em / 4 : 2;
     switch (side) {
         case 0:
-            return {tick.right + 3, tick.top, tick.right + 3 + kLabelWidth, tick.bottom};
+            return {tick.right + gap, tick.bottom - h, tick.right + gap + w, tick.bottom};
         case 1:
-            return {tick.left, tick.bottom + 2, tick.right, tick.bottom + 2 + kLabelHeight};
+            return {tick.right - w, tick.bottom + gap, tick.right, tick.bottom + gap + h};
         case 2:
-            return {tick.left - 3 - kLabelWidth, tick.top, tick.left - 3, tick.bottom};
+            return {tick.left - gap - w, tick.bottom - h, tick.left - gap, tick.bottom};
         default:
-            return {tick.left, tick.top - 2 - kLabelHeight, tick.right, tick.top - 2};
+            return {tick.right - w, tick.top - gap - h, tick.right, tick.top - gap};
     }
 }
 
@@ -153,6 +230,18 @@ RECT CheckerRect(const RECT* rect) {
     const int left = rect->left + (rect->right - rect->left - kCheckerSide) / 2;
     const int top = rect->top + (rect->bottom - rect->top - kCheckerSide) / 2;
     return {left, top, left + kCheckerSide, top + kCheckerSide};
+}
+
+RECT LinePairLabel(const RECT* rect, int width) {
+    const RECT first = LinePairPatch(rect, width, true, 0);
+    const int h = LabelBoxHeight(EdgeLabelEm(rect->bottom - rect->top));
+    return {first.left, first.top - 4 - h, first.left + 2 * kPairCell - 8, first.top - 4};
+}
+
+RECT FactsBox(const RECT* rect) {
+    const RECT checker = CheckerRect(rect);
+    const int em = EdgeLabelEm(rect->bottom - rect->top);
+    return {rect->left + em, checker.bottom + em, rect->right - em, rect->bottom};
 }
 
 RECT LinePairPatch(const RECT* rect, int width, bool vertical, int colour) {
@@ -166,7 +255,7 @@ RECT LinePairPatch(const RECT* rect, int width, bool vertical, int colour) {
 void DrawEdges(HDC hdc, const RECT* rect) {
     FillColor(hdc, rect, kBlack);
     DrawEdgeFrames(hdc, rect);
-    DrawEdgeMarks(hdc, rect);
+    DrawRulers(hdc, rect);  // over the frames where a tick meets one
     DrawEdgeText(hdc, rect);
 }
 
@@ -183,4 +272,5 @@ void DrawOneToOne(HDC hdc, const RECT* rect) {
         }
     }
     DrawPairLabels(hdc, rect);
+    DrawFacts(hdc, rect);
 }

@@ -12,6 +12,7 @@
 #include "sound/sweep.h"
 #include "testrun/catalogue.h"
 #include "testrun/display_awake.h"
+#include "testrun/display_facts_probe.h"
 #include "testrun/guide_panel.h"
 #include "testrun/idle_pointer.h"
 #include "monitor/colour_facts.h"
@@ -69,6 +70,18 @@ const wchar_t* RefusedSwitchNotice() {
 
 RunPlace Place() {
     return {g_app.playlist, g_app.playlistCount, g_app.playlistPos};
+}
+
+// The one-to-one screen names the mode Windows sends, its scale and the native mode: where these
+// changed during the run, a picture of that screen painted with the old ones is painted again.
+void RefreshDisplayFacts(HWND hwnd) {
+    if (!UpdateDisplayFacts(hwnd)) return;
+    bool shows = false;
+    for (int k = 0; k < g_app.playlistCount; ++k) shows = shows || g_app.playlist[k] == kOneToOneMode;
+    if (!shows) return;
+    ForgetPreparedScreens();
+    PrepareAhead(Place());
+    InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 void OnPaint(HWND hwnd) {
@@ -155,6 +168,7 @@ void OnComeBack(HWND hwnd) {
     SetWindowPos(hwnd, HWND_TOPMOST, area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_NOACTIVATE);
     KeepDisplayOn();
+    RefreshDisplayFacts(hwnd);
     g_runAway = false;  // only now, so that the resizes above start no animation: GotoMode starts it once
     GotoMode(hwnd, g_app.playlistPos);
 }
@@ -238,6 +252,7 @@ void CreateTestWindow() {
         return;
     }
     SetPanelDpi(WindowDpi(hwnd));  // the panels follow the tested monitor's scale; the patterns never do
+    UpdateDisplayFacts(hwnd);      // before the painter starts painting the one-to-one screen with them
     KeepDisplayOn();
     HidePointerOnScreens();
     BeginRunRecord(hwnd, KnownRefreshRate(hwnd));
@@ -329,6 +344,10 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             // (no suggested rectangle), and the panels are drawn at the new scale.
             SetPanelDpi(HIWORD(wParam));
             InvalidateRect(hwnd, nullptr, FALSE);
+            RefreshDisplayFacts(hwnd);
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (!g_runAway) RefreshDisplayFacts(hwnd);  // away, the mode put back is not the run's
             return 0;
         case WM_ENDSESSION:
             if (wParam) RestoreOriginalResolution();  // Windows is ending: no WM_DESTROY may come

@@ -43,6 +43,8 @@ TEST(BenchArgs, ModeListsRangesAndSingles) {
     EXPECT_EQ(Modes(L"19"), std::vector<int>({19}));
     EXPECT_EQ(Modes(L"25,23-24,5"), std::vector<int>({5, 23, 24, 25}));
     EXPECT_EQ(Modes(L"3-3,3,2-4"), std::vector<int>({2, 3, 4}));
+    EXPECT_EQ(Modes(L"44-47"), std::vector<int>({44, 45, 46, 47}));  // the last cards' screens too
+    EXPECT_EQ(Modes(L"47,0-0").size(), 2u);
     BenchArgs args;
     std::wstring error;
     EXPECT_EQ(Parse({L"--modes=7,33"}, &args, &error), kBenchParseOk);
@@ -88,6 +90,7 @@ TEST(BenchArgs, RefusesBadValuesWithAMessageNamingThem) {
     EXPECT_NE(error.find(L"\"1920x0\""), std::wstring::npos) << error;
     Parse({L"--modes", L"50"}, &args, &error);
     EXPECT_NE(error.find(L"\"50\""), std::wstring::npos) << error;
+    EXPECT_NE(error.find(L"0..47, e.g. 0-47"), std::wstring::npos) << error;  // the range it takes, every screen
 }
 
 TEST(BenchArgs, HelpAnywhereShowsTheUsage) {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
 #include "app/texts.h"
 #include "patterns/chroma_edges.h"
+#include "patterns/display_facts.h"
 #include "patterns/patterns.h"
 #include "tests/patterns/toolkit_probe.h"
 
@@ -274,47 +276,73 @@ TEST(SubpixelScreen, StripesUnderTheWordsKeepTheScreensParity) {
     }
 }
 
-TEST(EdgeScreen, FramesAndMarksStandAtTheirExactDistances) {
-    const struct {
-        SIZE size;
-        int across[kEdgeMarks];  // 1 %, 2.5 % and 5 % of the width, rounded
-        int down[kEdgeMarks];    // ... and of the height
-    } cases[] = {
-        {{1920, 1080}, {19, 48, 96}, {11, 27, 54}},
-        {{1283, 803}, {13, 32, 64}, {8, 20, 40}},
-        {{641, 479}, {6, 16, 32}, {5, 12, 24}},
-    };
-    const COLORREF white = RGB(255, 255, 255);
-    for (const auto& t : cases) {
-        SCOPED_TRACE(testing::Message() << t.size.cx << "x" << t.size.cy);
-        const int w = t.size.cx;
-        const int h = t.size.cy;
+constexpr COLORREF kCyan = RGB(0, 255, 255);
+
+// Smoothed text in the ruler's cyan.
+bool Cyanish(COLORREF c) { return GetRValue(c) < 100 && GetGValue(c) > 100 && GetBValue(c) > 100; }
+bool Lit(COLORREF c) { return c != RGB(0, 0, 0); }
+
+// Pixels from the edge of the tick at `halves` half per cents of a side `length` long, the nearest
+// pixel, counted here apart from the program.
+int TickDistance(int length, int halves) { return static_cast<int>(std::floor(length * halves / 200.0 + 0.5)); }
+
+// Rows of the first run of rows in `box` with a pixel for which `ink` holds: the height of a line
+// of text, ascenders to descenders.
+template <typename Ink>
+int FirstInkRun(const Canvas& c, const RECT& box, Ink ink) {
+    int first = -1;
+    for (int y = box.top; y < box.bottom; ++y) {
+        const bool inked = CountWhere(c, {box.left, y, box.right, y + 1}, ink) > 0;
+        if (inked && first < 0) first = y;
+        if (!inked && first >= 0) return y - first;
+    }
+    return first < 0 ? 0 : box.bottom - first;
+}
+
+TEST(EdgeScreen, FramesOfTheirOwnColoursAndRulerTicksAtTheirExactDistances) {
+    // From the edge in: 0 px white, 2 red, 4 green, 6 blue, 8 yellow, black between and inside.
+    const COLORREF frames[10] = {RGB(255, 255, 255), 0, kRed, 0, kGreen, 0, kBlue, 0, kYellow, 0};
+    for (const SIZE size : {SIZE{1920, 1080}, SIZE{1366, 768}, SIZE{1365, 767}, SIZE{3840, 2160}, SIZE{641, 479}}) {
+        SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
+        const int w = size.cx;
+        const int h = size.cy;
         auto c = PaintScreen(DrawEdges, w, h, RGB(1, 2, 3));
-        // Frames at 0, 2, 4, 6 and 8 px, black between them and inside, probed an eighth along each side.
-        for (int d = 0; d <= 9; ++d) {
-            const COLORREF want = d % 2 == 1 || d > 8 ? RGB(0, 0, 0) : (d % 4 == 0 ? white : kRed);
+        for (int d = 0; d < 10; ++d) {  // an eighth along each side, clear of the rulers
             for (int along : {w / 8, w - 1 - w / 8}) {
-                ASSERT_TRUE(PixelIs(*c, along, d, want)) << "top, distance " << d;
-                ASSERT_TRUE(PixelIs(*c, along, h - 1 - d, want)) << "bottom, distance " << d;
+                ASSERT_TRUE(PixelIs(*c, along, d, frames[d])) << "top, distance " << d;
+                ASSERT_TRUE(PixelIs(*c, along, h - 1 - d, frames[d])) << "bottom, distance " << d;
             }
             for (int along : {h / 8, h - 1 - h / 8}) {
-                ASSERT_TRUE(PixelIs(*c, d, along, want)) << "left, distance " << d;
-                ASSERT_TRUE(PixelIs(*c, w - 1 - d, along, want)) << "right, distance " << d;
+                ASSERT_TRUE(PixelIs(*c, d, along, frames[d])) << "left, distance " << d;
+                ASSERT_TRUE(PixelIs(*c, w - 1 - d, along, frames[d])) << "right, distance " << d;
             }
-            if (d <= 8 && d % 2 == 0) {
-                EXPECT_PIXEL(*c, d, d, want);
-                EXPECT_PIXEL(*c, w - 1 - d, h - 1 - d, want);
+            if (d % 2 == 0) {
+                EXPECT_PIXEL(*c, w - 1 - d, h - 1 - d, frames[d]);
             }
         }
         const RECT rc = c->Rect();
-        for (int mark = 0; mark < kEdgeMarks; ++mark) {
-            const int at[4] = {t.across[mark], t.down[mark], w - 1 - t.across[mark], h - 1 - t.down[mark]};
-            for (int side = 0; side < 4; ++side) {
-                const RECT tick = EdgeMark(&rc, side, mark);
-                EXPECT_EQ(side % 2 == 0 ? tick.left : tick.top, at[side]) << "side " << side << " mark " << mark;
-                EXPECT_EQ(c->Count(tick, kYellow), (tick.right - tick.left) * (tick.bottom - tick.top));
-                EXPECT_GT(CountWhere(*c, EdgeMarkLabel(&rc, side, mark), [](COLORREF p) { return GetBValue(p) < 100 && GetRValue(p) > 100; }), 3)
-                    << "label of side " << side << " mark " << mark;
+        for (int side = 0; side < 4; ++side) {
+            const bool across = side % 2 == 0;  // left and right count in the width
+            int shortest = 1 << 30;
+            for (int tick = 0; tick < kRulerTicks; ++tick) {
+                const int d = TickDistance(across ? w : h, tick + 1);
+                const int at = side < 2 ? d : (across ? w : h) - 1 - d;
+                const RECT r = RulerTick(&rc, side, tick);
+                const int length = across ? r.bottom - r.top : r.right - r.left;
+                ASSERT_EQ(across ? r.left : r.top, at) << "side " << side << ", tick " << tick;
+                ASSERT_EQ(across ? r.right - r.left : r.bottom - r.top, 1);
+                EXPECT_EQ(c->Count(r, kCyan), length) << "side " << side << ", tick " << tick;
+                const int mid = across ? (r.top + r.bottom) / 2 : (r.left + r.right) / 2;
+                for (int beside : {at - 1, at + 1}) {  // one pixel wide at exactly its distance
+                    EXPECT_NE(across ? c->At(beside, mid) : c->At(mid, beside), kCyan)
+                        << "side " << side << ", tick " << tick;
+                }
+                if (tick % 2 == 0) shortest = std::min(shortest, length);
+                if (tick % 2 == 1) {
+                    EXPECT_GT(length, shortest);  // a whole per cent's tick is longer and numbered
+                    EXPECT_GT(CountWhere(*c, RulerLabel(&rc, side, (tick + 1) / 2), Cyanish), 10)
+                        << "label " << (tick + 1) / 2 << " % of side " << side;
+                }
             }
         }
         EXPECT_GT(CountOther(*c, {w / 4, h / 2 - 10, 3 * w / 4, h / 2 + 10}, RGB(0, 0, 0)), 50);  // the text in the middle
@@ -354,6 +382,73 @@ TEST(OneToOneScreen, CheckerboardAndLinePairsCountFromTheScreensFirstPixel) {
         }
         EXPECT_EQ(c->Count(rc, RGB(1, 2, 3)), 0);
     }
+}
+
+// Labels and texts are read from a sofa: the ink of a line of each stands at least 1.5 % of the
+// screen's height at 1080p and 4K (ink is what the eye sees, smaller than the font's em).
+TEST(EdgeAndOneToOneScreens, LabelsAndTextsGrowWithTheScreen) {
+    SetDisplayFacts({1, 1920, 1080, 1, 150, 1, 3840, 2160});
+    for (const SIZE size : {SIZE{1920, 1080}, SIZE{3840, 2160}}) {
+        SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
+        const int least = static_cast<int>(std::ceil(size.cy * 0.015));
+        auto edges = PaintScreen(DrawEdges, size.cx, size.cy);
+        const RECT rc = edges->Rect();
+        for (int side = 0; side < 4; ++side) {
+            for (int percent = 1; percent <= 5; ++percent) {
+                EXPECT_GE(FirstInkRun(*edges, RulerLabel(&rc, side, percent), Cyanish), least)
+                    << "label " << percent << " % of side " << side;
+            }
+        }
+        const RECT middle = {size.cx / 4, 0, 3 * size.cx / 4, size.cy};
+        const RECT text = {middle.left, size.cy / 4, middle.right, 3 * size.cy / 4};
+        EXPECT_GE(FirstInkRun(*edges, text, Lit), least) << "the text in the middle";
+        auto one = PaintScreen(DrawOneToOne, size.cx, size.cy);
+        for (int width = 1; width <= 2; ++width) {
+            EXPECT_GE(FirstInkRun(*one, LinePairLabel(&rc, width), Lit), least) << width << " px";
+        }
+        EXPECT_GE(FirstInkRun(*one, FactsBox(&rc), Lit), least) << "the facts";
+    }
+    SetDisplayFacts({});
+}
+
+// The facts under the checkerboard: one line for each known one, and where both modes are known
+// a last line that says whether the picture is scaled, in yellow where it is; nothing where
+// nothing is known. The checkerboard itself stays as it is.
+TEST(OneToOneScreen, SaysWhatIsKnownOfTheModesAndWhetherThePictureIsScaled) {
+    const struct {
+        DisplayFacts facts;
+        int lines;
+        bool yellow;
+    } cases[] = {
+        {{}, 0, false},
+        {{1, 1920, 1080, 0, 0, 0, 0, 0}, 1, false},
+        {{0, 0, 0, 1, 150, 0, 0, 0}, 1, false},
+        {{1, 1920, 1080, 1, 150, 1, 3840, 2160}, 4, true},
+        {{1, 3840, 2160, 1, 100, 1, 3840, 2160}, 4, false},
+        {{1, 1920, 1080, 0, 0, 1, 1920, 1200}, 3, true},
+        {{1, 1920, 1080, 1, 100, 1, 0, 2160}, 2, false},  // a native mode of no width is no mode
+    };
+    const COLORREF white = RGB(255, 255, 255);
+    for (const auto& t : cases) {
+        SCOPED_TRACE(testing::Message() << "desktop " << t.facts.desktopKnown << ", scale " << t.facts.scaleKnown
+                                        << ", native " << t.facts.nativeKnown << "/" << t.facts.nativeWidth);
+        SetDisplayFacts(t.facts);
+        auto c = PaintScreen(DrawOneToOne, 1366, 768);
+        const RECT rc = c->Rect();
+        const RECT box = FactsBox(&rc);
+        int lines = 0;
+        for (int y = box.top, inked = 0; y < box.bottom; ++y) {
+            const int now = CountWhere(*c, {box.left, y, box.right, y + 1}, Lit) > 0;
+            lines += now && !inked;
+            inked = now;
+        }
+        EXPECT_EQ(lines, t.lines);
+        EXPECT_EQ(CountWhere(*c, box, Yellowish) > 20, t.yellow);
+        const RECT board = CheckerRect(&rc);
+        EXPECT_EQ(c->Count(board, white), kCheckerSide * kCheckerSide / 2);
+        EXPECT_EQ(CountOther(*c, {0, board.bottom, rc.right, box.top}, RGB(0, 0, 0)), 0);
+    }
+    SetDisplayFacts({});
 }
 
 }  // namespace

@@ -140,4 +140,47 @@ TEST(RenderArgs, GuideIsAFlagGivenOnceAnywhere) {
     EXPECT_NE(ErrorOf({L"--guide", L"0", L"8", L"8", L"a.bmp", L"--guide"}).find(L"twice"), std::wstring::npos);
 }
 
+TEST(RenderArgs, FactsOfTheOneToOneScreenAreModesAndAScaleForItAlone) {
+    RenderArgs out;
+    std::wstring error;
+    ASSERT_EQ(Parse({L"47", L"640", L"480", L"f.bmp"}, &out, &error), kRenderParseOk);
+    EXPECT_FALSE(out.facts.desktopKnown || out.facts.scaleKnown || out.facts.nativeKnown);
+    ASSERT_EQ(Parse({L"--native", L"3840X2160", L"47", L"640", L"480", L"f.bmp", L"--desktop", L"1920x1080", L"--scale",
+                     L"150"},
+                    &out, &error),
+              kRenderParseOk);
+    const DisplayFacts& f = out.facts;
+    EXPECT_EQ(f.desktopKnown * f.desktopWidth * 10000 + f.desktopHeight, 1920 * 10000 + 1080);
+    EXPECT_EQ(f.nativeKnown * f.nativeWidth * 10000 + f.nativeHeight, 3840 * 10000 + 2160);
+    EXPECT_EQ(f.scaleKnown * f.scalePercent, 150);
+    RenderArgs largest;
+    ASSERT_EQ(Parse({L"47", L"8", L"8", L"a.bmp", L"--scale", L"1000", L"--native", L"16384x1"}, &largest, &error),
+              kRenderParseOk);
+    EXPECT_EQ(largest.facts.scalePercent + largest.facts.nativeWidth, 1000 + 16384);
+    const struct {
+        std::vector<const wchar_t*> args;
+        const wchar_t* says;
+    } refused[] = {
+        {{L"46", L"8", L"8", L"a.bmp", L"--desktop", L"1920x1080"}, L"one-to-one screen 47, not screen 46"},
+        {{L"0", L"8", L"8", L"a.bmp", L"--scale", L"100"}, L"one-to-one screen 47"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--desktop", L"1920"}, L"bad --desktop \"1920\": expected WIDTHxHEIGHT"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--desktop", L"0x1080"}, L"1..16384 each"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--native", L"16385x10"}, L"bad --native"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--native", L"1920x"}, L"bad --native"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--native", L"x1080"}, L"bad --native"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--native", L"1920x1080x2"}, L"bad --native"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--native", L" 1920x1080"}, L"bad --native"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--native", L"-1x5"}, L"bad --native"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--native"}, L"bad --native: expected"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--native", L"8x8", L"--native", L"8x8"}, L"twice"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"0"}, L"bad --scale \"0\": expected a number 1..1000"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"1001"}, L"1..1000"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"150%"}, L"bad --scale"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"15\n0"}, L"bad --scale \"15\\x0A0\""},  // still one line
+        {{L"47", L"8", L"8", L"a.bmp", L"--scale"}, L"needs a number"},
+        {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"100", L"--scale", L"100"}, L"twice"},
+    };
+    for (const auto& r : refused) EXPECT_NE(ErrorOf(r.args).find(r.says), std::wstring::npos) << r.says;
+}
+
 }  // namespace

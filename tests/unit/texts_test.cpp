@@ -95,7 +95,8 @@ TEST(Texts, TranslatedFormatsTakeTheEnglishConversions) {
     EXPECT_EQ(Conversions(g_texts[0][STR_TEST_TITLE_FMT]), (std::vector<std::wstring>{L"%ls", L"%d", L"%d", L"%ls"}));
     for (Str key : {STR_TEST_TITLE_FMT, STR_MONITOR_NATIVE_FMT, STR_MONITOR_NO_EDID_FMT, STR_SWITCH_REFUSED_FMT,
                     STR_MONITOR_ITEM_FMT, STR_MONITOR_ITEM_NO_EDID_FMT, STR_HEADER_SUB, STR_MOTION_SPEED_FMT,
-                    STR_MOTION_DROPPED_FMT}) {
+                    STR_MOTION_DROPPED_FMT, STR_FACT_DESKTOP_FMT, STR_FACT_SCALE_FMT, STR_FACT_NATIVE_FMT,
+                    STR_FACT_SCALED_FMT}) {
         const std::vector<std::wstring> english = Conversions(g_texts[0][key]);
         for (int lang = 1; lang < kLanguageCount; ++lang) {
             const wchar_t* format = g_texts[lang][key];

@@ -23,7 +23,7 @@ std::vector<std::wstring> SplitBenchList(const std::wstring& text) {
     }
 }
 
-// "0-43", "5", "5,19,23-25": every screen named, ascending and each once.
+// "0-47", "5", "5,19,23-25": every screen named, ascending and each once.
 int ParseBenchModes(const std::wstring& text, std::vector<int>* modes) {
     bool chosen[kModeCount] = {};
     for (const std::wstring& piece : SplitBenchList(text)) {
@@ -94,7 +94,8 @@ BenchParse ParseBenchArgs(int argc, const wchar_t* const* argv, BenchArgs* args,
             value = argv[++i];
         }
         if (name == L"--modes" && !ParseBenchModes(value, &args->modes)) {
-            *error = L"bad --modes " + Quoted(value) + L": expected screen numbers or ranges 0..43, e.g. 0-43";
+            const std::wstring last = std::to_wstring(kModeCount - 1);
+            *error = L"bad --modes " + Quoted(value) + L": expected screen numbers or ranges 0.." + last + L", e.g. 0-" + last;
             return kBenchParseError;
         }
         if (name == L"--sizes" && !ParseBenchSizes(value, &args->sizes)) {

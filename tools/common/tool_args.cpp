@@ -19,4 +19,19 @@ int ParseDecimal(const wchar_t* text, int maxValue, int* value) {
     return text != nullptr && ParseDecimalRange(text, text + wcslen(text), maxValue, value);
 }
 
-std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+// A control character in an argument (a line feed pasted into it, say) is written as \xNN, so that
+// a message naming the argument stays one line.
+std::wstring Quoted(const std::wstring& text) {
+    std::wstring quoted = L"\"";
+    for (const wchar_t c : text) {
+        if (c >= 0x20 && c != 0x7F) {
+            quoted += c;
+            continue;
+        }
+        const wchar_t* const hex = L"0123456789ABCDEF";
+        quoted += L"\\x";
+        quoted += hex[(c >> 4) & 0xF];
+        quoted += hex[c & 0xF];
+    }
+    return quoted + L"\"";
+}

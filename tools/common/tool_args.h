@@ -10,5 +10,5 @@ int ParseDecimalRange(const wchar_t* begin, const wchar_t* end, int maxValue, in
 // The same for a whole text; a null text is no number.
 int ParseDecimal(const wchar_t* text, int maxValue, int* value);
 
-// `text` in double quotes, for messages.
+// `text` in double quotes, for messages, its control characters written as \xNN.
 std::wstring Quoted(const std::wstring& text);

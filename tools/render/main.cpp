@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/texts.h"
+#include "patterns/display_facts.h"
 #include "patterns/motion.h"
 #include "testrun/guide_panel.h"
 #include "testrun/modes.h"
@@ -91,6 +92,7 @@ int wmain(int argc, wchar_t** argv) {
         return kExitBadArguments;
     }
     g_lang = args.lang;
+    SetDisplayFacts(args.facts);
     // The overlay names this screen at its place in a run of that length.
     const OverlayRun run = {args.mode, args.osdPos - 1, args.osdCount};
     return RenderScreen(args, args.osdPos > 0 ? &run : nullptr);

@@ -84,6 +84,27 @@ int ParseRenderRate(int argc, const wchar_t* const* argv, int i, bool* seen, dou
     return 1;
 }
 
+// Reads "WIDTHxHEIGHT" after option `name` at argv[i + 1], each side 1..kFactMaxSide, once only.
+int ParseRenderMode(int argc, const wchar_t* const* argv, int i, const wchar_t* name, int* known, int* width,
+                    int* height, std::wstring* error) {
+    if (*known) {
+        *error = std::wstring(name) + L" is given twice";
+        return 0;
+    }
+    const std::wstring text = i + 1 < argc ? argv[i + 1] : L"";
+    const size_t cross = text.find_first_of(L"xX");
+    if (i + 1 >= argc || cross == std::wstring::npos ||
+        !ParseDecimalRange(text.data(), text.data() + cross, kFactMaxSide, width) ||
+        !ParseDecimalRange(text.data() + cross + 1, text.data() + text.size(), kFactMaxSide, height) || *width == 0 ||
+        *height == 0) {
+        *error = L"bad " + std::wstring(name) + (i + 1 < argc ? L" " + Quoted(text) : std::wstring()) +
+                 L": expected WIDTHxHEIGHT, 1.." + std::to_wstring(kFactMaxSide) + L" each, e.g. 1920x1080";
+        return 0;
+    }
+    *known = 1;
+    return 1;
+}
+
 }  // namespace
 
 RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* args, std::wstring* error) {
@@ -115,6 +136,27 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
         }
         if (arg == L"--hz") {
             if (!ParseRenderRate(argc, argv, i, &hzSeen, &args->hz, error)) return kRenderParseError;
+            ++i;
+            continue;
+        }
+        if (arg == L"--desktop" || arg == L"--native") {
+            DisplayFacts& f = args->facts;
+            const bool desktop = arg == L"--desktop";
+            if (!ParseRenderMode(argc, argv, i, desktop ? L"--desktop" : L"--native",
+                                 desktop ? &f.desktopKnown : &f.nativeKnown, desktop ? &f.desktopWidth : &f.nativeWidth,
+                                 desktop ? &f.desktopHeight : &f.nativeHeight, error)) {
+                return kRenderParseError;
+            }
+            ++i;
+            continue;
+        }
+        if (arg == L"--scale") {
+            bool seen = args->facts.scaleKnown != 0;
+            if (!ParseRenderNumber(argc, argv, i, L"--scale", kFactMaxScale, false, &seen, &args->facts.scalePercent,
+                                   error)) {
+                return kRenderParseError;
+            }
+            args->facts.scaleKnown = 1;
             ++i;
             continue;
         }
@@ -165,6 +207,12 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
     }
     if ((frameSeen || hzSeen) && !IsMotionMode(args->mode)) {
         *error = L"--frame and --hz are for the motion screens 42 and 43, not screen " + std::to_wstring(args->mode);
+        return kRenderParseError;
+    }
+    const DisplayFacts& f = args->facts;
+    if ((f.desktopKnown || f.scaleKnown || f.nativeKnown) && args->mode != kOneToOneMode) {
+        *error = L"--desktop, --scale and --native are for the one-to-one screen " + std::to_wstring(kOneToOneMode) +
+                 L", not screen " + std::to_wstring(args->mode);
         return kRenderParseError;
     }
     static const wchar_t* const sideNames[2] = {L"width", L"height"};

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/texts.h"
+#include "patterns/display_facts.h"
 #include "testrun/catalogue.h"
 
 struct RenderArgs {
@@ -16,6 +17,7 @@ struct RenderArgs {
     int guide = 0;     // nonzero: the guidance panel as H shows it
     int frame = 0;     // the frame of a motion screen
     double hz = 60;    // the refresh rate a motion screen's steps are made for (up to three decimals)
+    DisplayFacts facts = {};  // what the one-to-one screen says of the monitor; unknown unless given
     std::wstring out;
 };
 
@@ -27,12 +29,15 @@ constexpr int kRenderMaxHz = 1000;
 
 constexpr const char* kRenderUsage =
     "usage: tavro-render MODE WIDTH HEIGHT OUT.bmp [--lang N] [--osd POS COUNT] [--guide]\n"
-    "                    [--frame K] [--hz H]\n"
+    "                    [--frame K] [--hz H] [--desktop WxH] [--scale P] [--native WxH]\n"
     "  MODE 0..47, WIDTH and HEIGHT 1..16384, N 0..12 (0 = English)\n"
     "  --osd: the overlay as the test window shows it for entry POS of a run of COUNT screens (1..48)\n"
     "  --guide: the guidance panel as the test window shows it on H or F1, in language N\n"
     "  --frame, --hz: frame K (0..1000000000, default 0) of the motion screens 42 and 43 on a\n"
     "    monitor refreshing H times a second (1..1000, up to three decimals such as 59.94; default 60)\n"
+    "  --desktop, --scale, --native: what the one-to-one screen 47 says of the monitor: the mode\n"
+    "    Windows sends, its display scale in per cent (1..1000) and the EDID's native mode\n"
+    "    (1..16384 each side); a fact not given is unknown and not shown\n"
     "  exit codes: 0 written, 1 could not paint or write, 2 bad arguments, 3 screen not in this build\n";
 
 // Parses argv (argv[0] is the program). On kRenderParseError, `error` holds one line without
