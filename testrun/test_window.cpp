@@ -347,6 +347,9 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             RefreshDisplayFacts(hwnd);
             return 0;
         case WM_DISPLAYCHANGE:
+            // HDR switched on or off, or another signal: the guidance notes follow what Windows says now.
+            RefreshTestedColourFacts();
+            if (GuideShown()) InvalidateRect(hwnd, nullptr, FALSE);
             if (!g_runAway) RefreshDisplayFacts(hwnd);  // away, the mode put back is not the run's
             return 0;
         case WM_ENDSESSION:
@@ -396,11 +399,6 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_SETCURSOR:
             if (SetScreenCursor(lParam)) return TRUE;
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
-        case WM_DISPLAYCHANGE:
-            // HDR switched on or off, or another signal: the guidance notes follow what Windows says now.
-            RefreshTestedColourFacts();
-            if (GuideShown()) InvalidateRect(hwnd, nullptr, FALSE);
             return DefWindowProcW(hwnd, msg, wParam, lParam);
         default:
             return DefWindowProcW(hwnd, msg, wParam, lParam);
