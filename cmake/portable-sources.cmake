@@ -1,5 +1,5 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
-# list, EDID decoding (monitor/), the judging of what Windows reports of the monitor's colours, the monitor key paths, the hand-over to the painter thread, the sweep's samples and the readability text. Every
+# list, EDID decoding (monitor/), the judging of what Windows reports of the monitor's colours, the monitor key paths, the hand-over to the painter thread, the sweep's samples, the readability text and the HDR screens' frames. Every
 # file includes the standard library only. The Windows build and the native sanitizer and fuzzing
 # build (tests/native) both make the library tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
@@ -32,5 +32,14 @@ set(TAVRO_PORTABLE_SOURCES
   patterns/text_fill.cpp
   testrun/monitor_rate.cpp
   app/window_place.cpp
-  monitor/display_state.cpp)
+  monitor/display_state.cpp
+  hdr/half_float.cpp
+  hdr/pq_curve.cpp
+  hdr/gamut_matrix.cpp
+  hdr/hdr_frame.cpp
+  hdr/hdr_grid.cpp
+  hdr/peak_window.cpp
+  hdr/box_screens.cpp
+  hdr/steps_screen.cpp
+  hdr/gamut_screen.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
