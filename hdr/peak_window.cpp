@@ -5,10 +5,8 @@
 
 namespace {
 
-// The window's area is to lie within this share of the asked area (half the allowed 0.1 %).
-constexpr double kAreaTolerance = 0.0005;
-// How far from the screen's aspect ratio the search for an exact area may go.
-constexpr double kAspectLeeway = 0.05;
+// The window's area is to lie within this share of the asked area (0.1 %).
+constexpr double kAreaTolerance = 0.001;
 
 }  // namespace
 
@@ -19,13 +17,12 @@ HdrRect PeakWindowRect(int width, int height, double share) {
     if (share > 1.0) share = 1.0;
     const double target = share * width * height;
     const double ideal = height * std::sqrt(share);
-    // Heights near the ideal one, each with the width nearest the asked area: the first within the
-    // tolerance, from the ideal height outwards, keeps the aspect ratio best; failing that, the
-    // nearest area.
+    // Heights from the ideal one outwards, each with the width nearest the asked area: the first
+    // within the tolerance keeps the aspect ratio best (a small window on an odd size may have to
+    // bend it to reach its area in whole pixels); failing all, the nearest area.
     int bestWidth = 0, bestHeight = 0;
     double bestError = -1.0;
-    const int reach = static_cast<int>(ideal * kAspectLeeway) + 1;
-    for (int step = 0; step <= 2 * reach; ++step) {
+    for (int step = 0; step <= 2 * height; ++step) {
         const int h = static_cast<int>(std::lround(ideal)) + (step % 2 ? (step + 1) / 2 : -step / 2);
         if (h < 1 || h > height) continue;
         int w = static_cast<int>(std::lround(target / h));
@@ -37,7 +34,7 @@ HdrRect PeakWindowRect(int width, int height, double share) {
             bestHeight = h;
             bestError = error;
         }
-        if (error <= kAreaTolerance * target) break;
+        if (error < kAreaTolerance * target) break;
     }
     const int left = (width - bestWidth) / 2, top = (height - bestHeight) / 2;
     return {left, top, left + bestWidth, top + bestHeight};
