@@ -69,7 +69,7 @@ float HalfToFloat(uint16_t bits) {
     const uint32_t exponent = (bits >> 10) & 0x1Fu;
     const uint32_t mantissa = bits & 0x3FFu;
     if (exponent == 0x1Fu) return BitsFloat(sign | kFloatExponentMask | (mantissa << 13));
-    if (exponent != 0) return BitsFloat(sign | (((exponent << 10) | mantissa) << 13) + kRebias);
+    if (exponent != 0) return BitsFloat(sign | ((((exponent << 10) | mantissa) << 13) + kRebias));
     // Zero or a subnormal: exactly mantissa * 2^-24.
     const float magnitude = static_cast<float>(mantissa) * BitsFloat(0x33800000u);
     return sign ? -magnitude : magnitude;

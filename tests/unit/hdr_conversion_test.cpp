@@ -32,7 +32,9 @@ TEST(HalfFloat, EveryHalfSurvivesTheRoundTrip) {
             ASSERT_TRUE(std::isnan(HalfToFloat(FloatToHalf(value)))) << std::hex << bits;
             continue;
         }
-        if ((half & 0x7C00) != 0x7C00) ASSERT_EQ(value, HalfValue(half)) << std::hex << bits;
+        if ((half & 0x7C00) != 0x7C00) {
+            ASSERT_EQ(value, HalfValue(half)) << std::hex << bits;
+        }
         ASSERT_EQ(FloatToHalf(value), half) << std::hex << bits;
     }
 }
@@ -109,7 +111,9 @@ TEST(PqCurve, CodesOfKnownLuminances) {
     } table[] = {{0, 0}, {0.05, 47}, {100, 520}, {203, 594}, {1000, 769}, {10000, 1023}, {20000, 1023}, {-1, 0}};
     for (const auto& row : table) {
         EXPECT_EQ(PqCode10(row.nits), row.code) << row.nits;
-        if (row.nits > 0 && row.nits <= 10000) EXPECT_EQ(std::lround(1023 * ReferenceSignal(row.nits)), row.code);
+        if (row.nits > 0 && row.nits <= 10000) {
+            EXPECT_EQ(std::lround(1023 * ReferenceSignal(row.nits)), row.code);
+        }
     }
 }
 
@@ -126,7 +130,9 @@ TEST(PqCurve, CodesRoundTripAndLuminancesStayInOrder) {
         ASSERT_GE(PqCode10(brighter), PqCode10(nits)) << nits;
         ASSERT_GE(PqNitsToSignal(brighter), PqNitsToSignal(nits)) << nits;
         ASSERT_GE(FloatToHalf(static_cast<float>(brighter / 80)), FloatToHalf(static_cast<float>(nits / 80))) << nits;
-        if (nits <= 10000) ASSERT_NEAR(PqSignalToNits(PqNitsToSignal(nits)), nits, nits * 1e-9) << nits;
+        if (nits <= 10000) {
+            ASSERT_NEAR(PqSignalToNits(PqNitsToSignal(nits)), nits, nits * 1e-9) << nits;
+        }
     }
 }
 
