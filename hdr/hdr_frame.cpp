@@ -79,9 +79,9 @@ void PaintCoverage(HdrFrame* frame, const HdrRect& rect, const uint8_t* coverage
     const HdrRect area = Clipped(rect, frame->width, frame->height);
     const double target[3] = {colour.red / kScrgbOneNits, colour.green / kScrgbOneNits, colour.blue / kScrgbOneNits};
     for (int y = area.top; y < area.bottom; ++y) {
-        const uint8_t* source = coverage + static_cast<std::ptrdiff_t>(y - rect.top) * stride - rect.left;
+        const uint8_t* source = coverage + static_cast<std::ptrdiff_t>(y - rect.top) * stride;
         for (int x = area.left; x < area.right; ++x) {
-            const double share = source[x] / 255.0;
+            const double share = source[x - rect.left] / 255.0;
             if (share == 0.0) continue;
             uint64_t& pixel = RowOf(frame, y)[x];
             for (unsigned channel = 0; channel < 3; ++channel) {
