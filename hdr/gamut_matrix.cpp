@@ -3,11 +3,11 @@
 
 namespace {
 
-// Indexed by GamutId. P3 here is the DCI-P3 primaries with D65 white, as monitors report it.
-const GamutPrimaries kPrimaries[kGamutCount] = {
-    {{0.640, 0.330}, {0.300, 0.600}, {0.150, 0.060}},  // sRGB / BT.709
-    {{0.680, 0.320}, {0.265, 0.690}, {0.150, 0.060}},  // DCI-P3
-    {{0.708, 0.292}, {0.170, 0.797}, {0.131, 0.046}},  // BT.2020
+// Indexed by GamutReference. P3 here is the DCI-P3 primaries with D65 white, as monitors have it.
+const ColourPrimaries kPrimaries[kGamutReferences] = {
+    {{0.640, 0.330}, {0.300, 0.600}, {0.150, 0.060}, {0.3127, 0.3290}},  // sRGB / BT.709
+    {{0.680, 0.320}, {0.265, 0.690}, {0.150, 0.060}, {0.3127, 0.3290}},  // DCI-P3
+    {{0.708, 0.292}, {0.170, 0.797}, {0.131, 0.046}, {0.3127, 0.3290}},  // BT.2020
 };
 
 // XYZ of a chromaticity at luminance Y = 1.
@@ -21,9 +21,7 @@ double Determinant(const Matrix3& a) {
 
 }  // namespace
 
-const Chromaticity kWhiteD65 = {0.3127, 0.3290};
-
-const GamutPrimaries& PrimariesOf(GamutId gamut) { return kPrimaries[gamut]; }
+const ColourPrimaries& PrimariesOf(GamutReference gamut) { return kPrimaries[gamut]; }
 
 Matrix3 Multiply(const Matrix3& a, const Matrix3& b) {
     Matrix3 product = {};
@@ -57,14 +55,14 @@ Matrix3 Inverse(const Matrix3& a) {
     return inverse;
 }
 
-Matrix3 RgbToXyz(const GamutPrimaries& primaries, Chromaticity white) {
+Matrix3 RgbToXyz(const ColourPrimaries& primaries) {
     const Vector3 columns[3] = {XyzOf(primaries.red), XyzOf(primaries.green), XyzOf(primaries.blue)};
     Matrix3 unscaled = {};
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) unscaled.m[row][column] = columns[column].v[row];
     }
     // Each primary is scaled so that equal RGB of 1 add up to the white point of luminance 1.
-    const Vector3 scale = Multiply(Inverse(unscaled), XyzOf(white));
+    const Vector3 scale = Multiply(Inverse(unscaled), XyzOf(primaries.white));
     Matrix3 scaled = unscaled;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) scaled.m[row][column] *= scale.v[column];
@@ -72,6 +70,6 @@ Matrix3 RgbToXyz(const GamutPrimaries& primaries, Chromaticity white) {
     return scaled;
 }
 
-Matrix3 GamutToGamut(GamutId from, GamutId to) {
-    return Multiply(Inverse(RgbToXyz(PrimariesOf(to), kWhiteD65)), RgbToXyz(PrimariesOf(from), kWhiteD65));
+Matrix3 GamutToGamut(GamutReference from, GamutReference to) {
+    return Multiply(Inverse(RgbToXyz(PrimariesOf(to))), RgbToXyz(PrimariesOf(from)));
 }

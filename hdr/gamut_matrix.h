@@ -2,15 +2,7 @@
 // computed from the CIE xy chromaticities and the D65 white point.
 // Plain standard C++ (no Windows headers).
 #pragma once
-
-struct Chromaticity {
-    double x, y;
-};
-
-// A gamut's red, green and blue primaries, with D65 white.
-struct GamutPrimaries {
-    Chromaticity red, green, blue;
-};
+#include "monitor/edid_colour.h"
 
 struct Matrix3 {
     double m[3][3];
@@ -20,18 +12,16 @@ struct Vector3 {
     double v[3];
 };
 
-// The gamuts of the wide-gamut screen, in its column order.
-enum GamutId { kGamutSrgb, kGamutP3, kGamutBt2020, kGamutCount };
+// The red, green and blue primaries of a reference gamut (sRGB, DCI-P3, BT.2020, the wide-gamut
+// screen's column order), each with D65 white.
+const ColourPrimaries& PrimariesOf(GamutReference gamut);
 
-extern const Chromaticity kWhiteD65;
-const GamutPrimaries& PrimariesOf(GamutId gamut);
-
-// Linear RGB of the gamut (1, 1, 1 = D65 white of luminance 1) to CIE XYZ.
-Matrix3 RgbToXyz(const GamutPrimaries& primaries, Chromaticity white);
+// Linear RGB of the primaries (1, 1, 1 = their white at luminance 1) to CIE XYZ.
+Matrix3 RgbToXyz(const ColourPrimaries& primaries);
 
 // Linear RGB of `from` to linear RGB of `to`, both with D65 white: BT.709/sRGB primaries are the
 // scRGB colour space, where colours outside sRGB take negative values.
-Matrix3 GamutToGamut(GamutId from, GamutId to);
+Matrix3 GamutToGamut(GamutReference from, GamutReference to);
 
 Matrix3 Multiply(const Matrix3& a, const Matrix3& b);
 Vector3 Multiply(const Matrix3& a, const Vector3& b);

@@ -5,13 +5,13 @@
 #include "hdr/hdr_screens.h"
 
 HdrColour GamutPrimaryColour(int gamut, int primary) {
-    if (gamut < 0 || gamut >= kGamutCount || primary < 0 || primary > 2) return Grey(0.0);
-    const Matrix3 toScrgb = GamutToGamut(static_cast<GamutId>(gamut), kGamutSrgb);
+    if (gamut < 0 || gamut >= kGamutReferences || primary < 0 || primary > 2) return Grey(0.0);
+    const Matrix3 toScrgb = GamutToGamut(static_cast<GamutReference>(gamut), kGamutSrgb);
     Vector3 unit = {};
     unit.v[primary] = 1.0;
     const Vector3 scrgb = Multiply(toScrgb, unit);
     // Luminance is the Y row of the sRGB matrix, for the patch and for the row's sRGB primary.
-    const Matrix3 toXyz = RgbToXyz(PrimariesOf(kGamutSrgb), kWhiteD65);
+    const Matrix3 toXyz = RgbToXyz(PrimariesOf(kGamutSrgb));
     double luminance = 0.0;
     for (int k = 0; k < 3; ++k) luminance += toXyz.m[1][k] * scrgb.v[k];
     const double scale = kGamutWhiteNits * toXyz.m[1][primary] / luminance;
@@ -20,14 +20,14 @@ HdrColour GamutPrimaryColour(int gamut, int primary) {
 
 HdrScreen WideGamutScreen(int width, int height) {
     HdrScreen screen = {width, height, Grey(0.0), {}, {}};
-    GridEntry entries[3 * kGamutCount];
+    GridEntry entries[3 * kGamutReferences];
     for (int primary = 0; primary < 3; ++primary) {
-        for (int gamut = 0; gamut < kGamutCount; ++gamut) {
-            const Matrix3 toXyz = RgbToXyz(PrimariesOf(kGamutSrgb), kWhiteD65);
-            entries[primary * kGamutCount + gamut] = {GamutPrimaryColour(gamut, primary),
+        for (int gamut = 0; gamut < kGamutReferences; ++gamut) {
+            const Matrix3 toXyz = RgbToXyz(PrimariesOf(kGamutSrgb));
+            entries[primary * kGamutReferences + gamut] = {GamutPrimaryColour(gamut, primary),
                                                       kGamutWhiteNits * toXyz.m[1][primary]};
         }
     }
-    screen.patches = GridPatches(width, height, entries, 3 * kGamutCount, kGamutCount);
+    screen.patches = GridPatches(width, height, entries, 3 * kGamutReferences, kGamutReferences);
     return screen;
 }
