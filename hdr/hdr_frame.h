@@ -41,26 +41,30 @@ struct HdrScreen {
     std::vector<HdrRect> captions;
 };
 
-// Width x height pixels, rows top-down. A pixel holds four halves, R in the lowest 16 bits, then
-// G, B and A = 1.0: in a little-endian memory the bytes are exactly R16G16B16A16_FLOAT's, so the
-// presenter uploads `pixels.data()` as it is (pitch width * 8 bytes).
+// Width x height pixels of four halves each (R, G, B, A = 1.0), rows top-down, as
+// R16G16B16A16_FLOAT holds them: the presenter uploads `halves.data()` with a pitch of width * 8.
 struct HdrFrame {
     int width = 0, height = 0;
-    std::vector<uint64_t> pixels;
+    std::vector<uint16_t> halves;
+};
+
+// One pixel's four halves, R, G, B, A.
+struct HalfPixel {
+    uint16_t channel[4];
 };
 
 enum HdrChannel { kHdrRed, kHdrGreen, kHdrBlue, kHdrAlpha };
 
 // The half of `channel` at pixel (x, y), which must lie in the frame.
 inline uint16_t HalfAt(const HdrFrame& frame, int x, int y, HdrChannel channel) {
-    return static_cast<uint16_t>(frame.pixels[static_cast<size_t>(y) * frame.width + x] >> (16 * channel));
+    return frame.halves[(static_cast<size_t>(y) * frame.width + x) * 4 + channel];
 }
 
 inline HdrColour Grey(double nits) { return {nits, nits, nits}; }
 inline bool IsEmpty(const HdrRect& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
 
-// One pixel of `colour` as it sits in the frame: R, G, B and A halves, R in the lowest bits.
-uint64_t PackedPixel(const HdrColour& colour);
+// One pixel of `colour` in scRGB halves, alpha 1.0.
+HalfPixel HalfPixelOf(const HdrColour& colour);
 
 // Paints `screen` into `frame`, reusing its memory when the size is unchanged. Each band of rows
 // crossed by the same patches is composed once and copied, and each colour is converted once.

@@ -57,7 +57,8 @@ enum BloomingCaption { kBloomPixelsCaption, kBloomDotsCaption, kBloomBoxCaption,
 // Blooming on black at the full signal: nine single pixels (top left quarter), nine 3 x 3 dots
 // (top right), a box of 1 % of the screen's area (bottom left) and, bottom right, the rectangle
 // kBloomTextLine for a line of text at the full signal, whose coverage the Windows side renders
-// and hands to PaintCoverage. Every group has a caption above it. Patches: the nine pixels, the nine dots, then the box.
+// and hands to PaintCoverage. Every group has a caption above it. Patches: the nine pixels, the
+// nine dots, then the box.
 HdrScreen BloomingScreen(int width, int height);
 
 // The 10-bit steps screen's captions: above and below the band between the halves.
