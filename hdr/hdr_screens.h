@@ -32,7 +32,7 @@ constexpr double kGamutWhiteNits = 100.0;
 int HdrLabelHeight(int height);
 
 // The window holding `share` of a width x height screen's area in whole pixels, centred: the
-// screen's aspect ratio as far as an area within 0.05 % of the share allows.
+// screen's aspect ratio as far as an area within 0.1 % of the share allows.
 HdrRect PeakWindowRect(int width, int height, double share);
 
 // Screen `index` of the peak windows (0 to kPeakWindowCount - 1): one patch, the window, whose
