@@ -1,9 +1,9 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
 # list, EDID decoding (monitor/), the judging of what Windows reports of the monitor's colours,
 # the monitor key paths, the hand-over to the painter thread, the sweep's samples, the readability
-# text and the one-to-one screen's facts. Every file includes the standard library only. The
-# Windows build and the native sanitizer and fuzzing build (tests/native) both make the library
-# tavro_portable from this one list.
+# text, the one-to-one screen's facts and the HDR screens' frames (hdr/). Every file includes the
+# standard library only. The Windows build and the native sanitizer and fuzzing build
+# (tests/native) both make the library tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
   app/texts.cpp
   testrun/catalogue.cpp
@@ -38,5 +38,15 @@ set(TAVRO_PORTABLE_SOURCES
   monitor/colour_texts.cpp
   monitor/colour_summary.cpp
   testrun/colour_guide.cpp
-  patterns/display_facts.cpp)
+  patterns/display_facts.cpp
+
+  hdr/half_float.cpp
+  hdr/pq_curve.cpp
+  hdr/gamut_matrix.cpp
+  hdr/hdr_frame.cpp
+  hdr/hdr_grid.cpp
+  hdr/peak_window.cpp
+  hdr/box_screens.cpp
+  hdr/steps_screen.cpp
+  hdr/gamut_screen.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -6,7 +6,7 @@
 # ctest labels: apart
 set -euo pipefail
 src=${2:?source dir}
-exec python3 - "$src" app record testrun monitor patterns sound <<'PY'
+exec python3 - "$src" app record testrun monitor patterns sound hdr <<'PY'
 import os, re, sys
 
 top, folders = sys.argv[1], sys.argv[2:]
