@@ -230,7 +230,9 @@ int StartPresenter(HWND window, int width, int height, Presenter* presenter) {
 
 int UploadHalfFrame(Presenter* presenter, const uint16_t* halves, int width, int height) {
     if (presenter->swapChain == nullptr) return Fail(presenter, kPresenterUploadFailed, E_POINTER);
-    if (width != presenter->width || height != presenter->height) return Fail(presenter, kPresenterBadFrame, E_INVALIDARG);
+    if (width != presenter->width || height != presenter->height) {
+        return Fail(presenter, kPresenterBadFrame, E_INVALIDARG);
+    }
     ID3D11Texture2D* backBuffer = nullptr;
     const HRESULT result =
         presenter->swapChain->GetBuffer(0, __uuidof(ID3D11Texture2D), reinterpret_cast<void**>(&backBuffer));

@@ -18,7 +18,9 @@ void CopyRows(const D3D11_MAPPED_SUBRESOURCE& mapped, int width, int height, uin
     const size_t rowBytes = static_cast<size_t>(width) * kBytesPerPixel;
     const unsigned char* source = static_cast<const unsigned char*>(mapped.pData);
     unsigned char* target = reinterpret_cast<unsigned char*>(halves);
-    for (int y = 0; y < height; ++y) memcpy(target + y * rowBytes, source + static_cast<size_t>(y) * mapped.RowPitch, rowBytes);
+    for (int y = 0; y < height; ++y) {
+        memcpy(target + y * rowBytes, source + static_cast<size_t>(y) * mapped.RowPitch, rowBytes);
+    }
 }
 
 }  // namespace
@@ -26,7 +28,8 @@ void CopyRows(const D3D11_MAPPED_SUBRESOURCE& mapped, int width, int height, uin
 int ReadBackHalves(Presenter* presenter, uint16_t* halves) {
     if (presenter->swapChain == nullptr) return ReadBackFailed(presenter, E_POINTER);
     ID3D11Texture2D* backBuffer = nullptr;
-    HRESULT result = presenter->swapChain->GetBuffer(0, __uuidof(ID3D11Texture2D), reinterpret_cast<void**>(&backBuffer));
+    HRESULT result =
+        presenter->swapChain->GetBuffer(0, __uuidof(ID3D11Texture2D), reinterpret_cast<void**>(&backBuffer));
     if (FAILED(result)) return ReadBackFailed(presenter, result);
     D3D11_TEXTURE2D_DESC desc;
     backBuffer->GetDesc(&desc);
