@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kDefaultRuns = 20;
+constexpr int kDefaultRuns = 10;
 constexpr uint16_t kHalfOfOne = 0x3C00;
 
 HWND OpenBenchWindow(int width, int height) {

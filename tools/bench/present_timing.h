@@ -9,6 +9,6 @@ struct PresentFigures {
     BenchFigure bitBlt;         // a 32-bit DIB section blitted over the whole window
 };
 
-// Opens a borderless window of `width` x `height` and times `runs` frames each way (0: 20).
+// Opens a borderless window of `width` x `height` and times `runs` frames each way (0: 10).
 // Returns 0 when no window or no presenter could be had; `reason` then says why.
 int TimePresent(int width, int height, int runs, PresentFigures* figures, const char** reason);
