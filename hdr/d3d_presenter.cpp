@@ -137,7 +137,7 @@ int CreateSwapChain(Presenter* p) {
     desc.BufferUsage = DXGI_USAGE_RENDER_TARGET_OUTPUT;
     desc.BufferCount = kBufferCount;
     desc.Scaling = DXGI_SCALING_STRETCH;
-    desc.AlphaMode = DXGI_ALPHA_MODE_IGNORE;
+    desc.AlphaMode = DXGI_ALPHA_MODE_UNSPECIFIED;
     for (DXGI_SWAP_EFFECT effect : kFlipEffects) {
         desc.SwapEffect = effect;
         result = create(factory, p->device, p->window, &desc, &p->swapChain);
