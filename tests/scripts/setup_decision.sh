@@ -22,7 +22,7 @@ exit 1
 EOF
 cat >"$stubs/dpkg" <<'EOF'
 #!/bin/sh
-[ "$1" = --print-foreign-architectures ] && echo i386
+[ "$1" = --print-foreign-architectures ] && [ ! -e "$STUB/no-i386" ] && echo i386
 exit 0
 EOF
 cat >"$stubs/locale" <<'EOF'
@@ -69,7 +69,7 @@ setup
 [ "$STATUS" = 0 ] || fail "mirror mid-sync: exit $STATUS: $OUT"
 [ "$(updates)" = 3 ] || fail "mirror mid-sync: apt-get update ran $(updates) times, not 3"
 expect "setup: apt-get update failed 3 times (http://mirror/debian-security/dists/bookworm-security/main/binary-i386/Packages.xz: File has unexpected size (374820 != 376004). Mirror sync in progress?); going on with the package indexes it has" "mirror mid-sync"
-expect "setup: could not install wine32:i386 libasound2:i386 libxrandr2:i386 libxinerama1:i386 (Error, pkgProblemResolver::Resolve generated breaks" "32-bit packages"
+expect "setup: could not install wine32:i386 libasound2:i386 libxrandr2:i386 libxinerama1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386 libgl1:i386 (Error, pkgProblemResolver::Resolve generated breaks" "32-bit packages"
 grep -qx cmake "$STUB/installed" || fail "the amd64 packages were not installed"
 [ -s "$TAVRO_SETUP_STATE" ] || fail "the failed 32-bit install is not remembered"
 
@@ -91,6 +91,15 @@ setup
   fail "mirror whole again: exit $STATUS, calls $CALLS, state $(ls "$TAVRO_SETUP_STATE" 2>&1)"
 setup --auto
 [ -z "$CALLS" ] && [ -z "$OUT" ] || fail "all installed: apt-get calls '$CALLS', output '$OUT'"
+
+# The 32-bit Mesa drivers are wanted only where the i386 architecture is already on.
+sed -i '/^libgl1:i386$/d' "$STUB/installed"
+touch "$STUB/no-i386"
+setup --auto
+[ -z "$CALLS" ] || fail "no i386: the Mesa drivers were asked for: $CALLS"
+rm "$STUB/no-i386"
+setup --auto
+grep -q 'libgl1:i386' <<<"$CALLS" || fail "i386 on: the Mesa drivers were not asked for: $CALLS"
 
 # A package every path needs that cannot be had stops set-up, named.
 sed -i '/^xdotool$/d' "$STUB/installed"

@@ -1,6 +1,7 @@
 // tavro-bench: how long each screen takes to paint at large sizes, how long a step to it takes in a
-// real test window, what a motion screen's frame costs, the sweep's synthesis and the program's
-// start-up, as tables and as one "bench ..." line per figure for scripts.
+// real test window, what a motion screen's frame costs, what an FP16 frame's upload and present
+// cost, the sweep's synthesis and the program's start-up, as tables and as one "bench ..." line per
+// figure for scripts.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "tools/bench/bench_clock.h"
 #include "tools/bench/bench_stats.h"
 #include "tools/bench/paint_timing.h"
+#include "tools/bench/present_timing.h"
 #include "tools/bench/startup_timing.h"
 #include "tools/bench/step_timing.h"
 
@@ -110,6 +112,26 @@ int BenchMotion(const BenchSize& size, std::vector<std::string>* lines) {
     return 1;
 }
 
+// The FP16 presenter's upload and present of a whole frame, beside a GDI BitBlt of the same size. A
+// machine without D3D11 is noted, not counted as a failed measurement.
+int BenchPresent(const BenchArgs& args, const BenchSize& size, std::vector<std::string>* lines) {
+    PresentFigures figures = {};
+    const char* reason = "";
+    if (!TimePresent(size.width, size.height, args.runs, &figures, &reason)) {
+        printf("\n%d x %d FP16 presenter: not measured (%s)\n", size.width, size.height, reason);
+        return 1;
+    }
+    printf("\n%d x %d FP16 frame, upload and Present(1, 0): median %.3f ms, worst %.3f ms; "
+           "GDI BitBlt of the same size: median %.3f ms, worst %.3f ms\n",
+           size.width, size.height, figures.uploadPresent.medianMs, figures.uploadPresent.worstMs,
+           figures.bitBlt.medianMs, figures.bitBlt.worstMs);
+    fflush(stdout);
+    AddMachineLine(lines, "bench present size=%dx%d median_ms=%.3f worst_ms=%.3f bitblt_median_ms=%.3f", size.width,
+                   size.height, figures.uploadPresent.medianMs, figures.uploadPresent.worstMs,
+                   figures.bitBlt.medianMs);
+    return 1;
+}
+
 int BenchSweep(std::vector<std::string>* lines) {
     std::vector<short> samples(static_cast<size_t>(kSweepFrames) * kSweepChannels);
     FillSweepSamples(samples.data());  // untimed: the first touch of the buffer's pages
@@ -178,6 +200,7 @@ int wmain(int argc, wchar_t** argv) {
         ok = BenchSizeOfScreens(args, size, &lines, &slowest) && ok;
         ok = BenchSizeOfSteps(args, size, slowest, &lines) && ok;
         ok = BenchMotion(size, &lines) && ok;
+        ok = BenchPresent(args, size, &lines) && ok;
     }
     ok = BenchSweep(&lines) && ok;
     ok = BenchStartup(args, &lines) && ok;
