@@ -39,7 +39,6 @@ set(TAVRO_PORTABLE_SOURCES
   monitor/colour_summary.cpp
   testrun/colour_guide.cpp
   patterns/display_facts.cpp
-
   hdr/half_float.cpp
   hdr/pq_curve.cpp
   hdr/gamut_matrix.cpp
