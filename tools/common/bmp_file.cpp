@@ -1,17 +1,15 @@
 // Writing a painted 32-bit image as a standard 24-bit bottom-up BMP file.
 #include "tools/common/bmp_file.h"
 
+#include "tools/common/whole_file.h"
+
 #include <string>
 #include <vector>
 
 namespace {
 
-int WriteAll(HANDLE file, const void* data, DWORD size) {
-    DWORD written = 0;
-    return WriteFile(file, data, size, &written, nullptr) && written == size;
-}
-
-int WriteBmpData(HANDLE file, const uint32_t* pixels, int width, int height) {
+int WriteBmpData(HANDLE file, const void* image, int width, int height) {
+    const uint32_t* pixels = static_cast<const uint32_t*>(image);
     // Rows of 24-bit pixels are padded to a multiple of four bytes.
     const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
     BITMAPFILEHEADER fileHeader = {};
@@ -65,21 +63,5 @@ int CanCreateFile(const wchar_t* path, DWORD* error) {
 }
 
 int WriteBmpFile(const wchar_t* path, const uint32_t* pixels, int width, int height, DWORD* error) {
-    const std::wstring temporary = TemporaryName(path);
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        *error = GetLastError();
-        return 0;
-    }
-    const int written = WriteBmpData(file, pixels, width, height);
-    if (!written) *error = GetLastError();
-    const int closed = CloseHandle(file);
-    if (written && !closed) *error = GetLastError();
-    if (!written || !closed || !MoveFileExW(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING)) {
-        if (written && closed) *error = GetLastError();
-        DeleteFileW(temporary.c_str());
-        return 0;
-    }
-    return 1;
+    return WriteWholeFile(path, WriteBmpData, pixels, width, height, error);
 }

@@ -1,6 +1,8 @@
 // Writing a floating-point RGB image as a little-endian, bottom-up PFM file.
 #include "tools/common/pfm_file.h"
 
+#include "tools/common/whole_file.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -9,11 +11,6 @@
 
 namespace {
 
-int WriteAll(HANDLE file, const void* data, DWORD size) {
-    DWORD written = 0;
-    return WriteFile(file, data, size, &written, nullptr) && written == size;
-}
-
 // Little-endian bytes of a float, whatever the machine's own order.
 void PutFloat(float value, unsigned char* out) {
     uint32_t bits;
@@ -21,7 +18,8 @@ void PutFloat(float value, unsigned char* out) {
     for (int k = 0; k < 4; ++k) out[k] = static_cast<unsigned char>(bits >> (8 * k));
 }
 
-int WritePfmData(HANDLE file, const float* rgba, int width, int height) {
+int WritePfmData(HANDLE file, const void* image, int width, int height) {
+    const float* rgba = static_cast<const float*>(image);
     char header[64];
     // A negative scale marks little-endian data.
     const int headerLength = snprintf(header, sizeof(header), "PF\n%d %d\n-1.0\n", width, height);
@@ -44,21 +42,5 @@ int WritePfmFile(const wchar_t* path, const float* rgba, int width, int height, 
         *error = ERROR_INVALID_PARAMETER;
         return 0;
     }
-    const std::wstring temporary = std::wstring(path) + L".part";
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        *error = GetLastError();
-        return 0;
-    }
-    const int written = WritePfmData(file, rgba, width, height);
-    if (!written) *error = GetLastError();
-    const int closed = CloseHandle(file);
-    if (written && !closed) *error = GetLastError();
-    if (!written || !closed || !MoveFileExW(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING)) {
-        if (written && closed) *error = GetLastError();
-        DeleteFileW(temporary.c_str());
-        return 0;
-    }
-    return 1;
+    return WriteWholeFile(path, WritePfmData, rgba, width, height, error);
 }
