@@ -2,6 +2,7 @@
 # tavro-edid on the real monitors' EDIDs: one line per file with the listed mode and the block it
 # came from, whole files of any length, and its exit codes.
 # Called as: bash edid_tool.sh <path of tavro.exe> <source dir>
+# ctest labels: apart
 set -uo pipefail
 tool="$(cd "$(dirname "$1")" && pwd)/tools/edid/tavro-edid.exe"
 src=$2

@@ -3,6 +3,7 @@
 # its two colours one pixel apart, counted from the screen's pixel (0, 0), beside a patch of their
 # mean, read out of the BMP file.
 # Called as: bash render_chroma.sh <path of tavro.exe> <source dir>
+# ctest labels: apart
 set -u
 render="$(dirname "$1")/tools/render/tavro-render.exe"
 run="$2/scripts/wine-run"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # tavro-render under Wine: exit codes, refusals that leave no file, and the BMP it writes.
 # Called as: bash render_tool.sh <path of tavro.exe> <source dir>
+# ctest labels: apart
 set -u
 render="$(dirname "$1")/tools/render/tavro-render.exe"
 run="$2/scripts/wine-run"

@@ -4,6 +4,7 @@
 # installed (remembered for scripts/run and scripts/test, tried again by a plain scripts/setup),
 # and a needed package that is missing, which alone stops it.
 # Called by ctest as: bash setup_decision.sh <path of tavro.exe> <source dir>
+# ctest labels: apart
 set -uo pipefail
 src=$(cd "$2" && pwd)
 work=$(mktemp -d)
