@@ -17,7 +17,7 @@ HWND* const kTabOrder[] = {
     &g_hLangCombo, &g_hMonitorCombo,
     &g_hCatChecks[0], &g_hCatChecks[1], &g_hCatChecks[2], &g_hCatChecks[3], &g_hCatChecks[4],
     &g_hCatChecks[5], &g_hCatChecks[6], &g_hCatChecks[7], &g_hCatChecks[8], &g_hCatChecks[9],
-    &g_hCatChecks[10], &g_hCatChecks[11], &g_hCatChecks[12], &g_hCatChecks[13],
+    &g_hCatChecks[10], &g_hCatChecks[11], &g_hCatChecks[12], &g_hCatChecks[13], &g_hCatChecks[14],
     &g_hBtnStart, &g_hBtnAuto, &g_hBtnSettings, &g_hBtnAbout,
 };
 constexpr int kTabCount = ARRAYSIZE(kTabOrder);

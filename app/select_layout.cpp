@@ -6,7 +6,7 @@
 HWND g_hHdrTitle;
 HWND g_hHdrSub;
 HWND g_hLangCombo;
-HWND g_hCatChecks[14];
+HWND g_hCatChecks[15];
 HWND g_hBtnStart;
 HWND g_hBtnAuto;
 HWND g_hBtnSettings;
@@ -14,7 +14,7 @@ HWND g_hBtnAbout;
 HWND g_hHint1;
 HWND g_hHint2;
 HWND g_hCopyright;
-int g_catChecked[14];
+int g_catChecked[15];
 
 namespace {
 

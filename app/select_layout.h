@@ -34,7 +34,7 @@ constexpr int kSelectMonitorLineTop = kSelectFooterTop + 118;
 extern HWND g_hHdrTitle;
 extern HWND g_hHdrSub;
 extern HWND g_hLangCombo;
-extern HWND g_hCatChecks[14];
+extern HWND g_hCatChecks[15];
 extern HWND g_hBtnStart;
 extern HWND g_hBtnAuto;
 extern HWND g_hBtnSettings;
@@ -42,7 +42,7 @@ extern HWND g_hBtnAbout;
 extern HWND g_hHint1;
 extern HWND g_hHint2;
 extern HWND g_hCopyright;
-extern int g_catChecked[14];
+extern int g_catChecked[15];
 
 // The layout is made at 96 DPI and scaled to the DPI of the monitor the window is on: every place,
 // size, font, line and mark. Where the scaled window would not fit that monitor's work area, it is

@@ -79,7 +79,14 @@ enum Str : int {
     STR_FACT_NATIVE_FMT = 71,     // the native mode from the EDID, "%d × %d"
     STR_FACT_SCALED_FMT = 72,     // the two modes differ: desktop width, height, native width, height
     STR_FACT_NOT_SCALED = 73,     // they are the same
-    STR_COUNT = 74
+    STR_CAT_HDR = 74,             // the HDR card
+    STR_HDR_PEAK_WINDOW = 75,     // the names of its screens: the seven peak windows share one
+    STR_HDR_CLIPPING = 76,        // then one name each, in mode order
+    STR_HDR_NEAR_BLACK = 77,
+    STR_HDR_BLOOMING = 78,
+    STR_HDR_TEN_BIT_STEPS = 79,
+    STR_HDR_WIDE_GAMUT = 80,
+    STR_COUNT = 81
 };
 
 constexpr int kLanguageCount = 13;

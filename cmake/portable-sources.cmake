@@ -47,5 +47,7 @@ set(TAVRO_PORTABLE_SOURCES
   hdr/peak_window.cpp
   hdr/box_screens.cpp
   hdr/steps_screen.cpp
-  hdr/gamut_screen.cpp)
+  hdr/gamut_screen.cpp
+  hdr/hdr_texts.cpp
+  hdr/hdr_modes.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

@@ -3,8 +3,8 @@
 
 #include "app/texts.h"
 
-const int g_catCount[kCategoryCount] = {5, 6, 3, 3, 3, 3, 3, 3, 4, 1, 8, 2, 2, 2};
-const int g_catStart[kCategoryCount] = {0, 5, 11, 14, 17, 20, 23, 26, 29, 33, 34, 42, 44, 46};
+const int g_catCount[kCategoryCount] = {5, 6, 3, 3, 3, 3, 3, 3, 4, 1, 8, 2, 2, 2, 12};
+const int g_catStart[kCategoryCount] = {0, 5, 11, 14, 17, 20, 23, 26, 29, 33, 34, 42, 44, 46, 48};
 const int g_modeCategory[kModeCount] = {
     0, 0, 0, 0, 0,         // solid colours
     1, 1, 1, 1, 1, 1,      // brightness and grey scales
@@ -20,6 +20,7 @@ const int g_modeCategory[kModeCount] = {
     11, 11,                // motion
     12, 12,                // chroma and text
     13, 13,                // edges and scaling
+    14, 14, 14, 14, 14, 14, 14, 14, 14, 14, 14, 14,  // HDR
 };
 
 int CountSelectedModes(const int checked[kCategoryCount]) {
@@ -43,6 +44,10 @@ int ModeCategory(int mode) {
     return mode >= 0 && mode < kModeCount ? g_modeCategory[mode] : -1;
 }
 
+int IsHdrMode(int mode) {
+    return ModeCategory(mode) == kHdrCategory;
+}
+
 int IsMotionMode(int mode) {
     return ModeCategory(mode) == kMotionCategory;
 }
@@ -50,6 +55,7 @@ int IsMotionMode(int mode) {
 Str CategoryTextKey(int category) {
     // The first ten names follow one another in the text catalogue; the later ones were added after
     // it, two at a time, each pair in a run of its own.
+    if (category == kHdrCategory) return STR_CAT_HDR;
     if (category > kMotionCategory) return static_cast<Str>(STR_CAT_CHROMA + category - kMotionCategory - 1);
     if (category >= kSoundCategory + 1) return static_cast<Str>(STR_CAT_LEVELS + category - kSoundCategory - 1);
     return static_cast<Str>(STR_CAT_SOLID + category);
@@ -59,7 +65,9 @@ const wchar_t* ModeTitle(int mode) {
     static const Str colorStr[] = {STR_WHITE, STR_BLACK, STR_RED, STR_GREEN, STR_BLUE};
     constexpr int kFirstNamedMode = 34;  // from here on each screen has a name of its own
     if (mode >= 0 && mode < 5) return tr(colorStr[mode]);
-    if (mode >= kChromaMode && mode < kModeCount) return tr(static_cast<Str>(STR_CHROMA + mode - kChromaMode));
+    if (mode >= kClippingMode && mode < kModeCount) return tr(static_cast<Str>(STR_HDR_CLIPPING + mode - kClippingMode));
+    if (mode >= kFirstHdrMode && mode < kClippingMode) return tr(STR_HDR_PEAK_WINDOW);
+    if (mode >= kChromaMode && mode < kFirstHdrMode) return tr(static_cast<Str>(STR_CHROMA + mode - kChromaMode));
     if (mode >= kFirstNamedMode && mode < kModeCount) return tr(static_cast<Str>(STR_NEAR_BLACK + mode - kFirstNamedMode));
     const int category = ModeCategory(mode);
     return category >= 0 ? tr(CategoryTextKey(category)) : tr(STR_PRODUCT);

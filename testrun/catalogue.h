@@ -1,11 +1,11 @@
-// The catalogue of the 48 screens ("modes") in 14 categories, and play-list building.
+// The catalogue of the 60 screens ("modes") in 15 categories, and play-list building.
 // Plain standard C++ (no Windows headers).
 #pragma once
 
 #include "app/texts.h"
 
-constexpr int kModeCount = 48;
-constexpr int kCategoryCount = 14;
+constexpr int kModeCount = 60;
+constexpr int kCategoryCount = 15;
 constexpr int kSoundCategory = 9;
 constexpr int kMotionCategory = 11;
 constexpr int kMovingBlocksMode = 42;
@@ -14,6 +14,15 @@ constexpr int kChromaMode = 44;  // the screens of the two cards after Motion, i
 constexpr int kSubpixelOrderMode = 45;
 constexpr int kEdgesMode = 46;
 constexpr int kOneToOneMode = 47;
+// The HDR card's screens, shown through the FP16 presenter: seven peak windows, then one screen each.
+constexpr int kHdrCategory = 14;
+constexpr int kFirstHdrMode = 48;
+constexpr int kHdrModeCount = 12;
+constexpr int kClippingMode = 55;
+constexpr int kHdrNearBlackMode = 56;
+constexpr int kBloomingMode = 57;
+constexpr int kTenBitStepsMode = 58;
+constexpr int kWideGamutMode = 59;
 
 extern const int g_catCount[kCategoryCount];      // screens per category
 extern const int g_catStart[kCategoryCount];      // first mode of each category
@@ -28,6 +37,9 @@ int FillPlaylist(const int checked[kCategoryCount], int* modes);
 
 // Category of `mode`, or -1 for a number that is no mode.
 int ModeCategory(int mode);
+
+// Nonzero for the HDR card's screens.
+int IsHdrMode(int mode);
 
 // Nonzero for the screens that animate, frame by frame, while they are shown.
 int IsMotionMode(int mode);

@@ -1,6 +1,7 @@
 // The drawing function of each screen, in mode order.
 #include "testrun/modes.h"
 
+#include "hdr/hdr_stand_in.h"
 #include "patterns/patterns.h"
 
 const DrawFunc g_drawFuncs[kModeCount] = {
@@ -52,4 +53,16 @@ const DrawFunc g_drawFuncs[kModeCount] = {
     DrawSubpixelOrder,  // 45
     DrawEdges,  // 46
     DrawOneToOne,  // 47
+    DrawHdrPeakWindow1,  // 48
+    DrawHdrPeakWindow2,  // 49
+    DrawHdrPeakWindow5,  // 50
+    DrawHdrPeakWindow10,  // 51
+    DrawHdrPeakWindow25,  // 52
+    DrawHdrPeakWindow50,  // 53
+    DrawHdrPeakWindow100,  // 54
+    DrawHdrClipping,  // 55
+    DrawHdrNearBlack,  // 56
+    DrawHdrBlooming,  // 57
+    DrawHdrTenBitSteps,  // 58
+    DrawHdrWideGamut,  // 59
 };
