@@ -214,6 +214,8 @@ int UploadAndPresent(Presenter* p, const uint16_t* halves, int width, int height
 
 }  // namespace
 
+const PresenterSeam* CurrentPresenterSeam() { return g_presenterSeam; }
+
 void SetPresenterSeam(const PresenterSeam* seam) {
     g_presenterSeam = seam;
 }

@@ -60,6 +60,8 @@ struct PresenterSeam {
 
 // Makes the presenter use `seam`; null goes back to the DLLs. The seam must outlive its use.
 void SetPresenterSeam(const PresenterSeam* seam);
+// The seam set, or null.
+const PresenterSeam* CurrentPresenterSeam();
 
 // Makes the device and a width x height swap chain for `window`. Returns nonzero, or zero with
 // `presenter->failure` saying why and nothing held.

@@ -1,0 +1,23 @@
+// Whether this computer can show the HDR screens through the FP16 presenter, and whether the
+// tested monitor is in HDR: what the HDR card and the screens say about it.
+#pragma once
+#include <windows.h>
+
+#include "hdr/d3d_presenter.h"
+#include "monitor/colour_facts.h"
+
+// Why the HDR screens cannot be shown, as far as known: the last failure a run's presenter met,
+// else whether d3d11.dll and dxgi.dll load with their entry points (through the presenter's seam
+// while one is set). kPresenterOk where nothing speaks against them.
+PresenterFailure HdrSupportFailure();
+
+// What the last run's presenter met (kPresenterOk: it showed its frames).
+void NoteHdrRunFailure(PresenterFailure failure);
+
+// "HDR screens cannot be shown on this computer: ..." for `failure`, in the current language.
+// Valid until the next call.
+const wchar_t* HdrFailureText(PresenterFailure failure);
+
+// Nonzero where Windows says the monitor of `facts` is not in HDR (standard range or wide colour
+// only); zero while it is, or where Windows does not say.
+int HdrIsOff(const ColourFacts* facts);
