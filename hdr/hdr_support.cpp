@@ -2,6 +2,7 @@
 #include "hdr/hdr_support.h"
 
 #include "app/format.h"
+#include "hdr/hdr_frame.h"
 #include "hdr/hdr_texts.h"
 
 namespace {
@@ -64,6 +65,22 @@ const wchar_t* HdrFailureText(PresenterFailure failure) {
     return text;
 }
 
-int HdrIsOff(const ColourFacts* facts) {
-    return facts != nullptr && (facts->state.mode == kColourModeSdr || facts->state.mode == kColourModeWcg);
+int HdrIsOff(const ColourFacts* facts) { return HdrWindowsStateOf(facts) == 0; }
+
+int HdrWindowsStateOf(const ColourFacts* facts) {
+    if (facts == nullptr) return -1;
+    if (facts->state.mode == kColourModeHdr) return 1;
+    return facts->state.mode == kColourModeSdr || facts->state.mode == kColourModeWcg ? 0 : -1;
+}
+
+double SdrWhiteNitsOf(const ColourFacts* facts) {
+    const double white = facts != nullptr ? facts->state.sdrWhiteNits : 0.0;
+    return white >= kScrgbOneNits && white <= 1000.0 ? white : kSdrWhiteNits;
+}
+
+double ClaimedPeakNits(const ColourFacts* facts) {
+    if (facts == nullptr) return 0.0;
+    const double edid = facts->hasClaims ? ClaimedPeakLuminance(facts->claims) : 0.0;
+    if (edid > 0.0) return edid;
+    return facts->state.hasOutput && facts->state.outputMaxLuminance > 0.0 ? facts->state.outputMaxLuminance : 0.0;
 }

@@ -21,3 +21,14 @@ const wchar_t* HdrFailureText(PresenterFailure failure);
 // Nonzero where Windows says the monitor of `facts` is not in HDR (standard range or wide colour
 // only); zero while it is, or where Windows does not say.
 int HdrIsOff(const ColourFacts* facts);
+
+// Windows' HDR state for the monitor of `facts`: 1 on, 0 off (standard range or wide colour only),
+// -1 where Windows does not say (the values of the record's HdrWindowsState).
+int HdrWindowsStateOf(const ColourFacts* facts);
+
+// The SDR white level Windows uses for the monitor of `facts` (cd/m²), else scRGB's 1.0, 80.
+double SdrWhiteNitsOf(const ColourFacts* facts);
+
+// The peak luminance the monitor of `facts` claims, in cd/m²: its EDID's, else what Windows reports
+// of its output; 0 where neither says.
+double ClaimedPeakNits(const ColourFacts* facts);

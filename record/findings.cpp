@@ -27,6 +27,7 @@ void ClearFindings(Findings* findings, int width, int height) {
     memset(findings->seen, 0, sizeof(findings->seen));
     memset(findings->noted, 0, sizeof(findings->noted));
     memset(findings->motion, 0, sizeof(findings->motion));
+    findings->hdr = HdrFigures{0, kHdrStateUnknown, 0, 0.0, 0.0};
     findings->markCount = 0;
     findings->width = width;
     findings->height = height;
@@ -72,6 +73,24 @@ void AddMotionFigures(Findings* findings, int mode, double hz, long long frames,
     m.hz = hz;
     m.frames += frames;
     m.dropped += dropped;
+}
+
+void AddHdrVisit(Findings* findings, int visit, int windowsState, double sdrWhiteNits, double claimedPeakNits) {
+    HdrFigures& h = findings->hdr;
+    if (h.shown == 0 && !visit) return;
+    const bool known = windowsState == kHdrStateOff || windowsState == kHdrStateOn;
+    if (h.shown == 0 || h.windowsState == kHdrStateUnknown) {
+        h.windowsState = known ? windowsState : kHdrStateUnknown;
+    } else if (known && h.windowsState != windowsState) {
+        h.windowsState = kHdrStateSwitched;
+    }
+    h.sdrWhiteNits = sdrWhiteNits;
+    h.claimedPeakNits = claimedPeakNits;
+    if (visit) ++h.shown;
+}
+
+void AddHdrFailure(Findings* findings, int failure) {
+    if (findings->hdr.presenterFailure == 0) findings->hdr.presenterFailure = failure;
 }
 
 bool RefreshRateKnown(double hz) {

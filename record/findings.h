@@ -33,11 +33,22 @@ struct MotionFigures {
     long long dropped;  // refreshes among them that passed without a frame
 };
 
+// What the HDR screens were shown with, over all their visits in the run.
+enum HdrWindowsState { kHdrStateUnknown = -1, kHdrStateOff = 0, kHdrStateOn = 1, kHdrStateSwitched = 2 };
+struct HdrFigures {
+    int shown;             // visits of HDR screens; 0: none was shown
+    int windowsState;      // an HdrWindowsState: what Windows said of HDR while they were shown
+    int presenterFailure;  // 0 where their frames reached the FP16 presenter, else why not (its failure number)
+    double sdrWhiteNits;   // the SDR white level the panels were drawn at, last visit
+    double claimedPeakNits;  // the peak the clipping steps marked; 0 unknown
+};
+
 struct Findings {
     int width, height;               // the tested screen's size
     unsigned char seen[kModeCount];  // screens shown during the run
     unsigned char noted[kModeCount]; // screens noted as faulty as a whole
     MotionFigures motion[kMotionScreens];  // by mode from kMovingBlocksMode
+    HdrFigures hdr;
     int markCount;
     Mark marks[kMaxMarks];
 };
@@ -70,6 +81,14 @@ int AddMark(Findings* findings, const Mark& mark, int* previousType, int typeOri
 
 // Adds a visit of motion screen `mode` to its figures; other modes are ignored.
 void AddMotionFigures(Findings* findings, int mode, double hz, long long frames, long long dropped);
+
+// An HDR screen is shown (`visit` nonzero), or Windows' HDR state changed while one is: the state
+// now (an HdrWindowsState, not kHdrStateSwitched) and the levels used. A known state unlike an
+// earlier known one makes it kHdrStateSwitched.
+void AddHdrVisit(Findings* findings, int visit, int windowsState, double sdrWhiteNits, double claimedPeakNits);
+
+// The presenter could not show the HDR screens' frames: `failure` (nonzero) is kept, the first one met.
+void AddHdrFailure(Findings* findings, int failure);
 
 // Whether `hz` is a rate the record can state: a thousandth of a hertz or more, below a million;
 // zero, negative, infinite and NaN stand for a rate nobody knows.

@@ -123,6 +123,34 @@ void PutMonitor(Writer* w, const ReportInput* in, const ReportTexts& t) {
     StreamPut(w, "</table>\n");
 }
 
+// A luminance in whole cd/m² with its thousands set apart and its unit, or "unknown" for none or a figure past
+// any display's (a record read back may hold anything).
+void LevelText(double nits, const ReportTexts& t, char* out, int size) {
+    if (nits > 0 && nits < 1e6) {
+        char figure[32];
+        FormatGroupedCount(figure, sizeof(figure), static_cast<long long>(nits + 0.5));
+        FormatUtf8(out, size, "%s cd/m\xC2\xB2", figure);
+    } else {
+        FormatUtf8(out, size, "%s", t[RT_UNKNOWN]);
+    }
+}
+
+// What the HDR screens were shown with: Windows' HDR state, whether the FP16 presenter showed
+// them, the SDR white level and the claimed peak.
+void PutHdrScreensRow(Writer* w, const ReportInput* in, const ReportTexts& t) {
+    const HdrFigures& h = in->findings->hdr;
+    if (h.shown <= 0) return;
+    static const int kStateTexts[] = {RT_HDR_STATE_UNKNOWN, RT_HDR_OFF, RT_HDR_ON, RT_HDR_SWITCHED};
+    const int state = h.windowsState >= kHdrStateUnknown && h.windowsState <= kHdrStateSwitched ? h.windowsState : kHdrStateUnknown;
+    char white[32], peak[32], levels[kReportSentenceBytes], value[kReportSentenceBytes];
+    LevelText(h.sdrWhiteNits, t, white, sizeof(white));
+    LevelText(h.claimedPeakNits, t, peak, sizeof(peak));
+    FormatUtf8(levels, sizeof(levels), t[RT_HDR_LEVELS], white, peak);
+    FormatUtf8(value, sizeof(value), "%s%s%s; %s", t[kStateTexts[state + 1]], h.presenterFailure ? "; " : "",
+               h.presenterFailure ? t[RT_HDR_NOT_PRESENTED] : "", levels);
+    PutFact(w, t[RT_HDR_SCREENS], value);
+}
+
 void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
     PutHeading(w, t[RT_MODE_TESTED]);
     StreamPut(w, "<table class=\"facts\">\n");
@@ -144,6 +172,7 @@ void PutModeTested(Writer* w, const ReportInput* in, const ReportTexts& t) {
     if (in->displayState != nullptr && WindowsStateText(in->lang, *in->displayState, 1, value, sizeof(value)) > 0) {
         PutFact(w, ColourTextOf(in->lang, CT_WINDOWS_ROW), value);
     }
+    PutHdrScreensRow(w, in, t);
     StreamPut(w, "</table>\n");
 }
 

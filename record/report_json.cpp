@@ -425,6 +425,37 @@ void PutScreens(Writer* w, const ReportInput* in) {
     Close(w, 2, "]");
 }
 
+// The presenter's failures by number (0 none), as the FP16 presenter numbers them.
+const char* const kPresenterFailureKeys[] = {nullptr,          "no_d3d11",      "no_dxgi",         "no_device",
+                                             "no_flip_model",  "no_swap_chain", "bad_frame",       "upload_failed",
+                                             "device_lost",    "present_failed", "read_back_failed", "resize_failed"};
+// Windows' HDR state while the HDR screens were shown, by HdrWindowsState + 1.
+const char* const kHdrStateKeys[] = {nullptr, "off", "on", "switched"};
+
+// What the HDR screens were shown with; null where none was shown.
+void PutHdrScreens(Writer* w, const ReportInput* in) {
+    const HdrFigures& h = in->findings->hdr;
+    Key(w, 1, "hdr_screens");
+    if (h.shown <= 0) {
+        Put(w, "null");
+        return;
+    }
+    Open(w, 2, "{");
+    Key(w, 2, "visits");
+    StreamPutf(&w->stream, "%d", h.shown);
+    Key(w, 2, "windows_hdr");
+    PutName(w, h.windowsState + 1, kHdrStateKeys, 4);
+    Key(w, 2, "presented");
+    PutBool(w, h.presenterFailure == 0);
+    Key(w, 2, "presenter_failure");
+    PutName(w, h.presenterFailure, kPresenterFailureKeys, 12);
+    Key(w, 2, "sdr_white_nits");
+    PutPositive(w, h.sdrWhiteNits, 2);
+    Key(w, 2, "claimed_peak_nits");
+    PutPositive(w, h.claimedPeakNits, 2);
+    Close(w, 2, "}");
+}
+
 // The motion screens shown: the rate they were paced at, the refreshes counted and those dropped.
 void PutMotion(Writer* w, const ReportInput* in) {
     Key(w, 1, "motion");
@@ -534,6 +565,7 @@ int WriteReportJson(FILE* out, const ReportInput* in) {
     PutDisplayState(&w, in);
     PutScreens(&w, in);
     PutMotion(&w, in);
+    PutHdrScreens(&w, in);
     PutMarks(&w, in);
     PutVerdict(&w, in);
     PutRawEdid(&w, in);

@@ -85,6 +85,13 @@ constexpr ReportTexts English() {
     t[RT_MOTION_STEADY] = u8"%s at %s Hz: no frame dropped in %s";
     t[RT_UNKNOWN] = u8"unknown";
     t[RT_NOT_AT_NATIVE] = u8"This run was not at the monitor's native mode (%d \u00D7 %d): the verdict is on the %d \u00D7 %d pixels tested.";
+    t[RT_HDR_SCREENS] = u8"HDR screens";
+    t[RT_HDR_ON] = u8"shown in HDR";
+    t[RT_HDR_OFF] = u8"HDR was off in Windows: everything above SDR white was clipped";
+    t[RT_HDR_SWITCHED] = u8"HDR was switched on or off while they were shown";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows did not say whether HDR was on";
+    t[RT_HDR_NOT_PRESENTED] = u8"not shown through Direct3D 11 on this computer: standard range only";
+    t[RT_HDR_LEVELS] = u8"SDR white %s, claimed peak %s";
     return t;
 }
 
@@ -170,6 +177,13 @@ constexpr ReportTexts Chinese() {
     t[RT_MOTION_STEADY] = u8"%s（%s Hz）：%s 帧中无丢帧";
     t[RT_UNKNOWN] = u8"未知";
     t[RT_NOT_AT_NATIVE] = u8"本次测试不是在显示器的原生模式（%d \u00D7 %d）下进行的：判定结果依据所测试的 %d \u00D7 %d 像素。";
+    t[RT_HDR_SCREENS] = u8"HDR 屏幕";
+    t[RT_HDR_ON] = u8"以 HDR 显示";
+    t[RT_HDR_OFF] = u8"Windows 中 HDR 已关闭：高于 SDR 白的部分均被截断";
+    t[RT_HDR_SWITCHED] = u8"显示期间 HDR 被打开或关闭";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows 未说明 HDR 是否开启";
+    t[RT_HDR_NOT_PRESENTED] = u8"此电脑无法通过 Direct3D 11 显示：仅标准动态范围";
+    t[RT_HDR_LEVELS] = u8"SDR 白 %s，标称峰值 %s";
     return t;
 }
 
@@ -255,6 +269,13 @@ constexpr ReportTexts German() {
     t[RT_MOTION_STEADY] = u8"%s bei %s Hz: kein Bild ausgelassen in %s";
     t[RT_UNKNOWN] = u8"unbekannt";
     t[RT_NOT_AT_NATIVE] = u8"Dieser Durchlauf lief nicht in der nativen Auflösung des Monitors (%d \u00D7 %d): Die Bewertung beruht auf den getesteten %d \u00D7 %d Pixeln.";
+    t[RT_HDR_SCREENS] = u8"HDR-Bilder";
+    t[RT_HDR_ON] = u8"in HDR gezeigt";
+    t[RT_HDR_OFF] = u8"HDR war in Windows aus: Alles über SDR-Weiß wurde abgeschnitten";
+    t[RT_HDR_SWITCHED] = u8"HDR wurde während der Anzeige ein- oder ausgeschaltet";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows gab nicht an, ob HDR an war";
+    t[RT_HDR_NOT_PRESENTED] = u8"auf diesem Computer nicht über Direct3D 11 gezeigt: nur Standardbereich";
+    t[RT_HDR_LEVELS] = u8"SDR-Weiß %s, angegebene Spitze %s";
     return t;
 }
 
@@ -340,6 +361,13 @@ constexpr ReportTexts French() {
     t[RT_MOTION_STEADY] = u8"%s à %s Hz : aucune image perdue sur %s";
     t[RT_UNKNOWN] = u8"inconnu";
     t[RT_NOT_AT_NATIVE] = u8"Ce test n'a pas été fait dans la définition native du moniteur (%d \u00D7 %d) : le verdict porte sur les %d \u00D7 %d pixels testés.";
+    t[RT_HDR_SCREENS] = u8"Écrans HDR";
+    t[RT_HDR_ON] = u8"affichés en HDR";
+    t[RT_HDR_OFF] = u8"HDR était désactivé dans Windows : tout ce qui dépasse le blanc SDR a été écrêté";
+    t[RT_HDR_SWITCHED] = u8"HDR a été activé ou désactivé pendant leur affichage";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows n'a pas indiqué si HDR était activé";
+    t[RT_HDR_NOT_PRESENTED] = u8"non affichés par Direct3D 11 sur cet ordinateur : plage standard seulement";
+    t[RT_HDR_LEVELS] = u8"blanc SDR %s, crête annoncée %s";
     return t;
 }
 
@@ -425,6 +453,13 @@ constexpr ReportTexts Spanish() {
     t[RT_MOTION_STEADY] = u8"%s a %s Hz: ningún fotograma perdido en %s";
     t[RT_UNKNOWN] = u8"desconocida";
     t[RT_NOT_AT_NATIVE] = u8"Esta prueba no se hizo en la resolución nativa del monitor (%d \u00D7 %d): el veredicto se basa en los %d \u00D7 %d píxeles probados.";
+    t[RT_HDR_SCREENS] = u8"Pantallas HDR";
+    t[RT_HDR_ON] = u8"mostradas en HDR";
+    t[RT_HDR_OFF] = u8"HDR estaba desactivado en Windows: todo lo que supera el blanco SDR se recortó";
+    t[RT_HDR_SWITCHED] = u8"HDR se activó o desactivó mientras se mostraban";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows no indicó si HDR estaba activado";
+    t[RT_HDR_NOT_PRESENTED] = u8"no mostradas con Direct3D 11 en este equipo: solo rango estándar";
+    t[RT_HDR_LEVELS] = u8"blanco SDR %s, pico declarado %s";
     return t;
 }
 
@@ -510,6 +545,13 @@ constexpr ReportTexts Portuguese() {
     t[RT_MOTION_STEADY] = u8"%s a %s Hz: nenhum quadro perdido em %s";
     t[RT_UNKNOWN] = u8"desconhecida";
     t[RT_NOT_AT_NATIVE] = u8"Este teste não foi feito na resolução nativa do monitor (%d \u00D7 %d): o veredito se baseia nos %d \u00D7 %d pixels testados.";
+    t[RT_HDR_SCREENS] = u8"Telas HDR";
+    t[RT_HDR_ON] = u8"exibidas em HDR";
+    t[RT_HDR_OFF] = u8"O HDR estava desligado no Windows: tudo acima do branco SDR foi cortado";
+    t[RT_HDR_SWITCHED] = u8"O HDR foi ligado ou desligado enquanto eram exibidas";
+    t[RT_HDR_STATE_UNKNOWN] = u8"O Windows não informou se o HDR estava ligado";
+    t[RT_HDR_NOT_PRESENTED] = u8"não exibidas via Direct3D 11 neste computador: apenas faixa padrão";
+    t[RT_HDR_LEVELS] = u8"branco SDR %s, pico declarado %s";
     return t;
 }
 
@@ -595,6 +637,13 @@ constexpr ReportTexts Dutch() {
     t[RT_MOTION_STEADY] = u8"%s op %s Hz: geen frame gemist in %s";
     t[RT_UNKNOWN] = u8"onbekend";
     t[RT_NOT_AT_NATIVE] = u8"Deze test liep niet op de native resolutie van de monitor (%d \u00D7 %d): het oordeel berust op de geteste %d \u00D7 %d pixels.";
+    t[RT_HDR_SCREENS] = u8"HDR-beelden";
+    t[RT_HDR_ON] = u8"in HDR getoond";
+    t[RT_HDR_OFF] = u8"HDR stond uit in Windows: alles boven SDR-wit werd afgekapt";
+    t[RT_HDR_SWITCHED] = u8"HDR werd aan- of uitgezet terwijl ze werden getoond";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows gaf niet aan of HDR aan stond";
+    t[RT_HDR_NOT_PRESENTED] = u8"op deze computer niet via Direct3D 11 getoond: alleen standaardbereik";
+    t[RT_HDR_LEVELS] = u8"SDR-wit %s, opgegeven piek %s";
     return t;
 }
 
@@ -680,6 +729,13 @@ constexpr ReportTexts Swedish() {
     t[RT_MOTION_STEADY] = u8"%s vid %s Hz: ingen bildruta tappad av %s";
     t[RT_UNKNOWN] = u8"okänd";
     t[RT_NOT_AT_NATIVE] = u8"Den här körningen gjordes inte i bildskärmens inbyggda upplösning (%d \u00D7 %d): bedömningen gäller de %d \u00D7 %d testade pixlarna.";
+    t[RT_HDR_SCREENS] = u8"HDR-bilder";
+    t[RT_HDR_ON] = u8"visade i HDR";
+    t[RT_HDR_OFF] = u8"HDR var av i Windows: allt över SDR-vitt klipptes";
+    t[RT_HDR_SWITCHED] = u8"HDR slogs på eller av medan de visades";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows angav inte om HDR var på";
+    t[RT_HDR_NOT_PRESENTED] = u8"visades inte via Direct3D 11 på den här datorn: endast standardomfång";
+    t[RT_HDR_LEVELS] = u8"SDR-vitt %s, angiven topp %s";
     return t;
 }
 
@@ -765,6 +821,13 @@ constexpr ReportTexts Russian() {
     t[RT_MOTION_STEADY] = u8"%s при %s Hz: ни один кадр не пропущен из %s";
     t[RT_UNKNOWN] = u8"неизвестна";
     t[RT_NOT_AT_NATIVE] = u8"Проверка шла не в родном режиме монитора (%d \u00D7 %d): заключение сделано по проверенным %d \u00D7 %d пикселям.";
+    t[RT_HDR_SCREENS] = u8"Экраны HDR";
+    t[RT_HDR_ON] = u8"показаны в HDR";
+    t[RT_HDR_OFF] = u8"HDR в Windows был выключен: всё выше белого SDR обрезалось";
+    t[RT_HDR_SWITCHED] = u8"HDR включали или выключали во время показа";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows не сообщила, был ли включён HDR";
+    t[RT_HDR_NOT_PRESENTED] = u8"на этом компьютере не показаны через Direct3D 11: только стандартный диапазон";
+    t[RT_HDR_LEVELS] = u8"белый SDR %s, заявленный пик %s";
     return t;
 }
 
@@ -850,6 +913,13 @@ constexpr ReportTexts Polish() {
     t[RT_MOTION_STEADY] = u8"%s przy %s Hz: żadna klatka nie pominięta z %s";
     t[RT_UNKNOWN] = u8"nieznana";
     t[RT_NOT_AT_NATIVE] = u8"Ten test nie odbył się w natywnej rozdzielczości monitora (%d \u00D7 %d): ocena dotyczy testowanych %d \u00D7 %d pikseli.";
+    t[RT_HDR_SCREENS] = u8"Ekrany HDR";
+    t[RT_HDR_ON] = u8"pokazane w HDR";
+    t[RT_HDR_OFF] = u8"HDR był wyłączony w Windows: wszystko powyżej bieli SDR zostało obcięte";
+    t[RT_HDR_SWITCHED] = u8"HDR włączono lub wyłączono podczas ich pokazywania";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows nie podał, czy HDR był włączony";
+    t[RT_HDR_NOT_PRESENTED] = u8"na tym komputerze nie pokazane przez Direct3D 11: tylko zakres standardowy";
+    t[RT_HDR_LEVELS] = u8"biel SDR %s, deklarowany szczyt %s";
     return t;
 }
 
@@ -935,6 +1005,13 @@ constexpr ReportTexts Japanese() {
     t[RT_MOTION_STEADY] = u8"%s（%s Hz）：%s フレーム中フレーム落ちなし";
     t[RT_UNKNOWN] = u8"不明";
     t[RT_NOT_AT_NATIVE] = u8"このテストはモニターのネイティブ解像度（%d \u00D7 %d）で行われていません。判定はテストした %d \u00D7 %d ピクセルに基づきます。";
+    t[RT_HDR_SCREENS] = u8"HDR 画面";
+    t[RT_HDR_ON] = u8"HDR で表示";
+    t[RT_HDR_OFF] = u8"Windows で HDR がオフでした：SDR の白を超える部分はすべてクリップされました";
+    t[RT_HDR_SWITCHED] = u8"表示中に HDR がオンまたはオフに切り替えられました";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows は HDR がオンかどうかを示しませんでした";
+    t[RT_HDR_NOT_PRESENTED] = u8"このコンピューターでは Direct3D 11 で表示できません：標準ダイナミックレンジのみ";
+    t[RT_HDR_LEVELS] = u8"SDR の白 %s、公称ピーク %s";
     return t;
 }
 
@@ -1020,6 +1097,13 @@ constexpr ReportTexts Korean() {
     t[RT_MOTION_STEADY] = u8"%s (%s Hz): %s 프레임 중 누락 없음";
     t[RT_UNKNOWN] = u8"알 수 없음";
     t[RT_NOT_AT_NATIVE] = u8"이번 테스트는 모니터의 기본 해상도(%d \u00D7 %d)에서 실행되지 않았습니다. 판정은 테스트한 %d \u00D7 %d 픽셀을 기준으로 합니다.";
+    t[RT_HDR_SCREENS] = u8"HDR 화면";
+    t[RT_HDR_ON] = u8"HDR로 표시됨";
+    t[RT_HDR_OFF] = u8"Windows에서 HDR이 꺼져 있었습니다: SDR 흰색을 넘는 부분은 모두 잘렸습니다";
+    t[RT_HDR_SWITCHED] = u8"표시 중에 HDR이 켜지거나 꺼졌습니다";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows가 HDR 켜짐 여부를 알려 주지 않았습니다";
+    t[RT_HDR_NOT_PRESENTED] = u8"이 컴퓨터에서는 Direct3D 11로 표시되지 않음: 표준 범위만";
+    t[RT_HDR_LEVELS] = u8"SDR 흰색 %s, 공칭 피크 %s";
     return t;
 }
 
@@ -1105,6 +1189,13 @@ constexpr ReportTexts Italian() {
     t[RT_MOTION_STEADY] = u8"%s a %s Hz: nessun fotogramma perso su %s";
     t[RT_UNKNOWN] = u8"sconosciuta";
     t[RT_NOT_AT_NATIVE] = u8"Questo test non è stato eseguito alla risoluzione nativa del monitor (%d \u00D7 %d): l'esito si basa sui %d \u00D7 %d pixel testati.";
+    t[RT_HDR_SCREENS] = u8"Schermate HDR";
+    t[RT_HDR_ON] = u8"mostrate in HDR";
+    t[RT_HDR_OFF] = u8"HDR era disattivato in Windows: tutto ciò che supera il bianco SDR è stato tagliato";
+    t[RT_HDR_SWITCHED] = u8"HDR è stato attivato o disattivato mentre erano mostrate";
+    t[RT_HDR_STATE_UNKNOWN] = u8"Windows non ha indicato se HDR era attivo";
+    t[RT_HDR_NOT_PRESENTED] = u8"non mostrate tramite Direct3D 11 su questo computer: solo gamma standard";
+    t[RT_HDR_LEVELS] = u8"bianco SDR %s, picco dichiarato %s";
     return t;
 }
 

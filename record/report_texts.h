@@ -84,6 +84,13 @@ enum ReportText : int {
     RT_MOTION_STEADY,  // "%s at %s Hz: no frame dropped in %s"
     RT_UNKNOWN,  // "unknown": a figure no source gave
     RT_NOT_AT_NATIVE,  // "This run was not at the monitor's native mode (%d x %d): the verdict is on the %d x %d pixels tested."
+    RT_HDR_SCREENS,  // "HDR screens": the row of what they were shown with
+    RT_HDR_ON,  // "shown in HDR"
+    RT_HDR_OFF,  // "HDR was off in Windows: everything above SDR white was clipped"
+    RT_HDR_SWITCHED,  // "HDR was switched on or off while they were shown"
+    RT_HDR_STATE_UNKNOWN,  // "Windows did not say whether HDR was on"
+    RT_HDR_NOT_PRESENTED,  // "not shown through Direct3D 11 on this computer: standard range only"
+    RT_HDR_LEVELS,  // "SDR white %s, claimed peak %s": luminances with their unit, or "unknown"
     RT_COUNT
 };
 

@@ -51,6 +51,14 @@ void RecordMotionFigures(int mode, double hz, long long frames, long long droppe
     AddMotionFigures(&g_record.findings, mode, hz, frames, dropped);
 }
 
+void RecordHdrVisit(int visit, int windowsState, double sdrWhiteNits, double claimedPeakNits) {
+    AddHdrVisit(&g_record.findings, visit, windowsState, sdrWhiteNits, claimedPeakNits);
+}
+
+void RecordHdrFailure(int failure) {
+    AddHdrFailure(&g_record.findings, failure);
+}
+
 int RecordScreenNote(int mode) {
     return ToggleNote(&g_record.findings, mode);
 }

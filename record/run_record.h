@@ -36,6 +36,11 @@ int RecordMark(const Mark& mark, int* previousType, int typeOrigin = kTypePicked
 // A motion screen was left: what it counted while it was shown.
 void RecordMotionFigures(int mode, double hz, long long frames, long long dropped);
 
+// An HDR screen is shown (`visit` nonzero) or Windows' HDR state changed while one is: see AddHdrVisit.
+void RecordHdrVisit(int visit, int windowsState, double sdrWhiteNits, double claimedPeakNits);
+// The HDR screens' frames could not be shown: why (the presenter's failure number, nonzero).
+void RecordHdrFailure(int failure);
+
 // The note of screen `mode` on or off; returns the new state.
 int RecordScreenNote(int mode);
 

@@ -7,8 +7,13 @@
 #include "app/display_scale.h"
 #include "app/format.h"
 #include "app/texts.h"
+#include "hdr/hdr_modes.h"
+#include "hdr/hdr_note.h"
+#include "hdr/hdr_support.h"
+#include "hdr/hdr_view.h"
 #include "patterns/toolkit.h"
 #include "record/loupe.h"
+#include "record/run_record.h"
 #include "sound/sweep.h"
 #include "testrun/catalogue.h"
 #include "testrun/display_awake.h"
@@ -84,20 +89,74 @@ void RefreshDisplayFacts(HWND hwnd) {
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
+// The screen and what lies over it (the overlay, the guidance panel, the loupe and the notices)
+// on `hdc`; returns how many rectangles of `covered` (room for kMaxCoveredRects + 1) they cover.
+int PaintScreenAndPanels(HDC hdc, const RECT* client, int mode, RECT* covered) {
+    const COLORREF centre =
+        IsMotionMode(mode) ? PaintMotionScreen(hdc, client, mode) : PaintShownScreen(hdc, client, mode);
+    for (int k = 0; k <= kMaxCoveredRects; ++k) covered[k] = {};
+    OverlayRun run;
+    if (RunOverlay(&run)) covered[0] = DrawOverlaySampled(hdc, client, &run, centre, RefusedSwitchNotice());
+    if (GuideShown()) covered[1] = DrawGuidePanel(hdc, client, mode);
+    const int findings = DrawFindingsLayer(hdc, client, covered + 2);
+    SetMotionCovered(covered, 2 + findings);
+    const wchar_t* note = HdrScreenNote(mode, HdrViewFailure());
+    if (note == nullptr) return 2 + findings;
+    covered[2 + findings] = DrawHdrNote(hdc, client, note);
+    return 3 + findings;
+}
+
+// An HDR screen: its GDI picture goes to the window as any screen's, and into the frames of the
+// FP16 view above it, which shows the screen's own light with these panels in it. Where the view
+// cannot show it, the GDI picture stays, now with the reason on it.
+void PaintHdrScreenAndPanels(HWND hwnd, HDC hdc, const RECT* client, int mode) {
+    const int width = client->right - client->left, height = client->bottom - client->top;
+    uint32_t* bits = nullptr;
+    HDC canvas = HdrCanvas(width, height, &bits);
+    RECT covered[kMaxCoveredRects + 1];
+    if (canvas == nullptr) {
+        PaintScreenAndPanels(hdc, client, mode, covered);
+        return;
+    }
+    const int count = PaintScreenAndPanels(canvas, client, mode, covered);
+    GdiFlush();
+    BitBlt(hdc, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
+    const PresenterFailure before = HdrViewFailure();
+    if (!ShowHdrView(hwnd, mode, bits, width, height, covered, count) && HdrViewFailure() != before) {
+        RecordHdrFailure(HdrViewFailure());
+        InvalidateRect(hwnd, nullptr, FALSE);  // once more, with the reason written on the screen
+    }
+}
+
+// The HDR screens mark the peak the monitor claims: where what Windows reports of it changed,
+// their pictures painted ahead are painted again.
+void RefreshClaimedPeak() {
+    const double before = ScreensClaimedPeak();
+    SetScreensClaimedPeak(ClaimedPeakNits(CurrentColourFacts()));
+    if (ScreensClaimedPeak() == before) return;
+    ForgetPreparedScreens();
+    PrepareAhead(Place());
+}
+
+// An HDR screen is shown, or the display changed under one: the record keeps Windows' HDR state.
+void RecordHdrState(int visit) {
+    const ColourFacts* facts = CurrentColourFacts();
+    RecordHdrVisit(visit, HdrWindowsStateOf(facts), SdrWhiteNitsOf(facts), ScreensClaimedPeak());
+}
+
 void OnPaint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
     RECT client;
     GetClientRect(hwnd, &client);
     const int mode = CurrentMode();
-    const COLORREF centre =
-        IsMotionMode(mode) ? PaintMotionScreen(hdc, &client, mode) : PaintShownScreen(hdc, &client, mode);
-    RECT covered[kMaxCoveredRects] = {};
-    OverlayRun run;
-    if (RunOverlay(&run)) covered[0] = DrawOverlaySampled(hdc, &client, &run, centre, RefusedSwitchNotice());
-    if (GuideShown()) covered[1] = DrawGuidePanel(hdc, &client, mode);
-    const int findings = DrawFindingsLayer(hdc, &client, covered + 2);
-    SetMotionCovered(covered, 2 + findings);
+    if (IsHdrMode(mode)) {
+        PaintHdrScreenAndPanels(hwnd, hdc, &client, mode);
+    } else {
+        HideHdrView();
+        RECT covered[kMaxCoveredRects + 1];
+        PaintScreenAndPanels(hdc, &client, mode, covered);
+    }
     EndPaint(hwnd, &ps);
     ScreenPainted(Place());
 }
@@ -107,6 +166,7 @@ void OnDestroy(HWND hwnd) {
     g_closing = true;  // also where the window is destroyed without CloseRun
     StopMotion();
     StopPaintAhead();
+    StopHdrView();
     CloseLoupe(nullptr);
     KillTimer(hwnd, kAutoTimer);
     KillTimer(hwnd, kOverlayTimer);
@@ -239,6 +299,7 @@ void CreateTestWindow() {
     RecordTestedMonitor(device);
     SwitchToNativeResolution();
     RefreshTestedColourFacts();  // in the run's mode: the switch may change the signal
+    SetScreensClaimedPeak(ClaimedPeakNits(CurrentColourFacts()));
     const RECT area = TestedMonitorArea();
     RegisterTestWindowClass();
     HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kTestWindowClass, L"TAVRO", WS_POPUP | WS_VISIBLE, area.left,
@@ -276,6 +337,7 @@ void GotoMode(HWND hwnd, int pos) {
     StopMotion();
     CloseLoupe(hwnd);
     NoteScreenSeen(g_app.playlist[pos]);
+    if (IsHdrMode(g_app.playlist[pos])) RecordHdrState(1);
     HideGuide(hwnd);  // the panel speaks of the screen it was opened on
     PrepareAheadAfterStep(Place());
     const bool sound = ModeCategory(g_app.playlist[pos]) == kSoundCategory;
@@ -349,7 +411,9 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         case WM_DISPLAYCHANGE:
             // HDR switched on or off, or another signal: the guidance notes follow what Windows says now.
             RefreshTestedColourFacts();
-            if (GuideShown()) InvalidateRect(hwnd, nullptr, FALSE);
+            RefreshClaimedPeak();
+            if (IsHdrMode(CurrentMode()) && !g_runAway) RecordHdrState(0);
+            if (GuideShown() || IsHdrMode(CurrentMode())) InvalidateRect(hwnd, nullptr, FALSE);
             if (!g_runAway) RefreshDisplayFacts(hwnd);  // away, the mode put back is not the run's
             return 0;
         case WM_ENDSESSION:

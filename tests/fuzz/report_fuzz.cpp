@@ -140,6 +140,14 @@ const uint8_t* ReadRun(const uint8_t* p, const uint8_t* end, ReportInput* input)
         input->displayState = &g_state;
         p += 8;
     }
+    if ((screen & 0x40) && end - p >= 4) {  // HDR screens shown, with any figures a record may hold
+        g_findings.hdr.shown = static_cast<int8_t>(p[0]);
+        g_findings.hdr.windowsState = static_cast<int8_t>(p[1]) % 5;
+        g_findings.hdr.presenterFailure = static_cast<int8_t>(p[2]);
+        g_findings.hdr.sdrWhiteNits = p[3] & 0x80 ? NAN : p[3] * 4.0 - 50;
+        g_findings.hdr.claimedPeakNits = p[3] & 0x40 ? INFINITY : p[3] * 1e5;
+        p += 4;
+    }
     input->lang = lang % (kLanguageCount + 1);
     input->created = "2026-12-09 18:00";
     input->program = "TAVRO 1.0.0";

@@ -27,6 +27,7 @@ TEST(Catalogue, CategoriesCoverEveryModeOnceInOrder) {
     EXPECT_EQ(ModeCategory(-1), -1);
     EXPECT_EQ(ModeCategory(kModeCount), -1);
     for (int m = 0; m < kModeCount; ++m) EXPECT_EQ(IsMotionMode(m), m == 42 || m == 43) << m;
+    for (int m = -1; m <= kModeCount; ++m) EXPECT_EQ(IsHdrMode(m), m >= 48 && m <= 59) << m;
 }
 
 TEST(Catalogue, PlaylistsFollowCatalogueOrder) {
@@ -41,6 +42,7 @@ TEST(Catalogue, PlaylistsFollowCatalogueOrder) {
     EXPECT_EQ(Playlist({11}), (std::vector<int>{42, 43}));
     EXPECT_EQ(Playlist({13, 12, 11}), (std::vector<int>{42, 43, 44, 45, 46, 47}));
     EXPECT_EQ(Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}).size(), 48u);
+    EXPECT_EQ(Playlist({14, 13}), (std::vector<int>{46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
     EXPECT_TRUE(Playlist({}).empty());
 }
 
@@ -84,7 +86,12 @@ TEST(Catalogue, LaterScreensHaveNamesOfTheirOwn) {
     EXPECT_STREQ(tr(CategoryTextKey(13)), L"Edges and scaling");
     const wchar_t* const names[] = {L"Chroma", L"Subpixel order", L"Edges", L"One to one"};
     for (int k = 0; k < 4; ++k) EXPECT_STREQ(ModeTitle(44 + k), names[k]);
-    EXPECT_STREQ(ModeTitle(48), L"TAVRO");
+    EXPECT_STREQ(tr(CategoryTextKey(14)), L"HDR");
+    const wchar_t* const hdrNames[] = {L"HDR clipping", L"HDR near black", L"HDR blooming", L"HDR 10-bit steps",
+                                       L"HDR wide gamut"};
+    for (int k = 48; k < 55; ++k) EXPECT_STREQ(ModeTitle(k), L"HDR peak window");
+    for (int k = 0; k < 5; ++k) EXPECT_STREQ(ModeTitle(55 + k), hdrNames[k]);
+    EXPECT_STREQ(ModeTitle(60), L"TAVRO");
 }
 
 }  // namespace
