@@ -5,6 +5,12 @@
 
 namespace {
 
+// The seven peak windows share what to look for; only their names, which give the share, differ.
+constexpr char kEnglishPeakGood[] =
+    u8"A white window at the full HDR signal (10\u00A0000 cd/m²) on black. Small windows may look brighter than the full field (100\u00A0%): the brightness limiter (ABL), normal on OLED and many LCDs. DisplayHDR 400, 600 and 1000 promise that peak in the 10\u00A0% window and 320, 350 and 600 cd/m² over the full field. A meter in the middle reads the real peak at each size.";
+constexpr char kEnglishPeakFault[] =
+    u8"The 10\u00A0% window far dimmer than the monitor's rating, or a window that fades within seconds (the peak is held only briefly). A grey glow around the window is local dimming (see HDR blooming). No window brighter than normal white: “Use HDR” is off in Windows, so everything above SDR white is clipped (the screen says so).";
+
 const GuideText kEnglish[kModeCount] = {
     {u8"White", u8"One even white from edge to edge.",
      u8"A dark or coloured dot (dead or stuck pixel), blotches, a tint or darker corners. Dust wipes off; a pixel stays."},
@@ -102,7 +108,29 @@ const GuideText kEnglish[kModeCount] = {
      u8"The outermost frame still seen on a side gives the crop there: red 1-2\u00A0px, green 3-4, blue 5-6, yellow 7-8, none more than 8. The outermost ruler tick seen gives it in per cent. Choose the TV's pixel-for-pixel picture size. Outer frames coming and going on opposite sides: OLED pixel shift; turn Pixel Shift (Screen Shift) off for this test."},
     {u8"One to one", u8"The 1-px checkerboard is an even, fine grey texture with no pattern; the 1-px and 2-px line pairs beside it stay separate in white, red, green and blue. The desktop mode stated on the screen is the native mode.",
      u8"Moire or blur on the checkerboard, or all pairs merged: the picture is scaled. An exact 2x scale (1080p on a 4K TV) keeps the checkerboard grey: when the desktop mode stated differs from the native mode, it is scaled. Set Windows to the native resolution, turn GPU scaling off in the graphics driver's control panel, and choose \"Just scan\", \"1:1\", \"Screen fit\" or \"Full pixel\" on the TV. Only the coloured pairs merge: the signal is 4:2:2 or 4:2:0, not scaled; see Chroma."},
+    {u8"HDR peak window 1\u00A0%", kEnglishPeakGood, kEnglishPeakFault},
+    {u8"HDR peak window 2\u00A0%", kEnglishPeakGood, kEnglishPeakFault},
+    {u8"HDR peak window 5\u00A0%", kEnglishPeakGood, kEnglishPeakFault},
+    {u8"HDR peak window 10\u00A0%", kEnglishPeakGood, kEnglishPeakFault},
+    {u8"HDR peak window 25\u00A0%", kEnglishPeakGood, kEnglishPeakFault},
+    {u8"HDR peak window 50\u00A0%", kEnglishPeakGood, kEnglishPeakFault},
+    {u8"HDR peak window 100\u00A0%", kEnglishPeakGood, kEnglishPeakFault},
+    {u8"HDR clipping", u8"17 grey boxes from 400 to 10\u00A0000 cd/m² on 5 cd/m². Count the boxes still brighter than their left neighbour: from the step where all look the same, the monitor clips or rolls off. A good one keeps the steps apart up to the framed box, its claimed peak; boxes beyond it looking the same is normal.",
+     u8"Boxes alike well below the framed one: the tone mapping ends early and highlights lose detail. Picture settings move this point: HGIG or “tone mapping off” clip hard at the panel's peak; dynamic tone mapping keeps steps apart beyond it but dims the rest. All boxes alike: “Use HDR” is off in Windows, so everything above SDR white is clipped (the screen says so)."},
+    {u8"HDR near black", u8"Nine boxes from 0.005 to 2 cd/m² on true black. In a dark room a good HDR monitor shows the 0.05 cd/m² box and every brighter one; an OLED shows even the lowest. The black around the boxes stays black.",
+     u8"Boxes of 0.1 cd/m² or more lost in the black: black crush (check the monitor's black level and shadow settings, and dim the room). A grey glow around the boxes on a local-dimming LCD: its zones lift the black. With “Use HDR” off in Windows, everything above SDR white is clipped (the screen says so)."},
+    {u8"HDR blooming", u8"On black at the full signal: single pixels, 3\u00A0×\u00A03 dots, a box of 1\u00A0% of the area and a line of text. An OLED shows each alone on pure black, with no glow. Judge in a dark room.",
+     u8"Halos, grey clouds or a grid of glowing squares around the pixels, dots, box or text: local dimming's zones lighting up. Fewer, smaller halos mean more zones. Pixels or text dimmer than the box: zones held back to hide halos. With “Use HDR” off in Windows, everything above SDR white is clipped (the screen says so)."},
+    {u8"HDR 10-bit steps", u8"A grey ramp from 0 to 100 cd/m²: every 10-bit PQ code on the top half (521 steps), every fourth on the bottom (131, as 8 bits have them). Over a 10-bit path the top half looks smooth, or its steps are finer than the bottom's.",
+     u8"Both halves with the same visible steps: 8 bits somewhere on the way: the signal format (choose 10 bpc in the graphics driver's settings), the cable or the app. Bands in both halves, wider than the bottom's steps: dithering is off, or the panel has fewer shades. With “Use HDR” off in Windows, everything above SDR white is clipped (the screen says so)."},
+    {u8"HDR wide gamut", u8"Rows of red, green and blue; in each, the primary of sRGB, DCI-P3 and BT.2020 at equal luminance. A wide-gamut monitor shows P3 more saturated than sRGB. BT.2020 looking the same as P3 is normal: few panels pass P3.",
+     u8"All three alike in every row: an sRGB-only monitor, or the colours are clipped to sRGB on the way. A patch that changes hue instead of deepening (green turning yellowish, red turning orange): wrong gamut mapping. With “Use HDR” off in Windows, everything above SDR white is clipped, and the wide colours may be too (the screen says so)."},
 };
+
+constexpr char kChinesePeakGood[] =
+    u8"黑底上以满 HDR 信号（10\u00A0000 cd/m²）显示的白色窗口。小窗口可能比全屏（100\u00A0%）更亮：这是亮度限制（ABL），OLED 和许多 LCD 都是如此，属正常。DisplayHDR 400、600、1000 承诺在 10\u00A0% 窗口达到该峰值，全屏则为 320、350、600 cd/m²。用测光仪对准中央，可读出每种尺寸的实际峰值。";
+constexpr char kChinesePeakFault[] =
+    u8"10\u00A0% 窗口远暗于显示器的标称值，或窗口在几秒内变暗（峰值只能短暂保持）。窗口周围的灰色光晕来自局部调光（见 HDR 光晕）。没有窗口比普通白色更亮：Windows 中“使用 HDR”已关闭，SDR 白色以上的部分全被截断（画面上会注明）。";
 
 const GuideText kChinese[kModeCount] = {
     {u8"全白", u8"从边到边均匀一致的白色。",
@@ -201,7 +229,29 @@ const GuideText kChinese[kModeCount] = {
      u8"某边仍能看到的最外侧边框表示该边裁掉多少：红 1-2\u00A0像素，绿 3-4，蓝 5-6，黄 7-8，都看不到则超过 8。仍能看到的最外侧刻度给出百分比。请选择电视的逐点显示画面尺寸。外侧边框在相对两边时隐时现：这是 OLED 的像素位移；测试时请关闭像素位移（Pixel Shift、Screen Shift）。"},
     {u8"一比一像素", u8"1\u00A0像素棋盘格是均匀细腻的灰色纹理，看不出图案；旁边的 1\u00A0像素和 2\u00A0像素线对在白、红、绿、蓝中都保持分开。屏幕上注明的桌面模式就是原生模式。",
      u8"棋盘格出现摩尔纹或发虚，或所有线对糊成一片：画面被缩放了。整数 2 倍缩放（4K 电视上的 1080p）时棋盘格仍是灰色：只要屏幕上注明的桌面模式与原生模式不同，就是缩放。请把 Windows 设为原生分辨率，在显卡驱动的控制面板中关闭 GPU 缩放，并在电视上选择“Just scan”、“1:1”、“Screen fit”或“Full pixel”。只有彩色线对糊在一起：信号是 4:2:2 或 4:2:0，请看“色度”，并非缩放。"},
+    {u8"HDR 峰值窗口 1\u00A0%", kChinesePeakGood, kChinesePeakFault},
+    {u8"HDR 峰值窗口 2\u00A0%", kChinesePeakGood, kChinesePeakFault},
+    {u8"HDR 峰值窗口 5\u00A0%", kChinesePeakGood, kChinesePeakFault},
+    {u8"HDR 峰值窗口 10\u00A0%", kChinesePeakGood, kChinesePeakFault},
+    {u8"HDR 峰值窗口 25\u00A0%", kChinesePeakGood, kChinesePeakFault},
+    {u8"HDR 峰值窗口 50\u00A0%", kChinesePeakGood, kChinesePeakFault},
+    {u8"HDR 峰值窗口 100\u00A0%", kChinesePeakGood, kChinesePeakFault},
+    {u8"HDR 高光截断", u8"5 cd/m² 底上 17 个灰色方块，从 400 到 10\u00A0000 cd/m²。数一数仍比左邻更亮的方块：从看起来都一样的那一级起，显示器截断或平缓压缩高光。好的显示器直到带框方块（其标称峰值）都能分清各级；其后的方块看起来一样属正常。",
+     u8"远低于带框方块处就已一样：色调映射过早结束，高光失去细节。画面设置会改变这一点：HGIG 或“关闭色调映射”在面板峰值处硬截断；动态色调映射在峰值以上仍能分清各级，但会压暗其余部分。所有方块都一样：Windows 中“使用 HDR”已关闭，SDR 白色以上的部分全被截断（画面上会注明）。"},
+    {u8"HDR 近黑", u8"纯黑底上九个方块，从 0.005 到 2 cd/m²。在暗室中，好的 HDR 显示器能显示 0.05 cd/m² 及更亮的方块；OLED 连最暗的也能显示。方块周围的黑色保持纯黑。",
+     u8"0.1 cd/m² 甚至更亮的方块融入黑色：暗部被压死（检查显示器的黑电平和暗部设置，并调暗房间）。局部调光 LCD 上方块周围发灰：调光分区抬高了黑位。Windows 中“使用 HDR”关闭时，SDR 白色以上的部分全被截断（画面上会注明）。"},
+    {u8"HDR 光晕", u8"黑底上以满信号显示：单个像素、3\u00A0×\u00A03 点、占面积 1\u00A0% 的方块和一行文字。OLED 上每个都孤立在纯黑中，没有光晕。请在暗室中判断。",
+     u8"像素、点、方块或文字周围出现光晕、灰雾或一格格发亮的方块：局部调光分区被点亮。光晕越少越小，分区越多。像素或文字比方块暗：显示器压低分区以掩盖光晕。Windows 中“使用 HDR”关闭时，SDR 白色以上的部分全被截断（画面上会注明）。"},
+    {u8"HDR 10 位阶梯", u8"0 到 100 cd/m² 的灰阶渐变：上半部分是每个 10 位 PQ 码值（521 级），下半部分每四个取一个（131 级，与 8 位相同）。在 10 位链路上，上半部分平滑，或阶梯比下半部分更细。",
+     u8"上下两半可见的阶梯相同：途中某处只有 8 位：信号格式（在显卡驱动设置中选择 10 bpc）、线缆或应用程序。两半都有比下半部分阶梯更宽的色带：抖动已关闭，或面板本身灰阶不足。Windows 中“使用 HDR”关闭时，SDR 白色以上的部分全被截断（画面上会注明）。"},
+    {u8"HDR 广色域", u8"红、绿、蓝三行；每行依次为 sRGB、DCI-P3 和 BT.2020 的原色，亮度相同。广色域显示器上 P3 比 sRGB 更饱和。BT.2020 与 P3 看起来一样属正常：很少有面板超出 P3。",
+     u8"每行三块都一样：仅支持 sRGB 的显示器，或颜色在途中被截断到 sRGB。某块颜色不是变浓而是变了色相（绿偏黄、红偏橙）：色域映射错误。Windows 中“使用 HDR”关闭时，SDR 白色以上的部分全被截断，广色域颜色也可能被截断（画面上会注明）。"},
 };
+
+constexpr char kGermanPeakGood[] =
+    u8"Ein weißes Fenster mit dem vollen HDR-Signal (10\u00A0000 cd/m²) auf Schwarz. Kleine Fenster dürfen heller wirken als die volle Fläche (100\u00A0%): die Helligkeitsbegrenzung (ABL), normal bei OLED und vielen LCDs. DisplayHDR 400, 600 und 1000 versprechen diese Spitze im 10-%-Fenster und 320, 350 und 600 cd/m² auf voller Fläche. Ein Messgerät in der Mitte misst die echte Spitze jeder Größe.";
+constexpr char kGermanPeakFault[] =
+    u8"Das 10-%-Fenster weit dunkler als die Angabe des Monitors, oder ein Fenster, das binnen Sekunden nachlässt (die Spitze hält nur kurz). Ein grauer Schein um das Fenster ist Local Dimming (siehe HDR-Blooming). Kein Fenster heller als normales Weiß: „HDR verwenden“ ist in Windows aus, alles über SDR-Weiß wird abgeschnitten (der Bildschirm sagt es).";
 
 const GuideText kGerman[kModeCount] = {
     {u8"Weiß", u8"Ein gleichmäßiges Weiß von Rand zu Rand.",
@@ -300,7 +350,29 @@ const GuideText kGerman[kModeCount] = {
      u8"Der äußerste noch sichtbare Rahmen einer Seite zeigt den Beschnitt dort: Rot 1-2\u00A0px, Grün 3-4, Blau 5-6, Gelb 7-8, keiner mehr als 8. Der äußerste sichtbare Linealstrich gibt ihn in Prozent an. Das pixelgenaue Bildformat des Fernsehers wählen. Äußere Rahmen kommen und gehen an gegenüberliegenden Seiten: OLED-Pixelverschiebung; Pixel Shift (Screen Shift) für diesen Test ausschalten."},
     {u8"Pixelgenau eins zu eins", u8"Das 1-px-Schachbrett ist eine gleichmäßige feine graue Struktur ohne Muster; die 1-px- und 2-px-Linienpaare daneben bleiben getrennt in Weiß, Rot, Grün und Blau. Der auf dem Bild genannte Desktopmodus ist der native Modus.",
      u8"Moiré oder Unschärfe im Schachbrett, oder alle Paare verschmolzen: das Bild wird skaliert. Eine exakte 2-fach-Skalierung (1080p auf einem 4K-Fernseher) lässt das Schachbrett grau: weicht der genannte Desktopmodus vom nativen ab, wird skaliert. Windows auf die native Auflösung stellen, die GPU-Skalierung im Control Panel des Grafiktreibers ausschalten und am Fernseher „Just scan“, „1:1“, „Screen fit“ oder „Full pixel“ wählen. Nur die farbigen Paare verschmelzen: das Signal ist 4:2:2 oder 4:2:0, nicht skaliert; siehe „Farbauflösung“."},
+    {u8"HDR-Spitzenfenster 1\u00A0%", kGermanPeakGood, kGermanPeakFault},
+    {u8"HDR-Spitzenfenster 2\u00A0%", kGermanPeakGood, kGermanPeakFault},
+    {u8"HDR-Spitzenfenster 5\u00A0%", kGermanPeakGood, kGermanPeakFault},
+    {u8"HDR-Spitzenfenster 10\u00A0%", kGermanPeakGood, kGermanPeakFault},
+    {u8"HDR-Spitzenfenster 25\u00A0%", kGermanPeakGood, kGermanPeakFault},
+    {u8"HDR-Spitzenfenster 50\u00A0%", kGermanPeakGood, kGermanPeakFault},
+    {u8"HDR-Spitzenfenster 100\u00A0%", kGermanPeakGood, kGermanPeakFault},
+    {u8"HDR-Clipping", u8"17 graue Felder von 400 bis 10\u00A0000 cd/m² auf 5 cd/m². Die Felder zählen, die noch heller sind als ihr linker Nachbar: Ab der Stufe, ab der alle gleich aussehen, clippt der Monitor oder rollt ab. Ein guter trennt die Stufen bis zum gerahmten Feld, seiner angegebenen Spitze; gleiche Felder danach sind normal.",
+     u8"Gleiche Felder weit unter dem gerahmten: Das Tone Mapping endet zu früh, Spitzlichter verlieren Zeichnung. Bildeinstellungen verschieben diesen Punkt: HGIG oder „Tone Mapping aus“ clippen hart an der Spitze des Panels; dynamisches Tone Mapping trennt Stufen darüber hinaus, dunkelt aber den Rest ab. Alle gleich: „HDR verwenden“ ist in Windows aus, alles über SDR-Weiß wird abgeschnitten (der Bildschirm sagt es)."},
+    {u8"HDR fast Schwarz", u8"Neun Felder von 0,005 bis 2 cd/m² auf echtem Schwarz. Im dunklen Raum zeigt ein guter HDR-Monitor das Feld mit 0,05 cd/m² und alle helleren; ein OLED zeigt sogar die untersten. Das Schwarz um die Felder bleibt schwarz.",
+     u8"Felder bis 0,1 cd/m² oder mehr gehen im Schwarz unter: abgesoffene Tiefen (Schwarzwert- und Schatteneinstellungen des Monitors prüfen, Raum abdunkeln). Ein grauer Schein um die Felder bei einem LCD mit Local Dimming: Seine Zonen heben das Schwarz an. Mit „HDR verwenden“ aus in Windows wird alles über SDR-Weiß abgeschnitten (der Bildschirm sagt es)."},
+    {u8"HDR-Blooming", u8"Auf Schwarz mit vollem Signal: einzelne Pixel, 3\u00A0×\u00A03 Punkte, ein Feld mit 1\u00A0% der Fläche und eine Zeile Text. Ein OLED zeigt jedes allein auf reinem Schwarz, ohne Schein. Im dunklen Raum beurteilen.",
+     u8"Lichthöfe, graue Wolken oder ein Raster leuchtender Quadrate um Pixel, Punkte, Feld oder Text: Die Zonen des Local Dimming leuchten auf. Weniger und kleinere Höfe heißen mehr Zonen. Pixel oder Text dunkler als das Feld: Zonen werden gedrosselt, um Höfe zu verbergen. Mit „HDR verwenden“ aus in Windows wird alles über SDR-Weiß abgeschnitten (der Bildschirm sagt es)."},
+    {u8"HDR-10-Bit-Stufen", u8"Ein Graukeil von 0 bis 100 cd/m²: jeder 10-Bit-PQ-Code in der oberen Hälfte (521 Stufen), jeder vierte in der unteren (131, wie bei 8 Bit). Über einen 10-Bit-Weg wirkt die obere Hälfte glatt oder feiner gestuft als die untere.",
+     u8"Beide Hälften mit den gleichen sichtbaren Stufen: irgendwo auf dem Weg 8 Bit: das Signalformat (10 bpc in den Einstellungen des Grafiktreibers wählen), das Kabel oder die Anwendung. Streifen in beiden Hälften, breiter als die Stufen der unteren: Dithering ist aus, oder das Panel hat weniger Abstufungen. Mit „HDR verwenden“ aus in Windows wird alles über SDR-Weiß abgeschnitten (der Bildschirm sagt es)."},
+    {u8"HDR-Farbumfang", u8"Reihen Rot, Grün und Blau; in jeder die Primärfarbe von sRGB, DCI-P3 und BT.2020 bei gleicher Leuchtdichte. Ein Monitor mit großem Farbraum zeigt P3 satter als sRGB. BT.2020 gleich wie P3 ist normal: Kaum ein Panel geht über P3 hinaus.",
+     u8"Alle drei gleich in jeder Reihe: ein reiner sRGB-Monitor, oder die Farben werden unterwegs auf sRGB beschnitten. Ein Feld, das den Farbton wechselt, statt satter zu werden (Grün wird gelblich, Rot orange): falsche Farbraumumsetzung. Mit „HDR verwenden“ aus in Windows wird alles über SDR-Weiß abgeschnitten, die weiten Farben womöglich auch (der Bildschirm sagt es)."},
 };
+
+constexpr char kFrenchPeakGood[] =
+    u8"Une fenêtre blanche au signal HDR maximal (10\u00A0000 cd/m²) sur noir. Les petites fenêtres peuvent paraître plus lumineuses que le plein écran (100\u00A0%) : c'est le limiteur de luminosité (ABL), normal en OLED et sur beaucoup de LCD. DisplayHDR 400, 600 et 1000 promettent cette crête dans la fenêtre de 10\u00A0%, et 320, 350 et 600 cd/m² en plein écran. Une sonde au centre lit la crête réelle de chaque taille.";
+constexpr char kFrenchPeakFault[] =
+    u8"La fenêtre de 10\u00A0% bien plus sombre que la valeur annoncée, ou une fenêtre qui faiblit en quelques secondes (la crête ne tient qu'un instant). Un halo gris autour de la fenêtre vient de la gradation locale (voir Halo HDR). Aucune fenêtre plus claire que le blanc normal : « Utiliser HDR » est désactivé dans Windows, tout ce qui dépasse le blanc SDR est écrêté (l'écran le signale).";
 
 const GuideText kFrench[kModeCount] = {
     {u8"Blanc", u8"Un blanc uniforme d'un bord à l'autre.",
@@ -399,7 +471,29 @@ const GuideText kFrench[kModeCount] = {
      u8"Le cadre le plus extérieur encore visible d'un côté donne le rognage : rouge 1-2\u00A0px, vert 3-4, bleu 5-6, jaune 7-8, aucun plus de 8. Le trait de règle le plus extérieur visible le donne en pour cent. Choisissez le format pixel pour pixel du téléviseur. Des cadres extérieurs qui vont et viennent sur des côtés opposés : décalage des pixels de l'OLED ; désactivez Pixel Shift (Screen Shift) pour ce test."},
     {u8"Pixel pour pixel", u8"Le damier de 1\u00A0px est une texture grise fine et régulière, sans motif ; les paires de lignes de 1 et 2\u00A0px à côté restent séparées en blanc, rouge, vert et bleu. Le mode de bureau indiqué à l'écran est le mode natif.",
      u8"Moiré ou flou sur le damier, ou toutes les paires fondues : l'image est mise à l'échelle. Une mise à l'échelle exacte x2 (1080p sur un téléviseur 4K) laisse le damier gris : si le mode de bureau indiqué diffère du mode natif, l'image est mise à l'échelle. Réglez Windows en définition native, désactivez la mise à l'échelle GPU dans le panneau du pilote graphique et choisissez « Just scan », « 1:1 », « Screen fit » ou « Full pixel » sur le téléviseur. Seules les paires colorées se fondent : le signal est en 4:2:2 ou 4:2:0, pas mis à l'échelle ; voir Chrominance."},
+    {u8"Fenêtre de crête HDR 1\u00A0%", kFrenchPeakGood, kFrenchPeakFault},
+    {u8"Fenêtre de crête HDR 2\u00A0%", kFrenchPeakGood, kFrenchPeakFault},
+    {u8"Fenêtre de crête HDR 5\u00A0%", kFrenchPeakGood, kFrenchPeakFault},
+    {u8"Fenêtre de crête HDR 10\u00A0%", kFrenchPeakGood, kFrenchPeakFault},
+    {u8"Fenêtre de crête HDR 25\u00A0%", kFrenchPeakGood, kFrenchPeakFault},
+    {u8"Fenêtre de crête HDR 50\u00A0%", kFrenchPeakGood, kFrenchPeakFault},
+    {u8"Fenêtre de crête HDR 100\u00A0%", kFrenchPeakGood, kFrenchPeakFault},
+    {u8"Écrêtage HDR", u8"17 carrés gris de 400 à 10\u00A0000 cd/m² sur 5 cd/m². Comptez les carrés encore plus clairs que leur voisin de gauche : à partir du palier où tous se ressemblent, le moniteur écrête ou adoucit. Un bon moniteur sépare les paliers jusqu'au carré encadré, sa crête annoncée ; des carrés identiques au-delà sont normaux.",
+     u8"Des carrés identiques bien avant le carré encadré : le mappage des tons s'arrête trop tôt et les hautes lumières perdent leurs détails. Les réglages d'image déplacent ce point : HGIG ou « mappage des tons désactivé » écrêtent net à la crête de la dalle ; le mappage dynamique sépare les paliers au-delà mais assombrit le reste. Tous identiques : « Utiliser HDR » est désactivé dans Windows, tout ce qui dépasse le blanc SDR est écrêté (l'écran le signale)."},
+    {u8"Presque noir HDR", u8"Neuf carrés de 0,005 à 2 cd/m² sur noir absolu. Dans une pièce sombre, un bon moniteur HDR montre le carré de 0,05 cd/m² et tous les plus clairs ; un OLED montre même les plus bas. Le noir autour des carrés reste noir.",
+     u8"Des carrés de 0,1 cd/m² ou plus perdus dans le noir : noirs écrasés (vérifiez les réglages de niveau du noir et des ombres du moniteur, et assombrissez la pièce). Un voile gris autour des carrés sur un LCD à gradation locale : ses zones relèvent le noir. Avec « Utiliser HDR » désactivé dans Windows, tout ce qui dépasse le blanc SDR est écrêté (l'écran le signale)."},
+    {u8"Halo HDR", u8"Sur noir, au signal maximal : pixels isolés, points de 3\u00A0×\u00A03, un carré de 1\u00A0% de la surface et une ligne de texte. Un OLED montre chacun seul sur un noir pur, sans halo. Jugez dans une pièce sombre.",
+     u8"Halos, nuages gris ou grille de carrés lumineux autour des pixels, points, carré ou texte : les zones de la gradation locale s'allument. Des halos moins nombreux et plus petits signifient plus de zones. Pixels ou texte plus sombres que le carré : zones retenues pour cacher les halos. Avec « Utiliser HDR » désactivé dans Windows, tout ce qui dépasse le blanc SDR est écrêté (l'écran le signale)."},
+    {u8"Paliers 10 bits HDR", u8"Une rampe de gris de 0 à 100 cd/m² : chaque code PQ 10 bits en haut (521 paliers), un sur quatre en bas (131, comme en 8 bits). Par une chaîne 10 bits, la moitié haute paraît lisse, ou ses paliers sont plus fins que ceux du bas.",
+     u8"Les deux moitiés avec les mêmes paliers visibles : 8 bits quelque part en route : le format du signal (choisissez 10 bpc dans les réglages du pilote graphique), le câble ou l'application. Des bandes dans les deux moitiés, plus larges que les paliers du bas : tramage désactivé, ou dalle à moins de nuances. Avec « Utiliser HDR » désactivé dans Windows, tout ce qui dépasse le blanc SDR est écrêté (l'écran le signale)."},
+    {u8"Gamut étendu HDR", u8"Rangées rouge, verte et bleue ; dans chacune, la primaire de sRGB, DCI-P3 et BT.2020 à luminance égale. Un moniteur à gamut étendu montre P3 plus saturé que sRGB. BT.2020 identique à P3 est normal : peu de dalles dépassent P3.",
+     u8"Les trois identiques dans chaque rangée : un moniteur sRGB seul, ou les couleurs écrêtées en sRGB en route. Une plage qui change de teinte au lieu de s'intensifier (vert qui jaunit, rouge qui tire sur l'orange) : mauvaise conversion de gamut. Avec « Utiliser HDR » désactivé dans Windows, tout ce qui dépasse le blanc SDR est écrêté, et peut-être les couleurs étendues (l'écran le signale)."},
 };
+
+constexpr char kSpanishPeakGood[] =
+    u8"Una ventana blanca con la señal HDR máxima (10\u00A0000 cd/m²) sobre negro. Las ventanas pequeñas pueden verse más brillantes que el campo completo (100\u00A0%): es el limitador de brillo (ABL), normal en OLED y en muchos LCD. DisplayHDR 400, 600 y 1000 prometen ese pico en la ventana del 10\u00A0% y 320, 350 y 600 cd/m² en campo completo. Un medidor en el centro lee el pico real de cada tamaño.";
+constexpr char kSpanishPeakFault[] =
+    u8"La ventana del 10\u00A0% mucho más oscura de lo que declara el monitor, o una ventana que se apaga en segundos (el pico dura solo un instante). Un halo gris alrededor de la ventana es la atenuación local (vea Halo HDR). Ninguna ventana más clara que el blanco normal: «Usar HDR» está desactivado en Windows y todo lo que supera el blanco SDR se recorta (la pantalla lo indica).";
 
 const GuideText kSpanish[kModeCount] = {
     {u8"Blanco", u8"Un blanco uniforme de borde a borde.",
@@ -498,7 +592,29 @@ const GuideText kSpanish[kModeCount] = {
      u8"El marco más exterior que aún se ve en un lado indica el recorte ahí: rojo 1-2\u00A0px, verde 3-4, azul 5-6, amarillo 7-8, ninguno más de 8. La raya de la regla más exterior visible lo da en porcentaje. Elija el tamaño de imagen píxel a píxel del televisor. Marcos exteriores que aparecen y desaparecen en lados opuestos: el desplazamiento de píxeles del OLED; desactive Pixel Shift (Screen Shift) para esta prueba."},
     {u8"Píxel a píxel", u8"El tablero de 1\u00A0px es una textura gris fina y uniforme, sin dibujo; los pares de líneas de 1 y 2\u00A0px a su lado siguen separados en blanco, rojo, verde y azul. El modo de escritorio indicado en pantalla es el modo nativo.",
      u8"Muaré o desenfoque en el tablero, o todos los pares fundidos: la imagen está escalada. Un escalado exacto x2 (1080p en un televisor 4K) deja el tablero gris: si el modo de escritorio indicado difiere del nativo, hay escalado. Ponga Windows en la resolución nativa, desactive el escalado de GPU en el panel de control del controlador gráfico y elija «Just scan», «1:1», «Screen fit» o «Full pixel» en el televisor. Solo se funden los pares de color: la señal es 4:2:2 o 4:2:0, no hay escalado; vea Croma."},
+    {u8"Ventana de pico HDR 1\u00A0%", kSpanishPeakGood, kSpanishPeakFault},
+    {u8"Ventana de pico HDR 2\u00A0%", kSpanishPeakGood, kSpanishPeakFault},
+    {u8"Ventana de pico HDR 5\u00A0%", kSpanishPeakGood, kSpanishPeakFault},
+    {u8"Ventana de pico HDR 10\u00A0%", kSpanishPeakGood, kSpanishPeakFault},
+    {u8"Ventana de pico HDR 25\u00A0%", kSpanishPeakGood, kSpanishPeakFault},
+    {u8"Ventana de pico HDR 50\u00A0%", kSpanishPeakGood, kSpanishPeakFault},
+    {u8"Ventana de pico HDR 100\u00A0%", kSpanishPeakGood, kSpanishPeakFault},
+    {u8"Recorte HDR", u8"17 cuadros grises de 400 a 10\u00A0000 cd/m² sobre 5 cd/m². Cuente los cuadros aún más claros que su vecino izquierdo: desde el escalón en que todos se ven iguales, el monitor recorta o comprime. Uno bueno separa los escalones hasta el cuadro enmarcado, su pico declarado; que los siguientes se vean iguales es normal.",
+     u8"Cuadros iguales muy por debajo del enmarcado: el mapeo de tonos termina antes de tiempo y las luces pierden detalle. Los ajustes de imagen mueven este punto: HGIG o «mapeo de tonos desactivado» recortan en seco en el pico del panel; el mapeo dinámico separa escalones más allá, pero oscurece el resto. Todos iguales: «Usar HDR» está desactivado en Windows y todo lo que supera el blanco SDR se recorta (la pantalla lo indica)."},
+    {u8"Casi negro HDR", u8"Nueve cuadros de 0,005 a 2 cd/m² sobre negro puro. En una sala oscura, un buen monitor HDR muestra el cuadro de 0,05 cd/m² y todos los más claros; un OLED muestra incluso los más bajos. El negro alrededor de los cuadros sigue negro.",
+     u8"Cuadros de 0,1 cd/m² o más perdidos en el negro: negros aplastados (revise los ajustes de nivel de negro y sombras del monitor y oscurezca la sala). Un velo gris alrededor de los cuadros en un LCD con atenuación local: sus zonas levantan el negro. Con «Usar HDR» desactivado en Windows, todo lo que supera el blanco SDR se recorta (la pantalla lo indica)."},
+    {u8"Halo HDR", u8"Sobre negro con la señal máxima: píxeles sueltos, puntos de 3\u00A0×\u00A03, un cuadro del 1\u00A0% del área y una línea de texto. Un OLED muestra cada uno solo sobre negro puro, sin halo. Juzgue en una sala oscura.",
+     u8"Halos, nubes grises o una cuadrícula de cuadros luminosos alrededor de píxeles, puntos, cuadro o texto: se encienden las zonas de la atenuación local. Halos menos numerosos y más pequeños indican más zonas. Píxeles o texto más oscuros que el cuadro: zonas contenidas para ocultar halos. Con «Usar HDR» desactivado en Windows, todo lo que supera el blanco SDR se recorta (la pantalla lo indica)."},
+    {u8"Escalones de 10 bits HDR", u8"Una rampa gris de 0 a 100 cd/m²: cada código PQ de 10 bits arriba (521 escalones), uno de cada cuatro abajo (131, como en 8 bits). Por una cadena de 10 bits la mitad superior se ve suave, o con escalones más finos que la inferior.",
+     u8"Ambas mitades con los mismos escalones visibles: 8 bits en algún punto del camino: el formato de señal (elija 10 bpc en los ajustes del controlador gráfico), el cable o la aplicación. Bandas en ambas mitades, más anchas que los escalones de abajo: tramado desactivado, o un panel con menos tonos. Con «Usar HDR» desactivado en Windows, todo lo que supera el blanco SDR se recorta (la pantalla lo indica)."},
+    {u8"Gama amplia HDR", u8"Filas roja, verde y azul; en cada una, el primario de sRGB, DCI-P3 y BT.2020 con igual luminancia. Un monitor de gama amplia muestra P3 más saturado que sRGB. Que BT.2020 se vea igual que P3 es normal: pocos paneles superan P3.",
+     u8"Los tres iguales en cada fila: un monitor solo sRGB, o los colores se recortan a sRGB por el camino. Un parche que cambia de tono en vez de saturarse (el verde amarillea, el rojo tira a naranja): mapeo de gama erróneo. Con «Usar HDR» desactivado en Windows, todo lo que supera el blanco SDR se recorta, y quizá los colores amplios (la pantalla lo indica)."},
 };
+
+constexpr char kPortuguesePeakGood[] =
+    u8"Uma janela branca com o sinal HDR máximo (10\u00A0000 cd/m²) sobre preto. Janelas pequenas podem parecer mais claras que o campo inteiro (100\u00A0%): é o limitador de brilho (ABL), normal em OLED e em muitos LCD. DisplayHDR 400, 600 e 1000 prometem esse pico na janela de 10\u00A0% e 320, 350 e 600 cd/m² no campo inteiro. Um medidor no centro lê o pico real de cada tamanho.";
+constexpr char kPortuguesePeakFault[] =
+    u8"A janela de 10\u00A0% bem mais escura do que o monitor declara, ou uma janela que perde brilho em segundos (o pico dura pouco). Um halo cinza em volta da janela é o escurecimento local (veja Halo HDR). Nenhuma janela mais clara que o branco normal: \"Usar HDR\" está desligado no Windows e tudo acima do branco SDR é cortado (a tela avisa).";
 
 const GuideText kPortuguese[kModeCount] = {
     {u8"Branco", u8"Um branco uniforme de ponta a ponta.",
@@ -597,7 +713,29 @@ const GuideText kPortuguese[kModeCount] = {
      u8"A moldura mais externa ainda visível num lado indica o corte ali: vermelha 1-2\u00A0px, verde 3-4, azul 5-6, amarela 7-8, nenhuma mais de 8. O traço da régua mais externo visível o dá em por cento. Escolha o tamanho de imagem pixel a pixel da TV. Molduras externas que aparecem e somem em lados opostos: deslocamento de pixels do OLED; desative Pixel Shift (Screen Shift) para este teste."},
     {u8"Pixel a pixel", u8"O tabuleiro de 1\u00A0px é uma textura cinza fina e uniforme, sem desenho; os pares de linhas de 1 e 2\u00A0px ao lado continuam separados em branco, vermelho, verde e azul. O modo da área de trabalho indicado na tela é o modo nativo.",
      u8"Moiré ou desfoque no tabuleiro, ou todos os pares fundidos: a imagem está sendo redimensionada. Uma escala exata de 2x (1080p numa TV 4K) deixa o tabuleiro cinza: se o modo da área de trabalho indicado for diferente do nativo, há redimensionamento. Ajuste o Windows para a resolução nativa, desative o dimensionamento na GPU no painel de controle do driver gráfico e escolha \"Just scan\", \"1:1\", \"Screen fit\" ou \"Full pixel\" na TV. Só os pares coloridos se fundem: o sinal é 4:2:2 ou 4:2:0, sem redimensionamento; veja Croma."},
+    {u8"Janela de pico HDR 1\u00A0%", kPortuguesePeakGood, kPortuguesePeakFault},
+    {u8"Janela de pico HDR 2\u00A0%", kPortuguesePeakGood, kPortuguesePeakFault},
+    {u8"Janela de pico HDR 5\u00A0%", kPortuguesePeakGood, kPortuguesePeakFault},
+    {u8"Janela de pico HDR 10\u00A0%", kPortuguesePeakGood, kPortuguesePeakFault},
+    {u8"Janela de pico HDR 25\u00A0%", kPortuguesePeakGood, kPortuguesePeakFault},
+    {u8"Janela de pico HDR 50\u00A0%", kPortuguesePeakGood, kPortuguesePeakFault},
+    {u8"Janela de pico HDR 100\u00A0%", kPortuguesePeakGood, kPortuguesePeakFault},
+    {u8"Corte HDR", u8"17 quadrados cinza de 400 a 10\u00A0000 cd/m² sobre 5 cd/m². Conte os quadrados ainda mais claros que o vizinho da esquerda: a partir do degrau em que todos parecem iguais, o monitor corta ou comprime. Um bom monitor separa os degraus até o quadrado emoldurado, seu pico declarado; quadrados iguais depois dele são normais.",
+     u8"Quadrados iguais muito abaixo do emoldurado: o mapeamento de tons termina cedo e os realces perdem detalhe. Os ajustes de imagem mudam esse ponto: HGIG ou \"mapeamento de tons desligado\" cortam seco no pico do painel; o mapeamento dinâmico separa degraus além dele, mas escurece o resto. Todos iguais: \"Usar HDR\" está desligado no Windows e tudo acima do branco SDR é cortado (a tela avisa)."},
+    {u8"Quase preto HDR", u8"Nove quadrados de 0,005 a 2 cd/m² sobre preto puro. Numa sala escura, um bom monitor HDR mostra o quadrado de 0,05 cd/m² e todos os mais claros; um OLED mostra até os mais baixos. O preto em volta dos quadrados continua preto.",
+     u8"Quadrados de 0,1 cd/m² ou mais sumindo no preto: pretos esmagados (verifique os ajustes de nível de preto e sombras do monitor e escureça a sala). Um véu cinza em volta dos quadrados num LCD com escurecimento local: suas zonas levantam o preto. Com \"Usar HDR\" desligado no Windows, tudo acima do branco SDR é cortado (a tela avisa)."},
+    {u8"Halo HDR", u8"Sobre preto com o sinal máximo: pixels isolados, pontos de 3\u00A0×\u00A03, um quadrado de 1\u00A0% da área e uma linha de texto. Um OLED mostra cada um sozinho no preto puro, sem halo. Avalie numa sala escura.",
+     u8"Halos, nuvens cinza ou uma grade de quadrados luminosos em volta de pixels, pontos, quadrado ou texto: as zonas do escurecimento local acendendo. Halos menos numerosos e menores indicam mais zonas. Pixels ou texto mais escuros que o quadrado: zonas contidas para esconder halos. Com \"Usar HDR\" desligado no Windows, tudo acima do branco SDR é cortado (a tela avisa)."},
+    {u8"Degraus de 10 bits HDR", u8"Uma rampa cinza de 0 a 100 cd/m²: cada código PQ de 10 bits em cima (521 degraus), um a cada quatro embaixo (131, como em 8 bits). Num caminho de 10 bits, a metade de cima parece suave, ou com degraus mais finos que a de baixo.",
+     u8"As duas metades com os mesmos degraus visíveis: 8 bits em algum ponto do caminho: o formato do sinal (escolha 10 bpc nos ajustes do driver gráfico), o cabo ou o aplicativo. Faixas nas duas metades, mais largas que os degraus de baixo: dithering desligado, ou um painel com menos tons. Com \"Usar HDR\" desligado no Windows, tudo acima do branco SDR é cortado (a tela avisa)."},
+    {u8"Gama ampla HDR", u8"Fileiras vermelha, verde e azul; em cada uma, a primária de sRGB, DCI-P3 e BT.2020 com a mesma luminância. Um monitor de gama ampla mostra P3 mais saturado que sRGB. BT.2020 igual a P3 é normal: poucos painéis passam de P3.",
+     u8"As três iguais em cada fileira: um monitor só sRGB, ou as cores cortadas para sRGB no caminho. Uma área que muda de matiz em vez de ficar mais intensa (verde amarelando, vermelho puxando para laranja): mapeamento de gama errado. Com \"Usar HDR\" desligado no Windows, tudo acima do branco SDR é cortado, e talvez as cores amplas (a tela avisa)."},
 };
+
+constexpr char kDutchPeakGood[] =
+    u8"Een wit venster met het volle HDR-signaal (10\u00A0000 cd/m²) op zwart. Kleine vensters mogen helderder lijken dan het volle vlak (100\u00A0%): de helderheidsbegrenzer (ABL), normaal bij OLED en veel lcd's. DisplayHDR 400, 600 en 1000 beloven die piek in het venster van 10\u00A0% en 320, 350 en 600 cd/m² over het volle vlak. Een meter in het midden meet de echte piek van elke grootte.";
+constexpr char kDutchPeakFault[] =
+    u8"Het venster van 10\u00A0% veel donkerder dan de monitor opgeeft, of een venster dat binnen seconden zwakker wordt (de piek houdt maar even). Een grijze gloed rond het venster is local dimming (zie HDR-blooming). Geen venster lichter dan gewoon wit: ‘HDR gebruiken’ staat uit in Windows, dus alles boven SDR-wit wordt afgekapt (het scherm meldt het).";
 
 const GuideText kDutch[kModeCount] = {
     {u8"Wit", u8"Eén gelijkmatig wit van rand tot rand.",
@@ -696,7 +834,29 @@ const GuideText kDutch[kModeCount] = {
      u8"Het buitenste kader dat aan een zijde nog te zien is, geeft het afsnijden daar: rood 1-2\u00A0px, groen 3-4, blauw 5-6, geel 7-8, geen meer dan 8. De buitenste zichtbare liniaalstreep geeft het in procenten. Kies het pixel-voor-pixelformaat van de tv. Buitenste kaders die aan tegenoverliggende zijden komen en gaan: pixelverschuiving van OLED; zet Pixel Shift (Screen Shift) uit voor deze test."},
     {u8"Pixel voor pixel", u8"Het dambord van 1\u00A0px is een egale, fijne grijze structuur zonder patroon; de lijnparen van 1 en 2\u00A0px ernaast blijven gescheiden in wit, rood, groen en blauw. De op het scherm genoemde bureaubladmodus is de eigen modus van het paneel.",
      u8"Moiré of waas op het dambord, of alle paren samengevloeid: het beeld wordt geschaald. Een exacte schaal van 2x (1080p op een 4K-tv) laat het dambord grijs: wijkt de genoemde bureaubladmodus af van de eigen modus, dan wordt er geschaald. Zet Windows op de eigen resolutie, zet GPU-schaling uit in het configuratiescherm van het grafische stuurprogramma en kies ‘Just scan’, ‘1:1’, ‘Screen fit’ of ‘Full pixel’ op de tv. Alleen de gekleurde paren vloeien samen: het signaal is 4:2:2 of 4:2:0, niet geschaald; zie Kleurresolutie."},
+    {u8"HDR-piekvenster 1\u00A0%", kDutchPeakGood, kDutchPeakFault},
+    {u8"HDR-piekvenster 2\u00A0%", kDutchPeakGood, kDutchPeakFault},
+    {u8"HDR-piekvenster 5\u00A0%", kDutchPeakGood, kDutchPeakFault},
+    {u8"HDR-piekvenster 10\u00A0%", kDutchPeakGood, kDutchPeakFault},
+    {u8"HDR-piekvenster 25\u00A0%", kDutchPeakGood, kDutchPeakFault},
+    {u8"HDR-piekvenster 50\u00A0%", kDutchPeakGood, kDutchPeakFault},
+    {u8"HDR-piekvenster 100\u00A0%", kDutchPeakGood, kDutchPeakFault},
+    {u8"HDR-clipping", u8"17 grijze vlakken van 400 tot 10\u00A0000 cd/m² op 5 cd/m². Tel de vlakken die nog lichter zijn dan hun linkerbuur: vanaf de stap waar alle gelijk lijken, clipt de monitor of loopt hij af. Een goede houdt de stappen uit elkaar tot het omlijste vlak, zijn opgegeven piek; gelijke vlakken daarna zijn normaal.",
+     u8"Gelijke vlakken ver onder het omlijste: de tonemapping houdt te vroeg op en hooglichten verliezen detail. Beeldinstellingen verschuiven dit punt: HGIG of ‘tonemapping uit’ kappen hard af bij de piek van het paneel; dynamische tonemapping houdt stappen daarboven uit elkaar, maar maakt de rest donkerder. Alle gelijk: ‘HDR gebruiken’ staat uit in Windows, dus alles boven SDR-wit wordt afgekapt (het scherm meldt het)."},
+    {u8"HDR bijna zwart", u8"Negen vlakken van 0,005 tot 2 cd/m² op echt zwart. In een donkere kamer toont een goede HDR-monitor het vlak van 0,05 cd/m² en alle lichtere; een OLED toont zelfs de laagste. Het zwart rond de vlakken blijft zwart.",
+     u8"Vlakken tot 0,1 cd/m² of meer verdwijnen in het zwart: dichtgelopen zwart (controleer de zwartniveau- en schaduwinstellingen van de monitor en maak de kamer donker). Een grijze gloed rond de vlakken op een lcd met local dimming: zijn zones tillen het zwart op. Met ‘HDR gebruiken’ uit in Windows wordt alles boven SDR-wit afgekapt (het scherm meldt het)."},
+    {u8"HDR-blooming", u8"Op zwart met het volle signaal: losse pixels, stippen van 3\u00A0×\u00A03, een vlak van 1\u00A0% van de oppervlakte en een regel tekst. Een OLED toont elk los op puur zwart, zonder gloed. Beoordeel in een donkere kamer.",
+     u8"Halo's, grijze wolken of een raster van oplichtende vakken rond pixels, stippen, vlak of tekst: de zones van local dimming lichten op. Minder en kleinere halo's betekenen meer zones. Pixels of tekst donkerder dan het vlak: zones worden getemperd om halo's te verbergen. Met ‘HDR gebruiken’ uit in Windows wordt alles boven SDR-wit afgekapt (het scherm meldt het)."},
+    {u8"HDR 10-bit-stappen", u8"Een grijsverloop van 0 tot 100 cd/m²: elke 10-bits PQ-code in de bovenste helft (521 stappen), elke vierde in de onderste (131, zoals bij 8 bits). Over een 10-bits pad oogt de bovenste helft vloeiend, of fijner getrapt dan de onderste.",
+     u8"Beide helften met dezelfde zichtbare stappen: ergens onderweg 8 bits: het signaalformaat (kies 10 bpc in de instellingen van het grafische stuurprogramma), de kabel of de app. Banden in beide helften, breder dan de stappen onderaan: dithering staat uit, of het paneel heeft minder tinten. Met ‘HDR gebruiken’ uit in Windows wordt alles boven SDR-wit afgekapt (het scherm meldt het)."},
+    {u8"HDR breed kleurengamma", u8"Rijen rood, groen en blauw; in elke rij de primaire kleur van sRGB, DCI-P3 en BT.2020 met gelijke luminantie. Een monitor met breed kleurengamma toont P3 verzadigder dan sRGB. BT.2020 gelijk aan P3 is normaal: weinig panelen gaan verder dan P3.",
+     u8"Alle drie gelijk in elke rij: een monitor met alleen sRGB, of de kleuren worden onderweg tot sRGB afgekapt. Een vlak dat van tint verandert in plaats van dieper te worden (groen wordt geelachtig, rood oranje): verkeerde gamutomzetting. Met ‘HDR gebruiken’ uit in Windows wordt alles boven SDR-wit afgekapt, en mogelijk ook de brede kleuren (het scherm meldt het)."},
 };
+
+constexpr char kSwedishPeakGood[] =
+    u8"Ett vitt fönster med full HDR-signal (10\u00A0000 cd/m²) på svart. Små fönster kan se ljusare ut än hela ytan (100\u00A0%): ljusstyrkebegränsaren (ABL), normalt för OLED och många LCD-skärmar. DisplayHDR 400, 600 och 1000 lovar den toppen i 10\u00A0%-fönstret och 320, 350 och 600 cd/m² över hela ytan. En mätare i mitten läser den verkliga toppen för varje storlek.";
+constexpr char kSwedishPeakFault[] =
+    u8"10\u00A0%-fönstret långt mörkare än skärmens uppgift, eller ett fönster som mattas av inom sekunder (toppen håller bara kort). Ett grått sken runt fönstret är lokal dimning (se HDR-blooming). Inget fönster ljusare än vanligt vitt: ”Använd HDR” är av i Windows, så allt över SDR-vitt klipps (skärmen säger det).";
 
 const GuideText kSwedish[kModeCount] = {
     {u8"Vitt", u8"Ett jämnt vitt från kant till kant.",
@@ -795,7 +955,29 @@ const GuideText kSwedish[kModeCount] = {
      u8"Den yttersta ram som ännu syns på en sida anger beskärningen där: röd 1-2\u00A0px, grön 3-4, blå 5-6, gul 7-8, ingen mer än 8. Det yttersta synliga linjalstrecket anger den i procent. Välj tv:ns bildformat pixel för pixel. Yttre ramar som kommer och går på motsatta sidor: OLED-panelens pixelförskjutning; stäng av Pixel Shift (Screen Shift) under testet."},
     {u8"Pixel för pixel", u8"Schackbrädet på 1\u00A0px är en jämn, fin grå struktur utan mönster; linjeparen på 1 och 2\u00A0px bredvid förblir åtskilda i vitt, rött, grönt och blått. Skrivbordsläget som anges på skärmen är panelens inbyggda läge.",
      u8"Moaré eller oskärpa i schackbrädet, eller alla par ihopflutna: bilden skalas. En exakt 2x-skalning (1080p på en 4K-tv) lämnar schackbrädet grått: skiljer sig det angivna skrivbordsläget från det inbyggda, skalas bilden. Ställ Windows på den inbyggda upplösningen, stäng av GPU-skalning i grafikdrivrutinens kontrollpanel och välj ”Just scan”, ”1:1”, ”Screen fit” eller ”Full pixel” på tv:n. Bara de färgade paren flyter ihop: signalen är 4:2:2 eller 4:2:0, inte skalad; se Krominans."},
+    {u8"HDR-toppfönster 1\u00A0%", kSwedishPeakGood, kSwedishPeakFault},
+    {u8"HDR-toppfönster 2\u00A0%", kSwedishPeakGood, kSwedishPeakFault},
+    {u8"HDR-toppfönster 5\u00A0%", kSwedishPeakGood, kSwedishPeakFault},
+    {u8"HDR-toppfönster 10\u00A0%", kSwedishPeakGood, kSwedishPeakFault},
+    {u8"HDR-toppfönster 25\u00A0%", kSwedishPeakGood, kSwedishPeakFault},
+    {u8"HDR-toppfönster 50\u00A0%", kSwedishPeakGood, kSwedishPeakFault},
+    {u8"HDR-toppfönster 100\u00A0%", kSwedishPeakGood, kSwedishPeakFault},
+    {u8"HDR-klippning", u8"17 grå rutor från 400 till 10\u00A0000 cd/m² på 5 cd/m². Räkna rutorna som fortfarande är ljusare än grannen till vänster: från steget där alla ser likadana ut klipper skärmen eller rullar av. En bra skärm håller stegen isär fram till den inramade rutan, dess uppgivna topp; likadana rutor efter den är normalt.",
+     u8"Likadana rutor långt under den inramade: tonmappningen slutar för tidigt och högdagrar tappar detaljer. Bildinställningar flyttar den punkten: HGIG eller ”tonmappning av” klipper hårt vid panelens topp; dynamisk tonmappning håller steg isär bortom den men gör resten mörkare. Alla likadana: ”Använd HDR” är av i Windows, så allt över SDR-vitt klipps (skärmen säger det)."},
+    {u8"HDR nästan svart", u8"Nio rutor från 0,005 till 2 cd/m² på helt svart. I ett mörkt rum visar en bra HDR-skärm rutan på 0,05 cd/m² och alla ljusare; en OLED visar även de lägsta. Det svarta runt rutorna förblir svart.",
+     u8"Rutor på 0,1 cd/m² eller mer försvinner i det svarta: igensatta skuggor (kontrollera skärmens inställningar för svartnivå och skuggor, och mörklägg rummet). Ett grått sken runt rutorna på en LCD med lokal dimning: dess zoner lyfter det svarta. Med ”Använd HDR” av i Windows klipps allt över SDR-vitt (skärmen säger det)."},
+    {u8"HDR-blooming", u8"På svart med full signal: enstaka pixlar, punkter på 3\u00A0×\u00A03, en ruta på 1\u00A0% av ytan och en rad text. En OLED visar var och en ensam på rent svart, utan sken. Bedöm i ett mörkt rum.",
+     u8"Halor, grå moln eller ett rutnät av lysande fyrkanter runt pixlar, punkter, ruta eller text: den lokala dimningens zoner tänds. Färre och mindre halor betyder fler zoner. Pixlar eller text mörkare än rutan: zoner hålls tillbaka för att dölja halor. Med ”Använd HDR” av i Windows klipps allt över SDR-vitt (skärmen säger det)."},
+    {u8"HDR 10-bitarssteg", u8"En gråskala från 0 till 100 cd/m²: varje 10-bitars PQ-kod i övre halvan (521 steg), var fjärde i den nedre (131, som 8 bitar har dem). Över en 10-bitarsväg ser övre halvan jämn ut, eller finare stegad än den nedre.",
+     u8"Båda halvorna med samma synliga steg: 8 bitar någonstans på vägen: signalformatet (välj 10 bpc i grafikdrivrutinens inställningar), kabeln eller appen. Band i båda halvorna, bredare än stegen nedtill: dithering är av, eller panelen har färre nyanser. Med ”Använd HDR” av i Windows klipps allt över SDR-vitt (skärmen säger det)."},
+    {u8"HDR brett färgomfång", u8"Rader med rött, grönt och blått; i varje rad primärfärgen för sRGB, DCI-P3 och BT.2020 med samma luminans. En skärm med brett färgomfång visar P3 mättnare än sRGB. BT.2020 likadant som P3 är normalt: få paneler når bortom P3.",
+     u8"Alla tre likadana i varje rad: en skärm med bara sRGB, eller färgerna klipps till sRGB på vägen. En ruta som byter nyans i stället för att bli djupare (grönt som gulnar, rött som drar mot orange): fel gamutmappning. Med ”Använd HDR” av i Windows klipps allt över SDR-vitt, och kanske även de breda färgerna (skärmen säger det)."},
 };
+
+constexpr char kRussianPeakGood[] =
+    u8"Белое окно с полным сигналом HDR (10\u00A0000 cd/m²) на чёрном. Маленькие окна могут казаться ярче полного поля (100\u00A0%): это ограничитель яркости (ABL), норма для OLED и многих ЖК. DisplayHDR 400, 600 и 1000 обещают этот пик в окне 10\u00A0% и 320, 350 и 600 cd/m² на полном поле. Яркомер в центре покажет настоящий пик каждого размера.";
+constexpr char kRussianPeakFault[] =
+    u8"Окно 10\u00A0% намного темнее заявленного, или окно гаснет за несколько секунд (пик держится недолго). Серое свечение вокруг окна — локальное затемнение (см. «Ореолы HDR»). Ни одно окно не ярче обычного белого: в Windows выключено «Использовать HDR», и всё выше белого SDR срезается (экран об этом пишет).";
 
 const GuideText kRussian[kModeCount] = {
     {u8"Белый", u8"Ровный белый цвет от края до края.",
@@ -894,7 +1076,29 @@ const GuideText kRussian[kModeCount] = {
      u8"Самая внешняя ещё видимая рамка с одной стороны показывает обрезку там: красная 1-2\u00A0пикселя, зелёная 3-4, синяя 5-6, жёлтая 7-8, ни одной — больше 8. Самый внешний видимый штрих линейки даёт её в процентах. Выберите на телевизоре формат «пиксель в пиксель». Внешние рамки то появляются, то пропадают на противоположных сторонах: это сдвиг пикселей OLED; отключите Pixel Shift (Screen Shift) на время теста."},
     {u8"Пиксель в пиксель", u8"Шахматное поле с клетками в 1\u00A0пиксель — ровная мелкая серая текстура без узора; пары линий в 1 и 2\u00A0пикселя рядом остаются раздельными в белом, красном, зелёном и синем. Указанный на экране режим рабочего стола совпадает с родным.",
      u8"Муар или размытие на шахматном поле либо все пары слились: изображение масштабируется. Точное двукратное масштабирование (1080p на 4K-телевизоре) оставляет поле серым: если указанный режим рабочего стола отличается от родного, идёт масштабирование. Установите в Windows родное разрешение, отключите масштабирование на GPU в панели управления видеодрайвера и выберите на телевизоре «Just scan», «1:1», «Screen fit» или «Full pixel». Сливаются только цветные пары: сигнал 4:2:2 или 4:2:0, масштабирования нет; см. «Цветность»."},
+    {u8"Пиковое окно HDR 1\u00A0%", kRussianPeakGood, kRussianPeakFault},
+    {u8"Пиковое окно HDR 2\u00A0%", kRussianPeakGood, kRussianPeakFault},
+    {u8"Пиковое окно HDR 5\u00A0%", kRussianPeakGood, kRussianPeakFault},
+    {u8"Пиковое окно HDR 10\u00A0%", kRussianPeakGood, kRussianPeakFault},
+    {u8"Пиковое окно HDR 25\u00A0%", kRussianPeakGood, kRussianPeakFault},
+    {u8"Пиковое окно HDR 50\u00A0%", kRussianPeakGood, kRussianPeakFault},
+    {u8"Пиковое окно HDR 100\u00A0%", kRussianPeakGood, kRussianPeakFault},
+    {u8"Клиппинг HDR", u8"17 серых квадратов от 400 до 10\u00A0000 cd/m² на 5 cd/m². Посчитайте квадраты, ещё более светлые, чем сосед слева: со ступени, где все выглядят одинаково, монитор срезает или плавно сжимает. Хороший монитор различает ступени до квадрата в рамке, своего заявленного пика; одинаковые квадраты за ним — норма.",
+     u8"Одинаковые квадраты намного ниже квадрата в рамке: тональное отображение кончается рано, и света теряют детали. Это меняют настройки изображения: HGIG или «тональное отображение выкл.» жёстко срезают на пике панели; динамическое отображение различает ступени и выше, но затемняет остальное. Все одинаковы: в Windows выключено «Использовать HDR», и всё выше белого SDR срезается (экран об этом пишет)."},
+    {u8"Почти чёрный HDR", u8"Девять квадратов от 0,005 до 2 cd/m² на чистом чёрном. В тёмной комнате хороший HDR-монитор показывает квадрат 0,05 cd/m² и все более светлые; OLED показывает даже самые нижние. Чёрный вокруг квадратов остаётся чёрным.",
+     u8"Квадраты 0,1 cd/m² и ярче теряются в чёрном: завал теней (проверьте настройки уровня чёрного и теней монитора и затемните комнату). Серое свечение вокруг квадратов на ЖК с локальным затемнением: его зоны поднимают чёрный. Если в Windows выключено «Использовать HDR», всё выше белого SDR срезается (экран об этом пишет)."},
+    {u8"Ореолы HDR", u8"На чёрном с полным сигналом: отдельные пиксели, точки 3\u00A0×\u00A03, квадрат на 1\u00A0% площади и строка текста. OLED показывает каждый элемент отдельно на чистом чёрном, без свечения. Оценивайте в тёмной комнате.",
+     u8"Ореолы, серые облака или сетка светящихся квадратов вокруг пикселей, точек, квадрата или текста: загораются зоны локального затемнения. Меньше и мельче ореолы — больше зон. Пиксели или текст темнее квадрата: зоны приглушены, чтобы скрыть ореолы. Если в Windows выключено «Использовать HDR», всё выше белого SDR срезается (экран об этом пишет)."},
+    {u8"Ступени 10 бит HDR", u8"Серый градиент от 0 до 100 cd/m²: каждый 10-битный код PQ в верхней половине (521 ступень), каждый четвёртый в нижней (131, как в 8 битах). По 10-битному тракту верхняя половина выглядит плавной или с более мелкими ступенями, чем нижняя.",
+     u8"Обе половины с одинаковыми видимыми ступенями: где-то по пути 8 бит: формат сигнала (выберите 10 bpc в настройках видеодрайвера), кабель или приложение. Полосы в обеих половинах, шире нижних ступеней: дизеринг выключен или у панели меньше оттенков. Если в Windows выключено «Использовать HDR», всё выше белого SDR срезается (экран об этом пишет)."},
+    {u8"Широкий охват HDR", u8"Ряды красного, зелёного и синего; в каждом основной цвет sRGB, DCI-P3 и BT.2020 равной яркости. Монитор с широким охватом показывает P3 насыщеннее sRGB. BT.2020 такой же, как P3, — норма: мало панелей выходит за P3.",
+     u8"Все три одинаковы в каждом ряду: монитор только с sRGB, или цвета обрезаются до sRGB по пути. Поле меняет оттенок вместо того, чтобы стать глубже (зелёный желтеет, красный уходит в оранжевый): неверное преобразование охвата. Если в Windows выключено «Использовать HDR», всё выше белого SDR срезается, а широкие цвета, возможно, тоже (экран об этом пишет)."},
 };
+
+constexpr char kPolishPeakGood[] =
+    u8"Białe okno z pełnym sygnałem HDR (10\u00A0000 cd/m²) na czerni. Małe okna mogą wyglądać jaśniej niż pełne pole (100\u00A0%): to ogranicznik jasności (ABL), normalny w OLED i wielu LCD. DisplayHDR 400, 600 i 1000 obiecują ten szczyt w oknie 10\u00A0% oraz 320, 350 i 600 cd/m² na pełnym polu. Miernik na środku odczyta prawdziwy szczyt każdego rozmiaru.";
+constexpr char kPolishPeakFault[] =
+    u8"Okno 10\u00A0% dużo ciemniejsze, niż deklaruje monitor, albo okno, które gaśnie w ciągu sekund (szczyt trwa krótko). Szara poświata wokół okna to lokalne przyciemnianie (zob. Poświata HDR). Żadne okno nie jest jaśniejsze od zwykłej bieli: „Użyj HDR” jest wyłączone w Windows, więc wszystko powyżej bieli SDR jest obcinane (ekran o tym mówi).";
 
 const GuideText kPolish[kModeCount] = {
     {u8"Biały", u8"Jednolita biel od krawędzi do krawędzi.",
@@ -993,7 +1197,29 @@ const GuideText kPolish[kModeCount] = {
      u8"Najbardziej zewnętrzna wciąż widoczna ramka z danej strony mówi, ile tam przycięto: czerwona 1-2\u00A0px, zielona 3-4, niebieska 5-6, żółta 7-8, żadna — ponad 8. Najbardziej zewnętrzna widoczna kreska linijki podaje to w procentach. Wybierz w telewizorze format obrazu piksel w piksel. Zewnętrzne ramki pojawiają się i znikają na przeciwnych stronach: przesunięcie pikseli OLED; wyłącz Pixel Shift (Screen Shift) na czas testu."},
     {u8"Piksel w piksel", u8"Szachownica 1\u00A0px to równa, drobna szara faktura bez wzoru; pary linii 1 i 2\u00A0px obok pozostają rozdzielone w kolorze białym, czerwonym, zielonym i niebieskim. Tryb pulpitu podany na ekranie jest trybem natywnym.",
      u8"Mora lub rozmycie na szachownicy albo wszystkie pary zlane: obraz jest skalowany. Dokładne skalowanie 2x (1080p na telewizorze 4K) zostawia szachownicę szarą: jeśli podany tryb pulpitu różni się od natywnego, obraz jest skalowany. Ustaw w Windows rozdzielczość natywną, wyłącz skalowanie GPU w panelu sterowania sterownika grafiki i wybierz w telewizorze „Just scan”, „1:1”, „Screen fit” lub „Full pixel”. Zlewają się tylko kolorowe pary: sygnał to 4:2:2 lub 4:2:0, a nie skalowanie; zob. Chrominancja."},
+    {u8"Okno szczytowe HDR 1\u00A0%", kPolishPeakGood, kPolishPeakFault},
+    {u8"Okno szczytowe HDR 2\u00A0%", kPolishPeakGood, kPolishPeakFault},
+    {u8"Okno szczytowe HDR 5\u00A0%", kPolishPeakGood, kPolishPeakFault},
+    {u8"Okno szczytowe HDR 10\u00A0%", kPolishPeakGood, kPolishPeakFault},
+    {u8"Okno szczytowe HDR 25\u00A0%", kPolishPeakGood, kPolishPeakFault},
+    {u8"Okno szczytowe HDR 50\u00A0%", kPolishPeakGood, kPolishPeakFault},
+    {u8"Okno szczytowe HDR 100\u00A0%", kPolishPeakGood, kPolishPeakFault},
+    {u8"Przycinanie HDR", u8"17 szarych pól od 400 do 10\u00A0000 cd/m² na 5 cd/m². Policz pola wciąż jaśniejsze od lewego sąsiada: od stopnia, na którym wszystkie wyglądają tak samo, monitor obcina lub łagodnie ściska. Dobry rozróżnia stopnie aż do pola w ramce, swojego deklarowanego szczytu; jednakowe pola za nim to norma.",
+     u8"Jednakowe pola dużo poniżej pola w ramce: mapowanie tonów kończy się za wcześnie i światła tracą szczegóły. Ustawienia obrazu przesuwają ten punkt: HGIG lub „mapowanie tonów wyłączone” obcinają twardo na szczycie panelu; dynamiczne mapowanie rozróżnia stopnie i wyżej, ale przyciemnia resztę. Wszystkie jednakowe: „Użyj HDR” jest wyłączone w Windows, więc wszystko powyżej bieli SDR jest obcinane (ekran o tym mówi)."},
+    {u8"Prawie czerń HDR", u8"Dziewięć pól od 0,005 do 2 cd/m² na czystej czerni. W ciemnym pokoju dobry monitor HDR pokazuje pole 0,05 cd/m² i wszystkie jaśniejsze; OLED pokazuje nawet najniższe. Czerń wokół pól pozostaje czarna.",
+     u8"Pola 0,1 cd/m² lub jaśniejsze giną w czerni: obcięte cienie (sprawdź ustawienia poziomu czerni i cieni monitora i zaciemnij pokój). Szara poświata wokół pól na LCD z lokalnym przyciemnianiem: jego strefy podnoszą czerń. Przy wyłączonym „Użyj HDR” w Windows wszystko powyżej bieli SDR jest obcinane (ekran o tym mówi)."},
+    {u8"Poświata HDR", u8"Na czerni z pełnym sygnałem: pojedyncze piksele, kropki 3\u00A0×\u00A03, pole o 1\u00A0% powierzchni i linia tekstu. OLED pokazuje każde osobno na czystej czerni, bez poświaty. Oceniaj w ciemnym pokoju.",
+     u8"Poświaty, szare chmury lub siatka świecących kwadratów wokół pikseli, kropek, pola lub tekstu: zapalają się strefy lokalnego przyciemniania. Mniej i mniejsze poświaty to więcej stref. Piksele lub tekst ciemniejsze od pola: strefy przygaszone, by ukryć poświaty. Przy wyłączonym „Użyj HDR” w Windows wszystko powyżej bieli SDR jest obcinane (ekran o tym mówi)."},
+    {u8"Stopnie 10-bitowe HDR", u8"Szara rampa od 0 do 100 cd/m²: każdy 10-bitowy kod PQ w górnej połowie (521 stopni), co czwarty w dolnej (131, jak w 8 bitach). Przy 10-bitowej ścieżce górna połowa jest gładka albo drobniej stopniowana niż dolna.",
+     u8"Obie połowy z tymi samymi widocznymi stopniami: gdzieś po drodze 8 bitów: format sygnału (wybierz 10 bpc w ustawieniach sterownika grafiki), kabel lub aplikacja. Pasy w obu połowach, szersze niż stopnie na dole: dithering wyłączony albo panel ma mniej odcieni. Przy wyłączonym „Użyj HDR” w Windows wszystko powyżej bieli SDR jest obcinane (ekran o tym mówi)."},
+    {u8"Szeroka gama HDR", u8"Rzędy czerwony, zielony i niebieski; w każdym barwa podstawowa sRGB, DCI-P3 i BT.2020 o równej luminancji. Monitor z szeroką gamą pokazuje P3 bardziej nasycone niż sRGB. BT.2020 takie samo jak P3 to norma: mało paneli wychodzi poza P3.",
+     u8"Wszystkie trzy jednakowe w każdym rzędzie: monitor tylko sRGB albo kolory obcinane do sRGB po drodze. Pole zmieniające odcień zamiast się nasycać (zieleń żółknie, czerwień idzie w pomarańcz): błędne mapowanie gamy. Przy wyłączonym „Użyj HDR” w Windows wszystko powyżej bieli SDR jest obcinane, a szerokie kolory być może też (ekran o tym mówi)."},
 };
+
+constexpr char kJapanesePeakGood[] =
+    u8"黒地に HDR の最大信号（10\u00A0000 cd/m²）の白いウィンドウ。小さいウィンドウが全画面（100\u00A0%）より明るく見えることがあります。輝度制限（ABL）で、OLED や多くの液晶では正常です。DisplayHDR 400・600・1000 は 10\u00A0% ウィンドウでそのピーク、全画面で 320・350・600 cd/m² を保証します。中央に測定器を当てれば、各サイズの実際のピークが読めます。";
+constexpr char kJapanesePeakFault[] =
+    u8"10\u00A0% ウィンドウが公称値よりずっと暗い、または数秒で暗くなる（ピークを短時間しか保てない）。ウィンドウの周りの灰色の光はローカルディミングです（HDR ブルーミングを参照）。どのウィンドウも通常の白より明るくない：Windows で「HDR を使用する」がオフのため、SDR の白を超える部分はクリップされます（画面に表示されます）。";
 
 const GuideText kJapanese[kModeCount] = {
     {u8"白一色", u8"端から端までむらのない白。",
@@ -1092,7 +1318,29 @@ const GuideText kJapanese[kModeCount] = {
      u8"ある辺でまだ見える一番外側の枠がその辺の切り取り量です：赤 1-2\u00A0ピクセル、緑 3-4、青 5-6、黄 7-8、どれも見えなければ 8 超。見える一番外側の目盛りで % がわかります。テレビのドット・バイ・ドット表示を選んでください。外側の枠が向かい合う辺で出たり消えたりする：OLED のピクセルシフトです。このテストの間はピクセルシフト（Pixel Shift、Screen Shift）をオフにします。"},
     {u8"等倍（1 対 1）", u8"1\u00A0ピクセルの市松模様は、模様の見えない均一で細かいグレーの質感です。横の 1\u00A0ピクセルと 2\u00A0ピクセルの線の組は、白、赤、緑、青のどれでも分かれたままです。画面に示されたデスクトップのモードがネイティブのモードです。",
      u8"市松模様にモアレやぼやけが出る、または線の組がすべて混ざる：画像が拡大縮小されています。ちょうど 2 倍の拡大（4K テレビでの 1080p）では市松模様はグレーのままなので、画面に示されたデスクトップのモードがネイティブと違えば拡大縮小です。Windows をネイティブ解像度にし、グラフィックス ドライバーのコントロール パネルで GPU スケーリングをオフにし、テレビで「Just scan」「1:1」「Screen fit」「Full pixel」を選んでください。色の線の組だけが混ざるなら 4:2:2 か 4:2:0 で、拡大縮小ではありません。「色差」を見てください。"},
+    {u8"HDR ピークウィンドウ 1\u00A0%", kJapanesePeakGood, kJapanesePeakFault},
+    {u8"HDR ピークウィンドウ 2\u00A0%", kJapanesePeakGood, kJapanesePeakFault},
+    {u8"HDR ピークウィンドウ 5\u00A0%", kJapanesePeakGood, kJapanesePeakFault},
+    {u8"HDR ピークウィンドウ 10\u00A0%", kJapanesePeakGood, kJapanesePeakFault},
+    {u8"HDR ピークウィンドウ 25\u00A0%", kJapanesePeakGood, kJapanesePeakFault},
+    {u8"HDR ピークウィンドウ 50\u00A0%", kJapanesePeakGood, kJapanesePeakFault},
+    {u8"HDR ピークウィンドウ 100\u00A0%", kJapanesePeakGood, kJapanesePeakFault},
+    {u8"HDR クリッピング", u8"5 cd/m² の上に 400 から 10\u00A0000 cd/m² までの 17 個のグレーのボックス。左隣より明るいボックスを数えてください。すべて同じに見え始める段から、モニターはクリップするか、なだらかに圧縮します。良いモニターは公称ピークである枠付きのボックスまで段を見分けられ、その先が同じに見えるのは正常です。",
+     u8"枠付きのボックスよりずっと手前で同じに見える：トーンマッピングが早く終わり、ハイライトの階調が失われます。画質設定でこの点は変わります。HGIG や「トーンマッピング オフ」はパネルのピークで硬くクリップし、ダイナミックトーンマッピングはその先も段を分けますが全体を暗くします。すべて同じ：Windows で「HDR を使用する」がオフのため、SDR の白を超える部分はクリップされます（画面に表示されます）。"},
+    {u8"HDR 黒付近", u8"完全な黒の上に 0.005 から 2 cd/m² までの 9 個のボックス。暗い部屋では、良い HDR モニターは 0.05 cd/m² 以上のボックスをすべて表示し、OLED は最も暗いものまで見せます。ボックスの周りの黒は黒のままです。",
+     u8"0.1 cd/m² 以上のボックスまで黒に沈む：黒つぶれです（モニターの黒レベルや暗部の設定を確認し、部屋を暗くしてください）。ローカルディミングの液晶でボックスの周りが灰色に光る：ゾーンが黒を持ち上げています。Windows で「HDR を使用する」がオフだと、SDR の白を超える部分はクリップされます（画面に表示されます）。"},
+    {u8"HDR ブルーミング", u8"黒地に最大信号で、単一ピクセル、3\u00A0×\u00A03 の点、面積 1\u00A0% のボックス、1 行の文字。OLED ではそれぞれが純粋な黒の上に光のにじみなく浮かびます。暗い部屋で判断してください。",
+     u8"ピクセル、点、ボックス、文字の周りにハロー、灰色の雲、光る四角の格子が出る：ローカルディミングのゾーンが点灯しています。ハローが少なく小さいほどゾーンが多いことを示します。ピクセルや文字がボックスより暗い：ハローを隠すためにゾーンを抑えています。Windows で「HDR を使用する」がオフだと、SDR の白を超える部分はクリップされます（画面に表示されます）。"},
+    {u8"HDR 10 ビット階調", u8"0 から 100 cd/m² のグレーのランプ。上半分はすべての 10 ビット PQ コード（521 段）、下半分は 4 コードごと（131 段、8 ビットと同じ）。10 ビットの経路なら、上半分は滑らかか、下半分より細かい段に見えます。",
+     u8"上下で同じ段が見える：途中のどこかが 8 ビットです。信号形式（グラフィックスドライバーの設定で 10 bpc を選択）、ケーブル、またはアプリ。両方に下半分の段より太い縞が出る：ディザリングがオフか、パネルの階調が足りません。Windows で「HDR を使用する」がオフだと、SDR の白を超える部分はクリップされます（画面に表示されます）。"},
+    {u8"HDR 広色域", u8"赤・緑・青の行。各行に sRGB、DCI-P3、BT.2020 の原色が同じ輝度で並びます。広色域モニターでは P3 が sRGB より鮮やかに見えます。BT.2020 が P3 と同じに見えるのは正常です。P3 を超えるパネルはわずかです。",
+     u8"どの行も 3 つが同じ：sRGB のみのモニターか、途中で色が sRGB にクリップされています。色が濃くならずに色相が変わる（緑が黄色っぽく、赤がオレンジに）：色域の変換が誤っています。Windows で「HDR を使用する」がオフだと、SDR の白を超える部分はクリップされ、広い色もクリップされることがあります（画面に表示されます）。"},
 };
+
+constexpr char kKoreanPeakGood[] =
+    u8"검은 바탕에 HDR 최대 신호(10\u00A0000 cd/m²)의 흰색 창. 작은 창이 전체 화면(100\u00A0%)보다 밝아 보일 수 있습니다. 밝기 제한(ABL)으로, OLED와 많은 LCD에서 정상입니다. DisplayHDR 400, 600, 1000은 10\u00A0% 창에서 그 피크를, 전체 화면에서 320, 350, 600 cd/m²를 보장합니다. 가운데에 측정기를 대면 크기별 실제 피크를 읽을 수 있습니다.";
+constexpr char kKoreanPeakFault[] =
+    u8"10\u00A0% 창이 모니터 공칭값보다 훨씬 어둡거나, 창이 몇 초 만에 어두워짐(피크를 잠깐만 유지). 창 주위의 회색 빛은 로컬 디밍입니다(HDR 블루밍 참조). 어떤 창도 보통 흰색보다 밝지 않음: Windows에서 \"HDR 사용\"이 꺼져 있어 SDR 흰색보다 밝은 부분이 모두 잘립니다(화면에 표시됨).";
 
 const GuideText kKorean[kModeCount] = {
     {u8"흰색", u8"가장자리까지 고른 흰색.",
@@ -1191,7 +1439,29 @@ const GuideText kKorean[kModeCount] = {
      u8"한 변에서 아직 보이는 가장 바깥 테두리가 그 변의 잘림입니다: 빨강 1-2픽셀, 초록 3-4, 파랑 5-6, 노랑 7-8, 하나도 없으면 8 초과. 보이는 가장 바깥 눈금이 %로 알려 줍니다. TV의 픽셀 단위 화면 크기를 고르세요. 바깥 테두리가 마주 보는 변에서 나타났다 사라짐: OLED의 픽셀 이동입니다. 이 테스트 동안 Pixel Shift(Screen Shift)를 끄세요."},
     {u8"일대일 픽셀", u8"1픽셀 체커보드는 무늬가 보이지 않는 고르고 고운 회색 질감이고, 옆의 1픽셀·2픽셀 선 쌍은 흰색, 빨강, 초록, 파랑 모두에서 따로 보입니다. 화면에 표시된 바탕 화면 모드가 기본 모드입니다.",
      u8"체커보드에 모아레나 흐림이 있거나 선 쌍이 모두 뭉개짐: 화면이 확대·축소되고 있습니다. 정확히 2배 확대(4K TV의 1080p)에서는 체커보드가 회색 그대로이므로, 화면에 표시된 바탕 화면 모드가 기본 모드와 다르면 확대·축소입니다. Windows를 기본 해상도로 설정하고, 그래픽 드라이버 제어판에서 GPU 스케일링을 끄고, TV에서 \"Just scan\", \"1:1\", \"Screen fit\", \"Full pixel\"을 고르세요. 색 선 쌍만 뭉개지면 4:2:2나 4:2:0이며 확대·축소가 아닙니다. 색차 테스트를 보세요."},
+    {u8"HDR 피크 창 1\u00A0%", kKoreanPeakGood, kKoreanPeakFault},
+    {u8"HDR 피크 창 2\u00A0%", kKoreanPeakGood, kKoreanPeakFault},
+    {u8"HDR 피크 창 5\u00A0%", kKoreanPeakGood, kKoreanPeakFault},
+    {u8"HDR 피크 창 10\u00A0%", kKoreanPeakGood, kKoreanPeakFault},
+    {u8"HDR 피크 창 25\u00A0%", kKoreanPeakGood, kKoreanPeakFault},
+    {u8"HDR 피크 창 50\u00A0%", kKoreanPeakGood, kKoreanPeakFault},
+    {u8"HDR 피크 창 100\u00A0%", kKoreanPeakGood, kKoreanPeakFault},
+    {u8"HDR 클리핑", u8"5 cd/m² 바탕에 400부터 10\u00A0000 cd/m²까지 회색 상자 17개. 왼쪽 이웃보다 아직 밝은 상자를 세어 보세요. 모두 같아 보이기 시작하는 단계부터 모니터가 클리핑하거나 부드럽게 압축합니다. 좋은 모니터는 공칭 피크인 테두리 상자까지 단계를 구별하며, 그 뒤의 상자가 같아 보이는 것은 정상입니다.",
+     u8"테두리 상자보다 훨씬 아래에서 이미 같아 보임: 톤 매핑이 일찍 끝나 하이라이트 디테일이 사라집니다. 화질 설정이 이 지점을 바꿉니다. HGIG나 \"톤 매핑 끔\"은 패널 피크에서 딱 잘리고, 다이내믹 톤 매핑은 그 위도 단계를 나누지만 나머지를 어둡게 합니다. 모두 같음: Windows에서 \"HDR 사용\"이 꺼져 있어 SDR 흰색보다 밝은 부분이 모두 잘립니다(화면에 표시됨)."},
+    {u8"HDR 블랙 근처", u8"완전한 검은색 위에 0.005부터 2 cd/m²까지 상자 9개. 어두운 방에서 좋은 HDR 모니터는 0.05 cd/m² 상자와 그보다 밝은 상자를 모두 보여 주고, OLED는 가장 어두운 것까지 보여 줍니다. 상자 주위의 검은색은 검은색 그대로입니다.",
+     u8"0.1 cd/m² 이상의 상자까지 검은색에 묻힘: 암부 뭉개짐입니다(모니터의 블랙 레벨과 암부 설정을 확인하고 방을 어둡게 하세요). 로컬 디밍 LCD에서 상자 주위가 회색으로 뜸: 구역이 검은색을 들어 올립니다. Windows에서 \"HDR 사용\"이 꺼져 있으면 SDR 흰색보다 밝은 부분이 모두 잘립니다(화면에 표시됨)."},
+    {u8"HDR 블루밍", u8"검은 바탕에 최대 신호로 단일 픽셀, 3\u00A0×\u00A03 점, 면적 1\u00A0% 상자, 텍스트 한 줄. OLED에서는 각각이 빛 번짐 없이 순수한 검은색 위에 따로 보입니다. 어두운 방에서 판단하세요.",
+     u8"픽셀, 점, 상자, 텍스트 주위의 후광, 회색 구름, 빛나는 사각형 격자: 로컬 디밍 구역이 켜지는 것입니다. 후광이 적고 작을수록 구역이 많습니다. 픽셀이나 텍스트가 상자보다 어두움: 후광을 숨기려고 구역을 억제합니다. Windows에서 \"HDR 사용\"이 꺼져 있으면 SDR 흰색보다 밝은 부분이 모두 잘립니다(화면에 표시됨)."},
+    {u8"HDR 10비트 계조", u8"0-100 cd/m² 회색 램프. 위쪽 절반은 모든 10비트 PQ 코드(521단계), 아래쪽은 네 코드마다 하나(131단계, 8비트와 같음). 10비트 경로라면 위쪽 절반이 매끄럽거나 아래쪽보다 단계가 더 촘촘합니다.",
+     u8"위아래 절반에 같은 단계가 보임: 도중 어딘가가 8비트입니다. 신호 형식(그래픽 드라이버 설정에서 10 bpc 선택), 케이블 또는 앱. 두 절반 모두 아래쪽 단계보다 넓은 띠: 디더링이 꺼져 있거나 패널의 계조가 부족합니다. Windows에서 \"HDR 사용\"이 꺼져 있으면 SDR 흰색보다 밝은 부분이 모두 잘립니다(화면에 표시됨)."},
+    {u8"HDR 광색역", u8"빨강, 초록, 파랑 줄. 각 줄에 sRGB, DCI-P3, BT.2020 원색이 같은 휘도로 있습니다. 광색역 모니터는 P3를 sRGB보다 진하게 보여 줍니다. BT.2020이 P3와 같아 보이는 것은 정상입니다. P3를 넘는 패널은 드뭅니다.",
+     u8"모든 줄에서 세 개가 같음: sRGB 전용 모니터이거나 도중에 색이 sRGB로 잘립니다. 색이 진해지지 않고 색조가 바뀜(초록이 노랗게, 빨강이 주황으로): 색역 변환 오류입니다. Windows에서 \"HDR 사용\"이 꺼져 있으면 SDR 흰색보다 밝은 부분이 잘리고 넓은 색도 잘릴 수 있습니다(화면에 표시됨)."},
 };
+
+constexpr char kItalianPeakGood[] =
+    u8"Una finestra bianca al segnale HDR massimo (10\u00A0000 cd/m²) su nero. Le finestre piccole possono sembrare più luminose del campo pieno (100\u00A0%): è il limitatore di luminosità (ABL), normale su OLED e su molti LCD. DisplayHDR 400, 600 e 1000 promettono quel picco nella finestra del 10\u00A0% e 320, 350 e 600 cd/m² a campo pieno. Un misuratore al centro legge il picco reale di ogni dimensione.";
+constexpr char kItalianPeakFault[] =
+    u8"La finestra del 10\u00A0% molto più scura di quanto dichiara il monitor, o una finestra che cala in pochi secondi (il picco dura poco). Un alone grigio attorno alla finestra è il local dimming (vedi Blooming HDR). Nessuna finestra più chiara del bianco normale: «Usa HDR» è disattivato in Windows, quindi tutto oltre il bianco SDR viene tagliato (lo schermo lo segnala).";
 
 const GuideText kItalian[kModeCount] = {
     {u8"Bianco", u8"Un bianco uniforme da bordo a bordo.",
@@ -1290,6 +1560,23 @@ const GuideText kItalian[kModeCount] = {
      u8"La cornice più esterna ancora visibile su un lato dice il taglio lì: rossa 1-2\u00A0px, verde 3-4, blu 5-6, gialla 7-8, nessuna oltre 8. La tacca del righello più esterna visibile lo dà in percento. Scegli il formato immagine pixel per pixel del televisore. Cornici esterne che compaiono e spariscono su lati opposti: spostamento dei pixel dell'OLED; disattiva Pixel Shift (Screen Shift) per questo test."},
     {u8"Pixel per pixel", u8"La scacchiera di 1\u00A0px è una trama grigia fine e uniforme, senza disegno; le coppie di linee da 1 e 2\u00A0px accanto restano separate in bianco, rosso, verde e blu. La modalità del desktop indicata sullo schermo è quella nativa.",
      u8"Moiré o sfocatura sulla scacchiera, o tutte le coppie fuse: l'immagine è scalata. Una scalatura esatta 2x (1080p su un televisore 4K) lascia la scacchiera grigia: se la modalità del desktop indicata differisce da quella nativa, l'immagine è scalata. Imposta Windows alla risoluzione nativa, disattiva il ridimensionamento GPU nel pannello di controllo del driver grafico e scegli «Just scan», «1:1», «Screen fit» o «Full pixel» sul televisore. Solo le coppie colorate si fondono: il segnale è 4:2:2 o 4:2:0, non scalato; vedi Crominanza."},
+    {u8"Finestra di picco HDR 1\u00A0%", kItalianPeakGood, kItalianPeakFault},
+    {u8"Finestra di picco HDR 2\u00A0%", kItalianPeakGood, kItalianPeakFault},
+    {u8"Finestra di picco HDR 5\u00A0%", kItalianPeakGood, kItalianPeakFault},
+    {u8"Finestra di picco HDR 10\u00A0%", kItalianPeakGood, kItalianPeakFault},
+    {u8"Finestra di picco HDR 25\u00A0%", kItalianPeakGood, kItalianPeakFault},
+    {u8"Finestra di picco HDR 50\u00A0%", kItalianPeakGood, kItalianPeakFault},
+    {u8"Finestra di picco HDR 100\u00A0%", kItalianPeakGood, kItalianPeakFault},
+    {u8"Clipping HDR", u8"17 riquadri grigi da 400 a 10\u00A0000 cd/m² su 5 cd/m². Conta i riquadri ancora più chiari del vicino a sinistra: dal gradino in cui sembrano tutti uguali, il monitor taglia o comprime. Un buon monitor separa i gradini fino al riquadro incorniciato, il suo picco dichiarato; riquadri uguali oltre sono normali.",
+     u8"Riquadri uguali molto prima di quello incorniciato: il tone mapping finisce presto e le alte luci perdono dettaglio. Le impostazioni d'immagine spostano questo punto: HGIG o «tone mapping disattivato» tagliano netto al picco del pannello; il tone mapping dinamico separa i gradini oltre, ma scurisce il resto. Tutti uguali: «Usa HDR» è disattivato in Windows, quindi tutto oltre il bianco SDR viene tagliato (lo schermo lo segnala)."},
+    {u8"Quasi nero HDR", u8"Nove riquadri da 0,005 a 2 cd/m² su nero assoluto. In una stanza buia un buon monitor HDR mostra il riquadro da 0,05 cd/m² e tutti i più chiari; un OLED mostra anche i più bassi. Il nero attorno ai riquadri resta nero.",
+     u8"Riquadri da 0,1 cd/m² o più persi nel nero: neri schiacciati (controlla le impostazioni di livello del nero e delle ombre del monitor e oscura la stanza). Un velo grigio attorno ai riquadri su un LCD con local dimming: le sue zone sollevano il nero. Con «Usa HDR» disattivato in Windows, tutto oltre il bianco SDR viene tagliato (lo schermo lo segnala)."},
+    {u8"Blooming HDR", u8"Su nero al segnale massimo: pixel singoli, punti 3\u00A0×\u00A03, un riquadro dell'1\u00A0% dell'area e una riga di testo. Un OLED mostra ciascuno da solo sul nero puro, senza alone. Giudica in una stanza buia.",
+     u8"Aloni, nuvole grigie o una griglia di quadrati luminosi attorno a pixel, punti, riquadro o testo: si accendono le zone del local dimming. Aloni meno numerosi e più piccoli indicano più zone. Pixel o testo più scuri del riquadro: zone trattenute per nascondere gli aloni. Con «Usa HDR» disattivato in Windows, tutto oltre il bianco SDR viene tagliato (lo schermo lo segnala)."},
+    {u8"Gradini a 10 bit HDR", u8"Una rampa di grigi da 0 a 100 cd/m²: ogni codice PQ a 10 bit in alto (521 gradini), uno ogni quattro in basso (131, come a 8 bit). Su un percorso a 10 bit la metà alta appare liscia, o a gradini più fini della bassa.",
+     u8"Le due metà con gli stessi gradini visibili: 8 bit da qualche parte lungo il percorso: il formato del segnale (scegli 10 bpc nelle impostazioni del driver grafico), il cavo o l'app. Bande in entrambe le metà, più larghe dei gradini in basso: dithering disattivato, o pannello con meno sfumature. Con «Usa HDR» disattivato in Windows, tutto oltre il bianco SDR viene tagliato (lo schermo lo segnala)."},
+    {u8"Gamma ampia HDR", u8"File rossa, verde e blu; in ognuna il primario di sRGB, DCI-P3 e BT.2020 a pari luminanza. Un monitor a gamma ampia mostra P3 più saturo di sRGB. BT.2020 uguale a P3 è normale: pochi pannelli vanno oltre P3.",
+     u8"Tutti e tre uguali in ogni fila: un monitor solo sRGB, o i colori tagliati a sRGB lungo il percorso. Un tassello che cambia tinta invece di intensificarsi (il verde ingiallisce, il rosso vira all'arancio): mappatura della gamma errata. Con «Usa HDR» disattivato in Windows, tutto oltre il bianco SDR viene tagliato, e forse i colori ampi (lo schermo lo segnala)."},
 };
 
 }  // namespace

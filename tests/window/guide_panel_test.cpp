@@ -36,16 +36,17 @@ TEST(GuidePanel, EveryScreensTextFitsItsPanelInEveryLanguage) {
     EXPECT_EQ(layout.lineCount, 0);
 }
 
-// The longest texts (the chroma, subpixel, edges and one-to-one screens) at the smallest screen:
-// every character of every part is on a line of its own part, in order, with only the spaces
-// between words left out. At 1920 x 1080 the box leaves most of the picture free to look at.
+// The longest texts (the chroma, subpixel, edges and one-to-one screens, the HDR peak windows and
+// clipping steps) at the smallest screen: every character of every part is on a line of its own
+// part, in order, with only the spaces between words left out. At 1920 x 1080 the box leaves most
+// of the picture free to look at.
 TEST(GuidePanel, LongestTextsAreShownWholeAtTheSmallestScreen) {
     Canvas small(640, 480);
     Canvas full(1920, 1080);
     const RECT smallRect = small.Rect();
     const RECT fullRect = full.Rect();
     for (int lang = 0; lang < kLanguageCount; ++lang) {
-        for (int mode : {kChromaMode, kSubpixelOrderMode, kEdgesMode, kOneToOneMode}) {
+        for (int mode : {kChromaMode, kSubpixelOrderMode, kEdgesMode, kOneToOneMode, kFirstHdrMode, kClippingMode}) {
             GuideLayout layout;
             ASSERT_TRUE(LayOutGuidePanel(small.dc, &smallRect, mode, lang, &layout)) << lang << "/" << mode;
             const char* const sources[] = {GuideTextOf(lang, mode)->name, GuideHeadingsOf(lang)->good,

@@ -5,25 +5,9 @@
 
 #include "app/texts.h"
 #include "testrun/guide_texts.h"
+#include "tools/texts/put_utf8.h"
 
 namespace {
-
-// The catalogue's language names are wide strings; every name is in the Basic Multilingual Plane.
-void PutUtf8(const wchar_t* text) {
-    for (; *text != 0; ++text) {
-        const unsigned long c = static_cast<unsigned long>(*text);
-        if (c < 0x80) {
-            putchar(static_cast<int>(c));
-        } else if (c < 0x800) {
-            putchar(static_cast<int>(0xC0 | (c >> 6)));
-            putchar(static_cast<int>(0x80 | (c & 0x3F)));
-        } else {
-            putchar(static_cast<int>(0xE0 | (c >> 12)));
-            putchar(static_cast<int>(0x80 | ((c >> 6) & 0x3F)));
-            putchar(static_cast<int>(0x80 | (c & 0x3F)));
-        }
-    }
-}
 
 void PrintLanguage(int lang) {
     printf("\n### %d ", lang);
@@ -44,7 +28,9 @@ int main() {
            "headings (the column titles below) and, for each of the %d screens, the screen's name, what a good\n"
            "monitor shows and what a fault looks like. All %d x %d x 3 texts and the %d x 2 headings are new;\n"
            "the screens 34 to 43 came with the two categories added after Sound (Levels and gamma, Motion),\n"
-           "the screens 44 to 47 with the two added after Motion (Chroma and text, Edges and scaling).\n"
+           "the screens 44 to 47 with the two added after Motion (Chroma and text, Edges and scaling), the\n"
+           "screens 48 to 59 with the HDR card (its seven peak windows share one text; their names give the\n"
+           "share).\n"
            "This section is generated from the table by `scripts/guide-texts`; do not edit it by hand.\n",
            kModeCount, kLanguageCount, kModeCount, kLanguageCount);
     for (int lang = 0; lang < kLanguageCount; ++lang) PrintLanguage(lang);
