@@ -14,7 +14,7 @@ RECT ToRect(const HdrRect& rect) { return {rect.left, rect.top, rect.right, rect
 void DrawLabel(HDC hdc, const HdrLabel& label, const RECT& rect) {
     RECT box = rect;
     const UINT format = (label.centred ? DT_CENTER : DT_LEFT) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-    DrawTextW(hdc, label.text.c_str(), -1, &box, format);
+    DrawTextW(hdc, label.text, -1, &box, format);
 }
 
 // White text of one label on black, in a 32-bit top-down DIB the size of its rectangle; the

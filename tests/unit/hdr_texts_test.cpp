@@ -40,7 +40,9 @@ TEST(HdrTexts, EveryLanguageHasItsOwnTextForEveryKey) {
             ASSERT_NE(text, nullptr) << "language " << lang << " key " << key;
             EXPECT_NE(text[0], L'\0') << "language " << lang << " key " << key;
             EXPECT_EQ(HdrTextIn(lang, static_cast<HdrTextKey>(key)), text) << "language " << lang << " key " << key;
-            if (lang > 0) EXPECT_STRNE(text, g_hdrTexts[0][key]) << "language " << lang << " key " << key;
+            if (lang > 0) {
+                EXPECT_STRNE(text, g_hdrTexts[0][key]) << "language " << lang << " key " << key;
+            }
         }
     }
 }
@@ -73,30 +75,31 @@ TEST(HdrTexts, EveryLanguageKeepsTheConversionsOfEachFormat) {
 // a conversion or a doubled per cent sign unformatted.
 TEST(HdrTexts, LabelsNameTheLuminancesTheyAreMadeWith) {
     LanguageGuard guard;
-    const std::wstring full = NitsText(kFullSignalNits);
+    wchar_t fullText[32];
+    const std::wstring full = NitsText(kFullSignalNits, fullText, 32);
     for (g_lang = 0; g_lang < kLanguageCount; ++g_lang) {
         for (int mode = kFirstHdrMode; mode < kFirstHdrMode + kHdrModeCount; ++mode) {
             const HdrScreen screen = HdrModeScreen(mode, 1920, 1080, 1000);
             const std::vector<HdrLabel> labels = HdrModeLabels(mode, screen, 1000);
             ASSERT_FALSE(labels.empty()) << "language " << g_lang << " mode " << mode;
             for (const HdrLabel& label : labels) {
-                EXPECT_EQ(label.text.find(L"%%"), std::wstring::npos) << g_lang << "/" << mode;
-                EXPECT_EQ(label.text.find(L"%l"), std::wstring::npos) << g_lang << "/" << mode;
+                EXPECT_EQ(std::wstring(label.text).find(L"%%"), std::wstring::npos) << g_lang << "/" << mode;
+                EXPECT_EQ(std::wstring(label.text).find(L"%l"), std::wstring::npos) << g_lang << "/" << mode;
             }
             if (mode < kClippingMode) {
-                EXPECT_NE(labels[0].text.find(full), std::wstring::npos) << g_lang << "/" << mode;
+                EXPECT_NE(std::wstring(labels[0].text).find(full), std::wstring::npos) << g_lang << "/" << mode;
             }
         }
         const HdrScreen clipping = HdrModeScreen(kClippingMode, 1920, 1080, 1000);
-        EXPECT_NE(HdrModeLabels(kClippingMode, clipping, 1000).back().text.find(L"1\u00A0000"), std::wstring::npos)
+        EXPECT_NE(std::wstring(HdrModeLabels(kClippingMode, clipping, 1000).back().text).find(L"1\u00A0000"), std::wstring::npos)
             << g_lang;
         const HdrScreen blooming = HdrModeScreen(kBloomingMode, 1920, 1080, 0);
         const std::vector<HdrLabel> captions = HdrModeLabels(kBloomingMode, blooming, 0);
         ASSERT_EQ(captions.size(), 5u);
         for (int k : {kBloomPixelsCaption, kBloomDotsCaption, kBloomBoxCaption, kBloomTextCaption}) {
-            EXPECT_NE(captions[k].text.find(full), std::wstring::npos) << g_lang << " caption " << k;
+            EXPECT_NE(std::wstring(captions[k].text).find(full), std::wstring::npos) << g_lang << " caption " << k;
         }
-        EXPECT_NE(captions[kBloomBoxCaption].text.find(L"1 %"), std::wstring::npos) << g_lang;
+        EXPECT_NE(std::wstring(captions[kBloomBoxCaption].text).find(L"1 %"), std::wstring::npos) << g_lang;
     }
 }
 
