@@ -10,8 +10,11 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kMeterWindowSeconds = 0.5;
 constexpr double kLateShareOfPeriod = 0.1;  // later than this after the deadline counts as late
 
-bool PositiveRate(double hz) {
-    return hz > 0 && hz <= kVrrHighestHz * 1000;  // false for NaN too
+constexpr double kSlowestHz = 1;  // below one frame a second no rate makes sense (nor a period in ticks)
+
+// A rate a monitor could report: false for NaN too.
+bool UsableRate(double hz) {
+    return hz >= kSlowestHz && hz <= kVrrHighestHz * 1000;
 }
 
 double Clamp(double value, double low, double high) {
@@ -70,9 +73,9 @@ void TakeKeys(const VrrSeam* seam, VrrSchedule* schedule, double seconds) {
 
 VrrRange VrrRangeFor(const RefreshRange& claimed, double refreshHz) {
     double high = refreshHz;
-    if (!PositiveRate(high)) high = claimed.present && PositiveRate(claimed.maxHz) ? claimed.maxHz : kVrrFallbackHighHz;
-    high = Clamp(high, 1, kVrrHighestHz);
-    const double low = claimed.present && PositiveRate(claimed.minHz) ? claimed.minHz : kVrrUnknownLowHz;
+    if (!UsableRate(high)) high = claimed.present && UsableRate(claimed.maxHz) ? claimed.maxHz : kVrrFallbackHighHz;
+    high = Clamp(high, kSlowestHz, kVrrHighestHz);
+    const double low = claimed.present && UsableRate(claimed.minHz) ? claimed.minHz : kVrrUnknownLowHz;
     return {low < high ? low : high, high};
 }
 
@@ -127,6 +130,7 @@ double NextFlickerRateHz(FlickerPattern* pattern, const VrrRange& range) {
 
 long long NextVrrDeadline(long long deadline, long long shown, double hz, long long ticksPerSecond) {
     const long long from = shown > deadline ? shown : deadline;
+    if (!(hz >= kSlowestHz)) hz = kSlowestHz;  // a range not from VrrRangeFor
     return from + static_cast<long long>(ceil(static_cast<double>(ticksPerSecond) / hz));
 }
 

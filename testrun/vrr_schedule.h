@@ -21,7 +21,7 @@ constexpr double kSweepPeriodSeconds = 10;  // one sweep up and down
 // The range the screens use: from the low end of the EDID's variable-refresh range (48 Hz where it
 // claims none) to the monitor's refresh rate `refreshHz` (the EDID's high end where Windows tells
 // no rate, else 60 Hz), at most kVrrHighestHz. A low end above the refresh rate is the refresh rate:
-// the screens then hold one rate. Rates that are not a positive number count as unknown.
+// the screens then hold one rate. Rates below 1 Hz (or not a number) count as unknown.
 VrrRange VrrRangeFor(const RefreshRange& claimed, double refreshHz);
 
 // The sweep's rate `phaseSeconds` into it, a raised cosine:
@@ -70,7 +70,7 @@ double NextFlickerRateHz(FlickerPattern* pattern, const VrrRange& range);
 // A frame due at `deadline` was shown at `shown`; the next, at `hz`, is due one period later,
 // counted from the deadline, or from `shown` where the frame came late: the frames after a late
 // one are never shown faster than their period, nor does the schedule catch up. Periods are
-// rounded up to whole ticks of `ticksPerSecond`.
+// rounded up to whole ticks of `ticksPerSecond`; a rate below 1 Hz is taken as 1 Hz.
 long long NextVrrDeadline(long long deadline, long long shown, double hz, long long ticksPerSecond);
 
 // The presented rate: the mean rate of the presents in the last half second, and its extremes

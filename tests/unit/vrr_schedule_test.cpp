@@ -41,6 +41,7 @@ TEST(VrrSchedule, RangeFromTheEdidAndTheRefreshRate) {
         {"infinite refresh", {0, 0, 0}, INFINITY, 48, 60},
         {"a refresh rate past any monitor", {1, 48, 240}, 4000, 48, kVrrHighestHz},
         {"a range that is not present", {0, 20, 300}, 100, 48, 100},
+        {"a low end under 1 Hz", {1, 0.001, 144}, 0.5, 48, 144},
     };
     for (const auto& row : table) {
         const VrrRange range = VrrRangeFor(row.claimed, row.refresh);
