@@ -80,10 +80,13 @@ int DrawPatches(Presenter* presenter, const PixelPatch* patches, int count) {
     ID3D11Texture2D* backBuffer = BackBuffer(presenter);
     if (backBuffer == nullptr) return 0;
     int ok = 1;
-    for (int i = 0; ok && i < count; ++i) {
+    for (int i = 0; i < count; ++i) {
         const PixelPatch& patch = patches[i];
-        ok = Inside(presenter, patch) ? 1 : Fail(presenter, kPresenterBadFrame, E_INVALIDARG);
-        if (!ok) break;
+        ok = Inside(presenter, patch);
+        if (!ok) {
+            Fail(presenter, kPresenterBadFrame, E_INVALIDARG);
+            break;
+        }
         const D3D11_BOX box = {static_cast<UINT>(patch.x), static_cast<UINT>(patch.y), 0,
                                static_cast<UINT>(patch.x + patch.width), static_cast<UINT>(patch.y + patch.height), 1};
         presenter->context->UpdateSubresource(backBuffer, 0, &box, patch.pixels,
