@@ -93,7 +93,9 @@ TEST(VrrSchedule, KeysHoldStepAndResumeWithoutAJump) {
         EXPECT_NEAR(ScheduledRateHz(&schedule, resumedAt), row.held, 1e-6) << row.name;
         const double step = ScheduledRateHz(&schedule, resumedAt + 0.01) - row.held;
         EXPECT_LT(fabs(step), 0.5) << row.name;
-        if (row.held > range.lowHz && row.held < range.highHz) EXPECT_EQ(step > 0, row.rising) << row.name;
+        if (row.held > range.lowHz && row.held < range.highHz) {
+            EXPECT_EQ(step > 0, row.rising) << row.name;
+        }
     }
     // The flicker screen takes no keys.
     VrrSchedule flicker;
@@ -210,7 +212,9 @@ TEST(VrrSchedule, ALateFrameDoesNotSpeedUpTheOnesAfterIt) {
             const VrrFrame& frame = clock.drawn[k];
             EXPECT_EQ(frame.number, static_cast<long long>(k));
             EXPECT_GE(clock.presents[k] - clock.presents[k - 1], PeriodTicks(frame.targetHz)) << k;
-            if (k != 41 && k != 42) EXPECT_EQ(clock.presents[k], frame.deadline) << k;  // on time: on the grid
+            if (k != 41 && k != 42) {
+                EXPECT_EQ(clock.presents[k], frame.deadline) << k;  // on time: on the grid
+            }
         }
         EXPECT_EQ(clock.presents[42] - clock.presents[41], PeriodTicks(clock.drawn[42].targetHz) + 2000);
     }
@@ -228,7 +232,9 @@ TEST(VrrSchedule, TheLoopSweepsAndTheMeterFollows) {
     EXPECT_NEAR(record.meter.lowestHz, 48, 3);
     EXPECT_NEAR(record.meter.highestHz, 144, 3);
     for (const VrrFrame& frame : clock.drawn) {
-        if (frame.seconds > 0.6) ASSERT_NEAR(frame.presentedHz, frame.targetHz, 9) << frame.seconds;
+        if (frame.seconds > 0.6) {
+            ASSERT_NEAR(frame.presentedHz, frame.targetHz, 9) << frame.seconds;
+        }
     }
     Clock held = {0, {}, {}, 0, 400, {}, {}};
     held.keys.assign(200, kVrrKeyNone);
