@@ -133,6 +133,11 @@ void SetScRgb(Presenter* p) {
     chain3->Release();
 }
 
+// The swap chain's flags: ResizeBuffers must be given the ones it was made with.
+UINT SwapChainFlags(const Presenter* p) {
+    return p->tearing == kTearingAllowed ? DXGI_SWAP_CHAIN_FLAG_ALLOW_TEARING : 0;
+}
+
 // Asks the factory whether a swap chain may tear; the flags the swap chain is made with.
 UINT TearingFlags(Presenter* p, IDXGIFactory2* factory) {
     p->tearing = kTearingNotAsked;
@@ -149,15 +154,11 @@ UINT TearingFlags(Presenter* p, IDXGIFactory2* factory) {
     } else {
         p->tearing = allowed ? kTearingAllowed : kTearingRefused;
     }
-    return p->tearing == kTearingAllowed ? DXGI_SWAP_CHAIN_FLAG_ALLOW_TEARING : 0;
+    return SwapChainFlags(p);
 }
 
 DXGI_FORMAT SwapChainFormat(const Presenter* p) {
     return p->format == kPresenterBgra8 ? DXGI_FORMAT_B8G8R8A8_UNORM : DXGI_FORMAT_R16G16B16A16_FLOAT;
-}
-
-UINT SwapChainFlags(const Presenter* p) {
-    return p->tearing == kTearingAllowed ? DXGI_SWAP_CHAIN_FLAG_ALLOW_TEARING : 0;
 }
 
 int CreateSwapChain(Presenter* p) {
