@@ -1,7 +1,8 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
 # list, EDID decoding (monitor/), the judging of what Windows reports of the monitor's colours,
 # the monitor key paths, the hand-over to the painter thread, the sweep's samples, the readability
-# text, the one-to-one screen's facts and the HDR screens' frames (hdr/). Every file includes the
+# text, the one-to-one screen's facts, the variable-refresh screens' timing and frame numbers and
+# the HDR screens' frames (hdr/). Every file includes the
 # standard library only. The Windows build and the native sanitizer and fuzzing build
 # (tests/native) both make the library tavro_portable from this one list.
 set(TAVRO_PORTABLE_SOURCES
@@ -29,6 +30,7 @@ set(TAVRO_PORTABLE_SOURCES
   monitor/monitor_key.cpp
   testrun/paint_handover.cpp
   testrun/pacer_loop.cpp
+  testrun/vrr_schedule.cpp
   testrun/guide_texts.cpp
   sound/sweep_samples.cpp
   patterns/text_fill.cpp
@@ -49,5 +51,6 @@ set(TAVRO_PORTABLE_SOURCES
   hdr/steps_screen.cpp
   hdr/gamut_screen.cpp
   hdr/hdr_texts.cpp
-  hdr/hdr_modes.cpp)
+  hdr/hdr_modes.cpp
+  hdr/frame_number.cpp)
 list(TRANSFORM TAVRO_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

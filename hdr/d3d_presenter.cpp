@@ -1,7 +1,8 @@
-// The FP16 flip-model presenter: D3D11 device, swap chain, upload, present, device loss and release.
+// The flip-model presenter: D3D11 device, swap chain (FP16, or 8-bit that may tear), upload, present,
+// device loss and release.
 #include "hdr/d3d_presenter.h"
 
-#include <dxgi1_4.h>
+#include <dxgi1_5.h>
 
 namespace {
 
@@ -9,6 +10,7 @@ const PresenterSeam* g_presenterSeam;
 
 constexpr UINT kBufferCount = 2;  // the fewest a flip-model swap chain takes
 constexpr UINT kBytesPerPixel = 4 * sizeof(uint16_t);
+constexpr PresenterOptions kHalfFloatOptions = {kPresenterHalfFloat, 0};
 
 // Tried in this order: FLIP_DISCARD arrived with Windows 10, FLIP_SEQUENTIAL with DXGI 1.2.
 const DXGI_SWAP_EFFECT kFlipEffects[] = {DXGI_SWAP_EFFECT_FLIP_DISCARD, DXGI_SWAP_EFFECT_FLIP_SEQUENTIAL};
@@ -32,6 +34,15 @@ HRESULT RealCreateSwapChain(IDXGIFactory2* factory, ID3D11Device* device, HWND w
 
 HRESULT RealPresent(IDXGISwapChain1* swapChain, UINT syncInterval, UINT flags) {
     return swapChain->Present(syncInterval, flags);
+}
+
+HRESULT RealTearingSupport(IDXGIFactory2* factory, BOOL* allowed) {
+    IDXGIFactory5* factory5 = nullptr;
+    HRESULT result = factory->QueryInterface(__uuidof(IDXGIFactory5), reinterpret_cast<void**>(&factory5));
+    if (FAILED(result)) return E_NOINTERFACE;
+    result = factory5->CheckFeatureSupport(DXGI_FEATURE_PRESENT_ALLOW_TEARING, allowed, sizeof(*allowed));
+    factory5->Release();
+    return result;
 }
 
 void* Export(HMODULE module, const char* name) {
@@ -122,17 +133,47 @@ void SetScRgb(Presenter* p) {
     chain3->Release();
 }
 
+// The swap chain's flags: ResizeBuffers must be given the ones it was made with.
+UINT SwapChainFlags(const Presenter* p) {
+    return p->tearing == kTearingAllowed ? DXGI_SWAP_CHAIN_FLAG_ALLOW_TEARING : 0;
+}
+
+// Asks the factory whether a swap chain may tear; the flags the swap chain is made with.
+UINT TearingFlags(Presenter* p, IDXGIFactory2* factory) {
+    p->tearing = kTearingNotAsked;
+    if (!p->tearingAsked) return 0;
+    const TearingSupportFn ask = g_presenterSeam != nullptr && g_presenterSeam->tearingSupport != nullptr
+                                     ? g_presenterSeam->tearingSupport
+                                     : RealTearingSupport;
+    BOOL allowed = FALSE;
+    const HRESULT result = ask(factory, &allowed);
+    if (result == E_NOINTERFACE) {
+        p->tearing = kTearingNoFactory5;
+    } else if (FAILED(result)) {
+        p->tearing = kTearingQueryFailed;
+    } else {
+        p->tearing = allowed ? kTearingAllowed : kTearingRefused;
+    }
+    return SwapChainFlags(p);
+}
+
+DXGI_FORMAT SwapChainFormat(const Presenter* p) {
+    return p->format == kPresenterBgra8 ? DXGI_FORMAT_B8G8R8A8_UNORM : DXGI_FORMAT_R16G16B16A16_FLOAT;
+}
+
 int CreateSwapChain(Presenter* p) {
     HRESULT result = S_OK;
     IDXGIFactory2* factory = DeviceFactory(p->device, &result);
     if (factory == nullptr) return Fail(p, kPresenterNoFlipModel, result);
+    const UINT flags = TearingFlags(p, factory);
     const CreateSwapChainFn create = g_presenterSeam != nullptr && g_presenterSeam->createSwapChain != nullptr
                                          ? g_presenterSeam->createSwapChain
                                          : RealCreateSwapChain;
     DXGI_SWAP_CHAIN_DESC1 desc = {};
     desc.Width = static_cast<UINT>(p->width);
     desc.Height = static_cast<UINT>(p->height);
-    desc.Format = DXGI_FORMAT_R16G16B16A16_FLOAT;
+    desc.Format = SwapChainFormat(p);
+    desc.Flags = flags;
     desc.SampleDesc.Count = 1;
     desc.BufferUsage = DXGI_USAGE_RENDER_TARGET_OUTPUT;
     desc.BufferCount = kBufferCount;
@@ -149,7 +190,7 @@ int CreateSwapChain(Presenter* p) {
     }
     factory->Release();
     if (p->swapChain == nullptr) return Fail(p, kPresenterNoSwapChain, result);
-    SetScRgb(p);
+    if (p->format == kPresenterHalfFloat) SetScRgb(p);
     return 1;
 }
 
@@ -191,10 +232,14 @@ int Lost(HRESULT result) {
     return result == DXGI_ERROR_DEVICE_REMOVED || result == DXGI_ERROR_DEVICE_RESET;
 }
 
-HRESULT PresentOnce(Presenter* p) {
+HRESULT PresentWith(Presenter* p, UINT syncInterval, UINT flags) {
     const PresentFn present =
         g_presenterSeam != nullptr && g_presenterSeam->present != nullptr ? g_presenterSeam->present : RealPresent;
-    return present(p->swapChain, 1, 0);
+    return present(p->swapChain, syncInterval, flags);
+}
+
+HRESULT PresentOnce(Presenter* p) {
+    return PresentWith(p, 1, 0);
 }
 
 // Makes the device and swap chain anew after a loss, keeping the window and size.
@@ -221,10 +266,16 @@ void SetPresenterSeam(const PresenterSeam* seam) {
 }
 
 int StartPresenter(HWND window, int width, int height, Presenter* presenter) {
+    return StartPresenterWith(window, width, height, &kHalfFloatOptions, presenter);
+}
+
+int StartPresenterWith(HWND window, int width, int height, const PresenterOptions* options, Presenter* presenter) {
     *presenter = {};
     presenter->window = window;
     presenter->width = width;
     presenter->height = height;
+    presenter->format = options->format;
+    presenter->tearingAsked = options->allowTearing;
     if (CreateDeviceAndSwapChain(presenter)) return 1;
     FreeLibraries(presenter);
     return 0;
@@ -232,7 +283,7 @@ int StartPresenter(HWND window, int width, int height, Presenter* presenter) {
 
 int UploadHalfFrame(Presenter* presenter, const uint16_t* halves, int width, int height) {
     if (presenter->swapChain == nullptr) return Fail(presenter, kPresenterUploadFailed, E_POINTER);
-    if (width != presenter->width || height != presenter->height) {
+    if (width != presenter->width || height != presenter->height || presenter->format != kPresenterHalfFloat) {
         return Fail(presenter, kPresenterBadFrame, E_INVALIDARG);
     }
     ID3D11Texture2D* backBuffer = nullptr;
@@ -254,13 +305,24 @@ int ShowHalfFrame(Presenter* presenter, const uint16_t* halves, int width, int h
     return FAILED(result) ? Fail(presenter, kPresenterPresentFailed, result) : 0;
 }
 
+int PresentNow(Presenter* presenter) {
+    if (presenter->swapChain == nullptr) return Fail(presenter, kPresenterPresentFailed, E_POINTER);
+    const UINT flags = presenter->tearing == kTearingAllowed ? DXGI_PRESENT_ALLOW_TEARING : 0;
+    const HRESULT result = PresentWith(presenter, 0, flags);
+    if (SUCCEEDED(result)) return 1;
+    if (!Lost(result)) return Fail(presenter, kPresenterPresentFailed, result);
+    if (presenter->recreations > 0) return Fail(presenter, kPresenterDeviceLost, result);
+    if (!Recreate(presenter)) return 0;
+    return Fail(presenter, kPresenterFrameLost, result);
+}
+
 int ResizePresenter(Presenter* presenter, int width, int height) {
     if (presenter->swapChain == nullptr) return Fail(presenter, kPresenterResizeFailed, E_POINTER);
     // ResizeBuffers wants no reference left on the old buffers, the context's included.
     presenter->context->ClearState();
     presenter->context->Flush();
     const HRESULT result = presenter->swapChain->ResizeBuffers(0, static_cast<UINT>(width), static_cast<UINT>(height),
-                                                               DXGI_FORMAT_UNKNOWN, 0);
+                                                               DXGI_FORMAT_UNKNOWN, SwapChainFlags(presenter));
     if (FAILED(result)) return Fail(presenter, kPresenterResizeFailed, result);
     presenter->width = width;
     presenter->height = height;
@@ -288,6 +350,7 @@ const char* PresenterFailureText(PresenterFailure failure) {
     case kPresenterPresentFailed: return "Present failed";
     case kPresenterReadBackFailed: return "the back buffer could not be read back";
     case kPresenterResizeFailed: return "the swap chain could not take the window's new size";
+    case kPresenterFrameLost: return "the Direct3D device was lost and made anew: the frame is to be drawn again";
     }
     return "unknown";
 }

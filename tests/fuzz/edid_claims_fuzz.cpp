@@ -8,6 +8,7 @@
 
 #include "monitor/edid.h"
 #include "monitor/edid_colour.h"
+#include "testrun/vrr_schedule.h"
 
 namespace {
 
@@ -54,6 +55,16 @@ void CheckClaims(const MonitorClaims& c) {
     Check(Between(ClaimedPeakLuminance(c), 0, kLargestHalf));
 }
 
+// The variable-refresh screens' range from the claimed one, at refresh rates known, unknown and
+// past any monitor's: always a range the sweep and the meter can run on.
+void CheckVrrRange(const MonitorClaims& c) {
+    const double refreshRates[] = {0.0, 59.94, 143.856, 5000.0, -1.0, static_cast<double>(NAN)};
+    for (double refresh : refreshRates) {
+        const VrrRange range = VrrRangeFor(ClaimedVrrRange(c), refresh);
+        Check(Between(range.lowHz, 1, range.highHz) && Between(range.highHz, 1, kVrrHighestHz));
+    }
+}
+
 void CheckCoverage(const MonitorClaims& c) {
     ColourPrimaries p;
     if (!ClaimedPrimaries(c, &p)) return;
@@ -75,6 +86,7 @@ void Decode(const unsigned char* edid, size_t size) {
         return;
     }
     CheckClaims(claims);
+    CheckVrrRange(claims);
     CheckCoverage(claims);
 }
 

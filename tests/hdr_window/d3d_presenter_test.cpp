@@ -155,16 +155,16 @@ TEST(D3dPresenter, FallbacksAndReasons) {
         D3D_DRIVER_TYPE driver;
         DXGI_SWAP_EFFECT effect;
     } kCases[] = {
-        {{real, factory, nullptr, nullptr}, true, 1, kPresenterOk, D3D_DRIVER_TYPE_HARDWARE,
+        {{real, factory, nullptr, nullptr, nullptr}, true, 1, kPresenterOk, D3D_DRIVER_TYPE_HARDWARE,
          DXGI_SWAP_EFFECT_FLIP_DISCARD},
-        {{OnlyWarp, factory, nullptr, nullptr}, true, 1, kPresenterOk, D3D_DRIVER_TYPE_WARP,
+        {{OnlyWarp, factory, nullptr, nullptr, nullptr}, true, 1, kPresenterOk, D3D_DRIVER_TYPE_WARP,
          DXGI_SWAP_EFFECT_FLIP_DISCARD},
-        {{real, factory, NoFlipDiscard, nullptr}, true, 1, kPresenterOk, D3D_DRIVER_TYPE_HARDWARE,
+        {{real, factory, NoFlipDiscard, nullptr, nullptr}, true, 1, kPresenterOk, D3D_DRIVER_TYPE_HARDWARE,
          DXGI_SWAP_EFFECT_FLIP_SEQUENTIAL},
-        {{real, factory, NoSwapChain, nullptr}, true, 0, kPresenterNoSwapChain, {}, {}},
-        {{nullptr, factory, nullptr, nullptr}, false, 0, kPresenterNoD3d11, {}, {}},
-        {{DeviceRefused, nullptr, nullptr, nullptr}, false, 0, kPresenterNoDxgi, {}, {}},
-        {{DeviceRefused, factory, nullptr, nullptr}, false, 0, kPresenterNoDevice, {}, {}},
+        {{real, factory, NoSwapChain, nullptr, nullptr}, true, 0, kPresenterNoSwapChain, {}, {}},
+        {{nullptr, factory, nullptr, nullptr, nullptr}, false, 0, kPresenterNoD3d11, {}, {}},
+        {{DeviceRefused, nullptr, nullptr, nullptr, nullptr}, false, 0, kPresenterNoDxgi, {}, {}},
+        {{DeviceRefused, factory, nullptr, nullptr, nullptr}, false, 0, kPresenterNoDevice, {}, {}},
     };
     constexpr int kWidth = 320, kHeight = 200;
     HWND window = OpenPopup(kWidth, kHeight);
@@ -221,7 +221,7 @@ TEST(D3dPresenter, LostDeviceMadeAnewOnce) {
     constexpr int kWidth = 320, kHeight = 200;
     HWND window = OpenPopup(kWidth, kHeight);
     const std::vector<uint16_t> frame = PositionFrame(kWidth, kHeight);
-    const PresenterSeam seam = {RealCreateDevice(), RealCreateFactory(), nullptr, LosingPresent};
+    const PresenterSeam seam = {RealCreateDevice(), RealCreateFactory(), nullptr, LosingPresent, nullptr};
     SeamGuard guard(&seam);
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.losses);

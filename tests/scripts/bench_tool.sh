@@ -21,6 +21,7 @@ expected=(
   "bench escape size=320x200 median_ms=$number worst_ms=$number"
   "bench motion size=320x200 hz=[0-9]+ frame_ms_median=$number frame_ms_p99=$number dropped=[0-9]+"
   "bench present size=320x200 median_ms=$number worst_ms=$number bitblt_median_ms=$number"
+  "bench vrr size=320x200 median_ms=$number worst_ms=$number tearing=[01]"
   "bench sweep median_ms=$number"
   "bench startup median_ms=$number"
 )

@@ -129,6 +129,12 @@ int BenchPresent(const BenchArgs& args, const BenchSize& size, std::vector<std::
     AddMachineLine(lines, "bench present size=%dx%d median_ms=%.3f worst_ms=%.3f bitblt_median_ms=%.3f", size.width,
                    size.height, figures.uploadPresent.medianMs, figures.uploadPresent.worstMs,
                    figures.bitBlt.medianMs);
+    printf("%d x %d variable-refresh frame (8-bit backdrop copied at an offset, block, text box and frame "
+           "number, Present(0)%s): median %.3f ms, worst %.3f ms\n",
+           size.width, size.height, figures.tearing ? " with tearing" : "", figures.motionFrame.medianMs,
+           figures.motionFrame.worstMs);
+    AddMachineLine(lines, "bench vrr size=%dx%d median_ms=%.3f worst_ms=%.3f tearing=%d", size.width, size.height,
+                   figures.motionFrame.medianMs, figures.motionFrame.worstMs, figures.tearing);
     return 1;
 }
 

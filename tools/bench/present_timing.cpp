@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "hdr/d3d_motion_frame.h"
 #include "hdr/d3d_presenter.h"
 #include "tools/bench/bench_clock.h"
 
@@ -12,6 +13,9 @@ namespace {
 
 constexpr int kDefaultRuns = 10;
 constexpr uint16_t kHalfOfOne = 0x3C00;
+constexpr int kBarsTravel = 256;  // the backdrop's width beyond the screen's
+constexpr int kBlockSide = 128;
+constexpr int kTextWidth = 640, kTextHeight = 96;
 
 HWND OpenBenchWindow(int width, int height) {
     static ATOM atom;
@@ -51,6 +55,38 @@ int TimeFrames(HWND window, int width, int height, int runs, BenchFigure* figure
     if (!ok) *reason = PresenterFailureText(presenter.failure);
     StopPresenter(&presenter);
     *figure = SummariseTimes(times);
+    return ok;
+}
+
+// A variable-refresh screen's frame: the bars scrolled on, the block, a text region and the frame
+// number over them, presented at once.
+int TimeMotionFrames(HWND window, int width, int height, int runs, PresentFigures* figures) {
+    const PresenterOptions options = {kPresenterBgra8, 1};
+    Presenter presenter;
+    if (!StartPresenterWith(window, width, height, &options, &presenter)) return 0;
+    figures->tearing = presenter.tearing == kTearingAllowed;
+    std::vector<uint32_t> bars(static_cast<size_t>(width + kBarsTravel) * height);
+    for (size_t i = 0; i < bars.size(); ++i) bars[i] = (i % (width + kBarsTravel)) / 32 % 2 ? 0xFFFFFFFFu : 0xFF000000u;
+    const std::vector<uint32_t> block(kBlockSide * kBlockSide, 0xFF808080u);
+    const std::vector<uint32_t> text(kTextWidth * kTextHeight, 0xFF202020u);
+    ScrollBackdrop backdrop;
+    int ok = MakeScrollBackdrop(&presenter, bars.data(), width + kBarsTravel, height, &backdrop);
+    std::vector<double> times;
+    for (int run = 0; ok && run <= runs; ++run) {
+        const PixelPatch patches[] = {
+            {(run * 8) % (width - kBlockSide + 1), (height - kBlockSide) / 2, kBlockSide, kBlockSide, block.data()},
+            {0, 1, kTextWidth < width ? kTextWidth : width, kTextHeight < height ? kTextHeight : height, text.data()},
+        };
+        const double start = BenchNowMs();
+        ok = DrawScrolled(&presenter, &backdrop, (run * 8) % kBarsTravel) &&
+             DrawPatches(&presenter, patches, width >= kBlockSide && height > kBlockSide ? 2 : 0) &&
+             DrawFrameNumber(&presenter, static_cast<uint32_t>(run)) && PresentNow(&presenter);
+        if (run > 0) times.push_back(BenchNowMs() - start);
+        PumpWaiting();
+    }
+    FreeScrollBackdrop(&backdrop);
+    StopPresenter(&presenter);
+    figures->motionFrame = SummariseTimes(times);
     return ok;
 }
 
@@ -94,7 +130,11 @@ int TimePresent(int width, int height, int runs, PresentFigures* figures, const 
     }
     PumpWaiting();
     TimeBitBlt(window, width, height, runs, &figures->bitBlt);
-    const int ok = TimeFrames(window, width, height, runs, &figures->uploadPresent, reason);
+    int ok = TimeFrames(window, width, height, runs, &figures->uploadPresent, reason);
+    if (ok && !TimeMotionFrames(window, width, height, runs * 10, figures)) {
+        *reason = "the 8-bit presenter failed";
+        ok = 0;
+    }
     DestroyWindow(window);
     PumpWaiting();
     return ok;

@@ -1,5 +1,6 @@
-// Timing the FP16 presenter: a CPU-built frame uploaded and presented, beside a GDI BitBlt of the
-// same size into the same kind of window.
+// Timing the presenter: a CPU-built FP16 frame uploaded and presented, beside a GDI BitBlt of the
+// same size into the same kind of window, and a variable-refresh screen's 8-bit frame drawn on the
+// device from its scrolled backdrop and boxes.
 #pragma once
 
 #include "tools/bench/bench_stats.h"
@@ -7,6 +8,8 @@
 struct PresentFigures {
     BenchFigure uploadPresent;  // UpdateSubresource of the whole back buffer and Present(1, 0)
     BenchFigure bitBlt;         // a 32-bit DIB section blitted over the whole window
+    BenchFigure motionFrame;    // backdrop copied at an offset, three boxes, PresentNow (0 where not measured)
+    int tearing;                // nonzero where the 8-bit swap chain allowed tearing
 };
 
 // Opens a borderless window of `width` x `height` and times `runs` frames each way (0: 10).
