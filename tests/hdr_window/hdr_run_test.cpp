@@ -199,7 +199,7 @@ TEST_F(HdrRun, ScreensSayWhenHdrIsOffAndWhenTheFramesCannotBeShown) {
     SendMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
 
     // No Direct3D 11: the GDI picture with the reason on it, and the run goes on.
-    const PresenterSeam noD3d11 = {nullptr, nullptr, nullptr, nullptr};
+    const PresenterSeam noD3d11 = {nullptr, nullptr, nullptr, nullptr, nullptr};
     PresenterSeamGuard guard(&noD3d11);
     EXPECT_EQ(kPresenterNoD3d11, HdrSupportFailure());
     Run({kClippingMode, 0});
