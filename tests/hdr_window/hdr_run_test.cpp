@@ -151,6 +151,23 @@ TEST_F(HdrRun, FramesHoldTheScreensLightAndThePanelsAtSdrWhite) {
         }
         GotoMode(hwnd, 0);
     }
+    // The guidance panel and the loupe reach the frame as on any screen, at standard-range white.
+    GotoMode(hwnd, 0);
+    Paint();
+    HideOSD(hwnd);
+    for (const WPARAM key : {static_cast<WPARAM>('H'), static_cast<WPARAM>('M')}) {
+        SCOPED_TRACE(static_cast<char>(key));
+        SendMessageW(hwnd, WM_KEYDOWN, key, 0);
+        UpdateWindow(hwnd);
+        int width = 0, height = 0;
+        const uint16_t* frame = LastHdrFrame(&width, &height);
+        ASSERT_NE(nullptr, frame);
+        const HdrFrame generated = GeneratedFrame(kFirstHdrMode, width, height);
+        long panel = 0;
+        for (size_t h = 0; h < generated.halves.size(); ++h) panel += frame[h] != generated.halves[h];
+        EXPECT_GT(panel, 1000);
+        SendMessageW(hwnd, WM_KEYDOWN, key, 0);  // closed again
+    }
     // A screen that is not HDR: the view steps aside and the window shows its GDI picture.
     GotoMode(hwnd, 2);
     Paint();
