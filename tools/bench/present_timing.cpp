@@ -13,24 +13,6 @@ namespace {
 constexpr int kDefaultRuns = 10;
 constexpr uint16_t kHalfOfOne = 0x3C00;
 
-HWND OpenBenchWindow(int width, int height) {
-    static ATOM atom;
-    if (atom == 0) {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TavroBenchPresent";
-        atom = RegisterClassW(&wc);
-    }
-    return CreateWindowExW(0, L"TavroBenchPresent", L"", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
-void PumpWaiting() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
 // Each frame differs from the last, as a screen change does.
 int TimeFrames(HWND window, int width, int height, int runs, BenchFigure* figure, const char** reason) {
     Presenter presenter;
@@ -52,6 +34,26 @@ int TimeFrames(HWND window, int width, int height, int runs, BenchFigure* figure
     StopPresenter(&presenter);
     *figure = SummariseTimes(times);
     return ok;
+}
+
+}  // namespace
+
+HWND OpenBenchWindow(int width, int height) {
+    static ATOM atom;
+    if (atom == 0) {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TavroBenchPresent";
+        atom = RegisterClassW(&wc);
+    }
+    return CreateWindowExW(0, L"TavroBenchPresent", L"", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void PumpWaiting() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 void TimeBitBlt(HWND window, int width, int height, int runs, BenchFigure* figure) {
@@ -82,8 +84,6 @@ void TimeBitBlt(HWND window, int width, int height, int runs, BenchFigure* figur
     ReleaseDC(window, windowDc);
     *figure = SummariseTimes(times);
 }
-
-}  // namespace
 
 int TimePresent(int width, int height, int runs, PresentFigures* figures, const char** reason) {
     if (runs <= 0) runs = kDefaultRuns;

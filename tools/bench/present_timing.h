@@ -1,6 +1,7 @@
 // Timing the FP16 presenter: a CPU-built frame uploaded and presented, beside a GDI BitBlt of the
 // same size into the same kind of window.
 #pragma once
+#include <windows.h>
 
 #include "tools/bench/bench_stats.h"
 
@@ -12,3 +13,12 @@ struct PresentFigures {
 // Opens a borderless window of `width` x `height` and times `runs` frames each way (0: 10).
 // Returns 0 when no window or no presenter could be had; `reason` then says why.
 int TimePresent(int width, int height, int runs, PresentFigures* figures, const char** reason);
+
+// A visible borderless window of `width` x `height` at the desktop's corner, for the timings.
+HWND OpenBenchWindow(int width, int height);
+
+// Handles whatever messages wait, so that Wine keeps the window's surface current.
+void PumpWaiting();
+
+// `runs` BitBlts of a 32-bit DIB section over the whole of `window` (after one untimed).
+void TimeBitBlt(HWND window, int width, int height, int runs, BenchFigure* figure);
