@@ -20,7 +20,7 @@ const wchar_t* const g_hdrTexts[13][HT_COUNT] = {
         L"keeps.",
         L"Single pixels at %ls cd/m\x00B2",
         L"3 \x00D7 3 dots at %ls cd/m\x00B2",
-        L"A box of 1 % of the area at %ls cd/m\x00B2",
+        L"A box of 1 %% of the area at %ls cd/m\x00B2",
         L"White text at %ls cd/m\x00B2",
         L"Halos around bright things on black show the local dimming zones.",
         L"10 bits: every PQ code from 0 to 100 cd/m\x00B2 (521 steps)",
