@@ -132,6 +132,21 @@ expect_exit 0 55 960 540 "$work/clip.pfm" --lang 1
 problems=$(pfm_check "$work/clip.pfm" 960 540 92,90=5.0 862,90=11.25 92,259=12.5 169,428=31.25 785,428=125.0 \
   36,36=0.0625 max:150-165=1.0)
 [ -z "$problems" ] || fail "55 at 960 x 540: $problems"
+# The gallery's tone map of that frame (scripts/hdr-tonemap): 10 000 cd/m2 is full white, the 5
+# cd/m2 ground 69, 400 cd/m2 235; what is no whole float PFM is refused with a message.
+tonemap="$2/scripts/hdr-tonemap"
+"$tonemap" "$work/clip.pfm" "$work/clip.ppm" || fail "hdr-tonemap failed"
+ppm_pixel() { od -An -t u1 -j $((15 + ($2 * 960 + $1) * 3)) -N 3 "$work/clip.ppm" | tr -s ' ' | sed 's/^ //'; }
+[ "$(head -c 15 "$work/clip.ppm")" = "$(printf 'P6\n960 540\n255\n')" ] || fail "tone-mapped header"
+for probe in "785 428 255 255 255" "36 36 69 69 69" "92 90 235 235 235"; do
+  read -r x y want <<<"$probe"
+  [ "$(ppm_pixel "$x" "$y")" = "$want" ] || fail "tone-mapped ($x, $y) is $(ppm_pixel "$x" "$y"), not $want"
+done
+head -c 1000 "$work/clip.pfm" >"$work/short.pfm"
+for bad in "$work/red.bmp" "$work/short.pfm" "$work/none.pfm"; do
+  output=$("$tonemap" "$bad" "$work/bad.ppm" 2>&1) && fail "hdr-tonemap took $bad"
+  [[ "$output" == hdr-tonemap:* ]] || fail "hdr-tonemap on $bad: $output"
+done
 # Every HDR screen gives its frame; the PFM is refused for the others, and with the overlay.
 for mode in $(seq 48 59); do
   expect_exit 0 "$mode" 7 5 "$work/h$mode.pfm"
