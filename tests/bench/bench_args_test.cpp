@@ -43,7 +43,9 @@ TEST(BenchArgs, ModeListsRangesAndSingles) {
     EXPECT_EQ(Modes(L"19"), std::vector<int>({19}));
     EXPECT_EQ(Modes(L"25,23-24,5"), std::vector<int>({5, 23, 24, 25}));
     EXPECT_EQ(Modes(L"3-3,3,2-4"), std::vector<int>({2, 3, 4}));
-    EXPECT_EQ(Modes(L"44-47"), std::vector<int>({44, 45, 46, 47}));  // the last cards' screens too
+    EXPECT_EQ(Modes(L"44-47"), std::vector<int>({44, 45, 46, 47}));
+    EXPECT_EQ(Modes(L"57-59,47"), std::vector<int>({47, 57, 58, 59}));  // the HDR card's screens too
+    EXPECT_EQ(Modes(L"0-59").size(), 60u);
     EXPECT_EQ(Modes(L"47,0-0").size(), 2u);
     BenchArgs args;
     std::wstring error;
@@ -71,7 +73,7 @@ TEST(BenchArgs, SizesKeepTheirOrderOnce) {
 
 TEST(BenchArgs, RefusesBadValuesWithAMessageNamingThem) {
     const std::vector<std::vector<const wchar_t*>> bad = {
-        {L"--modes", L"48"},        {L"--modes", L"5-3"},       {L"--modes", L"-1"},     {L"--modes", L"1,,2"},
+        {L"--modes", L"60"},        {L"--modes", L"5-3"},       {L"--modes", L"-1"},     {L"--modes", L"1,,2"},
         {L"--modes", L"a"},         {L"--modes", L""},          {L"--modes", L"0-"},     {L"--sizes", L"1920"},
         {L"--sizes", L"0x10"},      {L"--sizes", L"16385x10"},  {L"--sizes", L"19x-1"},  {L"--sizes", L"10x10,"},
         {L"--runs", L"0"},          {L"--runs", L"1001"},       {L"--starts", L"51"},    {L"--tavro="},
@@ -88,9 +90,9 @@ TEST(BenchArgs, RefusesBadValuesWithAMessageNamingThem) {
     std::wstring error;
     Parse({L"--sizes", L"1920x0"}, &args, &error);
     EXPECT_NE(error.find(L"\"1920x0\""), std::wstring::npos) << error;
-    Parse({L"--modes", L"50"}, &args, &error);
-    EXPECT_NE(error.find(L"\"50\""), std::wstring::npos) << error;
-    EXPECT_NE(error.find(L"0..47, e.g. 0-47"), std::wstring::npos) << error;  // the range it takes, every screen
+    Parse({L"--modes", L"48-60"}, &args, &error);
+    EXPECT_NE(error.find(L"\"48-60\""), std::wstring::npos) << error;
+    EXPECT_NE(error.find(L"0..59, e.g. 0-59"), std::wstring::npos) << error;  // the range it takes, every screen
 }
 
 TEST(BenchArgs, HelpAnywhereShowsTheUsage) {

@@ -1,6 +1,7 @@
 // Fuzzes tavro-render's command line. Input: the arguments after the program's name, separated by
 // NUL bytes; each byte becomes one character. Every line is either read with every value in its
-// range (the one-to-one screen's facts only for that screen) or refused with one line that says why.
+// range (the one-to-one screen's facts only for that screen, a .pfm file only for an HDR screen and
+// without the overlay or the guidance panel) or refused with one line that says why.
 #include <stddef.h>
 #include <stdint.h>
 #include <stdlib.h>
@@ -27,6 +28,11 @@ void CheckRead(const RenderArgs& a) {
     Check(!f.nativeKnown || (Side(f.nativeWidth) && Side(f.nativeHeight)));
     Check(!f.scaleKnown || (f.scalePercent >= 1 && f.scalePercent <= kFactMaxScale));
     Check(!(f.desktopKnown || f.nativeKnown || f.scaleKnown) || a.mode == kOneToOneMode);
+    const size_t n = a.out.size();
+    const bool pfmName = n >= 4 && a.out[n - 4] == L'.' && (a.out[n - 3] | 0x20) == L'p' &&
+                         (a.out[n - 2] | 0x20) == L'f' && (a.out[n - 1] | 0x20) == L'm';
+    Check((a.pfm != 0) == pfmName);
+    Check(!a.pfm || (IsHdrMode(a.mode) && a.osdPos == 0 && !a.guide));
 }
 
 }  // namespace

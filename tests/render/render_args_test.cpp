@@ -44,7 +44,7 @@ TEST(RenderArgs, AcceptsModeSizeFileAndLanguageAnywhere) {
 }
 
 TEST(RenderArgs, RefusesUnknownModes) {
-    for (const wchar_t* mode : {L"48", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
+    for (const wchar_t* mode : {L"60", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
         EXPECT_NE(ErrorOf({mode, L"8", L"8", L"a.bmp"}).find(L"mode"), std::wstring::npos) << mode;
     }
 }
@@ -68,7 +68,7 @@ TEST(RenderArgs, RefusesBadLanguagesOptionsAndArgumentCounts) {
     EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"b.bmp"}).find(L"too many"), std::wstring::npos);
 }
 
-TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost48Screens) {
+TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost60Screens) {
     RenderArgs out;
     std::wstring error;
     ASSERT_EQ(Parse({L"19", L"1920", L"1080", L"star.bmp"}, &out, &error), kRenderParseOk);
@@ -85,7 +85,7 @@ TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost48Screens) {
     EXPECT_EQ(single.osdPos, 1);
     EXPECT_EQ(single.osdCount, 1);
 
-    for (const wchar_t* count : {L"0", L"49", L"x", L""}) {
+    for (const wchar_t* count : {L"0", L"61", L"x", L""}) {
         EXPECT_NE(ErrorOf({L"0", L"8", L"8", L"a.bmp", L"--osd", L"1", count}).find(L"count"), std::wstring::npos)
             << count;
     }
@@ -179,6 +179,40 @@ TEST(RenderArgs, FactsOfTheOneToOneScreenAreModesAndAScaleForItAlone) {
         {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"15\n0"}, L"bad --scale \"15\\x0A0\""},  // still one line
         {{L"47", L"8", L"8", L"a.bmp", L"--scale"}, L"needs a number"},
         {{L"47", L"8", L"8", L"a.bmp", L"--scale", L"100", L"--scale", L"100"}, L"twice"},
+    };
+    for (const auto& r : refused) EXPECT_NE(ErrorOf(r.args).find(r.says), std::wstring::npos) << r.says;
+}
+
+TEST(RenderArgs, APfmFileIsForTheHdrScreensAndTheirTextsAlone) {
+    const struct {
+        std::vector<const wchar_t*> args;
+        int mode, pfm;
+    } accepted[] = {
+        {{L"48", L"64", L"48", L"x.pfm"}, 48, 1},
+        {{L"59", L"8", L"8", L"C:\\a b\\WIDE.PFM", L"--lang", L"10"}, 59, 1},
+        {{L"55", L"8", L"8", L"x.Pfm"}, 55, 1},
+        {{L"55", L"8", L"8", L"x.bmp", L"--osd", L"8", L"12"}, 55, 0},  // every screen still has its .bmp
+        {{L"59", L"8", L"8", L"x.pfm.bmp", L"--guide"}, 59, 0},
+        {{L"0", L"8", L"8", L"pfm"}, 0, 0},
+    };
+    for (const auto& a : accepted) {
+        RenderArgs out;
+        std::wstring error;
+        ASSERT_EQ(Parse(a.args, &out, &error), kRenderParseOk) << a.args[3] << ": " << error;
+        EXPECT_EQ(out.mode * 10 + out.pfm, a.mode * 10 + a.pfm) << a.args[3];
+    }
+    const struct {
+        std::vector<const wchar_t*> args;
+        const wchar_t* says;
+    } refused[] = {
+        {{L"47", L"64", L"48", L"x.pfm"}, L"a .pfm file is for the HDR screens 48..59, not screen 47: write a .bmp"},
+        {{L"0", L"8", L"8", L"x.PFM"}, L"not screen 0"},
+        {{L"42", L"8", L"8", L"x.pfm", L"--frame", L"3"}, L"not screen 42"},
+        {{L"60", L"8", L"8", L"x.pfm"}, L"unknown mode"},
+        {{L"55", L"8", L"8", L"x.pfm", L"--osd", L"1", L"12"}, L"--osd and --guide are drawn into a .bmp only"},
+        {{L"55", L"8", L"8", L"x.pfm", L"--guide"}, L"not into a .pfm"},
+        {{L"55", L"8", L"8", L"x.pfm", L"--scale", L"100"}, L"one-to-one screen 47"},
+        {{L"55", L"8", L"8", L".pfm", L"--lang", L"13"}, L"bad language"},
     };
     for (const auto& r : refused) EXPECT_NE(ErrorOf(r.args).find(r.says), std::wstring::npos) << r.says;
 }

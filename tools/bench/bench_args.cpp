@@ -23,7 +23,7 @@ std::vector<std::wstring> SplitBenchList(const std::wstring& text) {
     }
 }
 
-// "0-47", "5", "5,19,23-25": every screen named, ascending and each once.
+// "0-59", "5", "5,19,23-25": every screen named, ascending and each once.
 int ParseBenchModes(const std::wstring& text, std::vector<int>* modes) {
     bool chosen[kModeCount] = {};
     for (const std::wstring& piece : SplitBenchList(text)) {

@@ -1,9 +1,10 @@
 // tavro-bench: how long each screen takes to paint at large sizes, how long a step to it takes in a
 // real test window, what a motion screen's frame costs, what an FP16 frame's upload and present
-// cost, the sweep's synthesis and the program's start-up, as tables and as one "bench ..." line per
-// figure for scripts.
+// cost, what each HDR screen's frame costs to build, upload and present, the sweep's synthesis and
+// the program's start-up, as tables and as one "bench ..." line per figure for scripts.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "tools/bench/bench_args.h"
 #include "tools/bench/bench_clock.h"
 #include "tools/bench/bench_stats.h"
+#include "tools/bench/hdr_screen_name.h"
+#include "tools/bench/hdr_timing.h"
 #include "tools/bench/paint_timing.h"
 #include "tools/bench/present_timing.h"
 #include "tools/bench/startup_timing.h"
@@ -138,6 +141,51 @@ int BenchPresent(const BenchArgs& args, const BenchSize& size, std::vector<std::
     return 1;
 }
 
+bool WantsHdrScreens(const BenchArgs& args) {
+    for (int mode : args.modes) {
+        if (IsHdrMode(mode)) return true;
+    }
+    return false;
+}
+
+// Each HDR screen chosen: its frame built on the CPU with its texts, uploaded and presented, beside
+// a BitBlt of the same size, and whether building and uploading it fit in one 60 Hz frame. A
+// machine without D3D11 is noted, not counted as a failed measurement.
+int BenchHdrScreens(const BenchArgs& args, const BenchSize& size, std::vector<std::string>* lines) {
+    if (!WantsHdrScreens(args)) return 1;
+    std::vector<HdrScreenFigures> screens;
+    BenchFigure bitBlt = {};
+    const char* reason = "";
+    if (!TimeHdrScreens(args.modes, size.width, size.height, args.runs, &screens, &bitBlt, &reason) &&
+        screens.empty()) {
+        printf("\n%d x %d HDR screens: not measured (%s)\n", size.width, size.height, reason);
+        return 1;
+    }
+    printf("\n%d x %d HDR screens through the FP16 presenter (a GDI BitBlt of the same size: median %.3f ms)\n",
+           size.width, size.height, bitBlt.medianMs);
+    printf("mode  screen                    build ms  upload ms  present ms  build + upload in %.1f ms\n",
+           kFrameAt60HzMs);
+    int fitting = 0;
+    for (const HdrScreenFigures& f : screens) {
+        const bool fits = FitsOneFrameAt60Hz(f);
+        fitting += fits;
+        printf("%4d  %-24ls %9.3f %10.3f %11.3f  %s\n", f.mode, HdrScreenName(f.mode).c_str(), f.build.medianMs,
+               f.upload.medianMs, f.present.medianMs, fits ? "fits" : "misses");
+        AddMachineLine(lines,
+                       "bench hdr mode=%d size=%dx%d build_ms=%.3f upload_ms=%.3f present_ms=%.3f bitblt_ms=%.3f "
+                       "fits_60hz=%d",
+                       f.mode, size.width, size.height, f.build.medianMs, f.upload.medianMs, f.present.medianMs,
+                       bitBlt.medianMs, fits ? 1 : 0);
+    }
+    printf("build + upload within one 60 Hz frame for %d of %d HDR screens (medians)\n", fitting,
+           static_cast<int>(screens.size()));
+    if (screens.size() < static_cast<size_t>(std::count_if(args.modes.begin(), args.modes.end(), IsHdrMode))) {
+        printf("the rest not measured (%s)\n", reason);
+    }
+    fflush(stdout);
+    return 1;
+}
+
 int BenchSweep(std::vector<std::string>* lines) {
     std::vector<short> samples(static_cast<size_t>(kSweepFrames) * kSweepChannels);
     FillSweepSamples(samples.data());  // untimed: the first touch of the buffer's pages
@@ -207,6 +255,7 @@ int wmain(int argc, wchar_t** argv) {
         ok = BenchSizeOfSteps(args, size, slowest, &lines) && ok;
         ok = BenchMotion(size, &lines) && ok;
         ok = BenchPresent(args, size, &lines) && ok;
+        ok = BenchHdrScreens(args, size, &lines) && ok;
     }
     ok = BenchSweep(&lines) && ok;
     ok = BenchStartup(args, &lines) && ok;

@@ -17,24 +17,6 @@ constexpr int kBarsTravel = 256;  // the backdrop's width beyond the screen's
 constexpr int kBlockSide = 128;
 constexpr int kTextWidth = 640, kTextHeight = 96;
 
-HWND OpenBenchWindow(int width, int height) {
-    static ATOM atom;
-    if (atom == 0) {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TavroBenchPresent";
-        atom = RegisterClassW(&wc);
-    }
-    return CreateWindowExW(0, L"TavroBenchPresent", L"", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
-void PumpWaiting() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
 // Each frame differs from the last, as a screen change does.
 int TimeFrames(HWND window, int width, int height, int runs, BenchFigure* figure, const char** reason) {
     Presenter presenter;
@@ -90,6 +72,26 @@ int TimeMotionFrames(HWND window, int width, int height, int runs, PresentFigure
     return ok;
 }
 
+}  // namespace
+
+HWND OpenBenchWindow(int width, int height) {
+    static ATOM atom;
+    if (atom == 0) {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TavroBenchPresent";
+        atom = RegisterClassW(&wc);
+    }
+    return CreateWindowExW(0, L"TavroBenchPresent", L"", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void PumpWaiting() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
 void TimeBitBlt(HWND window, int width, int height, int runs, BenchFigure* figure) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -118,8 +120,6 @@ void TimeBitBlt(HWND window, int width, int height, int runs, BenchFigure* figur
     ReleaseDC(window, windowDc);
     *figure = SummariseTimes(times);
 }
-
-}  // namespace
 
 int TimePresent(int width, int height, int runs, PresentFigures* figures, const char** reason) {
     if (runs <= 0) runs = kDefaultRuns;

@@ -2,6 +2,7 @@
 // same size into the same kind of window, and a variable-refresh screen's 8-bit frame drawn on the
 // device from its scrolled backdrop and boxes.
 #pragma once
+#include <windows.h>
 
 #include "tools/bench/bench_stats.h"
 
@@ -15,3 +16,12 @@ struct PresentFigures {
 // Opens a borderless window of `width` x `height` and times `runs` frames each way (0: 10).
 // Returns 0 when no window or no presenter could be had; `reason` then says why.
 int TimePresent(int width, int height, int runs, PresentFigures* figures, const char** reason);
+
+// A visible borderless window of `width` x `height` at the desktop's corner, for the timings.
+HWND OpenBenchWindow(int width, int height);
+
+// Handles whatever messages wait, so that Wine keeps the window's surface current.
+void PumpWaiting();
+
+// `runs` BitBlts of a 32-bit DIB section over the whole of `window` (after one untimed).
+void TimeBitBlt(HWND window, int width, int height, int runs, BenchFigure* figure);

@@ -1,10 +1,16 @@
-// tavro-render: paints one test screen at a given size, as the test window would, into a BMP file.
+// tavro-render: paints one test screen at a given size, as the test window would, into a BMP file,
+// or an HDR screen's frame as the FP16 presenter shows it into a PFM file.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/texts.h"
+#include "hdr/hdr_label_paint.h"
+#include "hdr/hdr_modes.h"
 #include "patterns/display_facts.h"
 #include "patterns/motion.h"
 #include "testrun/guide_panel.h"
@@ -12,6 +18,7 @@
 #include "testrun/screen_paint.h"
 #include "tools/common/bmp_file.h"
 #include "tools/common/dib_canvas.h"
+#include "tools/common/pfm_file.h"
 #include "tools/render/render_args.h"
 
 namespace {
@@ -67,6 +74,39 @@ int RenderScreen(const RenderArgs& args, const OverlayRun* overlay) {
     return 0;
 }
 
+// Nonzero where a width x height frame fits in memory twice over: as halves, as the presenter
+// uploads it, and as the floats written out. Asked first, so that a frame too large for this
+// process is refused with a message rather than ending it.
+int HdrFrameFits(int width, int height) {
+    const uint64_t bytes = static_cast<uint64_t>(width) * height * 4 * (sizeof(uint16_t) + sizeof(float));
+    if (bytes > SIZE_MAX) return 0;
+    void* probe = malloc(static_cast<size_t>(bytes));
+    free(probe);
+    return probe != nullptr;
+}
+
+// Builds HDR screen `mode`'s frame as the presenter uploads it (its texts at standard-range
+// white, 80 cd/m2) and writes it to `out` as floats.
+int RenderHdrFrame(const RenderArgs& args) {
+    if (!HdrFrameFits(args.width, args.height)) {
+        PrintError(L"cannot allocate a " + std::to_wstring(args.width) + L" x " + std::to_wstring(args.height) +
+                   L" frame");
+        return kExitFailed;
+    }
+    const double peak = ScreensClaimedPeak();
+    const HdrScreen screen = HdrModeScreen(args.mode, args.width, args.height, peak);
+    HdrFrame frame;
+    PaintHdrScreen(screen, &frame);
+    PaintHdrLabels(&frame, HdrModeLabels(args.mode, screen, peak), kSdrWhiteNits);
+    const std::vector<float> rgba = HdrFrameFloats(frame);
+    DWORD error = 0;
+    if (!WritePfmFile(args.out.c_str(), rgba.data(), args.width, args.height, &error)) {
+        PrintError(L"cannot write " + args.out + L": " + SystemMessage(error));
+        return kExitFailed;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -92,6 +132,7 @@ int wmain(int argc, wchar_t** argv) {
         return kExitBadArguments;
     }
     g_lang = args.lang;
+    if (args.pfm) return RenderHdrFrame(args);
     SetDisplayFacts(args.facts);
     // The overlay names this screen at its place in a run of that length.
     const OverlayRun run = {args.mode, args.osdPos - 1, args.osdCount};

@@ -105,6 +105,36 @@ int ParseRenderMode(int argc, const wchar_t* const* argv, int i, const wchar_t* 
     return 1;
 }
 
+// Nonzero where `name` ends in ".pfm", in any case.
+int HasPfmExtension(const std::wstring& name) {
+    static const wchar_t kExtension[] = L".pfm";
+    const size_t length = sizeof(kExtension) / sizeof(kExtension[0]) - 1;
+    if (name.size() < length) return 0;
+    for (size_t k = 0; k < length; ++k) {
+        wchar_t c = name[name.size() - length + k];
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+        if (c != kExtension[k]) return 0;
+    }
+    return 1;
+}
+
+// A PFM file holds the frame the FP16 presenter shows, which only the HDR screens have; the overlay
+// and the guidance panel are drawn by GDI, into a standard-range picture.
+int CheckPfmOutput(const RenderArgs& args, std::wstring* error) {
+    if (!args.pfm) return 1;
+    const std::wstring hdr = std::to_wstring(kFirstHdrMode) + L".." + std::to_wstring(kFirstHdrMode + kHdrModeCount - 1);
+    if (!IsHdrMode(args.mode)) {
+        *error = L"a .pfm file is for the HDR screens " + hdr + L", not screen " + std::to_wstring(args.mode) +
+                 L": write a .bmp";
+        return 0;
+    }
+    if (args.osdPos > 0 || args.guide) {
+        *error = L"--osd and --guide are drawn into a .bmp only, not into a .pfm";
+        return 0;
+    }
+    return 1;
+}
+
 }  // namespace
 
 RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* args, std::wstring* error) {
@@ -197,7 +227,7 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
         positional[count++] = argv[i];
     }
     if (count < 4) {
-        *error = L"missing arguments: expected MODE WIDTH HEIGHT OUT.bmp";
+        *error = L"missing arguments: expected MODE WIDTH HEIGHT OUT.bmp (or OUT.pfm)";
         return kRenderParseError;
     }
     if (!ParseDecimal(positional[0], kModeCount - 1, &args->mode)) {
@@ -229,5 +259,7 @@ RenderParse ParseRenderArgs(int argc, const wchar_t* const* argv, RenderArgs* ar
         return kRenderParseError;
     }
     args->out = positional[3];
+    args->pfm = HasPfmExtension(args->out);
+    if (!CheckPfmOutput(*args, error)) return kRenderParseError;
     return kRenderParseOk;
 }

@@ -19,6 +19,7 @@ struct RenderArgs {
     double hz = 60;    // the refresh rate a motion screen's steps are made for (up to three decimals)
     DisplayFacts facts = {};  // what the one-to-one screen says of the monitor; unknown unless given
     std::wstring out;
+    int pfm = 0;  // nonzero: `out` ends in .pfm, and gets the HDR screen's frame as floats
 };
 
 enum RenderParse { kRenderParseOk, kRenderParseHelp, kRenderParseError };
@@ -30,8 +31,12 @@ constexpr int kRenderMaxHz = 1000;
 constexpr const char* kRenderUsage =
     "usage: tavro-render MODE WIDTH HEIGHT OUT.bmp [--lang N] [--osd POS COUNT] [--guide]\n"
     "                    [--frame K] [--hz H] [--desktop WxH] [--scale P] [--native WxH]\n"
-    "  MODE 0..47, WIDTH and HEIGHT 1..16384, N 0..12 (0 = English)\n"
-    "  --osd: the overlay as the test window shows it for entry POS of a run of COUNT screens (1..48)\n"
+    "       tavro-render MODE WIDTH HEIGHT OUT.pfm [--lang N]\n"
+    "  MODE 0..59, WIDTH and HEIGHT 1..16384, N 0..12 (0 = English)\n"
+    "  OUT.bmp: the picture GDI shows, for every screen (the HDR screens 48..59 in standard range)\n"
+    "  OUT.pfm: for the HDR screens 48..59, the frame the FP16 presenter shows, as 32-bit floats in\n"
+    "    scRGB (1.0 = 80 cd/m2), its texts at standard-range white\n"
+    "  --osd: the overlay as the test window shows it for entry POS of a run of COUNT screens (1..60)\n"
     "  --guide: the guidance panel as the test window shows it on H or F1, in language N\n"
     "  --frame, --hz: frame K (0..1000000000, default 0) of the motion screens 42 and 43 on a\n"
     "    monitor refreshing H times a second (1..1000, up to three decimals such as 59.94; default 60)\n"
