@@ -32,7 +32,7 @@ TEST(HdrLabelTexts, FormattedCaptionsSayTheirFiguresInEnglish) {
     } expected[] = {
         {kFirstHdrMode, L"White window of 1\u00A0% of the screen's area at 10\u00A0000 cd/m\u00B2"},
         {kFirstHdrMode + 6, L"White window of 100\u00A0% of the screen's area at 10\u00A0000 cd/m\u00B2"},
-        {kClippingMode, L"Framed: the step at the peak this monitor claims, 1\u00A0000 cd/m\u00B2."},
+        {kClippingMode, L"Framed: the step at or below the peak this monitor claims, 1\u00A0000 cd/m\u00B2."},
         {kBloomingMode, L"Single pixels at 10\u00A0000 cd/m\u00B2"},
         {kBloomingMode, L"3 \u00D7 3 dots at 10\u00A0000 cd/m\u00B2"},
         {kBloomingMode, L"A box of 1 % of the area at 10\u00A0000 cd/m\u00B2"},
