@@ -58,7 +58,8 @@ TEST(CommandLine, RefusesEachBadArgumentNamingItAndWhy) {
         {{L"/auto", L"/start"}, kTwoStarts, L"/start"},
         {{L"/start", L"/start"}, kTwoStarts, L"/start"},
         {{L"/cards", L"0"}, kBadCards, L"0"},
-        {{L"/cards", L"15"}, kBadCards, L"15"},
+        {{L"/cards", L"16"}, kBadCards, L"16"},
+        {{L"/cards", L"1,16"}, kBadCards, L"1,16"},
         {{L"/cards", L"1,,2"}, kBadCards, L"1,,2"},
         {{L"/cards", L"1", L"/cards", L"2"}, kBadCards, L"2"},
         {{L"/monitor", L"x"}, kBadMonitor, L"x"},
@@ -114,6 +115,28 @@ TEST(CommandLine, ReadsGoodLines) {
         EXPECT_EQ(p.line.start, row.start);
         EXPECT_EQ(p.line.monitor, row.monitor);
         EXPECT_EQ(std::wstring(p.line.report), row.report);
+    }
+}
+
+// Every card from the first to the last, HDR (15), alone or in a list.
+TEST(CommandLine, ReadsTheCardsUpToTheLast) {
+    const struct {
+        std::vector<std::wstring> args;
+        std::vector<int> cards;  // 1-based
+    } table[] = {
+        {{L"/cards", L"15"}, {15}},
+        {{L"/cards", L"1,15"}, {1, 15}},
+        {{L"/start", L"/cards", L"14,015,2"}, {2, 14, 15}},
+    };
+    for (const auto& row : table) {
+        const Parsed p = Parse(row.args);
+        ASSERT_EQ(p.ok, 1) << p.culprit;
+        EXPECT_EQ(p.line.cardsGiven, 1);
+        std::vector<int> cards;
+        for (int c = 0; c < kCategoryCount; ++c) {
+            if (p.line.cards[c]) cards.push_back(c + 1);
+        }
+        EXPECT_EQ(cards, row.cards);
     }
 }
 
