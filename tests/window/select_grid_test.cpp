@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "app/hdr_card_note.h"
 #include "app/lifetime.h"
 #include "app/monitor_choice.h"
@@ -64,6 +65,14 @@ protected:
         DestroyWindow(hwnd);
         PumpMessages();
         ReleaseGlobalResources();
+    }
+
+    // Nothing hovered, even where X's pointer started over a card (the middle of the screen).
+    void SetUp() override {
+        SetCursorPos(0, 0);
+        if (g_app.hoverCard >= 0) SendMessageW(g_hCatChecks[g_app.hoverCard], WM_MOUSELEAVE, 0, 0);
+        SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
+        Repaint();
     }
 
     void TearDown() override {
