@@ -195,7 +195,7 @@ grep -q '^window TAVROTestWindow|.*|0,0,1920,1080|' "$work/windows.txt" ||
 key Escape
 poll 15 desktop_size_is 1280x1024 || fail "desktop is $(desktop_size) after Esc"
 poll 15 windows_lack '^window TAVROTestWindow' || fail "the test window is still there after Esc"
-grep -q '^window TAVROSelectWindow|TAVRO - Select Tests|281,174,999,850|' "$work/windows.txt" ||
+grep -q '^window TAVROSelectWindow|TAVRO - Select Tests|110,217,1170,807|' "$work/windows.txt" ||
   fail "the selection window did not come back: $(cat "$work/windows.txt")"
 
 step "START with only Sound: two circles, sound captured while shown, silence after Esc"
