@@ -118,28 +118,6 @@ TEST(CommandLine, ReadsGoodLines) {
     }
 }
 
-// Every card from the first to the last, HDR (15), alone or in a list.
-TEST(CommandLine, ReadsTheCardsUpToTheLast) {
-    const struct {
-        std::vector<std::wstring> args;
-        std::vector<int> cards;  // 1-based
-    } table[] = {
-        {{L"/cards", L"15"}, {15}},
-        {{L"/cards", L"1,15"}, {1, 15}},
-        {{L"/start", L"/cards", L"14,015,2"}, {2, 14, 15}},
-    };
-    for (const auto& row : table) {
-        const Parsed p = Parse(row.args);
-        ASSERT_EQ(p.ok, 1) << p.culprit;
-        EXPECT_EQ(p.line.cardsGiven, 1);
-        std::vector<int> cards;
-        for (int c = 0; c < kCategoryCount; ++c) {
-            if (p.line.cards[c]) cards.push_back(c + 1);
-        }
-        EXPECT_EQ(cards, row.cards);
-    }
-}
-
 // Shorter than the buffer, as long as it with and without its terminator, one longer, a buffer of
 // one: always ended, the count what was written, nothing written past the buffer.
 TEST(FormatText, EndsEveryTextWithinItsBufferAndCountsWhatItWrote) {
