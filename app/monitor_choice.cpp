@@ -106,9 +106,9 @@ void ShowTestedColourLine(int tested) {
 }  // namespace
 
 void CreateMonitorChoice(HWND parent, HINSTANCE instance) {
-    g_hMonitorCombo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, kSelectBoxLeft, 42, 180,
-                                      220, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COMBO)),
-                                      instance, nullptr);
+    g_hMonitorCombo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, kSelectBoxLeft,
+                                      42, 180, 220, parent,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COMBO)), instance, nullptr);
     g_hMonitorInfo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, kSelectMonitorLineTop, 640, 16, parent,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_INFO)), instance,
                                      nullptr);
