@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/display_scale.h"
 #include "app/format.h"
+#include "app/hdr_card_note.h"
 #include "app/select_layout.h"
 #include "app/texts.h"
 #include "monitor/colour_facts.h"
@@ -99,21 +100,22 @@ void ShowTestedColourLine(int tested) {
     if (utf8[0] != '\0' && MultiByteToWideChar(CP_UTF8, 0, utf8, -1, line, kColourLineChars) == 0) line[0] = L'\0';
     SetWindowTextW(g_hMonitorColour, line);
     ShowWindow(g_hMonitorColour, line[0] != L'\0' ? SW_SHOWNA : SW_HIDE);
+    RefreshHdrCardNote();  // it too follows the facts just read
 }
 
 }  // namespace
 
 void CreateMonitorChoice(HWND parent, HINSTANCE instance) {
-    g_hMonitorCombo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 480, 42, 180,
-                                      220, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COMBO)),
-                                      instance, nullptr);
+    g_hMonitorCombo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, kSelectBoxLeft,
+                                      42, 180, 220, parent,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COMBO)), instance, nullptr);
     g_hMonitorInfo = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, kSelectMonitorLineTop, 640, 16, parent,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_INFO)), instance,
                                      nullptr);
     g_hMonitorColour = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_ENDELLIPSIS, 20, kColourLineTop, 640, 16,
                                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MONITOR_COLOUR)),
                                        instance, nullptr);
-    PlaceSelectControl(g_hMonitorCombo, 480, 42, 180, 220);
+    PlaceSelectControl(g_hMonitorCombo, kSelectBoxLeft, 42, 180, 220);
     PlaceSelectControl(g_hMonitorInfo, 20, kSelectMonitorLineTop, 640, 16);
     PlaceSelectControl(g_hMonitorColour, 20, kColourLineTop, 640, 16);
     ApplyMonitorChoiceFont();

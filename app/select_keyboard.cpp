@@ -22,7 +22,7 @@ HWND* const kTabOrder[] = {
 };
 constexpr int kTabCount = ARRAYSIZE(kTabOrder);
 constexpr int kCardCount = ARRAYSIZE(g_hCatChecks);
-constexpr int kCardColumns = 2;
+constexpr int kCardColumns = kSelectCardColumns;
 static_assert(kTabCount == 2 + kCardCount + 4, "Tab reaches every card");
 
 // The control that had the focus when the window went behind another one.

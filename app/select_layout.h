@@ -11,8 +11,8 @@ enum : int {
     IDC_SETTINGS = 1003,
     IDC_ABOUT = 1004,
     IDC_LANG_COMBO = 1005,
-    IDC_CARD_FIRST = 2000,  // cards 2000..2013, one per category
-    IDC_CARD_LAST = 2013,
+    IDC_CARD_FIRST = 2000,  // cards 2000..2014, one per category
+    IDC_CARD_LAST = 2014,
     IDC_HINT1 = 3001,
     IDC_HINT2 = 3002,
     IDC_COPYRIGHT = 3003,
@@ -20,16 +20,28 @@ enum : int {
     IDC_HDR_SUB = 3006,
 };
 
-// The client area holds the layout with the same margin on either side of the widest row, the two
-// columns of cards, whatever the width of the frame around it; it is as tall as Wine showed it before,
-// and one row of cards (58 px) taller for each row added since.
+// The client area holds the layout with the same margin on either side of the widest row, the
+// three columns of cards, whatever the width of the frame around it. Five rows of cards, the HDR
+// card's line under them, then the command buttons with the hints, the product line and the monitor
+// lines at fixed distances below them, as they have always been.
 constexpr int kSelectMargin = 20;
-constexpr int kSelectClientWidth = kSelectMargin + 330 + 12 + 330 + kSelectMargin;
-constexpr int kSelectClientHeight = 651;
+constexpr int kSelectCardColumns = 3;
+constexpr int kSelectCardWidth = 330;
+constexpr int kSelectCardGap = 12;
+constexpr int kSelectClientWidth =
+    kSelectMargin + kSelectCardColumns * kSelectCardWidth + (kSelectCardColumns - 1) * kSelectCardGap + kSelectMargin;
+constexpr int kSelectCardsTop = 68;
+constexpr int kSelectCardsBottom = kSelectCardsTop + 5 * 58 - 10;  // five rows of 48 px, 10 px apart
+// The HDR card's line: two lines of the small font across the width of the cards, right under them.
+constexpr int kSelectHdrNoteTop = kSelectCardsBottom + 4;
+constexpr int kSelectHdrNoteHeight = 32;
 // The top of the command buttons below the cards; the hints, the product line and the monitor line
 // follow them at fixed distances.
-constexpr int kSelectFooterTop = 482;
+constexpr int kSelectFooterTop = kSelectHdrNoteTop + kSelectHdrNoteHeight + 12;
 constexpr int kSelectMonitorLineTop = kSelectFooterTop + 118;
+constexpr int kSelectClientHeight = kSelectFooterTop + 169;
+// The language box and the monitor box end at the right margin.
+constexpr int kSelectBoxLeft = kSelectClientWidth - kSelectMargin - 180;
 
 extern HWND g_hHdrTitle;
 extern HWND g_hHdrSub;

@@ -9,6 +9,7 @@
 #include "app/display_scale.h"
 #include "app/focus_cues.h"
 #include "app/format.h"
+#include "app/hdr_card_note.h"
 #include "app/monitor_choice.h"
 #include "app/owner_draw.h"
 #include "app/palette.h"
@@ -23,15 +24,16 @@
 namespace {
 
 constexpr int kCardCount = ARRAYSIZE(g_hCatChecks);
-constexpr int kCardWidth = 330;
 constexpr int kCardHeight = 48;
-constexpr int kCardColumnPitch = kCardWidth + 12;
+constexpr int kCardColumnPitch = kSelectCardWidth + kSelectCardGap;
 constexpr int kCardRowPitch = kCardHeight + 10;
-static_assert(kSelectMargin + kCardColumnPitch + kCardWidth + kSelectMargin == kSelectClientWidth,
+constexpr int kCardRows = (kCardCount + kSelectCardColumns - 1) / kSelectCardColumns;
+static_assert(kSelectMargin + (kSelectCardColumns - 1) * kCardColumnPitch + kSelectCardWidth + kSelectMargin ==
+                  kSelectClientWidth,
               "the right column of cards ends one margin inside the client area");
 static_assert(kCardCount == kCategoryCount, "one card per category");
-static_assert(kSelectFooterTop == 68 + (kCardCount / 2) * kCardRowPitch + 8,
-              "the command buttons sit 18 px below the last row of cards");
+static_assert(kSelectCardsBottom == kSelectCardsTop + (kCardRows - 1) * kCardRowPitch + kCardHeight,
+              "the HDR card's line and the command buttons follow the last row of cards");
 
 // The BUTTON class procedure the cards and command buttons pass their messages on to.
 WNDPROC g_buttonProc;
@@ -51,7 +53,7 @@ struct ControlSpec {
 constexpr ControlSpec kHeaderControls[] = {
     {&g_hHdrTitle, L"STATIC", STR_HEADER_TITLE, 0, 20, 14, 400, 26, IDC_HDR_TITLE},
     {&g_hHdrSub, L"STATIC", -1, 0, 20, 42, 400, 18, IDC_HDR_SUB},
-    {&g_hLangCombo, L"COMBOBOX", -1, WS_VSCROLL | CBS_DROPDOWNLIST, 480, 16, 180, 220, IDC_LANG_COMBO},
+    {&g_hLangCombo, L"COMBOBOX", -1, WS_VSCROLL | CBS_DROPDOWNLIST, kSelectBoxLeft, 16, 180, 220, IDC_LANG_COMBO},
 };
 
 constexpr int kFooter = kSelectFooterTop;
@@ -99,10 +101,10 @@ void SetHeaderSubtitle() {
 
 void CreateCards(HWND parent, HINSTANCE instance) {
     for (int i = 0; i < kCardCount; ++i) {
-        const int x = kSelectMargin + (i % 2) * kCardColumnPitch;
-        const int y = 68 + (i / 2) * kCardRowPitch;
+        const int x = kSelectMargin + (i % kSelectCardColumns) * kCardColumnPitch;
+        const int y = kSelectCardsTop + (i / kSelectCardColumns) * kCardRowPitch;
         g_hCatChecks[i] = CreateControl(parent, instance, L"BUTTON", tr(CategoryTextKey(i)),
-                                        BS_OWNERDRAW, x, y, kCardWidth, kCardHeight, IDC_CARD_FIRST + i);
+                                        BS_OWNERDRAW, x, y, kSelectCardWidth, kCardHeight, IDC_CARD_FIRST + i);
     }
 }
 
@@ -140,6 +142,7 @@ LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* create) {
     FillLanguageCombo();
     SetHeaderSubtitle();
     CreateCards(hwnd, instance);
+    CreateHdrCardNote(hwnd, instance);
     CreateControls(hwnd, instance, kFooterControls, ARRAYSIZE(kFooterControls));
     CreateMonitorChoice(hwnd, instance);
     for (HWND card : g_hCatChecks) HookControlHover(card);
@@ -314,7 +317,7 @@ void ApplyFonts(HWND) {
     };
     for (HWND card : g_hCatChecks) setFont(card, g_app.fontUi);
     for (HWND* button : kCommandButtons) setFont(*button, g_app.fontUi);
-    for (HWND control : {g_hLangCombo, g_hHint1, g_hHint2, g_hCopyright}) setFont(control, g_app.fontSmall);
+    for (HWND control : {g_hLangCombo, g_hHint1, g_hHint2, g_hCopyright, g_hHdrNote}) setFont(control, g_app.fontSmall);
     setFont(g_hHdrTitle, g_app.fontTitle);
     setFont(g_hHdrSub, g_app.fontSmall);
     ApplyMonitorChoiceFont();
@@ -348,7 +351,7 @@ void ReloadUiTexts(HWND hwnd) {
     SetWindowTextW(g_hCopyright, tr(STR_PRODUCT));
     SetWindowTextW(g_hHdrTitle, tr(STR_HEADER_TITLE));
     SetHeaderSubtitle();
-    RefreshMonitorChoice();
+    RefreshMonitorChoice();  // and with it the HDR card's line
 }
 
 void OpenDisplaySettings(HWND hwndOwner) {
@@ -397,6 +400,7 @@ LRESULT CALLBACK SelectWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case kRunEndedMessage:
             OnRunEnded(hwnd);
+            RefreshHdrCardNote();  // the run may have found that the HDR screens cannot be shown
             return 0;
         case WM_ACTIVATE:
             return OnSelectActivate(hwnd, wParam, lParam);

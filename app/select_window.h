@@ -1,4 +1,4 @@
-// The test-selection window: header, language combo box, fourteen category cards, command buttons, hints.
+// The test-selection window: header, language combo box, fifteen category cards, the HDR card's line, command buttons, hints.
 #pragma once
 #include <windows.h>
 

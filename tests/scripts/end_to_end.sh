@@ -69,20 +69,20 @@ line=$(grep '^window TAVROSelectWindow|' "$work/windows.txt")
 echo "$line"
 IFS='|' read -r _ caption rect client <<<"$line"
 [ "$caption" = "TAVRO - Select Tests" ] || fail "caption is '$caption'"
-# A 712 x 651 client area in Wine's frame is a 718 x 676 window, centred in 1280 x 1024:
-# (1280 - 718) / 2 = 281, (1024 - 676) / 2 = 174.
-[ "$rect" = "281,174,999,850" ] || fail "window rectangle is $rect, not 281,174,999,850"
-[ "${client%% at *}" = "client 712x651" ] || fail "client area is $client, not 712 x 651"
+# A 1054 x 565 client area in Wine's frame is a 1060 x 590 window, centred in 1280 x 1024:
+# (1280 - 1060) / 2 = 110, (1024 - 590) / 2 = 217.
+[ "$rect" = "110,217,1170,807" ] || fail "window rectangle is $rect, not 110,217,1170,807"
+[ "${client%% at *}" = "client 1054x565" ] || fail "client area is $client, not 1054 x 565"
 read -r ox oy <<<"$(echo "$client" | sed 's/.* at \([0-9]*\),\([0-9]*\)$/\1 \2/')"
 poll 5 test -s debug.txt || fail "no debug.txt"
 [ "$(tr -d '\r' <debug.txt)" = "Window created OK" ] || fail "debug.txt holds: $(cat debug.txt)"
 
-# Card i sits at client (20 + 342 * (i % 2), 68 + 58 * (i / 2)), 330 x 48. At half its height the
+# Card i sits at client (20 + 342 * (i % 3), 68 + 58 * (i / 3)), 330 x 48. At half its height the
 # left edge shows the outline: green (0,180,90) when ticked, (227,225,218) when not, (185,194,202)
 # when not ticked but under the pointer; 5 px in is the fill: (242,251,246) ticked, white not,
 # (250,250,248) under the pointer.
-card_x() { echo $((ox + 20 + 342 * ($1 % 2))); }
-card_y() { echo $((oy + 68 + 58 * ($1 / 2) + 24)); }
+card_x() { echo $((ox + 20 + 342 * ($1 % 3))); }
+card_y() { echo $((oy + 68 + 58 * ($1 / 3) + 24)); }
 card_look() {
   local x y
   x=$(card_x "$1")
@@ -94,20 +94,20 @@ plain_look="227,225,218 255,255,255 "
 hover_look="185,194,202 250,250,248 "
 card_looks() { shot && [ "$(card_look "$1")" = "$2" ]; }
 
-step "two ticked cards, twelve not"
+step "two ticked cards, thirteen not"
 point_at 40 40  # off the window: nothing is hovered
 all_cards_as_started() {
   shot || return 1
   local i want
-  for i in $(seq 0 13); do
+  for i in $(seq 0 14); do
     want=$plain_look
     [ "$i" -lt 2 ] && want=$ticked_look
     [ "$(card_look "$i")" = "$want" ] || return 1
   done
 }
 if ! poll 5 all_cards_as_started; then
-  for i in $(seq 0 13); do echo "card $i looks $(card_look "$i")"; done
-  fail "expected cards 0 and 1 ticked, 2 to 13 not"
+  for i in $(seq 0 14); do echo "card $i looks $(card_look "$i")"; done
+  fail "expected cards 0 and 1 ticked, 2 to 14 not"
 fi
 
 step "clicking a card toggles its look"
@@ -121,7 +121,7 @@ poll 5 card_looks 2 "$plain_look" || fail "card 2 left by the pointer looks $(ca
 step "choosing Deutsch relabels the caption and the cards"
 shot
 label_before=$(region_signature $(($(card_x 0) + 40)) $(($(card_y 0) - 12)) 200 24)
-combo_x=$((ox + 480 + 90))
+combo_x=$((ox + 854 + 90))
 combo_y=$((oy + 16 + 10))
 click "$combo_x" "$combo_y"
 sleep 0.3
@@ -139,7 +139,7 @@ step "the pointer over START lightens it"
 # START is (18,24,31) with white blended over at 30/255 when hovered: 18 + 237 * 30 / 255 = 45.9,
 # 24 + 231 * 30 / 255 = 51.2, 31 + 224 * 30 / 255 = 57.4.
 start_x=$((ox + 20))
-start_y=$((oy + 482))
+start_y=$((oy + 396))
 near() {  # near "R,G,B" "R,G,B": every channel within 1
   local a b
   IFS=, read -ra a <<<"$1"
@@ -157,7 +157,7 @@ step "AUTO with Solid Colors: native resolution, white, black after about 3 s, o
 click $(($(card_x 1) + 150)) "$(card_y 1)"  # untick brightness: only the five solid colours remain
 poll 5 card_looks 1 "$hover_look" || fail "card 1 did not untick"
 write_edid
-click $((ox + 230 + 80)) $((oy + 482 + 20))
+click $((ox + 230 + 80)) $((oy + 396 + 20))
 poll 15 desktop_size_is 1920x1080 || fail "desktop stays $(desktop_size) after AUTO"
 poll 10 screen_pixel_is 960 540 255,255,255 || fail "centre is $(pixel 960 540), not white"
 white_at=$(date +%s%N)
@@ -195,7 +195,7 @@ grep -q '^window TAVROTestWindow|.*|0,0,1920,1080|' "$work/windows.txt" ||
 key Escape
 poll 15 desktop_size_is 1280x1024 || fail "desktop is $(desktop_size) after Esc"
 poll 15 windows_lack '^window TAVROTestWindow' || fail "the test window is still there after Esc"
-grep -q '^window TAVROSelectWindow|TAVRO - Select Tests|281,174,999,850|' "$work/windows.txt" ||
+grep -q '^window TAVROSelectWindow|TAVRO - Select Tests|110,217,1170,807|' "$work/windows.txt" ||
   fail "the selection window did not come back: $(cat "$work/windows.txt")"
 
 step "START with only Sound: two circles, sound captured while shown, silence after Esc"
@@ -243,7 +243,7 @@ key Return
 poll 15 windows_lack '^window #32770' || fail "the message box stays after Return"
 
 step "closing the window ends the program with exit code 0"
-click $((999 - 13)) $((174 + 12))  # the close button at the right end of the caption bar
+click $((1170 - 13)) $((217 + 12))  # the close button at the right end of the caption bar
 for _ in $(seq 1 150); do
   kill -0 "$run_pid" 2>/dev/null || break
   grep -q "tavro exit code" "$work/run.out" && break
@@ -252,11 +252,11 @@ done
 code=$(tr -d '\r' <"$work/run.out" | sed -n 's/^tavro exit code \(-\?[0-9]*\)$/\1/p')
 [ "$code" = "0" ] || fail "exit code '${code}' (output: $(cat "$work/run.out"))"
 
-# One line per owner-draw request: fourteen cards and four buttons at start, then every repaint since.
+# One line per owner-draw request: fifteen cards and four buttons at start, then every repaint since.
 lines=$(tr -d '\r' <drawitem.txt | wc -l)
-bad=$(tr -d '\r' <drawitem.txt | grep -v -E '^WM_DRAWITEM: CtlID=(100[1-4]|200[0-9]|201[0-3]), CtlType=4$' || true)
+bad=$(tr -d '\r' <drawitem.txt | grep -v -E '^WM_DRAWITEM: CtlID=(100[1-4]|200[0-9]|201[0-4]), CtlType=4$' || true)
 [ -z "$bad" ] || fail "drawitem.txt lines out of format: $bad"
-for id in 1001 1002 1003 1004 2000 2001 2002 2003 2004 2005 2006 2007 2008 2009 2010 2011 2012 2013; do
+for id in 1001 1002 1003 1004 2000 2001 2002 2003 2004 2005 2006 2007 2008 2009 2010 2011 2012 2013 2014; do
   grep -q "CtlID=$id, " drawitem.txt || fail "no draw request traced for control $id"
 done
 [ "$lines" -ge 30 ] || fail "only $lines draw requests traced for all that clicking and hovering"

@@ -24,12 +24,12 @@ shot() { xwd -silent -id "$desktop" >"$work/shot.xwd" 2>/dev/null; }
 pixels() { python3 "$probe_src/xwd_pixels.py" "$@" <"$work/shot.xwd" | tail -n +2; }
 pixel_is() { shot && [ "$(pixels "$1,$2")" = "$3" ]; }
 
-# The window is 718 x 676 under Wine's frame (a 712 x 651 client area), centred in the 1280 x 1024
-# desktop at (281, 174); its client area starts 3 px right of and 22 px below that corner.
-ox=284
-oy=196
-card_x() { echo $((ox + 20 + 342 * ($1 % 2))); }
-card_y() { echo $((oy + 68 + 58 * ($1 / 2))); }
+# The window is 1060 x 590 under Wine's frame (a 1054 x 565 client area), centred in the 1280 x 1024
+# desktop at (110, 217); its client area starts 3 px right of and 22 px below that corner.
+ox=113
+oy=239
+card_x() { echo $((ox + 20 + 342 * ($1 % 3))); }
+card_y() { echo $((oy + 68 + 58 * ($1 / 3))); }
 # Pixels of card i's focus-mark column (4 px inside its left edge) that differ from its fill.
 mark_pixels() {
   local x y points=() fill
@@ -58,8 +58,8 @@ step "keys only from here: Tab, arrows and Space choose Solid Colors and Geometr
 xdotool key Tab  # card 2 -> card 3, marks shown from now on
 poll 5 marked 3 || fail "no focus mark on card 3 after Tab"
 unmarked 2 || fail "card 2 keeps a mark after Tab"
-xdotool key Up Up space Left  # card 3 -> 1, untick Brightness, -> card 0
-poll 5 marked 0 || fail "no focus mark on card 0 after Up Up Left"
+xdotool key Up Right space Left  # card 3 -> 0 -> 1, untick Brightness, -> card 0
+poll 5 marked 0 || fail "no focus mark on card 0 after Up Right Left"
 poll 5 pixel_is "$(card_x 1)" $(($(card_y 1) + 24)) 227,225,218 || fail "Space did not untick card 1"
 xdotool key Return
 poll 15 pixel_is 640 512 255,255,255 || fail "Enter on a card did not start the run (centre $(pixels 640,512))"

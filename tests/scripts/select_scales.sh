@@ -2,9 +2,10 @@
 # The selection window at the larger display scales, on an X screen large enough to hold it at
 # 300 % (the suite's own screen is 1920 x 1080): every text fits at 96 to 288 DPI in every language,
 # the layout at 192 DPI is the one at 96 doubled; then, with Wine's DPI at 192, the window opens at
-# 200 %, its client area 1424 x 1302. Last, at 200 % on a 1366 x 768 screen whose taskbar runs
-# along the top (Wine takes the work area from the X root window's _NET_WORKAREA): the selection
-# window and the results window open scaled down to fit, whole inside the work area.
+# 200 %, its client area 2108 x 1130. Last, on a 1366 x 768 screen whose taskbar runs along the top
+# (Wine takes the work area from the X root window's _NET_WORKAREA): at 100 % the selection window
+# opens whole at its own size, every card and button in it; at 200 % the selection window and the
+# results window open scaled down to fit, whole inside the work area.
 # Called as: bash select_scales.sh <path of tavro.exe> <source dir>
 set -uo pipefail
 tests="$(cd "$(dirname "$1")" && pwd)/tests"
@@ -17,7 +18,7 @@ mkdir -p "$tests/window"
 cd "$tests/window" || exit 1
 
 # run DPI FILTER [SCREEN [WORKAREA]]: the window tests matching FILTER, with Wine's DPI at DPI, on a
-# screen of SCREEN (2400x2200 unless given) whose work area is WORKAREA ("x,y,width,height").
+# screen of SCREEN (3300x2200 unless given) whose work area is WORKAREA ("x,y,width,height").
 run() {
   export WINEPREFIX="$work/prefix"
   rm -rf "$WINEPREFIX"
@@ -26,7 +27,7 @@ run() {
   # The server that ran reg knows the suite's smaller screen: the tests start one of their own.
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
-  local screen=${3:-2400x2200} area=${4:-} out
+  local screen=${3:-3300x2200} area=${4:-} out
   # -noreset: the work area set on the root window stays when its setter disconnects.
   out=$(TAVRO_EXPECT_DPI=$1 timeout 600 xvfb-run -a -s "-noreset -screen 0 ${screen}x24" bash -c '
     if [ -n "$1" ]; then xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "$1" || exit 1; fi
@@ -46,5 +47,6 @@ run() {
 status=0
 run 96 'SelectScale.*' || status=1
 run 192 'SelectScale.OpensAtItsMonitorsScale' || status=1
+run 96 'WorkArea.*' 1366x768 0,40,1366,728 || status=1
 run 192 'WorkArea.*' 1366x768 0,40,1366,728 || status=1
 exit $status

@@ -96,7 +96,7 @@ click_select() {
 # Picks the next monitor in the monitor box with the keyboard alone: Tab to the language box, Tab
 # to the monitor box beside it, Down.
 pick_next_monitor() {
-  click_select 600 578  # the window's own background: keys go where the pointer is without a window manager
+  click_select 800 420  # the window's own background: keys go where the pointer is without a window manager
   xdotool key Tab Tab Down
   sleep 0.5
 }
@@ -105,7 +105,7 @@ pick_next_monitor() {
 start_run() {
   local win attempt
   for attempt in 1 2; do
-    click_select 120 502
+    click_select 120 416
     win=$(timeout 6 xdotool search --sync --onlyvisible --name '^TAVRO - White' | head -n 1)
     [ -n "$win" ] && break
     # Under Wine without a window manager, the first click after a run left by a right click
@@ -144,10 +144,10 @@ expect() {
 
 # The selection window's cards and command buttons as pixels, and the place of the monitor box.
 cards_and_buttons() {
-  import -window root -crop "672x396+$((select_x + 20))+$((select_y + 68))" "$1"
+  import -window root -crop "1014x368+$((select_x + 20))+$((select_y + 68))" "$1"
 }
 monitor_box_colours() {
-  import -window root -crop "180x22+$((select_x + 480))+$((select_y + 42))" -format '%k' info:
+  import -window root -crop "180x22+$((select_x + 854))+$((select_y + 42))" -format '%k' info:
 }
 
 base=${WINEPREFIX:-$src/build/wineprefix}

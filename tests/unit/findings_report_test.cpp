@@ -256,7 +256,8 @@ TEST(CommandLine, ReadsRunsCardsMonitorAndReportAndNamesWhatIsWrong) {
         {{L"/cards", L"14", L"/report", L"C:\\r\\a b.html"}, true, kNoRunStart, 0, {14}},
         {{L"/auto", L"/start"}, false, 0, 0, {}},
         {{L"/cards", L"0"}, false, 0, 0, {}},
-        {{L"/cards", L"15"}, false, 0, 0, {}},
+        {{L"/cards", L"1,15"}, true, kNoRunStart, 0, {1, 15}},  // the last card, HDR
+        {{L"/cards", L"16"}, false, 0, 0, {}},
         {{L"/cards", L"1,,2"}, false, 0, 0, {}},
         {{L"/cards"}, false, 0, 0, {}},
         {{L"/monitor", L"x"}, false, 0, 0, {}},

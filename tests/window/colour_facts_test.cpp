@@ -29,7 +29,7 @@ const wchar_t kMonitorParameters[] =
     L"SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\Default_Monitor\\0000&0000\\Device Parameters";
 constexpr COLORREF kBackground = RGB(245, 244, 240);
 constexpr COLORREF kNoteColour = RGB(255, 222, 110);
-constexpr RECT kSecondLine = {20, 618, 660, 634};
+constexpr RECT kSecondLine = {20, 532, 660, 548};
 constexpr int kLinePixels = 640 * 16;
 
 // An HDR monitor driven in 10-bit YCbCr 4:2:2 (encoding 2), SDR content brightness 3000 / 1000 x 80 cd/m².

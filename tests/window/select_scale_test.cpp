@@ -10,12 +10,15 @@
 
 #include "app/app_state.h"
 #include "app/display_scale.h"
+#include "app/hdr_card_note.h"
 #include "app/lifetime.h"
 #include "app/owner_draw.h"
 #include "app/select_window.h"
 #include "app/texts.h"
 #include "app/ui_fonts.h"
 #include "record/results_window.h"
+#include "hdr/hdr_support.h"
+#include "hdr/hdr_texts.h"
 #include "record/run_record.h"
 #include "testrun/catalogue.h"
 #include "tests/support/canvas.h"
@@ -49,6 +52,27 @@ int TextWidth(HWND control, HFONT font, const wchar_t* text) {
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     return size.cx;
+}
+
+// Every text the HDR card's line can say in the current language.
+std::vector<std::wstring> HdrNoteTexts() {
+    std::vector<std::wstring> texts = {HdrText(HT_HDR_OFF)};
+    for (PresenterFailure failure : {kPresenterNoD3d11, kPresenterNoDxgi, kPresenterNoDevice, kPresenterNoFlipModel,
+                                     kPresenterNoSwapChain, kPresenterPresentFailed}) {
+        texts.push_back(HdrFailureText(failure));
+    }
+    return texts;
+}
+
+// The rectangle `text` takes wrapped into `width` in `font`, as the static control draws it.
+RECT WrappedExtent(HWND control, HFONT font, const std::wstring& text, int width) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT r = {0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_RIGHT);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return r;
 }
 
 class SelectScale : public ::testing::Test {
@@ -113,6 +137,14 @@ TEST_F(SelectScale, EveryTextFitsItsControlAtEveryScaleInEveryLanguage) {
             g_lang = lang;
             ReloadUiTexts(hwnd);
             SCOPED_TRACE(testing::Message() << "language " << lang << " at " << dpi << " DPI");
+            // The HDR card's line, shown or not, holds whatever it may say within its two lines.
+            const RECT note = PlaceOf(hwnd, g_hHdrNote);
+            const HFONT noteFont = reinterpret_cast<HFONT>(SendMessageW(g_hHdrNote, WM_GETFONT, 0, 0));
+            for (const std::wstring& text : HdrNoteTexts()) {
+                const RECT r = WrappedExtent(g_hHdrNote, noteFont, text, RectWidth(note));
+                EXPECT_LE(RectWidth(r), RectWidth(note)) << std::wstring(text).substr(0, 60);
+                EXPECT_LE(RectHeight(r), RectHeight(note)) << std::wstring(text).substr(0, 60);
+            }
             for (HWND child : Children(hwnd)) {
                 const RECT r = PlaceOf(hwnd, child);
                 const int id = GetDlgCtrlID(child);
@@ -139,8 +171,8 @@ TEST_F(SelectScale, EveryTextFitsItsControlAtEveryScaleInEveryLanguage) {
                         EXPECT_LE(TextWidth(child, font, name), room - GetSystemMetrics(SM_CXVSCROLL) - S(8)) << name;
                     }
                     continue;
-                } else if (lstrlenW(text) == 0) {
-                    continue;
+                } else if (lstrlenW(text) == 0 || id == IDC_HDR_NOTE) {
+                    continue;  // the HDR card's line wraps: measured above
                 }
                 // A card's or button's label in the font that draws it: smaller where a language's
                 // word would not fit otherwise.
@@ -318,6 +350,17 @@ TEST(WorkArea, BothWindowsOpenWholeInsideIt) {
     EXPECT_TRUE(Inside(r, work)) << "selection window (" << r.left << ", " << r.top << ")-(" << r.right << ", "
                                  << r.bottom << "), work area (" << work.left << ", " << work.top << ")-("
                                  << work.right << ", " << work.bottom << ")";
+    // At its own size where it fits (100 % on a 1366 x 768 laptop): every card and button whole in it.
+    if (WindowDpi(select) == kBaseDpi) {
+        EXPECT_EQ(SelectLayoutDpi(), kBaseDpi);
+    }
+    RECT client;
+    GetClientRect(select, &client);
+    std::vector<HWND> shown(g_hCatChecks, g_hCatChecks + kCategoryCount);
+    shown.insert(shown.end(), {g_hBtnStart, g_hBtnAuto, g_hBtnSettings, g_hBtnAbout});
+    for (HWND control : shown) {
+        EXPECT_TRUE(IsWindowVisible(control) && Inside(PlaceOf(select, control), client)) << GetDlgCtrlID(control);
+    }
     OpenResultsWithOneMark(select);
     ASSERT_NE(g_hResults, nullptr);
     GetWindowRect(g_hResults, &r);

@@ -69,7 +69,7 @@ protected:
         CreateUiFonts();
         RegisterSelectWindowClass(GetModuleHandleW(nullptr));
         hwnd = CreateSelectWindow(GetModuleHandleW(nullptr));
-        std::copy(g_catChecked, g_catChecked + 14, checksAtCreation);
+        std::copy(g_catChecked, g_catChecked + kCategoryCount, checksAtCreation);
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
         Pump();
@@ -88,7 +88,10 @@ protected:
             SendMessageW(g_hLangCombo, CB_SETCURSEL, 0, 0);
             ReloadUiTexts(hwnd);
         }
-        for (int i = 0; i < 14; ++i) g_catChecked[i] = i < 2;
+        for (int i = 0; i < kCategoryCount; ++i) g_catChecked[i] = i < 2;
+        // Nothing hovered, even where X's pointer started over a card (the middle of the screen).
+        SetCursorPos(0, 0);
+        if (g_app.hoverCard >= 0) SendMessageW(g_hCatChecks[g_app.hoverCard], WM_MOUSELEAVE, 0, 0);
         SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
         // As after the start: no control focused, focus marks hidden until the keyboard moves the focus.
         SetFocus(hwnd);
@@ -96,17 +99,21 @@ protected:
         Settle();
     }
 
-    // Paints everything that is pending, so the next update region starts empty.
+    // Paints everything that is pending, so the next update region starts empty; twice, for what
+    // X exposes a moment after a message box over the cards has gone.
     static void Settle() {
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Pump();
+        for (int round = 0; round < 2; ++round) {
+            if (round > 0) Sleep(30);
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            Pump();
+        }
     }
 
     static bool PendingPaint(HWND control) { return GetUpdateRect(control, nullptr, FALSE) != FALSE; }
 
     std::vector<int> CardsPendingPaint() const {
         std::vector<int> cards;
-        for (int i = 0; i < 14; ++i) {
+        for (int i = 0; i < kCategoryCount; ++i) {
             if (PendingPaint(g_hCatChecks[i])) cards.push_back(i);
         }
         return cards;
@@ -121,20 +128,20 @@ protected:
     void MoveTo(int x, int y) { SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 
     static HWND hwnd;
-    static int checksAtCreation[14];
+    static int checksAtCreation[kCategoryCount];
 };
 
 HWND SelectWindow::hwnd = nullptr;
-int SelectWindow::checksAtCreation[14];
+int SelectWindow::checksAtCreation[kCategoryCount];
 
 TEST_F(SelectWindow, FixedSizeCentredWindowWithItsCaption) {
     RECT r;
     GetWindowRect(hwnd, &r);
     RECT client;
     GetClientRect(hwnd, &client);
-    EXPECT_EQ(client.right, 712);
-    EXPECT_EQ(client.bottom, 651);
-    RECT frame = {0, 0, 712, 651};
+    EXPECT_EQ(client.right, 1054);
+    EXPECT_EQ(client.bottom, 565);
+    RECT frame = {0, 0, 1054, 565};
     AdjustWindowRectEx(&frame, GetWindowLongW(hwnd, GWL_STYLE), FALSE, 0);
     EXPECT_EQ(r.right - r.left, frame.right - frame.left);
     EXPECT_EQ(r.bottom - r.top, frame.bottom - frame.top);
@@ -147,8 +154,8 @@ TEST_F(SelectWindow, FixedSizeCentredWindowWithItsCaption) {
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
     EXPECT_EQ(g_app.hwndSelect, hwnd);
-    EXPECT_EQ(std::vector<int>(checksAtCreation, checksAtCreation + 14),
-              (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // Solid Colors and Brightness start ticked
+    EXPECT_EQ(std::vector<int>(checksAtCreation, checksAtCreation + kCategoryCount),
+              (std::vector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // Solid Colors and Brightness start ticked
 }
 
 TEST_F(SelectWindow, CentringTruncatesTowardZero) {
@@ -168,24 +175,26 @@ TEST_F(SelectWindow, ControlsHaveTheirClassTextPlaceSizeAndStyle) {
     };
     const Expected table[] = {
         {3005, L"STATIC", L"Select Tests", 20, 14, 400, 26, 0},
-        {3006, L"STATIC", L"Check categories to test \x00B7 multi-select \x00B7 48 screens", 20, 42, 400, 18, 0},
-        {1005, L"COMBOBOX", nullptr, 480, 16, 180, -1, CBS_DROPDOWNLIST},  // the combo hands WS_VSCROLL to its list
+        {3006, L"STATIC", L"Check categories to test \x00B7 multi-select \x00B7 60 screens", 20, 42, 400, 18, 0},
+        {1005, L"COMBOBOX", nullptr, 854, 16, 180, -1, CBS_DROPDOWNLIST},  // the combo hands WS_VSCROLL to its list
         {2000, L"BUTTON", L"Solid Colors", 20, 68, 330, 48, BS_OWNERDRAW},
         {2001, L"BUTTON", L"Brightness and contrast", 362, 68, 330, 48, BS_OWNERDRAW},
-        {2004, L"BUTTON", L"Focus", 20, 184, 330, 48, BS_OWNERDRAW},
-        {2009, L"BUTTON", L"Sound", 362, 300, 330, 48, BS_OWNERDRAW},
-        {2010, L"BUTTON", L"Levels and gamma", 20, 358, 330, 48, BS_OWNERDRAW},
-        {2011, L"BUTTON", L"Motion", 362, 358, 330, 48, BS_OWNERDRAW},
-        {2012, L"BUTTON", L"Chroma and text", 20, 416, 330, 48, BS_OWNERDRAW},
-        {2013, L"BUTTON", L"Edges and scaling", 362, 416, 330, 48, BS_OWNERDRAW},
-        {1001, L"BUTTON", L"START", 20, 482, 200, 40, BS_OWNERDRAW},
-        {1002, L"BUTTON", L"AUTO", 230, 482, 160, 40, BS_OWNERDRAW},
-        {1003, L"BUTTON", L"Display Settings", 400, 482, 110, 40, BS_OWNERDRAW},
-        {1004, L"BUTTON", L"About TAVRO", 520, 482, 110, 40, BS_OWNERDRAW},
-        {3001, L"STATIC", g_texts[0][STR_HINT1], 20, 534, 640, 18, SS_CENTER},
-        {3002, L"STATIC", g_texts[0][STR_HINT2], 20, 556, 640, 18, SS_CENTER},
-        {3003, L"STATIC", L"TAVRO", 20, 578, 280, 16, 0},
-        {3007, L"STATIC", nullptr, 20, 600, 640, 16, 0},
+        {2002, L"BUTTON", L"Geometry", 704, 68, 330, 48, BS_OWNERDRAW},
+        {2004, L"BUTTON", L"Focus", 362, 126, 330, 48, BS_OWNERDRAW},
+        {2009, L"BUTTON", L"Sound", 20, 242, 330, 48, BS_OWNERDRAW},
+        {2010, L"BUTTON", L"Levels and gamma", 362, 242, 330, 48, BS_OWNERDRAW},
+        {2011, L"BUTTON", L"Motion", 704, 242, 330, 48, BS_OWNERDRAW},
+        {2012, L"BUTTON", L"Chroma and text", 20, 300, 330, 48, BS_OWNERDRAW},
+        {2013, L"BUTTON", L"Edges and scaling", 362, 300, 330, 48, BS_OWNERDRAW},
+        {2014, L"BUTTON", L"HDR", 704, 300, 330, 48, BS_OWNERDRAW},
+        {1001, L"BUTTON", L"START", 20, 396, 200, 40, BS_OWNERDRAW},
+        {1002, L"BUTTON", L"AUTO", 230, 396, 160, 40, BS_OWNERDRAW},
+        {1003, L"BUTTON", L"Display Settings", 400, 396, 110, 40, BS_OWNERDRAW},
+        {1004, L"BUTTON", L"About TAVRO", 520, 396, 110, 40, BS_OWNERDRAW},
+        {3001, L"STATIC", g_texts[0][STR_HINT1], 20, 448, 640, 18, SS_CENTER},
+        {3002, L"STATIC", g_texts[0][STR_HINT2], 20, 470, 640, 18, SS_CENTER},
+        {3003, L"STATIC", L"TAVRO", 20, 492, 280, 16, 0},
+        {3007, L"STATIC", nullptr, 20, 514, 640, 16, 0},
     };
     for (const Expected& e : table) {
         SCOPED_TRACE(e.id);
@@ -278,15 +287,21 @@ TEST_F(SelectWindow, ChoosingGermanRelabelsEverythingAndTheAboutBox) {
 }
 
 TEST_F(SelectWindow, CardClickFlipsItsCategoryAndRepaintsThatCardOnly) {
-    remove("drawitem.txt");
-    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(2003, BN_CLICKED), reinterpret_cast<LPARAM>(g_hCatChecks[3]));
-    EXPECT_EQ(g_catChecked[3], 1);
-    EXPECT_EQ(CardsPendingPaint(), std::vector<int>{3});
-    EXPECT_EQ(ButtonsPendingPaint(), 0);
-    Settle();
-    EXPECT_EQ(ReadLines("drawitem.txt"), std::vector<std::string>{"WM_DRAWITEM: CtlID=2003, CtlType=4"});
-    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(2003, BN_CLICKED), reinterpret_cast<LPARAM>(g_hCatChecks[3]));
-    EXPECT_EQ(g_catChecked[3], 0);
+    for (int card : {3, kHdrCategory}) {  // the last card too
+        SCOPED_TRACE(card);
+        const int id = IDC_CARD_FIRST + card;
+        remove("drawitem.txt");
+        SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(g_hCatChecks[card]));
+        EXPECT_EQ(g_catChecked[card], 1);
+        EXPECT_EQ(CardsPendingPaint(), std::vector<int>{card});
+        EXPECT_EQ(ButtonsPendingPaint(), 0);
+        Settle();
+        EXPECT_EQ(ReadLines("drawitem.txt"),
+                  std::vector<std::string>{"WM_DRAWITEM: CtlID=" + std::to_string(id) + ", CtlType=4"});
+        SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(g_hCatChecks[card]));
+        EXPECT_EQ(g_catChecked[card], 0);
+        Settle();
+    }
 }
 
 TEST_F(SelectWindow, DrawItemTraceGrowsByOneLinePerRepaint) {
@@ -321,16 +336,16 @@ TEST_F(SelectWindow, HoverRepaintsExactlyTheCardsAndButtonsItMustRepaint) {
     EXPECT_EQ(g_app.hoverCard, -1);
     Settle();
 
-    MoveTo(21, 483);  // START
+    MoveTo(21, 397);  // START
     EXPECT_EQ(g_app.hoverButton, IDC_START);
     EXPECT_TRUE(CardsPendingPaint().empty());
     EXPECT_EQ(ButtonsPendingPaint(), 4);
     Settle();
-    MoveTo(600, 496);  // About
+    MoveTo(600, 410);  // About
     EXPECT_EQ(g_app.hoverButton, IDC_ABOUT);
     Settle();
 
-    MoveTo(370 + 1, 184 + 1);  // card 5, while About loses the hover
+    MoveTo(704 + 1, 126 + 1);  // card 5, while About loses the hover
     EXPECT_EQ(g_app.hoverCard, 5);
     EXPECT_EQ(g_app.hoverButton, -1);
     EXPECT_EQ(ButtonsPendingPaint(), 4);
@@ -389,7 +404,7 @@ TEST_F(SelectWindow, HoverFollowsThePointerOverTheControlsThemselves) {
     EXPECT_EQ(CardsPendingPaint(), std::vector<int>{1});
     Settle();
 
-    POINT overStart = {20 + 30, 482 + 20};
+    POINT overStart = {20 + 30, 396 + 20};
     ClientToScreen(hwnd, &overStart);
     SetCursorPos(overStart.x, overStart.y);
     SendMessageW(g_hBtnStart, WM_MOUSEMOVE, 0, MAKELPARAM(30, 20));
@@ -424,7 +439,7 @@ void PressKey(WPARAM key, bool shift = false) {
 
 TEST_F(SelectWindow, TabWalksTheLanguageBoxEveryCardAndTheButtonsBothWaysRound) {
     std::vector<HWND> order = {g_hLangCombo};
-    order.insert(order.end(), g_hCatChecks, g_hCatChecks + 14);
+    order.insert(order.end(), g_hCatChecks, g_hCatChecks + kCategoryCount);
     order.insert(order.end(), {g_hBtnStart, g_hBtnAuto, g_hBtnSettings, g_hBtnAbout});
     for (HWND expected : order) {
         PressKey(VK_TAB);
@@ -448,10 +463,11 @@ TEST_F(SelectWindow, ArrowsMoveAcrossTheGridOfCardsAndStopAtItsEdges) {
         int to;
     };
     const Move moves[] = {
-        {0, VK_RIGHT, 1},   {1, VK_RIGHT, 1},   {1, VK_LEFT, 0},   {0, VK_LEFT, 0},    {0, VK_UP, 0},
-        {0, VK_DOWN, 2},    {7, VK_DOWN, 9},    {9, VK_DOWN, 11},  {11, VK_UP, 9},     {10, VK_RIGHT, 11},
-        {10, VK_DOWN, 12},  {11, VK_DOWN, 13},  {12, VK_RIGHT, 13}, {13, VK_LEFT, 12}, {13, VK_UP, 11},
-        {12, VK_DOWN, 12},  {13, VK_DOWN, 13},  {13, VK_RIGHT, 13}, {12, VK_LEFT, 12},
+        {0, VK_RIGHT, 1},   {1, VK_RIGHT, 2},   {2, VK_RIGHT, 2},   {2, VK_LEFT, 1},    {0, VK_LEFT, 0},
+        {0, VK_UP, 0},      {0, VK_DOWN, 3},    {7, VK_DOWN, 10},   {10, VK_DOWN, 13},  {13, VK_UP, 10},
+        {3, VK_RIGHT, 4},   {5, VK_LEFT, 4},    {11, VK_DOWN, 14},  {13, VK_RIGHT, 14}, {14, VK_LEFT, 13},
+        {14, VK_UP, 11},    {14, VK_DOWN, 14},  {14, VK_RIGHT, 14}, {12, VK_DOWN, 12},  {12, VK_LEFT, 12},
+        {13, VK_DOWN, 13},
     };
     for (const Move& m : moves) {
         SetFocus(g_hCatChecks[m.from]);
@@ -500,8 +516,8 @@ TEST_F(SelectWindow, SpaceTogglesTheCardEnterPressesTheButtonOrStartEscChangesNo
 void ExpectLayoutFits(HWND window) {
     RECT client;
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 712);
-    EXPECT_EQ(client.bottom, 651);
+    EXPECT_EQ(client.right, 1054);
+    EXPECT_EQ(client.bottom, 565);
     LONG left = client.right;
     LONG right = 0;
     for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -525,7 +541,7 @@ TEST(SelectWindowFrame, ClientAreaHoldsTheLayoutUnderAnotherFrame) {
     saved.cbSize = sizeof(saved);
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(saved), &saved, 0));
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT usual = {0, 0, 712, 651};
+    RECT usual = {0, 0, 1054, 565};
     AdjustWindowRectEx(&usual, style, FALSE, 0);
 
     NONCLIENTMETRICSW wide = saved;
@@ -541,6 +557,13 @@ TEST(SelectWindowFrame, ClientAreaHoldsTheLayoutUnderAnotherFrame) {
     POINT origin = {0, 0};
     ClientToScreen(window, &origin);
     ExpectLayoutFits(window);
+    // Under this frame, larger than Windows 10's and 11's at 100 %, the window still fits a
+    // 1366 x 768 laptop's work area above a 40 px taskbar at its own size, frame included.
+    const SIZE size = SelectWindowSize(96, 96);
+    EXPECT_LE(size.cx, 1366);
+    EXPECT_LE(size.cy, 728);
+    EXPECT_EQ(FittedSelectDpi(96, RECT{0, 0, 1366, 728}), 96);
+    EXPECT_GT(size.cy - 565, usual.bottom - usual.top - 565);
     DestroyWindow(window);
     Pump();
     ReleaseGlobalResources();
