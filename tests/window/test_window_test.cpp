@@ -14,6 +14,7 @@
 #include "patterns/screen_text.h"
 #include "record/loupe.h"
 #include "record/run_record.h"
+#include "hdr/hdr_view.h"
 #include "testrun/guide_panel.h"
 #include "testrun/catalogue.h"
 #include "testrun/idle_pointer.h"
@@ -368,9 +369,12 @@ TEST_F(TestWindow, EveryScreenReachesTheWindowAsTheRenderToolPaintsIt) {
             for (int overlay : {1, 0}) {
                 SetOverlayShown(overlay);
                 RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-                HDC dc = GetDC(hwnd);
+                // An HDR screen's GDI picture lies under its FP16 view: it is read where the window
+                // painted it, the picture whose panels the frames carry.
+                uint32_t* hdrPicture = nullptr;
+                HDC dc = IsHdrMode(pos) ? HdrCanvas(size.cx, size.cy, &hdrPicture) : GetDC(hwnd);
                 BitBlt(window.dc, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
-                ReleaseDC(hwnd, dc);
+                if (!IsHdrMode(pos)) ReleaseDC(hwnd, dc);
                 expected.Clear(RGB(0, 0, 0));
                 const OverlayRun run = {pos, pos, kModeCount};
                 PaintExpected(expected.dc, &rc, pos, overlay ? &run : nullptr);
