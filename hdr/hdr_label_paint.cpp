@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "hdr/hdr_screens.h"
+#include "patterns/offscreen.h"
 #include "patterns/toolkit.h"
 
 namespace {
@@ -19,34 +20,22 @@ void DrawLabel(HDC hdc, const HdrLabel& label, const RECT& rect) {
 
 // White text of one label on black, in a 32-bit top-down DIB the size of its rectangle; the
 // green channel is the coverage.
-void PaintOneLabel(HdrFrame* frame, HDC memory, HFONT font, const HdrLabel& label, const HdrColour& colour) {
+void PaintOneLabel(HdrFrame* frame, HFONT font, const HdrLabel& label, const HdrColour& colour) {
     const int width = label.rect.right - label.rect.left, height = label.rect.bottom - label.rect.top;
-    if (width <= 0 || height <= 0) return;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) return;
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    HGDIOBJ oldFont = SelectObject(memory, font);
-    SetBkMode(memory, TRANSPARENT);
-    SetTextColor(memory, RGB(255, 255, 255));
+    Offscreen off;
+    if (width <= 0 || height <= 0 || !CreateOffscreen(width, height, &off)) return;
+    HGDIOBJ oldFont = SelectObject(off.dc, font);
+    SetBkMode(off.dc, TRANSPARENT);
+    SetTextColor(off.dc, RGB(255, 255, 255));
     const RECT whole = {0, 0, width, height};
-    FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    DrawLabel(memory, label, whole);
+    FillRect(off.dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    DrawLabel(off.dc, label, whole);
     GdiFlush();
     std::vector<uint8_t> coverage(static_cast<size_t>(width) * height);
-    const uint8_t* pixels = static_cast<const uint8_t*>(bits);
-    for (size_t k = 0; k < coverage.size(); ++k) coverage[k] = pixels[k * 4 + 1];
+    for (size_t k = 0; k < coverage.size(); ++k) coverage[k] = static_cast<uint8_t>(off.bits[k] >> 8);
     PaintCoverage(frame, label.rect, coverage.data(), width, colour);
-    SelectObject(memory, oldFont);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
+    SelectObject(off.dc, oldFont);
+    DeleteOffscreen(&off);
 }
 
 }  // namespace
@@ -67,11 +56,8 @@ void DrawHdrLabels(HDC hdc, const std::vector<HdrLabel>& labels, int height) {
 
 void PaintHdrLabels(HdrFrame* frame, const std::vector<HdrLabel>& labels, double sdrWhiteNits) {
     if (labels.empty()) return;
-    HDC memory = CreateCompatibleDC(nullptr);
-    if (memory == nullptr) return;
     HFONT font = MakePixelFont(HdrLabelFontHeight(frame->height), FW_NORMAL);
     for (const HdrLabel& label : labels)
-        PaintOneLabel(frame, memory, font, label, Grey(label.fullSignal ? kFullSignalNits : sdrWhiteNits));
+        PaintOneLabel(frame, font, label, Grey(label.fullSignal ? kFullSignalNits : sdrWhiteNits));
     DeleteObject(font);
-    DeleteDC(memory);
 }

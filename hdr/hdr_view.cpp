@@ -12,6 +12,7 @@
 #include "hdr/hdr_modes.h"
 #include "hdr/hdr_support.h"
 #include "monitor/colour_facts.h"
+#include "patterns/offscreen.h"
 
 namespace {
 
@@ -30,21 +31,7 @@ double g_builtPeak, g_builtWhite;
 HdrFrame g_shown;
 
 // The test window's GDI picture of the HDR screen shown.
-HDC g_canvas;
-HBITMAP g_canvasBitmap;
-HGDIOBJ g_canvasOld;
-uint32_t* g_canvasBits;
-int g_canvasWidth, g_canvasHeight;
-
-void FreeCanvas() {
-    if (g_canvas == nullptr) return;
-    SelectObject(g_canvas, g_canvasOld);
-    DeleteObject(g_canvasBitmap);
-    DeleteDC(g_canvas);
-    g_canvas = nullptr;
-    g_canvasBitmap = nullptr;
-    g_canvasBits = nullptr;
-}
+Offscreen g_canvas;
 
 LRESULT CALLBACK HdrViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
@@ -153,32 +140,12 @@ int ShowHdrView(HWND parent, int mode, const uint32_t* picture, int width, int h
 }
 
 HDC HdrCanvas(int width, int height, uint32_t** bits) {
-    if (g_canvas != nullptr && g_canvasWidth == width && g_canvasHeight == height) {
-        *bits = g_canvasBits;
-        return g_canvas;
+    if (g_canvas.dc == nullptr || g_canvas.width != width || g_canvas.height != height) {
+        DeleteOffscreen(&g_canvas);
+        if (!CreateOffscreen(width, height, &g_canvas)) return nullptr;
     }
-    FreeCanvas();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    g_canvas = CreateCompatibleDC(nullptr);
-    g_canvasBitmap = g_canvas != nullptr ? CreateDIBSection(g_canvas, &info, DIB_RGB_COLORS, &pixels, nullptr, 0) : nullptr;
-    if (g_canvasBitmap == nullptr) {
-        if (g_canvas != nullptr) DeleteDC(g_canvas);
-        g_canvas = nullptr;
-        return nullptr;
-    }
-    g_canvasOld = SelectObject(g_canvas, g_canvasBitmap);
-    g_canvasBits = static_cast<uint32_t*>(pixels);
-    g_canvasWidth = width;
-    g_canvasHeight = height;
-    *bits = g_canvasBits;
-    return g_canvas;
+    *bits = g_canvas.bits;
+    return g_canvas.dc;
 }
 
 void HideHdrView() {
@@ -192,7 +159,7 @@ void StopHdrView() {
     g_failure = kPresenterOk;
     if (g_view != nullptr && IsWindow(g_view)) DestroyWindow(g_view);
     g_view = nullptr;
-    FreeCanvas();
+    DeleteOffscreen(&g_canvas);
     g_built = HdrFrame{};
     g_shown = HdrFrame{};
     g_builtMode = -1;

@@ -6,6 +6,7 @@
 
 #include "app/palette.h"
 #include "patterns/chroma_edges.h"
+#include "patterns/offscreen.h"
 #include "patterns/patterns.h"
 #include "patterns/screen_text.h"
 #include "patterns/toolkit.h"
@@ -69,42 +70,6 @@ int SubpixelBlockHeight() {
     int height = 0;
     for (int size : g_subpixelLineSizes) height += SubpixelLinePitch(size);
     return height;
-}
-
-// A top-down 32-bit DIB section of its own, selected into a memory DC.
-struct Offscreen {
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ oldBitmap;
-    uint32_t* bits;  // 0x00RRGGBB
-    int width, height;
-};
-
-bool CreateOffscreen(int width, int height, Offscreen* off) {
-    *off = {};
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (dc == nullptr) return false;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) {
-        DeleteDC(dc);
-        return false;
-    }
-    *off = {dc, bitmap, SelectObject(dc, bitmap), static_cast<uint32_t*>(bits), width, height};
-    return true;
-}
-
-void DeleteOffscreen(Offscreen* off) {
-    SelectObject(off->dc, off->oldBitmap);
-    DeleteObject(off->bitmap);
-    DeleteDC(off->dc);
 }
 
 // The words in white on black at three times their width, in grey: one pixel of `wide` per subpixel.
