@@ -25,8 +25,9 @@ constexpr UnpackedGuide EmptyGuide() {
 }
 constexpr UnpackedGuide kEmptyGuide = EmptyGuide();
 
-// Set once per language; the panel may be drawn on the painter thread while the UI thread writes a
-// report, so a language is published with one atomic exchange.
+// Set once per language. The panel, the results window and the reports all ask on the UI thread,
+// but a language is published with one atomic exchange, so a caller on any other thread never
+// sees half a table.
 std::atomic<const UnpackedGuide*> g_unpackedGuides[kLanguageCount] = {};
 
 // Points the tables at the NUL-ended texts of `bytes`; false unless there are exactly as many as
