@@ -1,7 +1,7 @@
 # The parts of TAVRO that need no Windows API: the text catalogue, the screen catalogue and play
 # list, EDID decoding (monitor/), the judging of what Windows reports of the monitor's colours,
-# the monitor key paths, the hand-over to the painter thread, the sweep's samples, the readability
-# text, the one-to-one screen's facts, the variable-refresh screens' timing and frame numbers and
+# the monitor key paths, the hand-over to the painter thread, the sweep's samples, the guidance panel's
+# texts as the program carries them (packed) and their unpacking, the readability text, the one-to-one screen's facts, the variable-refresh screens' timing and frame numbers and
 # the HDR screens' frames (hdr/). Every file includes the
 # standard library only. The Windows build and the native sanitizer and fuzzing build
 # (tests/native) both make the library tavro_portable from this one list.
@@ -31,7 +31,9 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/paint_handover.cpp
   testrun/pacer_loop.cpp
   testrun/vrr_schedule.cpp
-  testrun/guide_texts.cpp
+  testrun/guide_lookup.cpp
+  testrun/guide_texts_packed.cpp
+  app/lz_unpack.cpp
   sound/sweep_samples.cpp
   patterns/text_fill.cpp
   testrun/monitor_rate.cpp

@@ -1,6 +1,7 @@
 // The guidance panel's texts: per language, each screen's name, what a good monitor shows and what
-// a fault looks like. Written from what each screen draws (patterns/), in catalogue order. UTF-8
-// rather than wide strings: it keeps the texts of 13 languages to about 100 KB of tavro.exe.
+// a fault looks like. Written from what each screen draws (patterns/), in catalogue order. The one
+// place these texts are edited: tavro.exe carries them packed (scripts/pack-texts writes
+// testrun/guide_texts_packed.cpp from these tables); the tests and tools read them here.
 #include "testrun/guide_texts.h"
 
 namespace {
@@ -1601,12 +1602,3 @@ const GuideHeadings g_guideHeadings[kLanguageCount] = {
     {u8"정상 모니터에서는", u8"결함이 있으면"},
     {u8"Un buon monitor mostra", u8"Un difetto si presenta così"},
 };
-
-const GuideText* GuideTextOf(int lang, int mode) {
-    if (mode < 0 || mode >= kModeCount) return nullptr;
-    return &g_guideTexts[lang >= 0 && lang < kLanguageCount ? lang : 0][mode];
-}
-
-const GuideHeadings* GuideHeadingsOf(int lang) {
-    return &g_guideHeadings[lang >= 0 && lang < kLanguageCount ? lang : 0];
-}

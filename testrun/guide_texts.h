@@ -18,12 +18,15 @@ struct GuideHeadings {
     const char* fault;  // "A fault looks like"
 };
 
-// One table of every screen per language, in the language order of the text catalogue.
+// The source tables (testrun/guide_texts.cpp): one table of every screen per language, in the
+// language order of the text catalogue. Only the tests and the native tools link them; tavro.exe
+// carries the same texts packed and reads them through the two functions below.
 extern const GuideText* const g_guideTexts[kLanguageCount];
 extern const GuideHeadings g_guideHeadings[kLanguageCount];
 
 // Texts of screen `mode` in language `lang` (English for a language out of range); null for a
-// number that is no screen.
+// number that is no screen. The first call for a language unpacks its texts (testrun/guide_lookup.cpp)
+// into memory kept for the life of the process.
 const GuideText* GuideTextOf(int lang, int mode);
 
 // Headings in language `lang` (English for a language out of range).

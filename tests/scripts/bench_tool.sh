@@ -29,7 +29,7 @@ expected+=(
 for m in $(seq 48 59); do
   expected+=("bench hdr mode=$m size=320x200 build_ms=$number upload_ms=$number present_ms=$number bitblt_ms=$number fits_60hz=[01]")
 done
-expected+=("bench sweep median_ms=$number" "bench startup median_ms=$number")
+expected+=("bench sweep median_ms=$number" "bench guide_unpack median_ms=$number worst_ms=$number" "bench startup median_ms=$number")
 [ "$(wc -l <<<"$lines")" -eq ${#expected[@]} ] || fail "expected ${#expected[@]} bench lines: $out"
 for i in "${!expected[@]}"; do
   grep -qE "^${expected[$i]}\$" <<<"$(sed -n "$((i + 1))p" <<<"$lines")" || fail "line $((i + 1)) is not '${expected[$i]}': $lines"

@@ -1,7 +1,8 @@
 // tavro-bench: how long each screen takes to paint at large sizes, how long a step to it takes in a
 // real test window, what a motion screen's frame costs, what an FP16 frame's upload and present
-// cost, what each HDR screen's frame costs to build, upload and present, the sweep's synthesis and
-// the program's start-up, as tables and as one "bench ..." line per figure for scripts.
+// cost, what each HDR screen's frame costs to build, upload and present, the sweep's synthesis, the
+// unpacking of one language's guidance texts and the program's start-up, as tables and as one
+// "bench ..." line per figure for scripts.
 #include <windows.h>
 
 #include <algorithm>
@@ -10,8 +11,10 @@
 #include <vector>
 
 #include "app/bounded_format.h"
+#include "app/lz_unpack.h"
 #include "sound/sweep_samples.h"
 #include "testrun/catalogue.h"
+#include "testrun/guide_texts_packed.h"
 #include "tools/bench/bench_args.h"
 #include "tools/bench/bench_clock.h"
 #include "tools/bench/bench_stats.h"
@@ -27,6 +30,7 @@ namespace {
 constexpr int kExitFailed = 1;
 constexpr int kExitBadArguments = 2;
 constexpr int kSweepRuns = 15;
+constexpr int kUnpackRuns = 15;
 constexpr double kMotionSeconds = 3.0;
 
 // The "bench ..." lines are collected and printed together after the table.
@@ -203,6 +207,39 @@ int BenchSweep(std::vector<std::string>* lines) {
     return 1;
 }
 
+// What the first guidance panel, results window or report in a language costs before it shows:
+// unpacking that language's texts (testrun/guide_lookup.cpp). Each language's block timed alone;
+// the figure is the slowest language's median.
+int BenchGuideUnpack(std::vector<std::string>* lines) {
+    double slowestMs = 0.0;
+    double worstMs = 0.0;
+    int slowestLang = 0;
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        const PackedBlock& block = g_guidePackedBlocks[lang];
+        std::vector<unsigned char> out(block.unpackedSize);
+        std::vector<double> times;
+        for (int run = 0; run <= kUnpackRuns; ++run) {
+            const double start = BenchNowMs();
+            if (!LzUnpack(g_guidePacked + block.offset, block.packedSize, out.data(), out.size())) {
+                fprintf(stderr, "tavro-bench: the guidance texts of language %d do not unpack\n", lang);
+                return 0;
+            }
+            if (run > 0) times.push_back(BenchNowMs() - start);  // run 0: the first touch of the pages
+        }
+        const BenchFigure figure = SummariseTimes(times);
+        if (figure.medianMs > slowestMs) {
+            slowestMs = figure.medianMs;
+            slowestLang = lang;
+        }
+        worstMs = std::max(worstMs, figure.worstMs);
+    }
+    printf("\nguidance texts unpacked (LzUnpack of one language's block, the work of its first use): slowest "
+           "language %d (%u bytes) median %.3f ms, worst of all %.3f ms\n",
+           slowestLang, g_guidePackedBlocks[slowestLang].unpackedSize, slowestMs, worstMs);
+    AddMachineLine(lines, "bench guide_unpack median_ms=%.3f worst_ms=%.3f", slowestMs, worstMs);
+    return 1;
+}
+
 std::wstring DefaultTavroPath() {
     wchar_t own[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, own, MAX_PATH);
@@ -258,6 +295,7 @@ int wmain(int argc, wchar_t** argv) {
         ok = BenchHdrScreens(args, size, &lines) && ok;
     }
     ok = BenchSweep(&lines) && ok;
+    ok = BenchGuideUnpack(&lines) && ok;
     ok = BenchStartup(args, &lines) && ok;
     printf("\n");
     for (const std::string& line : lines) printf("%s\n", line.c_str());

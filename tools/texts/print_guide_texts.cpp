@@ -12,10 +12,10 @@ namespace {
 void PrintLanguage(int lang) {
     printf("\n### %d ", lang);
     PutUtf8(g_langNames[lang]);
-    const GuideHeadings* headings = GuideHeadingsOf(lang);
+    const GuideHeadings* headings = &g_guideHeadings[lang];
     printf("\n\n| Screen | Name | %s | %s |\n|---|---|---|---|\n", headings->good, headings->fault);
     for (int mode = 0; mode < kModeCount; ++mode) {
-        const GuideText* text = GuideTextOf(lang, mode);
+        const GuideText* text = &g_guideTexts[lang][mode];
         printf("| %d | %s | %s | %s |\n", mode, text->name, text->good, text->fault);
     }
 }
