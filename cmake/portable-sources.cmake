@@ -31,6 +31,8 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/paint_handover.cpp
   testrun/pacer_loop.cpp
   testrun/vrr_schedule.cpp
+  testrun/vrr_frame.cpp
+  testrun/vrr_texts.cpp
   testrun/guide_texts.cpp
   sound/sweep_samples.cpp
   patterns/text_fill.cpp
