@@ -152,7 +152,7 @@ const uint8_t* ReadRun(const uint8_t* p, const uint8_t* end, ReportInput* input)
         VrrFigures& v = g_findings.vrr[p[0] % kVrrScreens];
         v.visits = static_cast<int8_t>(p[1]);
         v.variableRefresh = p[0] & 2;
-        v.frames = static_cast<int8_t>(p[2]) * 100000000000000000LL;
+        v.frames = static_cast<int8_t>(p[2]) * 10000000000000000LL;
         v.late = static_cast<int8_t>(p[3]) * 1000LL;
         v.sweptLowHz = p[4] & 0x80 ? NAN : p[4] * 2.0 - 10;
         v.sweptHighHz = p[4] & 0x40 ? INFINITY : p[4] * 1e4;
