@@ -94,6 +94,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"HDR blooming",
         L"HDR 10-bit steps",
         L"HDR wide gamut",
+        L"Frame-rate sweep (VRR)",
+        L"VRR flicker",
     },
     {   // 1
         L"TAVRO - 选择测试项",
@@ -177,6 +179,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"HDR 光晕",
         L"HDR 10 位阶梯",
         L"HDR 广色域",
+        L"帧率扫描（VRR）",
+        L"VRR 闪烁",
     },
     {   // 2
         L"TAVRO - Tests auswählen",
@@ -260,6 +264,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"HDR-Blooming",
         L"HDR-10-Bit-Stufen",
         L"HDR-Farbumfang",
+        L"Bildraten-Sweep (VRR)",
+        L"VRR-Flimmern",
     },
     {   // 3
         L"TAVRO - Sélectionner les tests",
@@ -343,6 +349,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"Halo HDR",
         L"Paliers 10 bits HDR",
         L"Gamut étendu HDR",
+        L"Balayage de fréquence (VRR)",
+        L"Scintillement VRR",
     },
     {   // 4
         L"TAVRO - Seleccionar pruebas",
@@ -426,6 +434,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"Halo HDR",
         L"Escalones de 10 bits HDR",
         L"Gama amplia HDR",
+        L"Barrido de frecuencia (VRR)",
+        L"Parpadeo VRR",
     },
     {   // 5
         L"TAVRO - Selecionar testes",
@@ -509,6 +519,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"Halo HDR",
         L"Degraus de 10 bits HDR",
         L"Gama ampla HDR",
+        L"Varredura de taxa (VRR)",
+        L"Cintilação VRR",
     },
     {   // 6
         L"TAVRO - Tests kiezen",
@@ -592,6 +604,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"HDR-blooming",
         L"HDR 10-bit-stappen",
         L"HDR breed kleurengamma",
+        L"Beeldfrequentie-sweep (VRR)",
+        L"VRR-flikkering",
     },
     {   // 7
         L"TAVRO - Välj tester",
@@ -675,6 +689,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"HDR-blooming",
         L"HDR 10-bitarssteg",
         L"HDR brett färgomfång",
+        L"Bildfrekvenssvep (VRR)",
+        L"VRR-flimmer",
     },
     {   // 8
         L"TAVRO - Выбор тестов",
@@ -758,6 +774,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"Ореолы HDR",
         L"Ступени 10 бит HDR",
         L"Широкий охват HDR",
+        L"Развёртка частоты кадров (VRR)",
+        L"Мерцание VRR",
     },
     {   // 9
         L"TAVRO - Wybór testów",
@@ -841,6 +859,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"Poświata HDR",
         L"Stopnie 10-bitowe HDR",
         L"Szeroka gama HDR",
+        L"Przemiatanie liczby klatek (VRR)",
+        L"Migotanie VRR",
     },
     {   // 10
         L"TAVRO - テスト選択",
@@ -924,6 +944,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"HDR ブルーミング",
         L"HDR 10 ビット階調",
         L"HDR 広色域",
+        L"フレームレート掃引（VRR）",
+        L"VRR のちらつき",
     },
     {   // 11
         L"TAVRO - 테스트 선택",
@@ -1007,6 +1029,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"HDR 블루밍",
         L"HDR 10비트 계조",
         L"HDR 광색역",
+        L"프레임 속도 스윕(VRR)",
+        L"VRR 깜박임",
     },
     {   // 12
         L"TAVRO - Selezione test",
@@ -1090,6 +1114,8 @@ const wchar_t* const g_texts[kLanguageCount][STR_COUNT] = {
         L"Blooming HDR",
         L"Gradini a 10 bit HDR",
         L"Gamma ampia HDR",
+        L"Scansione frequenza (VRR)",
+        L"Sfarfallio VRR",
     },
 };
 

@@ -1,4 +1,4 @@
-// The user-interface text catalogue: 74 keys in 13 languages, English as the fallback.
+// The user-interface text catalogue: 83 keys in 13 languages, English as the fallback.
 // Plain standard C++ (no Windows headers), so it also builds natively for sanitizers and fuzzing.
 #pragma once
 
@@ -86,7 +86,9 @@ enum Str : int {
     STR_HDR_BLOOMING = 78,
     STR_HDR_TEN_BIT_STEPS = 79,
     STR_HDR_WIDE_GAMUT = 80,
-    STR_COUNT = 81
+    STR_VRR_SWEEP = 81,           // the Motion card's variable-refresh screens, in mode order
+    STR_VRR_FLICKER = 82,
+    STR_COUNT = 83
 };
 
 constexpr int kLanguageCount = 13;

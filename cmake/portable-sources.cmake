@@ -34,6 +34,8 @@ set(TAVRO_PORTABLE_SOURCES
   testrun/guide_lookup.cpp
   testrun/guide_texts_packed.cpp
   app/lz_unpack.cpp
+  testrun/vrr_frame.cpp
+  testrun/vrr_texts.cpp
   sound/sweep_samples.cpp
   patterns/text_fill.cpp
   testrun/monitor_rate.cpp

@@ -27,6 +27,7 @@ void ClearFindings(Findings* findings, int width, int height) {
     memset(findings->seen, 0, sizeof(findings->seen));
     memset(findings->noted, 0, sizeof(findings->noted));
     memset(findings->motion, 0, sizeof(findings->motion));
+    memset(findings->vrr, 0, sizeof(findings->vrr));
     findings->hdr = HdrFigures{0, kHdrStateUnknown, 0, 0.0, 0.0};
     findings->markCount = 0;
     findings->width = width;
@@ -73,6 +74,30 @@ void AddMotionFigures(Findings* findings, int mode, double hz, long long frames,
     m.hz = hz;
     m.frames += frames;
     m.dropped += dropped;
+}
+
+namespace {
+
+// Widens [*low, *high] to take in `lowHz` .. `highHz`; zeros are no rate.
+void Widen(double* low, double* high, double lowHz, double highHz) {
+    if (!(lowHz > 0) || !(highHz > 0)) return;
+    if (*low <= 0 || lowHz < *low) *low = lowHz;
+    if (highHz > *high) *high = highHz;
+}
+
+}  // namespace
+
+void AddVrrFigures(Findings* findings, int mode, int variableRefresh, long long frames, long long late,
+                   double sweptLowHz, double sweptHighHz, double presentedLowHz, double presentedHighHz) {
+    const int k = mode - kVrrSweepMode;
+    if (k < 0 || k >= kVrrScreens) return;
+    VrrFigures& v = findings->vrr[k];
+    v.variableRefresh = (v.visits == 0 || v.variableRefresh) && variableRefresh;
+    ++v.visits;
+    if (frames > 0) v.frames += frames;
+    if (late > 0) v.late += late;
+    Widen(&v.sweptLowHz, &v.sweptHighHz, sweptLowHz, sweptHighHz);
+    Widen(&v.presentedLowHz, &v.presentedHighHz, presentedLowHz, presentedHighHz);
 }
 
 void AddHdrVisit(Findings* findings, int visit, int windowsState, double sdrWhiteNits, double claimedPeakNits) {

@@ -43,12 +43,26 @@ struct HdrFigures {
     double claimedPeakNits;  // the peak the clipping steps marked; 0 unknown
 };
 
+// What a variable-refresh screen counted, over all its visits in the run.
+constexpr int kVrrScreens = 2;  // the frame-rate sweep and the flicker screen, in mode order
+struct VrrFigures {
+    int visits;              // 0: the screen was not shown
+    int variableRefresh;     // nonzero while every visit presented with tearing allowed (VRR usable)
+    long long frames;        // frames presented
+    long long late;          // frames presented more than a tenth of their period late
+    double sweptLowHz;       // the extremes of the rates asked for; 0 before any frame
+    double sweptHighHz;
+    double presentedLowHz;   // the extremes of the rates measured from the present times; 0 none measured
+    double presentedHighHz;
+};
+
 struct Findings {
     int width, height;               // the tested screen's size
     unsigned char seen[kModeCount];  // screens shown during the run
     unsigned char noted[kModeCount]; // screens noted as faulty as a whole
     MotionFigures motion[kMotionScreens];  // by mode from kMovingBlocksMode
     HdrFigures hdr;
+    VrrFigures vrr[kVrrScreens];  // by mode from kVrrSweepMode
     int markCount;
     Mark marks[kMaxMarks];
 };
@@ -81,6 +95,12 @@ int AddMark(Findings* findings, const Mark& mark, int* previousType, int typeOri
 
 // Adds a visit of motion screen `mode` to its figures; other modes are ignored.
 void AddMotionFigures(Findings* findings, int mode, double hz, long long frames, long long dropped);
+
+// What one visit of variable-refresh screen `mode` counted (`frames` may be 0: Direct3D could not
+// show it); `variableRefresh` nonzero where its frames were presented with tearing allowed. The
+// extremes widen over the visits; rates of 0 stand for none measured. Other modes are ignored.
+void AddVrrFigures(Findings* findings, int mode, int variableRefresh, long long frames, long long late,
+                   double sweptLowHz, double sweptHighHz, double presentedLowHz, double presentedHighHz);
 
 // An HDR screen is shown (`visit` nonzero), or Windows' HDR state changed while one is: the state
 // now (an HdrWindowsState, not kHdrStateSwitched) and the levels used. A known state unlike an

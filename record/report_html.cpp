@@ -234,6 +234,23 @@ void PutMotion(Writer* w, const ReportInput* in, const ReportTexts& t) {
         StreamPut(w, "</li>\n");
         any = true;
     }
+    // The variable-refresh screens share the card and the list.
+    for (int screen = 0; screen < kVrrScreens; ++screen) {
+        const VrrFigures& v = in->findings->vrr[screen];
+        char line[kReportSentenceBytes];
+        VrrFiguresLine(in->lang, screen, v, line, sizeof(line));
+        if (line[0] == '\0') continue;
+        if (!any) {
+            PutHeading(w, t[RT_MOTION_HEADING]);
+            StreamPut(w, "<ul class=\"motion\">\n");
+        }
+        StreamPutf(w, "<li data-mode=\"%d\" data-frames=\"%lld\" data-late=\"%lld\" data-vrr=\"%d\"%s>",
+                   kVrrSweepMode + screen, v.frames, v.late, v.variableRefresh ? 1 : 0,
+                   v.variableRefresh ? "" : " class=\"fault\"");
+        PutText(w, line);
+        StreamPut(w, "</li>\n");
+        any = true;
+    }
     if (any) StreamPut(w, "</ul>\n");
 }
 

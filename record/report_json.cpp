@@ -473,6 +473,39 @@ void PutMotion(Writer* w, const ReportInput* in) {
     Close(w, 2, "]");
 }
 
+// A rate of the variable-refresh screens: null where none was measured.
+void PutHz(Writer* w, const char* key, double hz) {
+    StreamPutf(&w->stream, ", \"%s\": ", key);
+    if (RefreshRateKnown(hz)) {
+        PutDecimal(w, hz, 2);
+    } else {
+        Put(w, "null");
+    }
+}
+
+// The variable-refresh screens shown: whether tearing was allowed, the rates asked for and those
+// presented, the frames presented and the late ones.
+void PutVrr(Writer* w, const ReportInput* in) {
+    Key(w, 1, "vrr");
+    Open(w, 2, "[");
+    for (int screen = 0; screen < kVrrScreens; ++screen) {
+        const VrrFigures& v = in->findings->vrr[screen];
+        if (v.visits <= 0) continue;
+        Key(w, 2, nullptr);
+        StreamPutf(&w->stream, "{\"mode\": %d, \"name\": ", kVrrSweepMode + screen);
+        PutString(w, ScreenName(in->lang, kVrrSweepMode + screen));
+        StreamPutf(&w->stream, ", \"visits\": %d, \"variable_refresh\": ", v.visits);
+        PutBool(w, v.variableRefresh != 0);
+        StreamPutf(&w->stream, ", \"frames\": %lld, \"late\": %lld", v.frames, v.late);
+        PutHz(w, "swept_low_hz", v.sweptLowHz);
+        PutHz(w, "swept_high_hz", v.sweptHighHz);
+        PutHz(w, "presented_low_hz", v.presentedLowHz);
+        PutHz(w, "presented_high_hz", v.presentedHighHz);
+        Put(w, "}");
+    }
+    Close(w, 2, "]");
+}
+
 void PutMarks(Writer* w, const ReportInput* in) {
     const Findings* f = in->findings;
     Key(w, 1, "marks");
@@ -565,6 +598,7 @@ int WriteReportJson(FILE* out, const ReportInput* in) {
     PutDisplayState(&w, in);
     PutScreens(&w, in);
     PutMotion(&w, in);
+    PutVrr(&w, in);
     PutHdrScreens(&w, in);
     PutMarks(&w, in);
     PutVerdict(&w, in);

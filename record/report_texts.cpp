@@ -92,6 +92,8 @@ constexpr ReportTexts English() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows did not say whether HDR was on";
     t[RT_HDR_NOT_PRESENTED] = u8"not shown through Direct3D 11 on this computer: standard range only";
     t[RT_HDR_LEVELS] = u8"SDR white %s, claimed peak %s";
+    t[RT_VRR_FIGURES] = u8"%s: rates asked %s\u2013%s Hz, presented %s\u2013%s Hz, %s frames";
+    t[RT_VRR_UNUSABLE] = u8"variable refresh could not be used on this computer";
     return t;
 }
 
@@ -184,6 +186,8 @@ constexpr ReportTexts Chinese() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows 未说明 HDR 是否开启";
     t[RT_HDR_NOT_PRESENTED] = u8"此电脑无法通过 Direct3D 11 显示：仅标准动态范围";
     t[RT_HDR_LEVELS] = u8"SDR 白 %s，标称峰值 %s";
+    t[RT_VRR_FIGURES] = u8"%s：请求帧率 %s\u2013%s Hz，实际呈现 %s\u2013%s Hz，共 %s 帧";
+    t[RT_VRR_UNUSABLE] = u8"此电脑无法使用可变刷新率";
     return t;
 }
 
@@ -276,6 +280,8 @@ constexpr ReportTexts German() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows gab nicht an, ob HDR an war";
     t[RT_HDR_NOT_PRESENTED] = u8"auf diesem Computer nicht über Direct3D 11 gezeigt: nur Standardbereich";
     t[RT_HDR_LEVELS] = u8"SDR-Weiß %s, angegebene Spitze %s";
+    t[RT_VRR_FIGURES] = u8"%s: angefordert %s\u2013%s Hz, dargestellt %s\u2013%s Hz, %s Bilder";
+    t[RT_VRR_UNUSABLE] = u8"VRR konnte auf diesem Rechner nicht genutzt werden";
     return t;
 }
 
@@ -368,6 +374,8 @@ constexpr ReportTexts French() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows n'a pas indiqué si HDR était activé";
     t[RT_HDR_NOT_PRESENTED] = u8"non affichés par Direct3D 11 sur cet ordinateur : plage standard seulement";
     t[RT_HDR_LEVELS] = u8"blanc SDR %s, crête annoncée %s";
+    t[RT_VRR_FIGURES] = u8"%s : fréquences demandées %s\u2013%s Hz, affichées %s\u2013%s Hz, %s images";
+    t[RT_VRR_UNUSABLE] = u8"le VRR n'a pas pu être utilisé sur cet ordinateur";
     return t;
 }
 
@@ -460,6 +468,8 @@ constexpr ReportTexts Spanish() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows no indicó si HDR estaba activado";
     t[RT_HDR_NOT_PRESENTED] = u8"no mostradas con Direct3D 11 en este equipo: solo rango estándar";
     t[RT_HDR_LEVELS] = u8"blanco SDR %s, pico declarado %s";
+    t[RT_VRR_FIGURES] = u8"%s: frecuencias pedidas %s\u2013%s Hz, mostradas %s\u2013%s Hz, %s fotogramas";
+    t[RT_VRR_UNUSABLE] = u8"no se pudo usar VRR en este equipo";
     return t;
 }
 
@@ -552,6 +562,8 @@ constexpr ReportTexts Portuguese() {
     t[RT_HDR_STATE_UNKNOWN] = u8"O Windows não informou se o HDR estava ligado";
     t[RT_HDR_NOT_PRESENTED] = u8"não exibidas via Direct3D 11 neste computador: apenas faixa padrão";
     t[RT_HDR_LEVELS] = u8"branco SDR %s, pico declarado %s";
+    t[RT_VRR_FIGURES] = u8"%s: taxas pedidas %s\u2013%s Hz, apresentadas %s\u2013%s Hz, %s quadros";
+    t[RT_VRR_UNUSABLE] = u8"não foi possível usar VRR neste computador";
     return t;
 }
 
@@ -644,6 +656,8 @@ constexpr ReportTexts Dutch() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows gaf niet aan of HDR aan stond";
     t[RT_HDR_NOT_PRESENTED] = u8"op deze computer niet via Direct3D 11 getoond: alleen standaardbereik";
     t[RT_HDR_LEVELS] = u8"SDR-wit %s, opgegeven piek %s";
+    t[RT_VRR_FIGURES] = u8"%s: gevraagd %s\u2013%s Hz, getoond %s\u2013%s Hz, %s beelden";
+    t[RT_VRR_UNUSABLE] = u8"VRR kon op deze computer niet worden gebruikt";
     return t;
 }
 
@@ -736,6 +750,8 @@ constexpr ReportTexts Swedish() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows angav inte om HDR var på";
     t[RT_HDR_NOT_PRESENTED] = u8"visades inte via Direct3D 11 på den här datorn: endast standardomfång";
     t[RT_HDR_LEVELS] = u8"SDR-vitt %s, angiven topp %s";
+    t[RT_VRR_FIGURES] = u8"%s: begärt %s\u2013%s Hz, visat %s\u2013%s Hz, %s bilder";
+    t[RT_VRR_UNUSABLE] = u8"VRR kunde inte användas på den här datorn";
     return t;
 }
 
@@ -828,6 +844,8 @@ constexpr ReportTexts Russian() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows не сообщила, был ли включён HDR";
     t[RT_HDR_NOT_PRESENTED] = u8"на этом компьютере не показаны через Direct3D 11: только стандартный диапазон";
     t[RT_HDR_LEVELS] = u8"белый SDR %s, заявленный пик %s";
+    t[RT_VRR_FIGURES] = u8"%s: запрошено %s\u2013%s Гц, показано %s\u2013%s Гц, кадров: %s";
+    t[RT_VRR_UNUSABLE] = u8"VRR на этом компьютере использовать не удалось";
     return t;
 }
 
@@ -920,6 +938,8 @@ constexpr ReportTexts Polish() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows nie podał, czy HDR był włączony";
     t[RT_HDR_NOT_PRESENTED] = u8"na tym komputerze nie pokazane przez Direct3D 11: tylko zakres standardowy";
     t[RT_HDR_LEVELS] = u8"biel SDR %s, deklarowany szczyt %s";
+    t[RT_VRR_FIGURES] = u8"%s: żądane %s\u2013%s Hz, wyświetlane %s\u2013%s Hz, klatek: %s";
+    t[RT_VRR_UNUSABLE] = u8"nie można było użyć VRR na tym komputerze";
     return t;
 }
 
@@ -1012,6 +1032,8 @@ constexpr ReportTexts Japanese() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows は HDR がオンかどうかを示しませんでした";
     t[RT_HDR_NOT_PRESENTED] = u8"このコンピューターでは Direct3D 11 で表示できません：標準ダイナミックレンジのみ";
     t[RT_HDR_LEVELS] = u8"SDR の白 %s、公称ピーク %s";
+    t[RT_VRR_FIGURES] = u8"%s：要求 %s\u2013%s Hz、表示 %s\u2013%s Hz、%s フレーム";
+    t[RT_VRR_UNUSABLE] = u8"このコンピューターでは VRR を使えませんでした";
     return t;
 }
 
@@ -1104,6 +1126,8 @@ constexpr ReportTexts Korean() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows가 HDR 켜짐 여부를 알려 주지 않았습니다";
     t[RT_HDR_NOT_PRESENTED] = u8"이 컴퓨터에서는 Direct3D 11로 표시되지 않음: 표준 범위만";
     t[RT_HDR_LEVELS] = u8"SDR 흰색 %s, 공칭 피크 %s";
+    t[RT_VRR_FIGURES] = u8"%s: 요청 %s\u2013%s Hz, 표시 %s\u2013%s Hz, %s 프레임";
+    t[RT_VRR_UNUSABLE] = u8"이 컴퓨터에서는 VRR을 쓸 수 없었습니다";
     return t;
 }
 
@@ -1196,6 +1220,8 @@ constexpr ReportTexts Italian() {
     t[RT_HDR_STATE_UNKNOWN] = u8"Windows non ha indicato se HDR era attivo";
     t[RT_HDR_NOT_PRESENTED] = u8"non mostrate tramite Direct3D 11 su questo computer: solo gamma standard";
     t[RT_HDR_LEVELS] = u8"bianco SDR %s, picco dichiarato %s";
+    t[RT_VRR_FIGURES] = u8"%s: frequenze richieste %s\u2013%s Hz, mostrate %s\u2013%s Hz, %s fotogrammi";
+    t[RT_VRR_UNUSABLE] = u8"il VRR non è stato utilizzabile su questo computer";
     return t;
 }
 

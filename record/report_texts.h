@@ -91,6 +91,8 @@ enum ReportText : int {
     RT_HDR_STATE_UNKNOWN,  // "Windows did not say whether HDR was on"
     RT_HDR_NOT_PRESENTED,  // "not shown through Direct3D 11 on this computer: standard range only"
     RT_HDR_LEVELS,  // "SDR white %s, claimed peak %s": luminances with their unit, or "unknown"
+    RT_VRR_FIGURES,  // "%s: rates asked %s–%s Hz, presented %s–%s Hz, %s frames"
+    RT_VRR_UNUSABLE,  // "variable refresh could not be used on this computer"
     RT_COUNT
 };
 

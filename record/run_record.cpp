@@ -51,6 +51,11 @@ void RecordMotionFigures(int mode, double hz, long long frames, long long droppe
     AddMotionFigures(&g_record.findings, mode, hz, frames, dropped);
 }
 
+void RecordVrrFigures(int mode, int variableRefresh, const VrrRecord& record) {
+    AddVrrFigures(&g_record.findings, mode, variableRefresh, record.frames, record.late, record.sweptLowHz,
+                  record.sweptHighHz, record.meter.lowestHz, record.meter.highestHz);
+}
+
 void RecordHdrVisit(int visit, int windowsState, double sdrWhiteNits, double claimedPeakNits) {
     AddHdrVisit(&g_record.findings, visit, windowsState, sdrWhiteNits, claimedPeakNits);
 }

@@ -5,6 +5,7 @@
 
 #include "monitor/display_state.h"
 #include "record/findings.h"
+#include "testrun/vrr_schedule.h"
 
 // What a run recorded, and what it ran on.
 struct RunRecord {
@@ -35,6 +36,10 @@ int RecordMark(const Mark& mark, int* previousType, int typeOrigin = kTypePicked
 
 // A motion screen was left: what it counted while it was shown.
 void RecordMotionFigures(int mode, double hz, long long frames, long long dropped);
+
+// A variable-refresh screen was left: what its loop counted (`record`, all zero where Direct3D
+// could not show it), and whether it presented with tearing allowed.
+void RecordVrrFigures(int mode, int variableRefresh, const VrrRecord& record);
 
 // An HDR screen is shown (`visit` nonzero) or Windows' HDR state changed while one is: see AddHdrVisit.
 void RecordHdrVisit(int visit, int windowsState, double sdrWhiteNits, double claimedPeakNits);

@@ -126,6 +126,10 @@ const GuideText kEnglish[kModeCount] = {
      u8"Both halves with the same visible steps: 8 bits somewhere on the way: the signal format (choose 10 bpc in the graphics driver's settings), the cable or the app. Bands in both halves, wider than the bottom's steps: dithering is off, or the panel has fewer shades. With “Use HDR” off in Windows, everything above SDR white is clipped (the screen says so)."},
     {u8"HDR wide gamut", u8"Rows of red, green and blue; in each, the primary of sRGB, DCI-P3 and BT.2020 at equal luminance. A wide-gamut monitor shows P3 more saturated than sRGB. BT.2020 looking the same as P3 is normal: few panels pass P3.",
      u8"All three alike in every row: an sRGB-only monitor, or the colours are clipped to sRGB on the way. A patch that changes hue instead of deepening (green turning yellowish, red turning orange): wrong gamut mapping. With “Use HDR” off in Windows, everything above SDR white is clipped, and the wide colours may be too (the screen says so)."},
+    {u8"Frame-rate sweep (VRR)", u8"Bars and a block glide smoothly, unbroken, while the rate sweeps between the ends of the VRR range and back every 10 s. The monitor's own refresh counter follows the target shown: the “Refresh rate”, “FreeSync” or “VRR” info in its menu, or the G-SYNC indicator. + and − hold the rate and move it 1 fps; Space sweeps again (here Space does not step: Right, Enter or a click does).",
+     u8"Tearing (the bars cut by a line across) or judder below the refresh rate: variable refresh is not working. Turn on FreeSync, G-SYNC or Adaptive-Sync in the monitor's menu and in the graphics driver. A counter stuck at the maximum: the same. The screen says when this computer cannot use variable refresh at all."},
+    {u8"VRR flicker", u8"Two patches, 5 % and 20 % grey on black, stay steady while the frame time jumps between the two ends of the VRR range in an irregular pattern. Judge in a dim room from your usual distance.",
+     u8"The patches or the black pulse or flicker: the panel's brightness depends on the refresh rate (common on OLED and VA panels). It is a property of the panel, not a fault of this unit; firmware updates sometimes soften it. A narrower VRR range or a frame-rate cap in games makes it rarer."},
 };
 
 constexpr char kChinesePeakGood[] =
@@ -247,6 +251,10 @@ const GuideText kChinese[kModeCount] = {
      u8"上下两半可见的阶梯相同：途中某处只有 8 位：信号格式（在显卡驱动设置中选择 10 bpc）、线缆或应用程序。两半都有比下半部分阶梯更宽的色带：抖动已关闭，或面板本身灰阶不足。Windows 中“使用 HDR”关闭时，SDR 白色以上的部分全被截断（画面上会注明）。"},
     {u8"HDR 广色域", u8"红、绿、蓝三行；每行依次为 sRGB、DCI-P3 和 BT.2020 的原色，亮度相同。广色域显示器上 P3 比 sRGB 更饱和。BT.2020 与 P3 看起来一样属正常：很少有面板超出 P3。",
      u8"每行三块都一样：仅支持 sRGB 的显示器，或颜色在途中被截断到 sRGB。某块颜色不是变浓而是变了色相（绿偏黄、红偏橙）：色域映射错误。Windows 中“使用 HDR”关闭时，SDR 白色以上的部分全被截断，广色域颜色也可能被截断（画面上会注明）。"},
+    {u8"帧率扫描（VRR）", u8"竖条和方块平滑、完整地移动，帧率每 10 秒在 VRR 范围两端之间往返扫描一次。显示器自己的刷新率计数跟随屏幕上的目标值：见其菜单中的“刷新率”“FreeSync”或“VRR”信息，或 G-SYNC 指示器。+ 和 − 固定帧率并每次改变 1 fps；空格键恢复扫描（此处空格不切换画面：请用右方向键、Enter 或单击）。",
+     u8"低于刷新率时出现撕裂（竖条被一条横线切断）或抖动：可变刷新率未起作用。请在显示器菜单和显卡驱动中打开 FreeSync、G-SYNC 或 Adaptive-Sync。计数一直停在最大值：同样如此。此电脑完全无法使用可变刷新率时，屏幕上会注明。"},
+    {u8"VRR 闪烁", u8"黑底上两块 5 % 和 20 % 的灰块保持稳定，而帧时间按不规则模式在 VRR 范围两端之间跳变。请在昏暗的房间里以平常的距离观察。",
+     u8"灰块或黑色在跳动或闪烁：面板亮度随刷新率变化（OLED 和 VA 面板常见）。这是面板的特性，不是这台显示器的故障；固件更新有时能减轻。缩小 VRR 范围或在游戏中限制帧率可减少其出现。"},
 };
 
 constexpr char kGermanPeakGood[] =
@@ -368,6 +376,10 @@ const GuideText kGerman[kModeCount] = {
      u8"Beide Hälften mit den gleichen sichtbaren Stufen: irgendwo auf dem Weg 8 Bit: das Signalformat (10 bpc in den Einstellungen des Grafiktreibers wählen), das Kabel oder die Anwendung. Streifen in beiden Hälften, breiter als die Stufen der unteren: Dithering ist aus, oder das Panel hat weniger Abstufungen. Mit „HDR verwenden“ aus in Windows wird alles über SDR-Weiß abgeschnitten (der Bildschirm sagt es)."},
     {u8"HDR-Farbumfang", u8"Reihen Rot, Grün und Blau; in jeder die Primärfarbe von sRGB, DCI-P3 und BT.2020 bei gleicher Leuchtdichte. Ein Monitor mit großem Farbraum zeigt P3 satter als sRGB. BT.2020 gleich wie P3 ist normal: Kaum ein Panel geht über P3 hinaus.",
      u8"Alle drei gleich in jeder Reihe: ein reiner sRGB-Monitor, oder die Farben werden unterwegs auf sRGB beschnitten. Ein Feld, das den Farbton wechselt, statt satter zu werden (Grün wird gelblich, Rot orange): falsche Farbraumumsetzung. Mit „HDR verwenden“ aus in Windows wird alles über SDR-Weiß abgeschnitten, die weiten Farben womöglich auch (der Bildschirm sagt es)."},
+    {u8"Bildraten-Sweep (VRR)", u8"Balken und ein Block gleiten ruhig und ohne Bruch, während die Bildrate alle 10 s zwischen den Enden des VRR-Bereichs hin und zurück läuft. Der eigene Bildwiederholzähler des Monitors folgt dem angezeigten Ziel: die Angabe „Bildwiederholrate“, „FreeSync“ oder „VRR“ in seinem Menü oder die G-SYNC-Anzeige. + und − halten die Rate und ändern sie um 1 fps; die Leertaste lässt sie wieder laufen (hier blättert sie nicht: Rechts, Enter oder ein Klick tun es).",
+     u8"Tearing (die Balken von einer Querlinie zerschnitten) oder Ruckeln unterhalb der Bildwiederholrate: VRR arbeitet nicht. FreeSync, G-SYNC oder Adaptive-Sync im Monitormenü und im Grafiktreiber einschalten. Ein Zähler, der beim Maximum bleibt: ebenso. Der Bildschirm sagt es, wenn dieser Rechner VRR gar nicht nutzen kann."},
+    {u8"VRR-Flimmern", u8"Zwei Felder, 5 % und 20 % Grau auf Schwarz, bleiben ruhig, während die Bilddauer in einem unregelmäßigen Muster zwischen den beiden Enden des VRR-Bereichs springt. In einem abgedunkelten Raum aus dem üblichen Abstand beurteilen.",
+     u8"Felder oder Schwarz pulsieren oder flimmern: Die Helligkeit des Panels hängt von der Bildwiederholrate ab (häufig bei OLED und VA). Das ist eine Eigenschaft des Panels, kein Fehler dieses Geräts; Firmware-Updates mildern es manchmal. Ein engerer VRR-Bereich oder eine Bildratenbegrenzung in Spielen macht es seltener."},
 };
 
 constexpr char kFrenchPeakGood[] =
@@ -489,6 +501,10 @@ const GuideText kFrench[kModeCount] = {
      u8"Les deux moitiés avec les mêmes paliers visibles : 8 bits quelque part en route : le format du signal (choisissez 10 bpc dans les réglages du pilote graphique), le câble ou l'application. Des bandes dans les deux moitiés, plus larges que les paliers du bas : tramage désactivé, ou dalle à moins de nuances. Avec « Utiliser HDR » désactivé dans Windows, tout ce qui dépasse le blanc SDR est écrêté (l'écran le signale)."},
     {u8"Gamut étendu HDR", u8"Rangées rouge, verte et bleue ; dans chacune, la primaire de sRGB, DCI-P3 et BT.2020 à luminance égale. Un moniteur à gamut étendu montre P3 plus saturé que sRGB. BT.2020 identique à P3 est normal : peu de dalles dépassent P3.",
      u8"Les trois identiques dans chaque rangée : un moniteur sRGB seul, ou les couleurs écrêtées en sRGB en route. Une plage qui change de teinte au lieu de s'intensifier (vert qui jaunit, rouge qui tire sur l'orange) : mauvaise conversion de gamut. Avec « Utiliser HDR » désactivé dans Windows, tout ce qui dépasse le blanc SDR est écrêté, et peut-être les couleurs étendues (l'écran le signale)."},
+    {u8"Balayage de fréquence (VRR)", u8"Des barres et un bloc glissent de façon fluide et sans cassure pendant que la fréquence va et vient entre les bornes de la plage VRR toutes les 10 s. Le compteur de rafraîchissement du moniteur suit la cible affichée : infos « Fréquence », « FreeSync » ou « VRR » de son menu, ou l'indicateur G-SYNC. + et − figent la fréquence et la changent de 1 i/s ; Espace relance le balayage (ici Espace ne passe pas à l'écran suivant : Droite, Entrée ou un clic le font).",
+     u8"Déchirement (barres coupées par une ligne horizontale) ou saccades sous la fréquence de rafraîchissement : le VRR ne fonctionne pas. Activez FreeSync, G-SYNC ou Adaptive-Sync dans le menu du moniteur et le pilote graphique. Un compteur bloqué au maximum : idem. L'écran indique si cet ordinateur ne peut pas du tout utiliser le VRR."},
+    {u8"Scintillement VRR", u8"Deux plages, gris 5 % et 20 % sur noir, restent stables pendant que la durée d'image saute entre les deux bornes de la plage VRR selon un motif irrégulier. Jugez dans une pièce sombre à votre distance habituelle.",
+     u8"Les plages ou le noir pulsent ou scintillent : la luminosité de la dalle dépend de la fréquence (courant sur OLED et VA). C'est une propriété de la dalle, pas un défaut de cet exemplaire ; une mise à jour du firmware l'atténue parfois. Une plage VRR plus étroite ou une limite d'images dans les jeux le rend plus rare."},
 };
 
 constexpr char kSpanishPeakGood[] =
@@ -610,6 +626,10 @@ const GuideText kSpanish[kModeCount] = {
      u8"Ambas mitades con los mismos escalones visibles: 8 bits en algún punto del camino: el formato de señal (elija 10 bpc en los ajustes del controlador gráfico), el cable o la aplicación. Bandas en ambas mitades, más anchas que los escalones de abajo: tramado desactivado, o un panel con menos tonos. Con «Usar HDR» desactivado en Windows, todo lo que supera el blanco SDR se recorta (la pantalla lo indica)."},
     {u8"Gama amplia HDR", u8"Filas roja, verde y azul; en cada una, el primario de sRGB, DCI-P3 y BT.2020 con igual luminancia. Un monitor de gama amplia muestra P3 más saturado que sRGB. Que BT.2020 se vea igual que P3 es normal: pocos paneles superan P3.",
      u8"Los tres iguales en cada fila: un monitor solo sRGB, o los colores se recortan a sRGB por el camino. Un parche que cambia de tono en vez de saturarse (el verde amarillea, el rojo tira a naranja): mapeo de gama erróneo. Con «Usar HDR» desactivado en Windows, todo lo que supera el blanco SDR se recorta, y quizá los colores amplios (la pantalla lo indica)."},
+    {u8"Barrido de frecuencia (VRR)", u8"Barras y un bloque se deslizan con suavidad y sin cortes mientras la frecuencia va y vuelve entre los extremos del rango VRR cada 10 s. El contador de refresco del propio monitor sigue al objetivo mostrado: la información de «Frecuencia», «FreeSync» o «VRR» de su menú, o el indicador G-SYNC. + y − fijan la frecuencia y la cambian 1 fps; Espacio reanuda el barrido (aquí Espacio no avanza: sí Derecha, Intro o un clic).",
+     u8"Tearing (barras cortadas por una línea horizontal) o tirones por debajo de la frecuencia de refresco: el VRR no funciona. Active FreeSync, G-SYNC o Adaptive-Sync en el menú del monitor y en el controlador gráfico. Un contador fijo en el máximo: lo mismo. La pantalla avisa si este equipo no puede usar VRR en absoluto."},
+    {u8"Parpadeo VRR", u8"Dos parches, gris al 5 % y al 20 % sobre negro, permanecen estables mientras el tiempo de fotograma salta entre los dos extremos del rango VRR con un patrón irregular. Juzgue en una sala oscura a su distancia habitual.",
+     u8"Los parches o el negro laten o parpadean: el brillo del panel depende de la frecuencia (habitual en OLED y VA). Es una propiedad del panel, no un fallo de esta unidad; las actualizaciones de firmware a veces lo suavizan. Un rango VRR más estrecho o un límite de fotogramas en los juegos lo hace menos frecuente."},
 };
 
 constexpr char kPortuguesePeakGood[] =
@@ -731,6 +751,10 @@ const GuideText kPortuguese[kModeCount] = {
      u8"As duas metades com os mesmos degraus visíveis: 8 bits em algum ponto do caminho: o formato do sinal (escolha 10 bpc nos ajustes do driver gráfico), o cabo ou o aplicativo. Faixas nas duas metades, mais largas que os degraus de baixo: dithering desligado, ou um painel com menos tons. Com \"Usar HDR\" desligado no Windows, tudo acima do branco SDR é cortado (a tela avisa)."},
     {u8"Gama ampla HDR", u8"Fileiras vermelha, verde e azul; em cada uma, a primária de sRGB, DCI-P3 e BT.2020 com a mesma luminância. Um monitor de gama ampla mostra P3 mais saturado que sRGB. BT.2020 igual a P3 é normal: poucos painéis passam de P3.",
      u8"As três iguais em cada fileira: um monitor só sRGB, ou as cores cortadas para sRGB no caminho. Uma área que muda de matiz em vez de ficar mais intensa (verde amarelando, vermelho puxando para laranja): mapeamento de gama errado. Com \"Usar HDR\" desligado no Windows, tudo acima do branco SDR é cortado, e talvez as cores amplas (a tela avisa)."},
+    {u8"Varredura de taxa (VRR)", u8"Barras e um bloco deslizam suaves e sem quebras enquanto a taxa vai e volta entre os extremos da faixa VRR a cada 10 s. O contador de atualização do próprio monitor segue o alvo mostrado: as informações de «Taxa de atualização», «FreeSync» ou «VRR» do menu, ou o indicador G-SYNC. + e − fixam a taxa e mudam-na 1 fps; Espaço retoma a varredura (aqui Espaço não avança: Direita, Enter ou um clique avançam).",
+     u8"Tearing (barras cortadas por uma linha horizontal) ou trepidação abaixo da taxa de atualização: o VRR não está a funcionar. Ative FreeSync, G-SYNC ou Adaptive-Sync no menu do monitor e no driver gráfico. Um contador parado no máximo: o mesmo. A tela avisa quando este computador não pode usar VRR de todo."},
+    {u8"Cintilação VRR", u8"Duas áreas, cinza a 5 % e a 20 % sobre preto, ficam estáveis enquanto o tempo de quadro salta entre os dois extremos da faixa VRR num padrão irregular. Avalie numa sala escura à distância habitual.",
+     u8"As áreas ou o preto pulsam ou cintilam: o brilho do painel depende da taxa de atualização (comum em OLED e VA). É uma propriedade do painel, não um defeito desta unidade; atualizações de firmware por vezes atenuam-no. Uma faixa VRR mais estreita ou um limite de quadros nos jogos torna-o mais raro."},
 };
 
 constexpr char kDutchPeakGood[] =
@@ -852,6 +876,10 @@ const GuideText kDutch[kModeCount] = {
      u8"Beide helften met dezelfde zichtbare stappen: ergens onderweg 8 bits: het signaalformaat (kies 10 bpc in de instellingen van het grafische stuurprogramma), de kabel of de app. Banden in beide helften, breder dan de stappen onderaan: dithering staat uit, of het paneel heeft minder tinten. Met ‘HDR gebruiken’ uit in Windows wordt alles boven SDR-wit afgekapt (het scherm meldt het)."},
     {u8"HDR breed kleurengamma", u8"Rijen rood, groen en blauw; in elke rij de primaire kleur van sRGB, DCI-P3 en BT.2020 met gelijke luminantie. Een monitor met breed kleurengamma toont P3 verzadigder dan sRGB. BT.2020 gelijk aan P3 is normaal: weinig panelen gaan verder dan P3.",
      u8"Alle drie gelijk in elke rij: een monitor met alleen sRGB, of de kleuren worden onderweg tot sRGB afgekapt. Een vlak dat van tint verandert in plaats van dieper te worden (groen wordt geelachtig, rood oranje): verkeerde gamutomzetting. Met ‘HDR gebruiken’ uit in Windows wordt alles boven SDR-wit afgekapt, en mogelijk ook de brede kleuren (het scherm meldt het)."},
+    {u8"Beeldfrequentie-sweep (VRR)", u8"Balken en een blok glijden vloeiend en ongebroken terwijl de frequentie elke 10 s tussen de uiteinden van het VRR-bereik heen en terug loopt. De eigen verversingsteller van de monitor volgt het getoonde doel: de info „Verversingsfrequentie”, „FreeSync” of „VRR” in zijn menu, of de G-SYNC-indicator. + en − houden de frequentie vast en verschuiven die 1 fps; spatie laat hem weer lopen (hier bladert spatie niet: rechts, Enter of een klik wel).",
+     u8"Tearing (balken doorgesneden door een dwarse lijn) of haperen onder de verversingsfrequentie: VRR werkt niet. Zet FreeSync, G-SYNC of Adaptive-Sync aan in het monitormenu en in het grafische stuurprogramma. Een teller die op het maximum blijft: hetzelfde. Het scherm meldt het als deze computer VRR helemaal niet kan gebruiken."},
+    {u8"VRR-flikkering", u8"Twee vlakken, 5 % en 20 % grijs op zwart, blijven rustig terwijl de beeldduur in een onregelmatig patroon tussen de twee uiteinden van het VRR-bereik springt. Beoordeel in een donkere kamer op uw gewone afstand.",
+     u8"De vlakken of het zwart pulseren of flikkeren: de helderheid van het paneel hangt af van de verversingsfrequentie (vaak bij OLED en VA). Het is een eigenschap van het paneel, geen fout van dit exemplaar; firmware-updates verzachten het soms. Een smaller VRR-bereik of een framebegrenzer in games maakt het zeldzamer."},
 };
 
 constexpr char kSwedishPeakGood[] =
@@ -973,6 +1001,10 @@ const GuideText kSwedish[kModeCount] = {
      u8"Båda halvorna med samma synliga steg: 8 bitar någonstans på vägen: signalformatet (välj 10 bpc i grafikdrivrutinens inställningar), kabeln eller appen. Band i båda halvorna, bredare än stegen nedtill: dithering är av, eller panelen har färre nyanser. Med ”Använd HDR” av i Windows klipps allt över SDR-vitt (skärmen säger det)."},
     {u8"HDR brett färgomfång", u8"Rader med rött, grönt och blått; i varje rad primärfärgen för sRGB, DCI-P3 och BT.2020 med samma luminans. En skärm med brett färgomfång visar P3 mättnare än sRGB. BT.2020 likadant som P3 är normalt: få paneler når bortom P3.",
      u8"Alla tre likadana i varje rad: en skärm med bara sRGB, eller färgerna klipps till sRGB på vägen. En ruta som byter nyans i stället för att bli djupare (grönt som gulnar, rött som drar mot orange): fel gamutmappning. Med ”Använd HDR” av i Windows klipps allt över SDR-vitt, och kanske även de breda färgerna (skärmen säger det)."},
+    {u8"Bildfrekvenssvep (VRR)", u8"Staplar och ett block glider jämnt och obrutet medan frekvensen sveper mellan VRR-områdets ändar och tillbaka var 10:e s. Skärmens egen uppdateringsräknare följer målet som visas: informationen ”Uppdateringsfrekvens”, ”FreeSync” eller ”VRR” i dess meny, eller G-SYNC-indikatorn. + och − håller frekvensen och flyttar den 1 fps; mellanslag sveper igen (här bläddrar mellanslag inte: höger, Enter eller ett klick gör det).",
+     u8"Tearing (staplarna skurna av en tvärgående linje) eller hack under uppdateringsfrekvensen: VRR fungerar inte. Slå på FreeSync, G-SYNC eller Adaptive-Sync i skärmens meny och i grafikdrivrutinen. En räknare som står kvar på max: samma sak. Skärmen säger till när datorn inte alls kan använda VRR."},
+    {u8"VRR-flimmer", u8"Två fält, 5 % och 20 % grått på svart, ligger stilla medan bildtiden hoppar mellan VRR-områdets två ändar i ett oregelbundet mönster. Bedöm i ett mörkt rum på ditt vanliga avstånd.",
+     u8"Fälten eller det svarta pulserar eller flimrar: panelens ljusstyrka beror på uppdateringsfrekvensen (vanligt på OLED och VA). Det är en egenskap hos panelen, inte ett fel på just detta exemplar; firmwareuppdateringar mildrar det ibland. Ett smalare VRR-område eller ett bildtak i spel gör det ovanligare."},
 };
 
 constexpr char kRussianPeakGood[] =
@@ -1094,6 +1126,10 @@ const GuideText kRussian[kModeCount] = {
      u8"Обе половины с одинаковыми видимыми ступенями: где-то по пути 8 бит: формат сигнала (выберите 10 bpc в настройках видеодрайвера), кабель или приложение. Полосы в обеих половинах, шире нижних ступеней: дизеринг выключен или у панели меньше оттенков. Если в Windows выключено «Использовать HDR», всё выше белого SDR срезается (экран об этом пишет)."},
     {u8"Широкий охват HDR", u8"Ряды красного, зелёного и синего; в каждом основной цвет sRGB, DCI-P3 и BT.2020 равной яркости. Монитор с широким охватом показывает P3 насыщеннее sRGB. BT.2020 такой же, как P3, — норма: мало панелей выходит за P3.",
      u8"Все три одинаковы в каждом ряду: монитор только с sRGB, или цвета обрезаются до sRGB по пути. Поле меняет оттенок вместо того, чтобы стать глубже (зелёный желтеет, красный уходит в оранжевый): неверное преобразование охвата. Если в Windows выключено «Использовать HDR», всё выше белого SDR срезается, а широкие цвета, возможно, тоже (экран об этом пишет)."},
+    {u8"Развёртка частоты кадров (VRR)", u8"Полосы и блок движутся плавно и без разрывов, пока частота каждые 10 с проходит от одного края диапазона VRR к другому и обратно. Собственный счётчик частоты монитора следует за целью на экране: сведения «Частота обновления», «FreeSync» или «VRR» в его меню либо индикатор G-SYNC. + и − фиксируют частоту и меняют её на 1 кадр/с; пробел снова запускает развёртку (здесь пробел не листает: это делают «вправо», Enter или щелчок).",
+     u8"Разрывы (полосы рассечены поперечной линией) или рывки ниже частоты обновления: VRR не работает. Включите FreeSync, G-SYNC или Adaptive-Sync в меню монитора и в драйвере видеокарты. Счётчик, застывший на максимуме, — то же самое. Если этот компьютер вовсе не может использовать VRR, экран сообщит об этом."},
+    {u8"Мерцание VRR", u8"Два поля, серые 5 % и 20 % на чёрном, остаются ровными, пока длительность кадра по нерегулярной схеме скачет между краями диапазона VRR. Оценивайте в тёмной комнате с обычного расстояния.",
+     u8"Поля или чёрный фон пульсируют или мерцают: яркость панели зависит от частоты обновления (часто у OLED и VA). Это свойство панели, а не дефект экземпляра; обновления прошивки иногда его смягчают. Более узкий диапазон VRR или ограничение кадров в играх делает его реже."},
 };
 
 constexpr char kPolishPeakGood[] =
@@ -1215,6 +1251,10 @@ const GuideText kPolish[kModeCount] = {
      u8"Obie połowy z tymi samymi widocznymi stopniami: gdzieś po drodze 8 bitów: format sygnału (wybierz 10 bpc w ustawieniach sterownika grafiki), kabel lub aplikacja. Pasy w obu połowach, szersze niż stopnie na dole: dithering wyłączony albo panel ma mniej odcieni. Przy wyłączonym „Użyj HDR” w Windows wszystko powyżej bieli SDR jest obcinane (ekran o tym mówi)."},
     {u8"Szeroka gama HDR", u8"Rzędy czerwony, zielony i niebieski; w każdym barwa podstawowa sRGB, DCI-P3 i BT.2020 o równej luminancji. Monitor z szeroką gamą pokazuje P3 bardziej nasycone niż sRGB. BT.2020 takie samo jak P3 to norma: mało paneli wychodzi poza P3.",
      u8"Wszystkie trzy jednakowe w każdym rzędzie: monitor tylko sRGB albo kolory obcinane do sRGB po drodze. Pole zmieniające odcień zamiast się nasycać (zieleń żółknie, czerwień idzie w pomarańcz): błędne mapowanie gamy. Przy wyłączonym „Użyj HDR” w Windows wszystko powyżej bieli SDR jest obcinane, a szerokie kolory być może też (ekran o tym mówi)."},
+    {u8"Przemiatanie liczby klatek (VRR)", u8"Paski i blok przesuwają się płynnie i bez przerw, a częstotliwość co 10 s przechodzi między końcami zakresu VRR i z powrotem. Własny licznik odświeżania monitora podąża za celem na ekranie: informacja „Częstotliwość odświeżania”, „FreeSync” lub „VRR” w jego menu albo wskaźnik G-SYNC. + i − zatrzymują częstotliwość i zmieniają ją o 1 kl./s; spacja wznawia przemiatanie (tu spacja nie przełącza ekranu: robią to strzałka w prawo, Enter lub kliknięcie).",
+     u8"Rozrywanie obrazu (paski przecięte poziomą linią) lub przycięcia poniżej częstotliwości odświeżania: VRR nie działa. Włącz FreeSync, G-SYNC lub Adaptive-Sync w menu monitora i w sterowniku grafiki. Licznik stojący na maksimum: to samo. Ekran informuje, gdy ten komputer w ogóle nie może użyć VRR."},
+    {u8"Migotanie VRR", u8"Dwa pola, szare 5 % i 20 % na czerni, pozostają spokojne, gdy czas klatki skacze między końcami zakresu VRR w nieregularnym wzorze. Oceniaj w zaciemnionym pokoju ze zwykłej odległości.",
+     u8"Pola lub czerń pulsują albo migoczą: jasność panelu zależy od częstotliwości odświeżania (częste w OLED i VA). To cecha panelu, nie usterka tego egzemplarza; aktualizacje oprogramowania czasem ją łagodzą. Węższy zakres VRR lub limit klatek w grach sprawia, że zdarza się rzadziej."},
 };
 
 constexpr char kJapanesePeakGood[] =
@@ -1336,6 +1376,10 @@ const GuideText kJapanese[kModeCount] = {
      u8"上下で同じ段が見える：途中のどこかが 8 ビットです。信号形式（グラフィックスドライバーの設定で 10 bpc を選択）、ケーブル、またはアプリ。両方に下半分の段より太い縞が出る：ディザリングがオフか、パネルの階調が足りません。Windows で「HDR を使用する」がオフだと、SDR の白を超える部分はクリップされます（画面に表示されます）。"},
     {u8"HDR 広色域", u8"赤・緑・青の行。各行に sRGB、DCI-P3、BT.2020 の原色が同じ輝度で並びます。広色域モニターでは P3 が sRGB より鮮やかに見えます。BT.2020 が P3 と同じに見えるのは正常です。P3 を超えるパネルはわずかです。",
      u8"どの行も 3 つが同じ：sRGB のみのモニターか、途中で色が sRGB にクリップされています。色が濃くならずに色相が変わる（緑が黄色っぽく、赤がオレンジに）：色域の変換が誤っています。Windows で「HDR を使用する」がオフだと、SDR の白を超える部分はクリップされ、広い色もクリップされることがあります（画面に表示されます）。"},
+    {u8"フレームレート掃引（VRR）", u8"バーとブロックが滑らかに途切れず動き、レートは 10 秒ごとに VRR 範囲の両端の間を往復します。モニター自身のリフレッシュレート表示が画面の目標値に追従します：メニューの「リフレッシュレート」「FreeSync」「VRR」情報、または G-SYNC インジケーター。+ と − でレートを止めて 1 fps ずつ変更、スペースで掃引を再開します（ここではスペースで次の画面に進みません。右キー、Enter、クリックで進みます）。",
+     u8"リフレッシュレート未満でティアリング（バーが横線で切れる）やカクつきが出る：VRR が働いていません。モニターのメニューとグラフィックドライバーで FreeSync、G-SYNC または Adaptive-Sync を有効にしてください。表示が最大値のまま動かないのも同じです。このコンピューターで VRR がまったく使えない場合は画面に表示されます。"},
+    {u8"VRR のちらつき", u8"黒地に 5 % と 20 % のグレーの 2 つのパッチが、フレーム時間が VRR 範囲の両端の間を不規則に跳ぶ間も安定して見えます。暗い部屋で普段の距離から判断してください。",
+     u8"パッチや黒が脈打つ、またはちらつく：パネルの明るさがリフレッシュレートに依存しています（OLED や VA パネルに多い）。個体の故障ではなくパネルの特性で、ファームウェア更新で和らぐこともあります。VRR 範囲を狭めるかゲームでフレームレートを制限すると起きにくくなります。"},
 };
 
 constexpr char kKoreanPeakGood[] =
@@ -1457,6 +1501,10 @@ const GuideText kKorean[kModeCount] = {
      u8"위아래 절반에 같은 단계가 보임: 도중 어딘가가 8비트입니다. 신호 형식(그래픽 드라이버 설정에서 10 bpc 선택), 케이블 또는 앱. 두 절반 모두 아래쪽 단계보다 넓은 띠: 디더링이 꺼져 있거나 패널의 계조가 부족합니다. Windows에서 \"HDR 사용\"이 꺼져 있으면 SDR 흰색보다 밝은 부분이 모두 잘립니다(화면에 표시됨)."},
     {u8"HDR 광색역", u8"빨강, 초록, 파랑 줄. 각 줄에 sRGB, DCI-P3, BT.2020 원색이 같은 휘도로 있습니다. 광색역 모니터는 P3를 sRGB보다 진하게 보여 줍니다. BT.2020이 P3와 같아 보이는 것은 정상입니다. P3를 넘는 패널은 드뭅니다.",
      u8"모든 줄에서 세 개가 같음: sRGB 전용 모니터이거나 도중에 색이 sRGB로 잘립니다. 색이 진해지지 않고 색조가 바뀜(초록이 노랗게, 빨강이 주황으로): 색역 변환 오류입니다. Windows에서 \"HDR 사용\"이 꺼져 있으면 SDR 흰색보다 밝은 부분이 잘리고 넓은 색도 잘릴 수 있습니다(화면에 표시됨)."},
+    {u8"프레임 속도 스윕(VRR)", u8"막대와 블록이 끊김 없이 부드럽게 움직이고, 속도는 10초마다 VRR 범위의 양 끝 사이를 오갑니다. 모니터 자체의 주사율 표시가 화면의 목표값을 따라갑니다: 메뉴의 '주사율', 'FreeSync' 또는 'VRR' 정보, 또는 G-SYNC 표시기. +와 −는 속도를 고정하고 1fps씩 바꾸며, 스페이스는 스윕을 다시 시작합니다(여기서 스페이스는 다음 화면으로 넘기지 않습니다: 오른쪽 화살표, Enter, 클릭으로 넘깁니다).",
+     u8"주사율보다 낮을 때 티어링(막대가 가로선으로 잘림)이나 끊김: VRR이 작동하지 않습니다. 모니터 메뉴와 그래픽 드라이버에서 FreeSync, G-SYNC 또는 Adaptive-Sync를 켜십시오. 표시가 최대값에 멈춰 있어도 마찬가지입니다. 이 컴퓨터에서 VRR을 전혀 쓸 수 없으면 화면에 표시됩니다."},
+    {u8"VRR 깜박임", u8"검정 바탕의 5 %와 20 % 회색 패치 두 개가, 프레임 시간이 불규칙한 패턴으로 VRR 범위의 양 끝 사이를 오가는 동안에도 안정적으로 보입니다. 어두운 방에서 평소 거리로 판단하십시오.",
+     u8"패치나 검정이 맥동하거나 깜박임: 패널 밝기가 주사율에 따라 달라집니다(OLED, VA 패널에서 흔함). 이 개체의 결함이 아니라 패널의 특성이며, 펌웨어 업데이트로 완화되기도 합니다. VRR 범위를 좁히거나 게임에서 프레임 속도를 제한하면 덜 나타납니다."},
 };
 
 constexpr char kItalianPeakGood[] =
@@ -1578,6 +1626,10 @@ const GuideText kItalian[kModeCount] = {
      u8"Le due metà con gli stessi gradini visibili: 8 bit da qualche parte lungo il percorso: il formato del segnale (scegli 10 bpc nelle impostazioni del driver grafico), il cavo o l'app. Bande in entrambe le metà, più larghe dei gradini in basso: dithering disattivato, o pannello con meno sfumature. Con «Usa HDR» disattivato in Windows, tutto oltre il bianco SDR viene tagliato (lo schermo lo segnala)."},
     {u8"Gamma ampia HDR", u8"File rossa, verde e blu; in ognuna il primario di sRGB, DCI-P3 e BT.2020 a pari luminanza. Un monitor a gamma ampia mostra P3 più saturo di sRGB. BT.2020 uguale a P3 è normale: pochi pannelli vanno oltre P3.",
      u8"Tutti e tre uguali in ogni fila: un monitor solo sRGB, o i colori tagliati a sRGB lungo il percorso. Un tassello che cambia tinta invece di intensificarsi (il verde ingiallisce, il rosso vira all'arancio): mappatura della gamma errata. Con «Usa HDR» disattivato in Windows, tutto oltre il bianco SDR viene tagliato, e forse i colori ampi (lo schermo lo segnala)."},
+    {u8"Scansione frequenza (VRR)", u8"Barre e un blocco scorrono fluidi e senza strappi mentre la frequenza va e viene tra gli estremi dell'intervallo VRR ogni 10 s. Il contatore di aggiornamento del monitor segue l'obiettivo mostrato: le informazioni «Frequenza di aggiornamento», «FreeSync» o «VRR» del suo menu, o l'indicatore G-SYNC. + e − fermano la frequenza e la spostano di 1 fps; Spazio riprende la scansione (qui Spazio non avanza: lo fanno Destra, Invio o un clic).",
+     u8"Tearing (barre tagliate da una linea orizzontale) o scatti sotto la frequenza di aggiornamento: il VRR non funziona. Attiva FreeSync, G-SYNC o Adaptive-Sync nel menu del monitor e nel driver grafico. Un contatore fermo al massimo: lo stesso. Lo schermo avvisa se questo computer non può usare il VRR affatto."},
+    {u8"Sfarfallio VRR", u8"Due riquadri, grigio al 5 % e al 20 % su nero, restano stabili mentre il tempo di fotogramma salta tra i due estremi dell'intervallo VRR con uno schema irregolare. Valuta in una stanza buia dalla distanza abituale.",
+     u8"I riquadri o il nero pulsano o sfarfallano: la luminosità del pannello dipende dalla frequenza (comune su OLED e VA). È una proprietà del pannello, non un difetto di questo esemplare; gli aggiornamenti del firmware a volte lo attenuano. Un intervallo VRR più stretto o un limite di fotogrammi nei giochi lo rende più raro."},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "hdr/hdr_stand_in.h"
 #include "patterns/patterns.h"
+#include "testrun/vrr_picture.h"
 
 const DrawFunc g_drawFuncs[kModeCount] = {
     DrawWhite,  // 0
@@ -65,4 +66,6 @@ const DrawFunc g_drawFuncs[kModeCount] = {
     DrawHdrBlooming,  // 57
     DrawHdrTenBitSteps,  // 58
     DrawHdrWideGamut,  // 59
+    DrawVrrSweep,  // 60
+    DrawVrrFlicker,  // 61
 };

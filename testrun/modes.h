@@ -1,4 +1,4 @@
-// The drawing function of each screen, indexed by mode 0..59.
+// The drawing function of each screen, indexed by mode 0..61.
 #pragma once
 #include <windows.h>
 
@@ -6,5 +6,5 @@
 
 typedef void (*DrawFunc)(HDC hdc, const RECT* rect);
 
-// Every mode 0..59 has its screen; callers still check the mode before indexing.
+// Every mode 0..61 has its screen; callers still check the mode before indexing.
 extern const DrawFunc g_drawFuncs[kModeCount];

@@ -368,7 +368,7 @@ void TakePreparedScreens(HWND hwnd, const RunPlace& place) {
 int ScreenShowable(int mode) {
     // A painter that gave up paints nothing more, whether or not its message came.
     return g_paintAhead.handover == nullptr || PainterGaveUp(g_paintAhead.handover) || ModeCategory(mode) < 0 ||
-           IsMotionMode(mode) || FindPicture(mode) != nullptr;
+           IsMotionMode(mode) || IsVrrMode(mode) || FindPicture(mode) != nullptr;
 }
 
 COLORREF PaintShownScreen(HDC hdc, const RECT* rc, int mode) {

@@ -26,6 +26,7 @@
 #include "monitor/native_resolution.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
+#include "testrun/vrr_view.h"
 
 const wchar_t kTestWindowClass[] = L"TAVROTestWindow";
 
@@ -100,7 +101,7 @@ int PaintScreenAndPanels(HDC hdc, const RECT* client, int mode, RECT* covered) {
     if (GuideShown()) covered[1] = DrawGuidePanel(hdc, client, mode);
     const int findings = DrawFindingsLayer(hdc, client, covered + 2);
     SetMotionCovered(covered, 2 + findings);
-    const wchar_t* note = HdrScreenNote(mode, HdrViewFailure());
+    const wchar_t* note = IsVrrMode(mode) ? VrrScreenNote(mode) : HdrScreenNote(mode, HdrViewFailure());
     if (note == nullptr) return 2 + findings;
     covered[2 + findings] = DrawHdrNote(hdc, client, note);
     return 3 + findings;
@@ -128,6 +129,23 @@ void PaintHdrScreenAndPanels(HWND hwnd, HDC hdc, const RECT* client, int mode) {
     }
 }
 
+// A variable-refresh screen while its view runs: the GDI picture goes to the window, and its panels
+// into the view's frames (through the canvas the HDR screens use).
+void PaintVrrScreenAndPanels(HDC hdc, const RECT* client, int mode) {
+    const int width = client->right - client->left, height = client->bottom - client->top;
+    uint32_t* bits = nullptr;
+    HDC canvas = HdrCanvas(width, height, &bits);
+    RECT covered[kMaxCoveredRects + 1];
+    if (canvas == nullptr) {
+        PaintScreenAndPanels(hdc, client, mode, covered);
+        return;
+    }
+    const int count = PaintScreenAndPanels(canvas, client, mode, covered);
+    GdiFlush();
+    BitBlt(hdc, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
+    SetVrrPanels(bits, width, height, covered, count);
+}
+
 // The HDR screens mark the peak the monitor claims: where what Windows reports of it changed,
 // their pictures painted ahead are painted again.
 void RefreshClaimedPeak() {
@@ -152,6 +170,9 @@ void OnPaint(HWND hwnd) {
     const int mode = CurrentMode();
     if (IsHdrMode(mode)) {
         PaintHdrScreenAndPanels(hwnd, hdc, &client, mode);
+    } else if (IsVrrMode(mode) && VrrViewShown()) {
+        HideHdrView();
+        PaintVrrScreenAndPanels(hdc, &client, mode);
     } else {
         HideHdrView();
         RECT covered[kMaxCoveredRects + 1];
@@ -165,6 +186,7 @@ void OnDestroy(HWND hwnd) {
     g_runAway = false;
     g_closing = true;  // also where the window is destroyed without CloseRun
     StopMotion();
+    StopVrrView();
     StopPaintAhead();
     StopHdrView();
     CloseLoupe(nullptr);
@@ -208,6 +230,7 @@ void OnSwitchAway(HWND hwnd) {
     if (g_runAway || g_closing) return;
     g_runAway = true;
     StopMotion();
+    StopVrrView();
     CloseLoupe(hwnd);
     KillTimer(hwnd, kAutoTimer);
     HideGuide(hwnd);
@@ -283,6 +306,8 @@ LRESULT OnKeyDown(HWND hwnd, WPARAM key, LPARAM lParam) {
         ToggleGuide(hwnd);
         return 0;
     }
+    // + and - steer the sweep; Space sweeps again there instead of stepping on.
+    if (IsVrrMode(CurrentMode()) && VrrViewKey(key)) return 0;
     const int step = KeyStep(key);
     if (step == 0) return DefWindowProcW(hwnd, WM_KEYDOWN, key, lParam);
     AdvanceMode(hwnd, step);
@@ -335,6 +360,7 @@ void GotoMode(HWND hwnd, int pos) {
     if (pos < 0 || pos >= g_app.playlistCount) return;
     g_app.playlistPos = pos;
     StopMotion();
+    StopVrrView();
     CloseLoupe(hwnd);
     NoteScreenSeen(g_app.playlist[pos]);
     if (IsHdrMode(g_app.playlist[pos])) RecordHdrState(1);
@@ -348,6 +374,7 @@ void GotoMode(HWND hwnd, int pos) {
     UpdateTestTitle(hwnd);
     ShowOSD(hwnd);
     if (IsMotionMode(g_app.playlist[pos])) StartMotion(hwnd, g_app.playlist[pos]);
+    if (IsVrrMode(g_app.playlist[pos])) StartVrrView(hwnd, g_app.playlist[pos]);
     if (sound) {
         // The sweep's samples take tens of milliseconds to compute: show the screen first, then
         // start the sound from its beginning.
@@ -388,6 +415,7 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
             // nothing animates behind it.
             if (wParam == SIZE_MINIMIZED) {
                 StopMotion();
+                StopVrrView();
             } else {
                 ResizePaintAhead(LOWORD(lParam), HIWORD(lParam), Place());
                 const bool animate = IsMotionMode(CurrentMode()) && !MotionNow().running && !g_runAway && !g_closing;

@@ -148,6 +148,19 @@ const uint8_t* ReadRun(const uint8_t* p, const uint8_t* end, ReportInput* input)
         g_findings.hdr.claimedPeakNits = p[3] & 0x40 ? INFINITY : p[3] * 1e5;
         p += 4;
     }
+    if ((screen & 0x80) && end - p >= 6) {  // variable-refresh screens, with any figures a record may hold
+        VrrFigures& v = g_findings.vrr[p[0] % kVrrScreens];
+        v.visits = static_cast<int8_t>(p[1]);
+        v.variableRefresh = p[0] & 2;
+        v.frames = static_cast<int8_t>(p[2]) * 10000000000000000LL;
+        v.late = static_cast<int8_t>(p[3]) * 1000LL;
+        v.sweptLowHz = p[4] & 0x80 ? NAN : p[4] * 2.0 - 10;
+        v.sweptHighHz = p[4] & 0x40 ? INFINITY : p[4] * 1e4;
+        v.presentedLowHz = p[5] & 0x80 ? -INFINITY : p[5] / 7.0;
+        v.presentedHighHz = p[5] & 0x40 ? 1e300 : p[5] * 3.3;
+        AddVrrFigures(&g_findings, kVrrSweepMode + (p[5] & 1), p[5] & 2, p[2], p[3], p[4], p[4] * 2.0, p[5], p[5] * 1.5);
+        p += 6;
+    }
     input->lang = lang % (kLanguageCount + 1);
     input->created = "2026-12-09 18:00";
     input->program = "TAVRO 1.0.0";

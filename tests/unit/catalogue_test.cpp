@@ -15,19 +15,31 @@ std::vector<int> Playlist(std::initializer_list<int> categories) {
     return modes;
 }
 
-TEST(Catalogue, CategoriesCoverEveryModeOnceInOrder) {
+TEST(Catalogue, EveryModeBelongsToExactlyOneCard) {
     int total = 0;
+    int onCards[kModeCount] = {};
     for (int c = 0; c < kCategoryCount; ++c) {
-        EXPECT_EQ(g_catStart[c], total) << c;
-        for (int m = g_catStart[c]; m < g_catStart[c] + g_catCount[c]; ++m) EXPECT_EQ(g_modeCategory[m], c) << m;
+        EXPECT_EQ(g_cardFirst[c], total) << c;
+        for (int k = g_cardFirst[c]; k < g_cardFirst[c] + g_catCount[c]; ++k) {
+            const int m = g_cardModes[k];
+            ASSERT_GE(m, 0);
+            ASSERT_LT(m, kModeCount);
+            EXPECT_EQ(g_modeCategory[m], c) << m;
+            ++onCards[m];
+        }
         total += g_catCount[c];
     }
     EXPECT_EQ(total, kModeCount);
+    for (int m = 0; m < kModeCount; ++m) EXPECT_EQ(onCards[m], 1) << m;
+    EXPECT_EQ(g_catCount[kMotionCategory], 4);  // the card's badge
     EXPECT_EQ(ModeCategory(33), kSoundCategory);
     EXPECT_EQ(ModeCategory(-1), -1);
     EXPECT_EQ(ModeCategory(kModeCount), -1);
     for (int m = 0; m < kModeCount; ++m) EXPECT_EQ(IsMotionMode(m), m == 42 || m == 43) << m;
     for (int m = -1; m <= kModeCount; ++m) EXPECT_EQ(IsHdrMode(m), m >= 48 && m <= 59) << m;
+    for (int m = -1; m <= kModeCount; ++m) EXPECT_EQ(IsVrrMode(m), m == 60 || m == 61) << m;
+    EXPECT_EQ(ModeCategory(60), kMotionCategory);
+    EXPECT_EQ(ModeCategory(61), kMotionCategory);
 }
 
 TEST(Catalogue, PlaylistsFollowCatalogueOrder) {
@@ -38,10 +50,12 @@ TEST(Catalogue, PlaylistsFollowCatalogueOrder) {
     ASSERT_EQ(old.size(), 34u);
     for (int m = 0; m < 34; ++m) EXPECT_EQ(old[m], m);
     // The two later cards follow the sound screen, in card order, whatever was ticked first.
-    EXPECT_EQ(Playlist({11, 9, 10}), (std::vector<int>{33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43}));
-    EXPECT_EQ(Playlist({11}), (std::vector<int>{42, 43}));
-    EXPECT_EQ(Playlist({13, 12, 11}), (std::vector<int>{42, 43, 44, 45, 46, 47}));
-    EXPECT_EQ(Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}).size(), 48u);
+    EXPECT_EQ(Playlist({11, 9, 10}), (std::vector<int>{33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 60, 61}));
+    // The Motion card plays its variable-refresh screens after its first two.
+    EXPECT_EQ(Playlist({11}), (std::vector<int>{42, 43, 60, 61}));
+    EXPECT_EQ(Playlist({13, 12, 11}), (std::vector<int>{42, 43, 60, 61, 44, 45, 46, 47}));
+    EXPECT_EQ(Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}).size(), 50u);
+    EXPECT_EQ(Playlist({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}).size(), static_cast<size_t>(kModeCount));
     EXPECT_EQ(Playlist({14, 13}), (std::vector<int>{46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59}));
     EXPECT_TRUE(Playlist({}).empty());
 }
@@ -63,6 +77,8 @@ TEST(Catalogue, ScreensAroundAnEntryComeShownNextPreviousEachOnce) {
         {{41, 42, 43, 0}, 0, {41, 0}},  // the motion screens are drawn as they are shown
         {{42, 43}, 1, {}},
         {{43, 44, 45}, 1, {44, 45}},    // the screens after them are painted ahead
+        {{43, 60, 61, 44}, 1, {}},      // the variable-refresh screens have swap chains of their own
+        {{60, 61, 44, 41}, 2, {44, 41}},
         {{4, 5, 6}, 3, {}},             // no such entry
         {{}, 0, {}},
     };
@@ -91,7 +107,9 @@ TEST(Catalogue, LaterScreensHaveNamesOfTheirOwn) {
                                        L"HDR wide gamut"};
     for (int k = 48; k < 55; ++k) EXPECT_STREQ(ModeTitle(k), L"HDR peak window");
     for (int k = 0; k < 5; ++k) EXPECT_STREQ(ModeTitle(55 + k), hdrNames[k]);
-    EXPECT_STREQ(ModeTitle(60), L"TAVRO");
+    EXPECT_STREQ(ModeTitle(60), L"Frame-rate sweep (VRR)");
+    EXPECT_STREQ(ModeTitle(61), L"VRR flicker");
+    EXPECT_STREQ(ModeTitle(62), L"TAVRO");
 }
 
 }  // namespace

@@ -1,0 +1,224 @@
+// A test run's variable-refresh screens in the real test window: the loop presents numbered frames
+// through the presenter that may tear, + and - hold the sweep and Space resumes it without stepping,
+// the record keeps each visit, and a machine without tearing or without Direct3D 11 still runs
+// them and says variable refresh cannot be used.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "app/app_state.h"
+#include "hdr/d3d_presenter.h"
+#include "record/run_record.h"
+#include "testrun/catalogue.h"
+#include "testrun/motion_run.h"
+#include "testrun/paint_ahead.h"
+#include "testrun/test_window.h"
+#include "testrun/vrr_view.h"
+
+namespace {
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+template <typename Done>
+bool WaitFor(Done done) {
+    const DWORD begin = GetTickCount();
+    while (!done() && GetTickCount() - begin < 10000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        Pump();
+    }
+    return done();
+}
+
+void* Export(const wchar_t* dll, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(dll), name));
+}
+
+HRESULT Refuses(IDXGIFactory2*, BOOL* allowed) {
+    *allowed = FALSE;
+    return S_OK;
+}
+
+struct SeamGuard {
+    explicit SeamGuard(const PresenterSeam* seam) { SetPresenterSeam(seam); }
+    ~SeamGuard() { SetPresenterSeam(nullptr); }
+};
+
+// The note's yellow in the top quarter of what the window shows.
+long YellowAtTheTop(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int width = client.right, height = client.bottom / 4;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    HDC window = GetDC(hwnd);
+    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, window);
+    GdiFlush();
+    long yellow = 0;
+    for (int p = 0; p < width * height; ++p) yellow += (static_cast<uint32_t*>(bits)[p] & 0xFFFFFF) == 0xFFFF00;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return yellow;
+}
+
+class VrrRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_app.hInstance = GetModuleHandleW(nullptr);
+        g_lang = 0;
+        SetMonitorRateForTests(120);
+    }
+    void TearDown() override {
+        if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
+        Pump();
+        WaitFor([] { return RunningPainters() == 0; });
+        SetMonitorRateForTests(0);
+        g_app.playlist = nullptr;
+        g_app.playlistCount = 0;
+    }
+    void Run(std::vector<int> modes) {
+        playlist = std::move(modes);
+        g_app.playlist = playlist.data();
+        g_app.playlistCount = static_cast<int>(playlist.size());
+        g_app.playlistPos = 0;
+        g_app.autoMode = 0;
+        CreateTestWindow();
+        hwnd = g_app.hwndTest;
+        ASSERT_NE(hwnd, nullptr);
+        UpdateWindow(hwnd);
+    }
+    void Key(WPARAM key) {
+        SendMessageW(hwnd, WM_KEYDOWN, key, 0);
+    }
+    // Waits until the loop has presented `more` frames beyond those presented so far.
+    bool Presents(long long more) {
+        const long long target = VrrViewNow().presents + more;
+        return WaitFor([target] { return VrrViewNow().presents >= target; });
+    }
+    HWND hwnd = nullptr;
+    std::vector<int> playlist;
+};
+
+TEST_F(VrrRun, SweepPresentsNumberedFramesAndTakesItsKeys) {
+    Run({kVrrSweepMode, kVrrFlickerMode, 0});
+    VrrViewProgress now = VrrViewNow();
+    if (now.failure != kPresenterOk) GTEST_SKIP() << "no Direct3D 11 device here";
+    ASSERT_TRUE(VrrViewShown());
+    EXPECT_EQ(kVrrSweepMode, now.mode);
+    EXPECT_EQ(48, now.lowHz);  // no EDID under Xvfb: no range claimed
+    EXPECT_EQ(120, now.highHz);
+    // Where DXGI allows tearing the frames present with it and the screen needs no note.
+    EXPECT_EQ(now.tearing == kTearingAllowed, VrrScreenNote(kVrrSweepMode) == nullptr) << now.tearing;
+
+    // Each frame read back before its present carries the number after the one before.
+    ProbeVrrFrames(6);
+    uint32_t numbers[6] = {};
+    ASSERT_TRUE(WaitFor([&numbers] { return VrrProbedNumbers(numbers, 6) == 6; }));
+    for (int k = 1; k < 6; ++k) EXPECT_EQ(numbers[k - 1] + 1, numbers[k]) << k;
+
+    // + holds the sweep at a whole rate, the keypad's + and - move it by one, Space sweeps again:
+    // none of them steps to another screen.
+    const struct {
+        WPARAM key;
+        int held;
+        double step;  // from the rate before; NAN: not compared
+    } kKeys[] = {{VK_OEM_PLUS, 1, NAN}, {VK_ADD, 1, 1}, {VK_SUBTRACT, 1, -1}, {VK_OEM_MINUS, 1, -1}, {VK_SPACE, 0, NAN}};
+    for (const auto& k : kKeys) {
+        SCOPED_TRACE(k.key);
+        const double before = VrrViewNow().targetHz;
+        Key(k.key);
+        ASSERT_TRUE(Presents(3));
+        now = VrrViewNow();
+        EXPECT_EQ(k.held, now.held);
+        if (k.held) {
+            EXPECT_EQ(std::round(now.targetHz), now.targetHz);
+        }
+        if (!std::isnan(k.step)) {  // by one, but never out of the range
+            EXPECT_EQ(std::fmin(std::fmax(before + k.step, now.lowHz), now.highHz), now.targetHz);
+        }
+        EXPECT_EQ(0, g_app.playlistPos);
+    }
+
+    // Right steps on: the sweep's visit is recorded, the flicker screen starts its own loop.
+    Key(VK_RIGHT);
+    EXPECT_EQ(1, g_app.playlistPos);
+    const VrrFigures& sweep = CurrentRunRecord()->findings.vrr[0];
+    EXPECT_EQ(1, sweep.visits);
+    EXPECT_GE(sweep.frames, 6 + 15);
+    EXPECT_EQ(sweep.variableRefresh != 0, now.tearing == kTearingAllowed);
+    EXPECT_GE(sweep.sweptLowHz, 48);
+    EXPECT_LE(sweep.sweptHighHz, 120);
+    EXPECT_GT(sweep.presentedHighHz, 0);
+    EXPECT_EQ(kVrrFlickerMode, VrrViewNow().mode);
+    ASSERT_TRUE(Presents(2));
+    Key(VK_SPACE);  // no step here either
+    EXPECT_EQ(1, g_app.playlistPos);
+
+    // Esc ends the run: the loop stops and the presenter lets go of every reference.
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(VrrViewShown());
+    EXPECT_EQ(0u, VrrLastRelease());
+    EXPECT_EQ(1, CurrentRunRecord()->findings.vrr[1].visits);
+}
+
+TEST_F(VrrRun, WithoutTearingOrDirect3dTheScreensRunAndSaySo) {
+    const CreateDeviceFn device = reinterpret_cast<CreateDeviceFn>(Export(L"d3d11.dll", "D3D11CreateDevice"));
+    const CreateFactoryFn factory = reinterpret_cast<CreateFactoryFn>(Export(L"dxgi.dll", "CreateDXGIFactory1"));
+    if (device != nullptr && factory != nullptr) {
+        // DXGI refuses tearing: the normal flip presenter shows the frames, and the note says why.
+        const PresenterSeam refused = {device, factory, nullptr, nullptr, Refuses};
+        SeamGuard guard(&refused);
+        Run({kVrrSweepMode, 0});
+        if (VrrViewNow().failure == kPresenterOk) {
+            EXPECT_EQ(kTearingRefused, VrrViewNow().tearing);
+            EXPECT_TRUE(Presents(2));
+            ASSERT_NE(nullptr, VrrScreenNote(kVrrSweepMode));
+            EXPECT_NE(nullptr, wcsstr(VrrScreenNote(kVrrSweepMode), L"does not allow tearing"));
+            Key(VK_ESCAPE);
+            EXPECT_EQ(0, CurrentRunRecord()->findings.vrr[0].variableRefresh);
+            EXPECT_GT(CurrentRunRecord()->findings.vrr[0].frames, 0);
+        } else {
+            Key(VK_ESCAPE);
+        }
+    }
+    // No Direct3D 11: the still picture with the note on it; Space still steps nowhere, Right does.
+    const PresenterSeam noD3d11 = {nullptr, nullptr, nullptr, nullptr, nullptr};
+    SeamGuard guard(&noD3d11);
+    Run({kVrrSweepMode, 0});
+    EXPECT_FALSE(VrrViewShown());
+    EXPECT_EQ(kPresenterNoD3d11, VrrViewNow().failure);
+    ASSERT_NE(nullptr, VrrScreenNote(kVrrSweepMode));
+    EXPECT_NE(nullptr, wcsstr(VrrScreenNote(kVrrSweepMode), L"still picture"));
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+    EXPECT_GT(YellowAtTheTop(hwnd), 50);
+    Key(VK_SPACE);
+    EXPECT_EQ(0, g_app.playlistPos);
+    Key(VK_RIGHT);
+    EXPECT_EQ(1, g_app.playlistPos);
+    EXPECT_EQ(1, CurrentRunRecord()->findings.vrr[0].visits);
+    EXPECT_EQ(0, CurrentRunRecord()->findings.vrr[0].frames);
+    UpdateWindow(hwnd);
+    EXPECT_EQ(0, YellowAtTheTop(hwnd));  // the white screen after it carries no note
+    Key(VK_ESCAPE);
+}
+
+}  // namespace
