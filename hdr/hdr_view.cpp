@@ -11,6 +11,7 @@
 #include "hdr/hdr_label_paint.h"
 #include "hdr/hdr_modes.h"
 #include "hdr/hdr_support.h"
+#include "hdr/view_window.h"
 #include "monitor/colour_facts.h"
 #include "patterns/offscreen.h"
 
@@ -33,32 +34,9 @@ HdrFrame g_shown;
 // The test window's GDI picture of the HDR screen shown.
 Offscreen g_canvas;
 
-LRESULT CALLBACK HdrViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_NCHITTEST:
-            return HTTRANSPARENT;  // clicks and the pointer belong to the test window beneath
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            ValidateRect(hwnd, nullptr);  // the swap chain shows what was presented
-            return 0;
-        default:
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-}
-
 int CreateView(HWND parent, int width, int height) {
     if (g_view != nullptr && GetParent(g_view) == parent) return 1;
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = HdrViewProc;
-    wc.hInstance = g_app.hInstance;
-    wc.lpszClassName = kHdrViewClass;
-    RegisterClassExW(&wc);  // already there from the second run on
-    // The test window's own painting must not reach over the swap chain.
-    SetWindowLongPtrW(parent, GWL_STYLE, GetWindowLongPtrW(parent, GWL_STYLE) | WS_CLIPCHILDREN);
-    g_view = CreateWindowExW(0, kHdrViewClass, L"", WS_CHILD | WS_DISABLED, 0, 0, width, height, parent, nullptr,
-                             g_app.hInstance, nullptr);
+    g_view = CreateViewWindow(parent, kHdrViewClass, width, height);
     return g_view != nullptr;
 }
 

@@ -107,22 +107,32 @@ int PaintScreenAndPanels(HDC hdc, const RECT* client, int mode, RECT* covered) {
     return 3 + findings;
 }
 
-// An HDR screen: its GDI picture goes to the window as any screen's, and into the frames of the
-// FP16 view above it, which shows the screen's own light with these panels in it. Where the view
-// cannot show it, the GDI picture stays, now with the reason on it.
-void PaintHdrScreenAndPanels(HWND hwnd, HDC hdc, const RECT* client, int mode) {
+// The screen and its panels painted into the canvas under a swap chain's view and copied to the
+// window; returns how many rectangles of `covered` the panels cover and sets `bits` to the canvas,
+// or -1 where there is no canvas (then they are painted on the window alone).
+int PaintThroughCanvas(HDC hdc, const RECT* client, int mode, RECT* covered, uint32_t** bits) {
     const int width = client->right - client->left, height = client->bottom - client->top;
-    uint32_t* bits = nullptr;
-    HDC canvas = HdrCanvas(width, height, &bits);
-    RECT covered[kMaxCoveredRects + 1];
+    HDC canvas = HdrCanvas(width, height, bits);
     if (canvas == nullptr) {
         PaintScreenAndPanels(hdc, client, mode, covered);
-        return;
+        return -1;
     }
     const int count = PaintScreenAndPanels(canvas, client, mode, covered);
     GdiFlush();
     BitBlt(hdc, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
+    return count;
+}
+
+// An HDR screen: its GDI picture goes to the window as any screen's, and into the frames of the
+// FP16 view above it, which shows the screen's own light with these panels in it. Where the view
+// cannot show it, the GDI picture stays, now with the reason on it.
+void PaintHdrScreenAndPanels(HWND hwnd, HDC hdc, const RECT* client, int mode) {
+    uint32_t* bits = nullptr;
+    RECT covered[kMaxCoveredRects + 1];
+    const int count = PaintThroughCanvas(hdc, client, mode, covered, &bits);
+    if (count < 0) return;
     const PresenterFailure before = HdrViewFailure();
+    const int width = client->right - client->left, height = client->bottom - client->top;
     if (!ShowHdrView(hwnd, mode, bits, width, height, covered, count) && HdrViewFailure() != before) {
         RecordHdrFailure(HdrViewFailure());
         InvalidateRect(hwnd, nullptr, FALSE);  // once more, with the reason written on the screen
@@ -132,18 +142,10 @@ void PaintHdrScreenAndPanels(HWND hwnd, HDC hdc, const RECT* client, int mode) {
 // A variable-refresh screen while its view runs: the GDI picture goes to the window, and its panels
 // into the view's frames (through the canvas the HDR screens use).
 void PaintVrrScreenAndPanels(HDC hdc, const RECT* client, int mode) {
-    const int width = client->right - client->left, height = client->bottom - client->top;
     uint32_t* bits = nullptr;
-    HDC canvas = HdrCanvas(width, height, &bits);
     RECT covered[kMaxCoveredRects + 1];
-    if (canvas == nullptr) {
-        PaintScreenAndPanels(hdc, client, mode, covered);
-        return;
-    }
-    const int count = PaintScreenAndPanels(canvas, client, mode, covered);
-    GdiFlush();
-    BitBlt(hdc, 0, 0, width, height, canvas, 0, 0, SRCCOPY);
-    SetVrrPanels(bits, width, height, covered, count);
+    const int count = PaintThroughCanvas(hdc, client, mode, covered, &bits);
+    if (count >= 0) SetVrrPanels(bits, client->right - client->left, client->bottom - client->top, covered, count);
 }
 
 // The HDR screens mark the peak the monitor claims: where what Windows reports of it changed,

@@ -11,6 +11,7 @@
 #include "app/format.h"
 #include "hdr/d3d_motion_frame.h"
 #include "hdr/frame_number.h"
+#include "hdr/view_window.h"
 #include "monitor/colour_facts.h"
 #include "record/run_record.h"
 #include "testrun/catalogue.h"
@@ -105,31 +106,8 @@ struct Locked {
     Locked& operator=(const Locked&) = delete;
 };
 
-LRESULT CALLBACK VrrViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_NCHITTEST:
-            return HTTRANSPARENT;  // clicks and the pointer belong to the test window beneath
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            ValidateRect(hwnd, nullptr);  // the swap chain shows what was presented
-            return 0;
-        default:
-            return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-}
-
 HWND CreateView(HWND parent, int width, int height) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = VrrViewProc;
-    wc.hInstance = g_app.hInstance;
-    wc.lpszClassName = kVrrViewClass;
-    RegisterClassExW(&wc);  // already there from the second visit on
-    // The test window's own painting must not reach over the swap chain.
-    SetWindowLongPtrW(parent, GWL_STYLE, GetWindowLongPtrW(parent, GWL_STYLE) | WS_CLIPCHILDREN);
-    return CreateWindowExW(0, kVrrViewClass, L"", WS_CHILD | WS_DISABLED, 0, 0, width, height, parent, nullptr,
-                           g_app.hInstance, nullptr);
+    return CreateViewWindow(parent, kVrrViewClass, width, height);
 }
 
 // ---- the rates' lines ----
