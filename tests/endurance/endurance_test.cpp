@@ -179,7 +179,7 @@ protected:
             Pump();
             UpdateWindow(g_app.hwndTest);
             if (key == VK_LEFT) {
-                EXPECT_EQ(g_app.playlist[g_app.playlistPos], kModeCount - 1);  // the sound screen
+                EXPECT_EQ(g_app.playlist[g_app.playlistPos], g_cardModes[kModeCount - 1]);  // the last card's last screen
             }
         }
         EXPECT_EQ(g_app.playlistPos, 1);

@@ -44,7 +44,7 @@ TEST(RenderArgs, AcceptsModeSizeFileAndLanguageAnywhere) {
 }
 
 TEST(RenderArgs, RefusesUnknownModes) {
-    for (const wchar_t* mode : {L"60", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
+    for (const wchar_t* mode : {L"62", L"-1", L"x", L"", L"1.5", L" 3", L"99999999999999999999"}) {
         EXPECT_NE(ErrorOf({mode, L"8", L"8", L"a.bmp"}).find(L"mode"), std::wstring::npos) << mode;
     }
 }
@@ -68,7 +68,7 @@ TEST(RenderArgs, RefusesBadLanguagesOptionsAndArgumentCounts) {
     EXPECT_NE(ErrorOf({L"1", L"8", L"8", L"a.bmp", L"b.bmp"}).find(L"too many"), std::wstring::npos);
 }
 
-TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost60Screens) {
+TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost62Screens) {
     RenderArgs out;
     std::wstring error;
     ASSERT_EQ(Parse({L"19", L"1920", L"1080", L"star.bmp"}, &out, &error), kRenderParseOk);
@@ -85,7 +85,7 @@ TEST(RenderArgs, OverlayTakesAPositionWithinARunOfAtMost60Screens) {
     EXPECT_EQ(single.osdPos, 1);
     EXPECT_EQ(single.osdCount, 1);
 
-    for (const wchar_t* count : {L"0", L"61", L"x", L""}) {
+    for (const wchar_t* count : {L"0", L"63", L"x", L""}) {
         EXPECT_NE(ErrorOf({L"0", L"8", L"8", L"a.bmp", L"--osd", L"1", count}).find(L"count"), std::wstring::npos)
             << count;
     }
@@ -208,7 +208,8 @@ TEST(RenderArgs, APfmFileIsForTheHdrScreensAndTheirTextsAlone) {
         {{L"47", L"64", L"48", L"x.pfm"}, L"a .pfm file is for the HDR screens 48..59, not screen 47: write a .bmp"},
         {{L"0", L"8", L"8", L"x.PFM"}, L"not screen 0"},
         {{L"42", L"8", L"8", L"x.pfm", L"--frame", L"3"}, L"not screen 42"},
-        {{L"60", L"8", L"8", L"x.pfm"}, L"unknown mode"},
+        {{L"60", L"8", L"8", L"x.pfm"}, L"not screen 60"},
+        {{L"62", L"8", L"8", L"x.pfm"}, L"unknown mode"},
         {{L"55", L"8", L"8", L"x.pfm", L"--osd", L"1", L"12"}, L"--osd and --guide are drawn into a .bmp only"},
         {{L"55", L"8", L"8", L"x.pfm", L"--guide"}, L"not into a .pfm"},
         {{L"55", L"8", L"8", L"x.pfm", L"--scale", L"100"}, L"one-to-one screen 47"},
