@@ -52,7 +52,7 @@ expect_exit 0 1 3 3 "$work/red.bmp" --lang 5
 [ "$(stat -c %s "$work/red.bmp")" = $((54 + 12 * 3)) ] || fail "existing file not replaced"
 
 # Bad arguments: exit 2, no file.
-expect_exit 2 60 8 8 "$work/bad.bmp"
+expect_exit 2 62 8 8 "$work/bad.bmp"
 expect_exit 2 x 8 8 "$work/bad.bmp"
 expect_exit 2 1 0 8 "$work/bad.bmp"
 expect_exit 2 1 8 -3 "$work/bad.bmp"
@@ -65,7 +65,7 @@ expect_exit 2 1 8 8 "$work"
 [ ! -e "$work/bad.bmp" ] || fail "a refused run wrote a file"
 
 # Every screen either renders or is refused as not built, with a message and no file.
-for mode in $(seq 0 59); do
+for mode in $(seq 0 61); do
   output=$("$run" "$render" "$mode" 5 4 "$work/m$mode.bmp" 2>&1); code=$?
   case $code in
     0) [ "$(stat -c %s "$work/m$mode.bmp" 2>/dev/null)" = $((54 + 16 * 4)) ] || fail "mode $mode: bad file" ;;

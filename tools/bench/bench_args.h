@@ -27,7 +27,7 @@ constexpr int kBenchMaxStarts = 50;
 
 constexpr const char* kBenchUsage =
     "usage: tavro-bench [--modes LIST] [--sizes LIST] [--runs N] [--starts N] [--tavro PATH]\n"
-    "  --modes   screens to paint: numbers and ranges 0..59, e.g. 0-59 or 5,19,23-25 (default all);\n"
+    "  --modes   screens to paint: numbers and ranges 0..61, e.g. 0-61 or 5,19,23-25 (default all);\n"
     "            the HDR screens 48..59 among them are also built, uploaded and presented in FP16\n"
     "  --sizes   WIDTHxHEIGHT list, 1..16384 each, e.g. 1920x1080,3840x2160\n"
     "            (default 1920x1080,3840x2160,7680x4320)\n"

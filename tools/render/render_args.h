@@ -32,7 +32,7 @@ constexpr const char* kRenderUsage =
     "usage: tavro-render MODE WIDTH HEIGHT OUT.bmp [--lang N] [--osd POS COUNT] [--guide]\n"
     "                    [--frame K] [--hz H] [--desktop WxH] [--scale P] [--native WxH]\n"
     "       tavro-render MODE WIDTH HEIGHT OUT.pfm [--lang N]\n"
-    "  MODE 0..59, WIDTH and HEIGHT 1..16384, N 0..12 (0 = English)\n"
+    "  MODE 0..61, WIDTH and HEIGHT 1..16384, N 0..12 (0 = English)\n"
     "  OUT.bmp: the picture GDI shows, for every screen (the HDR screens 48..59 in standard range)\n"
     "  OUT.pfm: for the HDR screens 48..59, the frame the FP16 presenter shows, as 32-bit floats in\n"
     "    scRGB (1.0 = 80 cd/m2), its texts at standard-range white\n"
