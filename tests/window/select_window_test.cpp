@@ -175,7 +175,7 @@ TEST_F(SelectWindow, ControlsHaveTheirClassTextPlaceSizeAndStyle) {
     };
     const Expected table[] = {
         {3005, L"STATIC", L"Select Tests", 20, 14, 400, 26, 0},
-        {3006, L"STATIC", L"Check categories to test \x00B7 multi-select \x00B7 60 screens", 20, 42, 400, 18, 0},
+        {3006, L"STATIC", L"Check categories to test \x00B7 multi-select \x00B7 62 screens", 20, 42, 400, 18, 0},
         {1005, L"COMBOBOX", nullptr, 854, 16, 180, -1, CBS_DROPDOWNLIST},  // the combo hands WS_VSCROLL to its list
         {2000, L"BUTTON", L"Solid Colors", 20, 68, 330, 48, BS_OWNERDRAW},
         {2001, L"BUTTON", L"Brightness and contrast", 362, 68, 330, 48, BS_OWNERDRAW},
