@@ -76,6 +76,8 @@ struct View {
     std::vector<uint32_t> block;
     TextPatch text;
     std::vector<uint32_t> readBack;
+    std::vector<Panel> panels;   // the loop's copy of the test window's panels
+    unsigned panelsGeneration;   // the hand-over it was copied from
 };
 
 View g_view;
@@ -88,6 +90,7 @@ bool g_lockMade;
 VrrKey g_keys[kKeyRoom];
 int g_keyCount;
 std::vector<Panel> g_panels;
+unsigned g_panelsGeneration;  // counts each hand-over of g_panels
 VrrViewProgress g_progress;
 int g_probeLeft;
 uint32_t g_probed[kProbeRoom];
@@ -274,15 +277,21 @@ int SeamDraw(void* context, const VrrFrame* frame) {
                             v->block.data()};
     }
     if (v->text.dc != nullptr) patches[count++] = {l.textLeft, l.textTop, v->text.width, v->text.height, v->text.bits};
+    // The panels are copied out when the UI thread has handed over new ones, and drawn with the lock
+    // given back: Direct3D may need the window's thread, which may be waiting for the lock.
     {
         Locked lock;
-        for (const Panel& panel : g_panels) {
-            if (count == ARRAYSIZE(patches)) break;
-            patches[count++] = {panel.rect.left, panel.rect.top, panel.rect.right - panel.rect.left,
-                                panel.rect.bottom - panel.rect.top, panel.pixels.data()};
+        if (v->panelsGeneration != g_panelsGeneration) {
+            v->panels = g_panels;
+            v->panelsGeneration = g_panelsGeneration;
         }
-        if (!DrawPatches(&v->presenter, patches, count)) return 0;
     }
+    for (const Panel& panel : v->panels) {
+        if (count == ARRAYSIZE(patches)) break;
+        patches[count++] = {panel.rect.left, panel.rect.top, panel.rect.right - panel.rect.left,
+                            panel.rect.bottom - panel.rect.top, panel.pixels.data()};
+    }
+    if (!DrawPatches(&v->presenter, patches, count)) return 0;
     if (!DrawFrameNumber(&v->presenter, static_cast<uint32_t>(frame->number))) return 0;
     bool probe;
     {
@@ -461,6 +470,7 @@ void SetVrrPanels(const uint32_t* picture, int width, int height, const RECT* co
     if (width != g_view.width || height != g_view.height) panels.clear();
     Locked lock;
     g_panels.swap(panels);
+    ++g_panelsGeneration;
 }
 
 int VrrViewShown() {
