@@ -51,7 +51,7 @@ run_with() {
 }
 
 step "a bad argument: the usage, then exit code 2"
-run_with /cards 15
+run_with /cards 16
 sleep 3
 xdotool key Return  # the message box has the focus
 poll 15 has_exit_code || fail "no exit code: $(cat "$work/run.out")"

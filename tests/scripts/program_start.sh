@@ -33,9 +33,9 @@ for _ in $(seq 1 50); do [ -s debug.txt ] && break; sleep 0.1; done
 
 # Every owner-drawn card and button has been drawn once at least, each with one trace line.
 for _ in $(seq 1 50); do [ "$(grep -c CtlID=1004 drawitem.txt 2>/dev/null)" -ge 1 ] && break; sleep 0.1; done
-bad=$(tr -d '\r' < drawitem.txt | grep -v -E '^WM_DRAWITEM: CtlID=(100[1-4]|200[0-9]|201[0-3]), CtlType=4$' || true)
+bad=$(tr -d '\r' < drawitem.txt | grep -v -E '^WM_DRAWITEM: CtlID=(100[1-4]|200[0-9]|201[0-4]), CtlType=4$' || true)
 [ -z "$bad" ] || fail "unexpected drawitem.txt lines: $bad"
-for id in 1001 1002 1003 1004 2000 2005 2009 2011 2013; do
+for id in 1001 1002 1003 1004 2000 2005 2009 2011 2013 2014; do
   grep -q "CtlID=$id, " drawitem.txt || fail "no draw request traced for control $id"
 done
 
