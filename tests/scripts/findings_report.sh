@@ -121,8 +121,9 @@ sleep 3
 # Wine rewrites its monitor keys whenever a Wine process starts: the EDID goes in once it runs.
 "$src/scripts/wine" reg add "$monitor_key" /v EDID /t REG_BINARY /d "$(head -c 128 "$edid_file" | xxd -p | tr -d '\n')" /f \
   >/dev/null 2>&1 || fail "cannot write the EDID"
-# START in the selection window, centred in the desktop: its client area starts at (284, 196).
-xdotool mousemove --window "$desktop" $((284 + 120)) $((196 + 502)) click 1
+# START in the selection window, centred in the desktop: its client area starts at (113, 239), and
+# START is 200 x 40 at (20, 396) in it.
+xdotool mousemove --window "$desktop" $((113 + 120)) $((239 + 416)) click 1
 poll 20 desktop_size_is 1920x1080 || fail "desktop stays $(desktop_size)"
 poll 10 pixel_is 960 540 255,255,255 || fail "the first screen is not white"
 
