@@ -1,8 +1,7 @@
 // Offscreen pictures for GDI drawing read back pixel by pixel.
 #include "patterns/offscreen.h"
 
-bool CreateOffscreen(int width, int height, Offscreen* off) {
-    *off = {};
+BITMAPINFO TopDownDibInfo(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -10,6 +9,12 @@ bool CreateOffscreen(int width, int height, Offscreen* off) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+bool CreateOffscreen(int width, int height, Offscreen* off) {
+    *off = {};
+    const BITMAPINFO info = TopDownDibInfo(width, height);
     HDC dc = CreateCompatibleDC(nullptr);
     if (dc == nullptr) return false;
     void* bits = nullptr;

@@ -13,6 +13,9 @@ struct Offscreen {
     int width, height;
 };
 
+// The header of a top-down 32-bit BI_RGB picture, width x height (0x00RRGGBB pixels, row 0 at the top).
+BITMAPINFO TopDownDibInfo(int width, int height);
+
 // Makes a width x height offscreen picture; false (and `off` empty) where GDI gives none.
 bool CreateOffscreen(int width, int height, Offscreen* off);
 

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "patterns/offscreen.h"
 #include "testrun/vrr_frame.h"
 
 void DrawVrrStill(HDC hdc, const RECT* rc, VrrScreen screen) {
@@ -19,13 +20,7 @@ void DrawVrrStill(HDC hdc, const RECT* rc, VrrScreen screen) {
             for (int x = left; x < left + l.blockSide && x < stride; ++x) pixels[static_cast<size_t>(y) * stride + x] = kVrrWhite;
         }
     }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = stride;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(stride, height);
     SetDIBitsToDevice(hdc, rc->left, rc->top, width, height, offset, 0, 0, height, pixels.data(), &info,
                       DIB_RGB_COLORS);
 }

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "tests/support/d3d_loader.h"
+
 namespace {
 
 constexpr uint16_t kHalfOf12_5 = 0x4A40;  // 1 000 cd/m² in scRGB: 1 000 / 80
@@ -27,55 +29,12 @@ std::vector<uint16_t> PositionFrame(int width, int height) {
     return halves;
 }
 
-HWND OpenPopup(int width, int height) {
-    static ATOM atom;
-    if (atom == 0) {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TavroPresenterTest";
-        atom = RegisterClassW(&wc);
-    }
-    HWND window = CreateWindowExW(0, L"TavroPresenterTest", L"", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    return window;
-}
-
 // The first differing half, or -1: one index says more than a million-line diff.
 long FirstDifference(const std::vector<uint16_t>& a, const std::vector<uint16_t>& b) {
     for (size_t i = 0; i < a.size(); ++i) {
         if (a[i] != b[i]) return static_cast<long>(i);
     }
     return -1;
-}
-
-void* Export(const wchar_t* dll, const char* name) {
-    return reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(dll), name));
-}
-
-CreateDeviceFn RealCreateDevice() {
-    return reinterpret_cast<CreateDeviceFn>(Export(L"d3d11.dll", "D3D11CreateDevice"));
-}
-
-CreateFactoryFn RealCreateFactory() {
-    return reinterpret_cast<CreateFactoryFn>(Export(L"dxgi.dll", "CreateDXGIFactory1"));
-}
-
-// Whether Windows itself gives a D3D11 device here, asked without the presenter: 32-bit Wine has
-// none without Mesa's 32-bit drivers. Only then are the tests of the real device skipped.
-bool MachineHasD3d11() {
-    const CreateDeviceFn create = RealCreateDevice();
-    ID3D11Device* device = nullptr;
-    for (D3D_DRIVER_TYPE type : {D3D_DRIVER_TYPE_HARDWARE, D3D_DRIVER_TYPE_WARP}) {
-        if (create != nullptr && device == nullptr) {
-            create(nullptr, type, nullptr, 0, nullptr, 0, D3D11_SDK_VERSION, &device, nullptr, nullptr);
-        }
-    }
-    if (device == nullptr) return false;
-    device->Release();
-    return true;
 }
 
 constexpr const char* kNoD3d11Here = "Windows gives no Direct3D 11 device here";
@@ -112,11 +71,6 @@ HRESULT LosingPresent(IDXGISwapChain1* chain, UINT sync, UINT flags) {
     return chain->Present(sync, flags);
 }
 
-struct SeamGuard {
-    explicit SeamGuard(const PresenterSeam* seam) { SetPresenterSeam(seam); }
-    ~SeamGuard() { SetPresenterSeam(nullptr); }
-};
-
 TEST(D3dPresenter, BackBufferHoldsTheUploadedHalves) {
     if (!MachineHasD3d11()) GTEST_SKIP() << kNoD3d11Here;
     const struct {
@@ -124,7 +78,7 @@ TEST(D3dPresenter, BackBufferHoldsTheUploadedHalves) {
     } kSizes[] = {{1920, 1080}, {3840, 2160}};
     for (const auto& size : kSizes) {
         SCOPED_TRACE(size.width);
-        HWND window = OpenPopup(size.width, size.height);
+        HWND window = OpenTestPopup(size.width, size.height);
         Presenter presenter;
         ASSERT_TRUE(StartPresenter(window, size.width, size.height, &presenter))
             << PresenterFailureText(presenter.failure) << std::hex << " 0x" << presenter.lastResult;
@@ -167,12 +121,12 @@ TEST(D3dPresenter, FallbacksAndReasons) {
         {{DeviceRefused, factory, nullptr, nullptr, nullptr}, false, 0, kPresenterNoDevice, {}, {}},
     };
     constexpr int kWidth = 320, kHeight = 200;
-    HWND window = OpenPopup(kWidth, kHeight);
+    HWND window = OpenTestPopup(kWidth, kHeight);
     const std::vector<uint16_t> frame = PositionFrame(kWidth, kHeight);
     for (const Case& c : kCases) {
         SCOPED_TRACE(&c - kCases);
         if (c.needsD3d11 && !hasD3d11) continue;
-        SeamGuard guard(&c.seam);
+        PresenterSeamGuard guard(&c.seam);
         Presenter presenter;
         ASSERT_EQ(c.started, StartPresenter(window, kWidth, kHeight, &presenter));
         EXPECT_EQ(c.failure, presenter.failure) << PresenterFailureText(presenter.failure);
@@ -199,7 +153,7 @@ TEST(D3dPresenter, FallbacksAndReasons) {
 // Wine), the presenter's own loading says why, and the program goes on.
 TEST(D3dPresenter, MachineWithoutD3d11) {
     if (MachineHasD3d11()) GTEST_SKIP() << "Windows gives a Direct3D 11 device here";
-    HWND window = OpenPopup(320, 200);
+    HWND window = OpenTestPopup(320, 200);
     Presenter presenter;
     EXPECT_FALSE(StartPresenter(window, 320, 200, &presenter));
     const bool dllThere = GetModuleHandleW(L"d3d11.dll") != nullptr || LoadLibraryW(L"d3d11.dll") != nullptr;
@@ -219,10 +173,10 @@ TEST(D3dPresenter, LostDeviceMadeAnewOnce) {
         PresenterFailure failure;
     } kCases[] = {{0, 1, 0, kPresenterOk}, {1, 1, 1, kPresenterOk}, {2, 0, 1, kPresenterDeviceLost}};
     constexpr int kWidth = 320, kHeight = 200;
-    HWND window = OpenPopup(kWidth, kHeight);
+    HWND window = OpenTestPopup(kWidth, kHeight);
     const std::vector<uint16_t> frame = PositionFrame(kWidth, kHeight);
     const PresenterSeam seam = {RealCreateDevice(), RealCreateFactory(), nullptr, LosingPresent, nullptr};
-    SeamGuard guard(&seam);
+    PresenterSeamGuard guard(&seam);
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.losses);
         Presenter presenter;
@@ -245,7 +199,7 @@ TEST(D3dPresenter, LostDeviceMadeAnewOnce) {
 // After the window grows the swap chain takes frames of the new size only.
 TEST(D3dPresenter, ResizeTakesTheNewSize) {
     if (!MachineHasD3d11()) GTEST_SKIP() << kNoD3d11Here;
-    HWND window = OpenPopup(640, 480);
+    HWND window = OpenTestPopup(640, 480);
     Presenter presenter;
     ASSERT_TRUE(StartPresenter(window, 640, 480, &presenter));
     SetWindowPos(window, nullptr, 0, 0, 800, 600, SWP_NOZORDER);

@@ -13,32 +13,17 @@
 #include "hdr/hdr_texts.h"
 #include "hdr/hdr_view.h"
 #include "monitor/colour_facts.h"
-#include "tests/support/display_answers.h"
 #include "testrun/catalogue.h"
 #include "testrun/overlay.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/test_window.h"
+#include "tests/support/d3d_loader.h"
+#include "tests/support/display_answers.h"
+#include "tests/support/window_messages.h"
 
 namespace {
 
 constexpr uint16_t kHalfOf125 = 0x57D0;  // 10 000 cd/m² in scRGB
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-template <typename Done>
-void WaitFor(Done done) {
-    const DWORD begin = GetTickCount();
-    while (!done() && GetTickCount() - begin < 30000) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        Pump();
-    }
-}
 
 // The frame of `mode` as the generators make it, labels at scRGB's white.
 HdrFrame GeneratedFrame(int mode, int width, int height) {
@@ -55,11 +40,6 @@ uint16_t SdrHalf(int level) {
     return FloatToHalf(static_cast<float>(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4)));
 }
 
-struct PresenterSeamGuard {
-    explicit PresenterSeamGuard(const PresenterSeam* seam) { SetPresenterSeam(seam); }
-    ~PresenterSeamGuard() { SetPresenterSeam(nullptr); }
-};
-
 class HdrRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -71,8 +51,8 @@ protected:
     }
     void TearDown() override {
         if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
-        Pump();
-        WaitFor([] { return RunningPainters() == 0; });
+        PumpMessages();
+        PumpUntil([] { return RunningPainters() == 0; }, 30000);
         StopDisplayStandIn();
         NoteHdrRunFailure(kPresenterOk);
         g_app.playlist = nullptr;
@@ -90,7 +70,7 @@ protected:
         Paint();
     }
     void Paint() {
-        WaitFor([] { return ScreenShowable(g_app.playlist[g_app.playlistPos]) != 0; });
+        PumpUntil([] { return ScreenShowable(g_app.playlist[g_app.playlistPos]) != 0; }, 30000);
         InvalidateRect(hwnd, nullptr, FALSE);
         UpdateWindow(hwnd);
     }

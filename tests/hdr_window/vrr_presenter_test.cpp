@@ -11,53 +11,13 @@
 #include "hdr/d3d_motion_frame.h"
 #include "hdr/frame_number.h"
 #include "testrun/vrr_schedule.h"
+#include "tests/support/d3d_loader.h"
 
 namespace {
 
 constexpr int kWidth = 640, kHeight = 480;
 constexpr int kOverhang = 96;  // the backdrop's width beyond the screen's: the bars' travel
 constexpr PresenterOptions kTearing = {kPresenterBgra8, 1};
-
-HWND OpenWindow() {
-    static ATOM atom;
-    if (atom == 0) {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TavroVrrPresenterTest";
-        atom = RegisterClassW(&wc);
-    }
-    HWND window = CreateWindowExW(0, L"TavroVrrPresenterTest", L"", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    return window;
-}
-
-void* Export(const wchar_t* dll, const char* name) {
-    return reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(dll), name));
-}
-
-CreateDeviceFn RealCreateDevice() {
-    return reinterpret_cast<CreateDeviceFn>(Export(L"d3d11.dll", "D3D11CreateDevice"));
-}
-
-CreateFactoryFn RealCreateFactory() {
-    return reinterpret_cast<CreateFactoryFn>(Export(L"dxgi.dll", "CreateDXGIFactory1"));
-}
-
-bool MachineHasD3d11() {
-    const CreateDeviceFn create = RealCreateDevice();
-    ID3D11Device* device = nullptr;
-    for (D3D_DRIVER_TYPE type : {D3D_DRIVER_TYPE_HARDWARE, D3D_DRIVER_TYPE_WARP}) {
-        if (create != nullptr && device == nullptr) {
-            create(nullptr, type, nullptr, 0, nullptr, 0, D3D11_SDK_VERSION, &device, nullptr, nullptr);
-        }
-    }
-    if (device == nullptr) return false;
-    device->Release();
-    return true;
-}
 
 // What DXGI answers here, asked without the presenter.
 TearingSupport WhatDxgiSays() {
@@ -103,11 +63,6 @@ HRESULT NotedPresent(IDXGISwapChain1* chain, UINT sync, UINT flags) {
     return chain->Present(sync, flags);
 }
 
-struct SeamGuard {
-    explicit SeamGuard(const PresenterSeam* seam) { SetPresenterSeam(seam); }
-    ~SeamGuard() { SetPresenterSeam(nullptr); }
-};
-
 // The flags the presenter asked the swap chain for (Wine's GetDesc1 does not give them back).
 UINT g_chainFlags;
 HRESULT NotedSwapChain(IDXGIFactory2* factory, ID3D11Device* device, HWND window, const DXGI_SWAP_CHAIN_DESC1* desc,
@@ -137,7 +92,7 @@ TEST(VrrPresenter, TearingWhereAllowedTheUsualFlipElsewhere) {
         {"the query fails", QueryFails, 1, kTearingQueryFailed},
         {"not asked", nullptr, 0, kTearingNotAsked},
     };
-    HWND window = OpenWindow();
+    HWND window = OpenTestPopup(kWidth, kHeight);
     const std::vector<uint32_t> backdrop = Backdrop();
     for (const auto& row : table) {
         SCOPED_TRACE(row.name);
@@ -147,7 +102,7 @@ TEST(VrrPresenter, TearingWhereAllowedTheUsualFlipElsewhere) {
         seam.createSwapChain = NotedSwapChain;
         seam.present = NotedPresent;
         seam.tearingSupport = row.ask;
-        SeamGuard guard(&seam);
+        PresenterSeamGuard guard(&seam);
         const PresenterOptions options = {kPresenterBgra8, row.allowTearing};
         Presenter presenter;
         ASSERT_TRUE(StartPresenterWith(window, kWidth, kHeight, &options, &presenter))
@@ -180,7 +135,7 @@ TEST(VrrPresenter, TearingWhereAllowedTheUsualFlipElsewhere) {
 // What does not fit the swap chain is refused, and nothing is drawn out of bounds.
 TEST(VrrPresenter, RefusesWhatDoesNotFit) {
     if (!MachineHasD3d11()) GTEST_SKIP() << "Windows gives no Direct3D 11 device here";
-    HWND window = OpenWindow();
+    HWND window = OpenTestPopup(kWidth, kHeight);
     Presenter presenter;
     ASSERT_TRUE(StartPresenterWith(window, kWidth, kHeight, &kTearing, &presenter));
     const std::vector<uint32_t> backdrop = Backdrop();
@@ -232,12 +187,12 @@ HRESULT LosingPresent(IDXGISwapChain1* chain, UINT sync, UINT flags) {
 // the old one and are to be made again. Lost a second time, the presenter gives up.
 TEST(VrrPresenter, LostDeviceMadeAnewWithItsTearing) {
     if (!MachineHasD3d11()) GTEST_SKIP() << "Windows gives no Direct3D 11 device here";
-    HWND window = OpenWindow();
+    HWND window = OpenTestPopup(kWidth, kHeight);
     PresenterSeam seam = {};
     seam.createDevice = RealCreateDevice();
     seam.createFactory = RealCreateFactory();
     seam.present = LosingPresent;
-    SeamGuard guard(&seam);
+    PresenterSeamGuard guard(&seam);
     Presenter presenter;
     ASSERT_TRUE(StartPresenterWith(window, kWidth, kHeight, &kTearing, &presenter));
     const TearingSupport tearing = presenter.tearing;
@@ -326,7 +281,7 @@ int PresentCounted(void* c) {
 
 TEST(VrrPresenter, FrameNumberAdvancesByOnePerPresent) {
     if (!MachineHasD3d11()) GTEST_SKIP() << "Windows gives no Direct3D 11 device here";
-    HWND window = OpenWindow();
+    HWND window = OpenTestPopup(kWidth, kHeight);
     LoopWorld world = {};
     world.frames = 40;
     world.held.resize(static_cast<size_t>(kWidth) * kHeight);

@@ -9,72 +9,36 @@
 
 #include "app/app_state.h"
 #include "hdr/d3d_presenter.h"
+#include "patterns/offscreen.h"
 #include "record/run_record.h"
 #include "testrun/catalogue.h"
 #include "testrun/motion_run.h"
 #include "testrun/paint_ahead.h"
 #include "testrun/test_window.h"
 #include "testrun/vrr_view.h"
+#include "tests/support/d3d_loader.h"
+#include "tests/support/window_messages.h"
 
 namespace {
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-template <typename Done>
-bool WaitFor(Done done) {
-    const DWORD begin = GetTickCount();
-    while (!done() && GetTickCount() - begin < 10000) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        Pump();
-    }
-    return done();
-}
-
-void* Export(const wchar_t* dll, const char* name) {
-    return reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(dll), name));
-}
 
 HRESULT Refuses(IDXGIFactory2*, BOOL* allowed) {
     *allowed = FALSE;
     return S_OK;
 }
 
-struct SeamGuard {
-    explicit SeamGuard(const PresenterSeam* seam) { SetPresenterSeam(seam); }
-    ~SeamGuard() { SetPresenterSeam(nullptr); }
-};
-
 // The note's yellow in the top quarter of what the window shows.
 long YellowAtTheTop(HWND hwnd) {
     RECT client;
     GetClientRect(hwnd, &client);
-    const int width = client.right, height = client.bottom / 4;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    Offscreen top;
+    if (!CreateOffscreen(client.right, client.bottom / 4, &top)) return -1;
     HDC window = GetDC(hwnd);
-    BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+    BitBlt(top.dc, 0, 0, top.width, top.height, window, 0, 0, SRCCOPY);
     ReleaseDC(hwnd, window);
     GdiFlush();
     long yellow = 0;
-    for (int p = 0; p < width * height; ++p) yellow += (static_cast<uint32_t*>(bits)[p] & 0xFFFFFF) == 0xFFFF00;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    for (int p = 0; p < top.width * top.height; ++p) yellow += (top.bits[p] & 0xFFFFFF) == 0xFFFF00;
+    DeleteOffscreen(&top);
     return yellow;
 }
 
@@ -87,8 +51,8 @@ protected:
     }
     void TearDown() override {
         if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
-        Pump();
-        WaitFor([] { return RunningPainters() == 0; });
+        PumpMessages();
+        PumpUntil([] { return RunningPainters() == 0; }, 10000);
         SetMonitorRateForTests(0);
         g_app.playlist = nullptr;
         g_app.playlistCount = 0;
@@ -110,7 +74,7 @@ protected:
     // Waits until the loop has presented `more` frames beyond those presented so far.
     bool Presents(long long more) {
         const long long target = VrrViewNow().presents + more;
-        return WaitFor([target] { return VrrViewNow().presents >= target; });
+        return PumpUntil([target] { return VrrViewNow().presents >= target; }, 10000);
     }
     HWND hwnd = nullptr;
     std::vector<int> playlist;
@@ -130,7 +94,7 @@ TEST_F(VrrRun, SweepPresentsNumberedFramesAndTakesItsKeys) {
     // Each frame read back before its present carries the number after the one before.
     ProbeVrrFrames(6);
     uint32_t numbers[6] = {};
-    ASSERT_TRUE(WaitFor([&numbers] { return VrrProbedNumbers(numbers, 6) == 6; }));
+    ASSERT_TRUE(PumpUntil([&numbers] { return VrrProbedNumbers(numbers, 6) == 6; }, 10000));
     for (int k = 1; k < 6; ++k) EXPECT_EQ(numbers[k - 1] + 1, numbers[k]) << k;
 
     // + holds the sweep at a whole rate, the keypad's + and - move it by one, Space sweeps again:
@@ -183,12 +147,12 @@ TEST_F(VrrRun, SweepPresentsNumberedFramesAndTakesItsKeys) {
 }
 
 TEST_F(VrrRun, WithoutTearingOrDirect3dTheScreensRunAndSaySo) {
-    const CreateDeviceFn device = reinterpret_cast<CreateDeviceFn>(Export(L"d3d11.dll", "D3D11CreateDevice"));
-    const CreateFactoryFn factory = reinterpret_cast<CreateFactoryFn>(Export(L"dxgi.dll", "CreateDXGIFactory1"));
+    const CreateDeviceFn device = RealCreateDevice();
+    const CreateFactoryFn factory = RealCreateFactory();
     if (device != nullptr && factory != nullptr) {
         // DXGI refuses tearing: the normal flip presenter shows the frames, and the note says why.
         const PresenterSeam refused = {device, factory, nullptr, nullptr, Refuses};
-        SeamGuard guard(&refused);
+        PresenterSeamGuard guard(&refused);
         Run({kVrrSweepMode, 0});
         if (VrrViewNow().failure == kPresenterOk) {
             EXPECT_EQ(kTearingRefused, VrrViewNow().tearing);
@@ -204,7 +168,7 @@ TEST_F(VrrRun, WithoutTearingOrDirect3dTheScreensRunAndSaySo) {
     }
     // No Direct3D 11: the still picture with the note on it; Space still steps nowhere, Right does.
     const PresenterSeam noD3d11 = {nullptr, nullptr, nullptr, nullptr, nullptr};
-    SeamGuard guard(&noD3d11);
+    PresenterSeamGuard guard(&noD3d11);
     Run({kVrrSweepMode, 0});
     EXPECT_FALSE(VrrViewShown());
     EXPECT_EQ(kPresenterNoD3d11, VrrViewNow().failure);

@@ -157,6 +157,7 @@ step "AUTO with Solid Colors: native resolution, white, black after about 3 s, o
 click $(($(card_x 1) + 150)) "$(card_y 1)"  # untick brightness: only the five solid colours remain
 poll 5 card_looks 1 "$hover_look" || fail "card 1 did not untick"
 write_edid
+clicked_at=$(date +%s%N)
 click $((ox + 230 + 80)) $((oy + 396 + 20))
 poll 15 desktop_size_is 1920x1080 || fail "desktop stays $(desktop_size) after AUTO"
 poll 10 screen_pixel_is 960 540 255,255,255 || fail "centre is $(pixel 960 540), not white"
@@ -176,9 +177,12 @@ black_with_panel() {
 }
 poll 8 black_with_panel || fail "centre $(pixel 960 540), panel $(pixel 960 1052): no black screen without overlay"
 black_at=$(date +%s%N)
+# White is seen a screenshot or more after it came, the later the busier the machine: the shortest it
+# can have lasted is counted from the click, the longest from the first screenshot that showed it.
 shown_ms=$(((black_at - white_at) / 1000000))
-echo "white shown about $shown_ms ms (until the black screen's overlay was gone)"
-[ "$shown_ms" -ge 2000 ] && [ "$shown_ms" -le 5500 ] || fail "white for $shown_ms ms, expected about 3 s"
+since_click_ms=$(((black_at - clicked_at) / 1000000))
+echo "white shown about $shown_ms ms (until the black screen's overlay was gone), $since_click_ms ms after AUTO"
+[ "$since_click_ms" -ge 2000 ] && [ "$shown_ms" -le 5500 ] || fail "white for $shown_ms ms, expected about 3 s"
 [ "$panel_seen" -eq 1 ] || echo "note: the overlay came and went between two screenshots"
 # Space steps on to red; Left goes back to black with the overlay shown again; Right to red.
 key space

@@ -10,6 +10,7 @@
 #include "record/findings.h"
 #include "record/report_html.h"
 #include "record/report_json.h"
+#include "tests/support/written_report.h"
 
 namespace {
 
@@ -49,17 +50,6 @@ TEST(HdrRecord, VisitsAndStatesOverGeneratedRuns) {
     }
 }
 
-std::string Written(int (*writer)(FILE*, const ReportInput*), const ReportInput& input) {
-    FILE* file = tmpfile();
-    EXPECT_NE(file, nullptr);
-    EXPECT_TRUE(writer(file, &input));
-    std::string text(static_cast<size_t>(ftell(file)), '\0');
-    rewind(file);
-    EXPECT_EQ(fread(&text[0], 1, text.size(), file), text.size());
-    fclose(file);
-    return text;
-}
-
 TEST(HdrRecord, ReportAndJsonStateWhatTheScreensWereShownWith) {
     const struct {
         HdrFigures hdr;
@@ -86,9 +76,9 @@ TEST(HdrRecord, ReportAndJsonStateWhatTheScreensWereShownWith) {
         g_findings.hdr = c.hdr;
         const ReportInput input = {0, "2026-12-10 11:00", "TAVRO 1.0.0", "Windows 10.0", nullptr, 0, 1920, 1080, 60,
                                    &g_findings, nullptr};
-        const std::string json = Written(WriteReportJson, input);
+        const std::string json = WrittenReport(WriteReportJson, input);
         EXPECT_NE(json.find(c.json), std::string::npos) << c.json << "\n" << json;
-        const std::string html = Written(WriteReportHtml, input);
+        const std::string html = WrittenReport(WriteReportHtml, input);
         if (c.html != nullptr) {
             EXPECT_NE(html.find(c.html), std::string::npos) << c.html;
         } else {

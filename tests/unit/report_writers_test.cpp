@@ -15,14 +15,15 @@
 #include <vector>
 
 #include "app/bounded_format.h"
+#include "monitor/display_state.h"
 #include "record/findings.h"
 #include "record/report_html.h"
 #include "record/report_json.h"
 #include "record/report_path.h"
-#include "monitor/display_state.h"
 #include "record/report_texts.h"
 #include "testrun/guide_texts.h"
 #include "tests/support/test_data.h"
+#include "tests/support/written_report.h"
 
 namespace {
 
@@ -192,26 +193,14 @@ void RecordRun() {
     }
 }
 
-std::string Write(int (*writer)(FILE*, const ReportInput*), const ReportInput& input) {
-    FILE* file = tmpfile();
-    EXPECT_NE(file, nullptr);
-    if (file == nullptr) return "";
-    EXPECT_TRUE(writer(file, &input));
-    std::string text(static_cast<size_t>(ftell(file)), '\0');
-    rewind(file);
-    EXPECT_EQ(fread(&text[0], 1, text.size(), file), text.size());
-    fclose(file);
-    return text;
-}
-
 // The report of a run in `lang` on `width` x `height` at `hz`, on the monitor of `edid`.
 ReportInput InputOf(const std::vector<unsigned char>& edid, int lang = 0, int width = 1920, int height = 1080, double hz = 60) {
     return {lang, "2026-12-09 18:00", "TAVRO 1.0.0", "Windows 10.0", edid.empty() ? nullptr : edid.data(),
             static_cast<unsigned long>(edid.size()), width, height, hz, &g_findings, nullptr};
 }
 
-std::string Write(int (*writer)(FILE*, const ReportInput*), const std::vector<unsigned char>& edid) {
-    return Write(writer, InputOf(edid));
+std::string WrittenReport(int (*writer)(FILE*, const ReportInput*), const std::vector<unsigned char>& edid) {
+    return WrittenReport(writer, InputOf(edid));
 }
 
 // The text between `before` and `after`, from `from` on; empty where they are not there.
@@ -286,9 +275,9 @@ TEST(ReportPath, NumbersAVariantBeforeTheLastExtension) {
 TEST(ReportJson, ReadsBackStrictlyWithTheFiguresOfTheHtml) {
     RecordRun();
     const std::vector<unsigned char> edid = Edid(kDell);
-    const std::string html = Write(WriteReportHtml, edid);
+    const std::string html = WrittenReport(WriteReportHtml, edid);
     Values v;
-    ASSERT_TRUE(ParseJson(Write(WriteReportJson, edid), &v));
+    ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, edid), &v));
 
     // The HTML's figures: the three counts, the clusters, the class line and every mark.
     size_t at = 0;
@@ -350,27 +339,27 @@ TEST(ReportJson, ReadsBackStrictlyWithTheFiguresOfTheHtml) {
 TEST(ReportWriters, EscapeAnEdidsTextAndStateWhatIsMissing) {
     RecordRun();
     const std::vector<unsigned char> odd = OddDell();
-    const std::string html = Write(WriteReportHtml, odd);
+    const std::string html = WrittenReport(WriteReportHtml, odd);
     EXPECT_TRUE(ValidUtf8(html));
     EXPECT_NE(html.find("<td>A&lt;B&gt;&amp;&quot;C:*?|/\\</td>"), std::string::npos);
     EXPECT_NE(html.find("<td>S?&lt;&amp;&quot;? x. / 844711490</td>"), std::string::npos);
     Values v;
-    ASSERT_TRUE(ParseJson(Write(WriteReportJson, odd), &v));
+    ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, odd), &v));
     EXPECT_EQ(v["monitor.model"], "A<B>&\"C:*?|/\\");
     EXPECT_EQ(v["monitor.serial_text"], "S?<&\"? x.");
 
     // No EDID at all, and one with neither serial text nor number: no row, no 0, null in the JSON.
-    const std::string bare = Write(WriteReportHtml, std::vector<unsigned char>());
+    const std::string bare = WrittenReport(WriteReportHtml, std::vector<unsigned char>());
     EXPECT_NE(bare.find("The monitor gives no EDID."), std::string::npos);
     EXPECT_NE(bare.find("of the 1920 \xC3\x97 1080 pixels of the mode tested (the EDID names no native mode)."),
               std::string::npos);
-    ASSERT_TRUE(ParseJson(Write(WriteReportJson, std::vector<unsigned char>()), &v));
+    ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, std::vector<unsigned char>()), &v));
     EXPECT_EQ(v["monitor"], "null");
     EXPECT_EQ(v["edid_hex"], "null");
     EXPECT_EQ(v["verdict.pixels.on_native"], "false");
     const std::vector<unsigned char> nec = Edid("D_NEC_NEC67E8_831DF7ED4A43");
-    EXPECT_EQ(Write(WriteReportHtml, nec).find("Serial number"), std::string::npos);
-    ASSERT_TRUE(ParseJson(Write(WriteReportJson, nec), &v));
+    EXPECT_EQ(WrittenReport(WriteReportHtml, nec).find("Serial number"), std::string::npos);
+    ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, nec), &v));
     EXPECT_EQ(v["monitor.serial_number"], "null");
     EXPECT_EQ(v["monitor.model"], "V421");
 
@@ -383,7 +372,7 @@ TEST(ReportWriters, EscapeAnEdidsTextAndStateWhatIsMissing) {
 
 TEST(ReportHtml, HatchesPixelsBeyondTheEdgeAndKeepsMapLabelsOnTheMap) {
     RecordRun();
-    const std::string html = Write(WriteReportHtml, Edid(kDell));
+    const std::string html = WrittenReport(WriteReportHtml, Edid(kDell));
     // Marks 3 and 4 sit in corners: 33 of their 49 pixels each lie beyond the edge; marks 1 and 2
     // are 3 pixels or more from it.
     size_t hatched = 0;
@@ -449,9 +438,9 @@ TEST(ReportWriters, EverySentenceIsWholeInEveryLanguageWithTheLongestFigures) {
         AddMotionFigures(&g_findings, kMovingBlocksMode, 143.856, LLONG_MAX, LLONG_MAX - 1);
         for (int lang = 0; lang < kLanguageCount; ++lang) {
             const ReportInput input = InputOf(*run.edid, lang, run.width, run.height, 143.856);
-            const std::string html = Write(WriteReportHtml, input);
+            const std::string html = WrittenReport(WriteReportHtml, input);
             Values json;
-            ASSERT_TRUE(ParseJson(Write(WriteReportJson, input), &json));
+            ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, input), &json));
             const std::string basis =
                 run.edid == &none ? Whole(ReportText(lang, RT_RESTS_ON), 65535, 65535, ReportText(lang, RT_TESTED_BASIS))
                 : run.width == 2880 ? Whole(ReportText(lang, RT_RESTS_ON), 2880, 1600, ReportText(lang, RT_IS_NATIVE))
@@ -481,18 +470,18 @@ TEST(ReportWriters, AnUnknownFigureIsNullAndSaysUnknown) {
         AddMotionFigures(&g_findings, kMovingBlocksMode, rate.hz, 100, 0);
         const ReportInput input = InputOf(none, 0, 1920, 1080, rate.hz);
         Values json;
-        ASSERT_TRUE(ParseJson(Write(WriteReportJson, input), &json));
+        ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, input), &json));
         EXPECT_EQ(json["mode_tested.refresh_hz"], rate.shown) << rate.hz;
         EXPECT_EQ(json["motion.0.refresh_hz"], rate.shown) << rate.hz;
         const std::string hz = rate.shown[0] == 'n' ? "unknown" : std::string(rate.shown) + " Hz";
-        EXPECT_NE(Write(WriteReportHtml, input).find("<tr><th>Refresh rate</th><td>" + hz + "</td></tr>"), std::string::npos)
+        EXPECT_NE(WrittenReport(WriteReportHtml, input).find("<tr><th>Refresh rate</th><td>" + hz + "</td></tr>"), std::string::npos)
             << rate.hz;
     }
     ClearFindings(&g_findings, 0, 0);
     Values json;
-    ASSERT_TRUE(ParseJson(Write(WriteReportJson, InputOf(none, 0, 0, 0, 0)), &json));
+    ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, InputOf(none, 0, 0, 0, 0)), &json));
     EXPECT_EQ(json["verdict.per_million.lit"], "null");
-    EXPECT_NE(Write(WriteReportHtml, InputOf(none, 0, 0, 0, 0)).find("<td class=\"rate\">unknown</td>"), std::string::npos);
+    EXPECT_NE(WrittenReport(WriteReportHtml, InputOf(none, 0, 0, 0, 0)).find("<td class=\"rate\">unknown</td>"), std::string::npos);
 }
 
 // The colour claims of an HDR monitor's EDID and the state Windows reported, in both writers; with
@@ -541,9 +530,9 @@ TEST(ReportColour, ClaimsAndWindowsStateInTheJsonAndTheHtml) {
         ReportInput input = InputOf(edid);
         input.displayState = c.state;
         Values v;
-        ASSERT_TRUE(ParseJson(Write(WriteReportJson, input), &v));
+        ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, input), &v));
         for (const auto& expected : c.json) EXPECT_EQ(v[expected.first], expected.second) << expected.first;
-        const std::string html = Write(WriteReportHtml, input);
+        const std::string html = WrittenReport(WriteReportHtml, input);
         EXPECT_NE(html.find(u8"<tr><th>Colour claims (EDID)</th><td>peak 465 cd/m² · 99 % DCI-P3 · VRR 48–165 Hz · PQ</td></tr>"),
                   std::string::npos);
         EXPECT_EQ(html.find("Reported by Windows") != std::string::npos, c.windowsRow != nullptr);
@@ -553,9 +542,9 @@ TEST(ReportColour, ClaimsAndWindowsStateInTheJsonAndTheHtml) {
     }
     // No EDID: no monitor, so no colour claims either.
     Values v;
-    ASSERT_TRUE(ParseJson(Write(WriteReportJson, std::vector<unsigned char>()), &v));
+    ASSERT_TRUE(ParseJson(WrittenReport(WriteReportJson, std::vector<unsigned char>()), &v));
     EXPECT_EQ(v["monitor"], "null");
-    EXPECT_EQ(Write(WriteReportHtml, std::vector<unsigned char>()).find("Colour claims"), std::string::npos);
+    EXPECT_EQ(WrittenReport(WriteReportHtml, std::vector<unsigned char>()).find("Colour claims"), std::string::npos);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "hdr/d3d_motion_frame.h"
 #include "hdr/d3d_presenter.h"
+#include "patterns/offscreen.h"
 #include "tools/bench/bench_clock.h"
 
 namespace {
@@ -93,31 +94,24 @@ void PumpWaiting() {
 }
 
 void TimeBitBlt(HWND window, int width, int height, int runs, BenchFigure* figure) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
+    Offscreen picture;
+    if (!CreateOffscreen(width, height, &picture)) {
+        *figure = {};
+        return;
+    }
     HDC windowDc = GetDC(window);
-    HDC memoryDc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memoryDc, bitmap);
     std::vector<double> times;
     for (int run = 0; run <= runs; ++run) {
-        static_cast<DWORD*>(bits)[0] = static_cast<DWORD>(run);
+        picture.bits[0] = static_cast<uint32_t>(run);
         GdiFlush();
         const double start = BenchNowMs();
-        BitBlt(windowDc, 0, 0, width, height, memoryDc, 0, 0, SRCCOPY);
+        BitBlt(windowDc, 0, 0, width, height, picture.dc, 0, 0, SRCCOPY);
         GdiFlush();
         if (run > 0) times.push_back(BenchNowMs() - start);
         PumpWaiting();
     }
-    SelectObject(memoryDc, old);
-    DeleteObject(bitmap);
-    DeleteDC(memoryDc);
     ReleaseDC(window, windowDc);
+    DeleteOffscreen(&picture);
     *figure = SummariseTimes(times);
 }
 
