@@ -14,7 +14,7 @@ struct AppState {
     int playlistCount;
     int playlistPos;
     int autoMode;            // nonzero when the run advances by itself
-    int hoverCard;           // card 0..11 under the pointer, -1 for none
+    int hoverCard;           // card 0..14 under the pointer, -1 for none
     int hoverButton;         // command button ID 1001..1004 under the pointer, -1 for none
     HBRUSH brushBackground;
     HBRUSH brushCard;

@@ -1,4 +1,4 @@
-// The 13 x 81 text catalogue and its lookups.
+// The 13 x 83 text catalogue and its lookups.
 #include "app/texts.h"
 
 // Where bug reports go; the same address in every About text that names one.

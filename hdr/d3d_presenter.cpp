@@ -56,8 +56,8 @@ void LoadEntries(Presenter* p, CreateDeviceFn* createDevice, CreateFactoryFn* cr
         *createFactory = g_presenterSeam->createFactory;
         return;
     }
-    p->d3d11 = LoadLibraryW(L"d3d11.dll");
-    p->dxgi = LoadLibraryW(L"dxgi.dll");
+    if (p->d3d11 == nullptr) p->d3d11 = LoadLibraryW(L"d3d11.dll");
+    if (p->dxgi == nullptr) p->dxgi = LoadLibraryW(L"dxgi.dll");
     *createDevice = reinterpret_cast<CreateDeviceFn>(Export(p->d3d11, "D3D11CreateDevice"));
     *createFactory = reinterpret_cast<CreateFactoryFn>(Export(p->dxgi, "CreateDXGIFactory1"));
 }
@@ -242,10 +242,10 @@ HRESULT PresentOnce(Presenter* p) {
     return PresentWith(p, 1, 0);
 }
 
-// Makes the device and swap chain anew after a loss, keeping the window and size.
+// Makes the device and swap chain anew after a loss, keeping the window, the size and the DLLs:
+// what the caller made on the old device (a texture) still needs its code until it is released.
 int Recreate(Presenter* p) {
     ReleaseDevice(p);
-    FreeLibraries(p);
     ++p->recreations;
     return CreateDeviceAndSwapChain(p);
 }

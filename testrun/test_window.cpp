@@ -130,7 +130,10 @@ void PaintHdrScreenAndPanels(HWND hwnd, HDC hdc, const RECT* client, int mode) {
     uint32_t* bits = nullptr;
     RECT covered[kMaxCoveredRects + 1];
     const int count = PaintThroughCanvas(hdc, client, mode, covered, &bits);
-    if (count < 0) return;
+    if (count < 0) {
+        HideHdrView();  // the frame shown belongs to the screen before
+        return;
+    }
     const PresenterFailure before = HdrViewFailure();
     const int width = client->right - client->left, height = client->bottom - client->top;
     if (!ShowHdrView(hwnd, mode, bits, width, height, covered, count) && HdrViewFailure() != before) {
@@ -148,12 +151,19 @@ void PaintVrrScreenAndPanels(HDC hdc, const RECT* client, int mode) {
     if (count >= 0) SetVrrPanels(bits, client->right - client->left, client->bottom - client->top, covered, count);
 }
 
+bool PlaylistHasHdrScreen() {
+    for (int k = 0; k < g_app.playlistCount; ++k) {
+        if (IsHdrMode(g_app.playlist[k])) return true;
+    }
+    return false;
+}
+
 // The HDR screens mark the peak the monitor claims: where what Windows reports of it changed,
 // their pictures painted ahead are painted again.
 void RefreshClaimedPeak() {
     const double before = ScreensClaimedPeak();
     SetScreensClaimedPeak(ClaimedPeakNits(CurrentColourFacts()));
-    if (ScreensClaimedPeak() == before) return;
+    if (ScreensClaimedPeak() == before || !PlaylistHasHdrScreen()) return;
     ForgetPreparedScreens();
     PrepareAhead(Place());
 }
@@ -422,7 +432,14 @@ LRESULT CALLBACK TestWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
                 ResizePaintAhead(LOWORD(lParam), HIWORD(lParam), Place());
                 const bool animate = IsMotionMode(CurrentMode()) && !MotionNow().running && !g_runAway && !g_closing;
                 if (animate) StartMotion(hwnd, CurrentMode());
+                // The variable-refresh view of the screen shown follows a new size of the window.
+                const int mode = CurrentMode();
+                const bool vrr = IsVrrMode(mode) && VrrViewVisiting(mode) && !g_runAway && !g_closing;
+                if (vrr && !VrrViewMatches(mode, LOWORD(lParam), HIWORD(lParam))) StartVrrView(hwnd, mode);
             }
+            return 0;
+        case kVrrLoopEndedMessage:
+            EndFailedVrrView();
             return 0;
         case WM_ACTIVATEAPP:
             if (wParam) {

@@ -13,12 +13,14 @@
 #include "hdr/frame_number.h"
 #include "hdr/view_window.h"
 #include "monitor/colour_facts.h"
+#include "patterns/offscreen.h"
 #include "record/run_record.h"
 #include "testrun/catalogue.h"
 #include "testrun/crash_restore.h"
 #include "testrun/motion_run.h"
 #include "testrun/vrr_frame.h"
 #include "testrun/vrr_texts.h"
+#include "testrun/window_ids.h"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
@@ -42,14 +44,9 @@ struct Panel {
 
 // The rates' lines, drawn by GDI on the loop's thread into a picture of their own.
 struct TextPatch {
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ oldBitmap;
+    Offscreen canvas;
     HFONT font;
     HGDIOBJ oldFont;
-    uint32_t* bits;
-    int width;
-    int height;
     int lineHeight;
     wchar_t lines[kTextLines][kTextChars];
     double drawnAt;  // screen time of the last drawing; negative: never
@@ -68,6 +65,8 @@ struct View {
     HANDLE stop;
     HANDLE timer;
     int fineTimer;  // the timer is a high-resolution one
+    int periodRaised;  // timeBeginPeriod(1) was called for the plain timer
+    int loopFailed;    // the loop stopped by itself, or could not start: the visit used no VRR
     long long ticksPerSecond;
     VrrSchedule schedule;
     VrrRecord record;
@@ -119,44 +118,29 @@ bool MakeTextPatch(TextPatch* t, int screenWidth, int screenHeight, int left, in
     *t = {};
     t->drawnAt = -1;
     t->lineHeight = screenHeight / 36 > 12 ? screenHeight / 36 : 12;
-    t->width = screenWidth - left < screenWidth * 3 / 4 ? screenWidth - left : screenWidth * 3 / 4;
-    t->height = kTextLines * t->lineHeight;
-    if (top + t->height > screenHeight) t->height = screenHeight - top;
-    if (t->width <= 0 || t->height <= 0) return false;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = t->width;
-    info.bmiHeader.biHeight = -t->height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    t->dc = CreateCompatibleDC(nullptr);
-    t->bitmap = t->dc != nullptr ? CreateDIBSection(t->dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
-    if (t->bitmap == nullptr) {
-        if (t->dc != nullptr) DeleteDC(t->dc);
+    const int width = screenWidth - left < screenWidth * 3 / 4 ? screenWidth - left : screenWidth * 3 / 4;
+    int height = kTextLines * t->lineHeight;
+    if (top + height > screenHeight) height = screenHeight - top;
+    if (width <= 0 || height <= 0 || !CreateOffscreen(width, height, &t->canvas)) {
         *t = {};
         return false;
     }
-    t->bits = static_cast<uint32_t*>(bits);
-    t->oldBitmap = SelectObject(t->dc, t->bitmap);
+    HDC dc = t->canvas.dc;
     t->font = CreateFontW(-(t->lineHeight * 3 / 4), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                           CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Segoe UI");
-    if (t->font != nullptr) t->oldFont = SelectObject(t->dc, t->font);
-    SetBkMode(t->dc, OPAQUE);
-    SetBkColor(t->dc, RGB(0, 0, 0));
+    if (t->font != nullptr) t->oldFont = SelectObject(dc, t->font);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, RGB(0, 0, 0));
     return true;
 }
 
 void FreeTextPatch(TextPatch* t) {
-    if (t->dc == nullptr) return;
+    if (t->canvas.dc == nullptr) return;
     if (t->font != nullptr) {
-        SelectObject(t->dc, t->oldFont);
+        SelectObject(t->canvas.dc, t->oldFont);
         DeleteObject(t->font);
     }
-    SelectObject(t->dc, t->oldBitmap);
-    DeleteObject(t->bitmap);
-    DeleteDC(t->dc);
+    DeleteOffscreen(&t->canvas);
     *t = {};
 }
 
@@ -194,7 +178,8 @@ void ComposeLines(const View& v, const VrrFrame& frame, wchar_t lines[kTextLines
 // Draws the lines anew where they changed; the presented rate only a few times a second.
 void UpdateText(View* v, const VrrFrame& frame) {
     TextPatch* t = &v->text;
-    if (t->dc == nullptr) return;
+    const Offscreen& c = t->canvas;
+    if (c.dc == nullptr) return;
     const bool due = t->drawnAt < 0 || frame.seconds - t->drawnAt >= kTextRefreshSeconds;
     wchar_t lines[kTextLines][kTextChars];
     ComposeLines(*v, frame, lines);
@@ -202,16 +187,16 @@ void UpdateText(View* v, const VrrFrame& frame) {
     if (!due) wcscpy(lines[1], t->lines[1]);  // the target moved (a key): the rate stays until it is due
     memcpy(t->lines, lines, sizeof(lines));
     t->drawnAt = due ? frame.seconds : t->drawnAt;
-    const RECT all = {0, 0, t->width, t->height};
-    FillRect(t->dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    const RECT all = {0, 0, c.width, c.height};
+    FillRect(c.dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     // Dim on the flicker screen: bright lines would draw the eye from the grey patches.
-    SetTextColor(t->dc, v->screen == kVrrScreenSweep ? RGB(255, 255, 255) : RGB(102, 102, 102));
+    SetTextColor(c.dc, v->screen == kVrrScreenSweep ? RGB(255, 255, 255) : RGB(102, 102, 102));
     for (int k = 0; k < kTextLines; ++k) {
-        RECT line = {0, k * t->lineHeight, t->width, (k + 1) * t->lineHeight};
-        DrawTextW(t->dc, t->lines[k], -1, &line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        RECT line = {0, k * t->lineHeight, c.width, (k + 1) * t->lineHeight};
+        DrawTextW(c.dc, t->lines[k], -1, &line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     GdiFlush();
-    for (int p = 0; p < t->width * t->height; ++p) t->bits[p] |= 0xFF000000u;  // GDI leaves alpha at 0
+    for (int p = 0; p < c.width * c.height; ++p) c.bits[p] |= 0xFF000000u;  // GDI leaves alpha at 0
 }
 
 // ---- the loop's seam ----
@@ -276,7 +261,8 @@ int SeamDraw(void* context, const VrrFrame* frame) {
         patches[count++] = {VrrBlockLeft(v->width, l.blockSide, frame->seconds), l.blockTop, l.blockSide, l.blockSide,
                             v->block.data()};
     }
-    if (v->text.dc != nullptr) patches[count++] = {l.textLeft, l.textTop, v->text.width, v->text.height, v->text.bits};
+    const Offscreen& text = v->text.canvas;
+    if (text.dc != nullptr) patches[count++] = {l.textLeft, l.textTop, text.width, text.height, text.bits};
     // The panels are copied out when the UI thread has handed over new ones, and drawn with the lock
     // given back: Direct3D may need the window's thread, which may be waiting for the lock.
     {
@@ -317,6 +303,7 @@ int SeamPresent(void* context) {
     if (!PresentNow(&v->presenter) && v->presenter.failure != kPresenterFrameLost) return 0;
     Locked lock;
     ++g_progress.presents;
+    g_progress.tearing = v->presenter.tearing;  // a device made anew asked DXGI again
     return 1;
 }
 
@@ -328,8 +315,14 @@ DWORD WINAPI VrrLoopMain(void* parameter) {
     const VrrSeam seam = {v, SeamNow, SeamWaitUntil, SeamNextKey, SeamDraw, SeamPresent};
     RunVrrLoop(&seam, &v->schedule, v->ticksPerSecond, &v->record);
     FreeTextPatch(&v->text);
-    Locked lock;
-    g_progress.running = 0;
+    const bool stopped = WaitForSingleObject(v->stop, 0) == WAIT_OBJECT_0;
+    {
+        Locked lock;
+        g_progress.running = 0;
+        if (!stopped) g_progress.failure = v->presenter.failure != kPresenterOk ? v->presenter.failure : kPresenterPresentFailed;
+    }
+    // Frames stopped coming without being asked to: the test window takes the view away.
+    if (!stopped) PostMessageW(GetParent(v->window), kVrrLoopEndedMessage, 0, 0);
     return 0;
 }
 
@@ -351,7 +344,7 @@ bool StartLoop(View* v) {
     if (v->timer == nullptr) v->timer = CreateWaitableTimerW(nullptr, FALSE, nullptr);  // before Windows 10 1803
     v->stop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (v->timer == nullptr || v->stop == nullptr) return false;
-    if (!v->fineTimer) timeBeginPeriod(1);
+    if (!v->fineTimer) v->periodRaised = timeBeginPeriod(1) == TIMERR_NOERROR;
     v->thread = CreateThread(nullptr, 0, VrrLoopMain, v, 0, nullptr);
     return v->thread != nullptr;
 }
@@ -409,9 +402,29 @@ void StartVrrView(HWND parent, int mode) {
         g_progress.running = 1;
     }
     SetWindowPos(v->window, HWND_TOP, 0, 0, v->width, v->height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    if (!StartLoop(v)) {
+    if (!StartLoop(v)) EndFailedVrrView();
+}
+
+void EndFailedVrrView() {
+    View* v = &g_view;
+    if (!v->visiting || v->loopFailed) return;
+    {
         Locked lock;
+        if (g_progress.running && v->thread != nullptr) return;  // still presenting
         g_progress.running = 0;
+        if (g_progress.failure == kPresenterOk) g_progress.failure = kPresenterPresentFailed;
+        g_failure = g_progress.failure;
+    }
+    v->loopFailed = 1;
+    if (v->thread != nullptr) {
+        JoinLoop(v->thread);
+        CloseHandleOf(&v->thread);
+    }
+    // The still picture beneath shows again, with the line that says why.
+    if (v->window != nullptr) {
+        HWND parent = GetParent(v->window);
+        ShowWindow(v->window, SW_HIDE);
+        InvalidateRect(parent, nullptr, FALSE);
     }
 }
 
@@ -422,11 +435,13 @@ void StopVrrView() {
         JoinLoop(v->thread);
         CloseHandleOf(&v->thread);
     }
-    if (v->timer != nullptr && !v->fineTimer) timeEndPeriod(1);
+    if (v->periodRaised) timeEndPeriod(1);
     CloseHandleOf(&v->timer);
     CloseHandleOf(&v->stop);
     if (v->visiting) {
-        const int variableRefresh = v->presenter.tearing == kTearingAllowed && v->record.frames > 0;
+        // Whether the visit presented frames does not matter: one stepped past at once says as
+        // much of the machine as one watched for a minute.
+        const int variableRefresh = v->presenter.tearing == kTearingAllowed && !v->loopFailed;
         RecordVrrFigures(v->mode, variableRefresh, v->record);
     }
     FreeScrollBackdrop(&v->backdrop);
@@ -443,9 +458,10 @@ int VrrViewKey(WPARAM key) {
     if (key == VK_OEM_PLUS || key == VK_ADD) vrrKey = kVrrKeyFaster;
     if (key == VK_OEM_MINUS || key == VK_SUBTRACT) vrrKey = kVrrKeySlower;
     if (key == VK_SPACE) vrrKey = kVrrKeySweep;
-    if (vrrKey == kVrrKeyNone) return 0;
+    // Only the running sweep takes them; elsewhere they do what they do on every screen.
+    if (vrrKey == kVrrKeyNone || g_view.screen != kVrrScreenSweep || g_view.thread == nullptr) return 0;
     Locked lock;
-    if (g_view.thread != nullptr && g_keyCount < kKeyRoom) g_keys[g_keyCount++] = vrrKey;
+    if (g_keyCount < kKeyRoom) g_keys[g_keyCount++] = vrrKey;
     return 1;
 }
 
@@ -473,6 +489,14 @@ void SetVrrPanels(const uint32_t* picture, int width, int height, const RECT* co
     ++g_panelsGeneration;
 }
 
+int VrrViewVisiting(int mode) {
+    return g_view.visiting && g_view.mode == mode;
+}
+
+int VrrViewMatches(int mode, int width, int height) {
+    return g_view.visiting && g_view.mode == mode && g_view.width == width && g_view.height == height;
+}
+
 int VrrViewShown() {
     return g_view.window != nullptr && g_view.thread != nullptr && IsWindowVisible(g_view.window);
 }
@@ -481,7 +505,7 @@ const wchar_t* VrrScreenNote(int mode) {
     static wchar_t note[512];
     if (!IsVrrMode(mode) || !g_view.visiting || g_view.mode != mode) return nullptr;
     const bool noD3d = g_failure != kPresenterOk || g_view.thread == nullptr;
-    if (!noD3d && g_view.presenter.tearing == kTearingAllowed) return nullptr;
+    if (!noD3d && VrrViewNow().tearing == kTearingAllowed) return nullptr;
     FormatText(note, ARRAYSIZE(note), VrrText(VT_CANNOT_FMT), VrrText(noD3d ? VT_NO_D3D : VT_NO_TEARING));
     return note;
 }

@@ -17,13 +17,24 @@ void StartVrrView(HWND parent, int mode);
 // the presenter and the view. Nothing happens where none was started.
 void StopVrrView();
 
-// A key pressed on a variable-refresh screen: + and - (main keyboard or keypad) hold the sweep and
-// move it, Space sweeps again. Returns nonzero for those keys, which then step to no other screen.
+// A key pressed on a variable-refresh screen: while the sweep runs, + and - (main keyboard or
+// keypad) hold it and move it, Space sweeps again. Returns nonzero for those keys, which then step
+// to no other screen; zero for every other key and screen, which take them as every screen does.
 int VrrViewKey(WPARAM key);
 
 // The test window's GDI picture (`width` x `height` 32-bit pixels, rows top-down) and the
 // `count` rectangles of its panels in it: from the next frame on, the frames carry those pixels.
 void SetVrrPanels(const uint32_t* picture, int width, int height, const RECT* covered, int count);
+
+// The loop stopped by itself (its device lost twice, a present refused): the view is hidden, the
+// still picture beneath shows with VrrScreenNote, and the visit is recorded as one without variable
+// refresh. The test window calls it on kVrrLoopEndedMessage; nothing happens while frames come.
+void EndFailedVrrView();
+
+// Nonzero where the view was started for `mode` (at `width` x `height`) and not stopped since, even
+// where its presenter could not start: a new size wants a new view.
+int VrrViewVisiting(int mode);
+int VrrViewMatches(int mode, int width, int height);
 
 // Nonzero while the view covers the test window.
 int VrrViewShown();

@@ -11,4 +11,5 @@ enum TestWindowId : UINT {
     kPictureReadyMessage = WM_APP + 1,  // posted by the painter when a picture is finished
     kMotionFrameMessage = WM_APP + 2,   // posted once per refresh while a motion screen is shown
     kRunEndedMessage = WM_APP + 3,      // posted to the selection window when a run's window is gone
+    kVrrLoopEndedMessage = WM_APP + 4,  // posted by the variable-refresh loop when it stopped by itself
 };
