@@ -458,10 +458,11 @@ int VrrViewKey(WPARAM key) {
     if (key == VK_OEM_PLUS || key == VK_ADD) vrrKey = kVrrKeyFaster;
     if (key == VK_OEM_MINUS || key == VK_SUBTRACT) vrrKey = kVrrKeySlower;
     if (key == VK_SPACE) vrrKey = kVrrKeySweep;
-    // Only the running sweep takes them; elsewhere they do what they do on every screen.
-    if (vrrKey == kVrrKeyNone || g_view.screen != kVrrScreenSweep || g_view.thread == nullptr) return 0;
+    // Only the sweep takes them (its still picture too, which says Space does not step there);
+    // on the flicker screen they do what they do on every screen.
+    if (vrrKey == kVrrKeyNone || !g_view.visiting || g_view.mode != kVrrSweepMode) return 0;
     Locked lock;
-    if (g_keyCount < kKeyRoom) g_keys[g_keyCount++] = vrrKey;
+    if (g_view.thread != nullptr && g_keyCount < kKeyRoom) g_keys[g_keyCount++] = vrrKey;
     return 1;
 }
 

@@ -17,9 +17,10 @@ void StartVrrView(HWND parent, int mode);
 // the presenter and the view. Nothing happens where none was started.
 void StopVrrView();
 
-// A key pressed on a variable-refresh screen: while the sweep runs, + and - (main keyboard or
-// keypad) hold it and move it, Space sweeps again. Returns nonzero for those keys, which then step
-// to no other screen; zero for every other key and screen, which take them as every screen does.
+// A key pressed on a variable-refresh screen: on the sweep, + and - (main keyboard or keypad) hold
+// it and move it, Space sweeps again. Returns nonzero for those keys there, which then step to no
+// other screen; zero for every other key, and on the flicker screen, which take them as every
+// screen does.
 int VrrViewKey(WPARAM key);
 
 // The test window's GDI picture (`width` x `height` 32-bit pixels, rows top-down) and the

@@ -135,8 +135,8 @@ TEST_F(VrrRun, SweepPresentsNumberedFramesAndTakesItsKeys) {
     EXPECT_GT(sweep.presentedHighHz, 0);
     EXPECT_EQ(kVrrFlickerMode, VrrViewNow().mode);
     ASSERT_TRUE(Presents(2));
-    Key(VK_ADD);  // the flicker screen has no use for the sweep's keys
-    EXPECT_EQ(1, g_app.playlistPos);
+    Key(VK_SPACE);  // the flicker screen has no use for the sweep's keys: Space steps on
+    EXPECT_EQ(2, g_app.playlistPos);
 
     // Esc ends the run: the loop stops and the presenter lets go of every reference.
     Key(VK_ESCAPE);
@@ -169,8 +169,8 @@ TEST_F(VrrRun, TheViewFollowsTheWindowAndGivesWayWhenItsFramesStop) {
     EXPECT_TRUE(Presents(2));
     Key(VK_ESCAPE);
 
-    // Presents refused after three: the view goes, the still picture says why, keys step again,
-    // and the visit used no variable refresh.
+    // Presents refused after three: the view goes, the still picture says why, and the visit used
+    // no variable refresh.
     const PresenterSeam failing = {RealCreateDevice(), RealCreateFactory(), nullptr, FailsAfterSome, nullptr};
     PresenterSeamGuard guard(&failing);
     g_presentsLeft = 3;
@@ -181,7 +181,7 @@ TEST_F(VrrRun, TheViewFollowsTheWindowAndGivesWayWhenItsFramesStop) {
     EXPECT_NE(nullptr, wcsstr(VrrScreenNote(kVrrSweepMode), L"still picture"));
     UpdateWindow(hwnd);
     EXPECT_GT(YellowAtTheTop(hwnd), 50);
-    Key(VK_SPACE);
+    Key(VK_RIGHT);
     EXPECT_EQ(1, g_app.playlistPos);
     EXPECT_EQ(0, CurrentRunRecord()->findings.vrr[0].variableRefresh);
     EXPECT_EQ(3, CurrentRunRecord()->findings.vrr[0].frames);
@@ -209,7 +209,7 @@ TEST_F(VrrRun, WithoutTearingOrDirect3dTheScreensRunAndSaySo) {
             Key(VK_ESCAPE);
         }
     }
-    // No Direct3D 11: the still picture with the note on it; Space steps on, as on every screen.
+    // No Direct3D 11: the still picture with the note on it; Space still steps nowhere, Right does.
     const PresenterSeam noD3d11 = {nullptr, nullptr, nullptr, nullptr, nullptr};
     PresenterSeamGuard guard(&noD3d11);
     Run({kVrrSweepMode, 0});
@@ -221,6 +221,8 @@ TEST_F(VrrRun, WithoutTearingOrDirect3dTheScreensRunAndSaySo) {
     UpdateWindow(hwnd);
     EXPECT_GT(YellowAtTheTop(hwnd), 50);
     Key(VK_SPACE);
+    EXPECT_EQ(0, g_app.playlistPos);
+    Key(VK_RIGHT);
     EXPECT_EQ(1, g_app.playlistPos);
     EXPECT_EQ(1, CurrentRunRecord()->findings.vrr[0].visits);
     EXPECT_EQ(0, CurrentRunRecord()->findings.vrr[0].frames);
