@@ -18,6 +18,7 @@
 #include "testrun/paint_ahead.h"
 #include "testrun/test_window.h"
 #include "tests/support/d3d_loader.h"
+#include "tests/support/test_run.h"
 #include "tests/support/display_answers.h"
 #include "tests/support/window_messages.h"
 
@@ -50,22 +51,13 @@ protected:
         StandInDisplayAnswers(answers);
     }
     void TearDown() override {
-        if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
-        PumpMessages();
-        PumpUntil([] { return RunningPainters() == 0; }, 30000);
+        EndTestRun(30000);
         StopDisplayStandIn();
         NoteHdrRunFailure(kPresenterOk);
-        g_app.playlist = nullptr;
-        g_app.playlistCount = 0;
     }
     void Run(std::vector<int> modes) {
         playlist = std::move(modes);
-        g_app.playlist = playlist.data();
-        g_app.playlistCount = static_cast<int>(playlist.size());
-        g_app.playlistPos = 0;
-        g_app.autoMode = 0;
-        CreateTestWindow();
-        hwnd = g_app.hwndTest;
+        hwnd = StartTestRun(&playlist);
         ASSERT_NE(hwnd, nullptr);
         Paint();
     }

@@ -17,6 +17,7 @@
 #include "testrun/test_window.h"
 #include "testrun/vrr_view.h"
 #include "tests/support/d3d_loader.h"
+#include "tests/support/test_run.h"
 #include "tests/support/window_messages.h"
 
 namespace {
@@ -50,21 +51,12 @@ protected:
         SetMonitorRateForTests(120);
     }
     void TearDown() override {
-        if (g_app.hwndTest != nullptr) DestroyWindow(g_app.hwndTest);
-        PumpMessages();
-        PumpUntil([] { return RunningPainters() == 0; }, 10000);
+        EndTestRun(10000);
         SetMonitorRateForTests(0);
-        g_app.playlist = nullptr;
-        g_app.playlistCount = 0;
     }
     void Run(std::vector<int> modes) {
         playlist = std::move(modes);
-        g_app.playlist = playlist.data();
-        g_app.playlistCount = static_cast<int>(playlist.size());
-        g_app.playlistPos = 0;
-        g_app.autoMode = 0;
-        CreateTestWindow();
-        hwnd = g_app.hwndTest;
+        hwnd = StartTestRun(&playlist);
         ASSERT_NE(hwnd, nullptr);
         UpdateWindow(hwnd);
     }

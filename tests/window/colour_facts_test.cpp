@@ -18,6 +18,7 @@
 #include "record/run_record.h"
 #include "tests/support/canvas.h"
 #include "tests/support/display_answers.h"
+#include "tests/support/select_window_open.h"
 #include "tests/support/test_data.h"
 #include "tests/support/window_messages.h"
 #include "testrun/guide_panel.h"
@@ -86,22 +87,9 @@ int NotePixels(int mode) {
 
 class ColourFacts : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        SetProcessDPIAware();
-        SetCursorPos(0, 0);
-        g_lang = 0;
-        CreateUiFonts();
-        RegisterSelectWindowClass(GetModuleHandleW(nullptr));
-        hwnd = CreateSelectWindow(GetModuleHandleW(nullptr));
-        ShowWindow(hwnd, SW_SHOW);
-        PumpMessages();
-    }
+    static void SetUpTestSuite() { hwnd = OpenSelectWindowForTests(); }
 
-    static void TearDownTestSuite() {
-        DestroyWindow(hwnd);
-        PumpMessages();
-        ReleaseGlobalResources();
-    }
+    static void TearDownTestSuite() { CloseSelectWindowForTests(hwnd); }
 
     void TearDown() override {
         StopDisplayStandIn();

@@ -20,7 +20,9 @@
 #include "hdr/hdr_texts.h"
 #include "record/run_record.h"
 #include "tests/support/canvas.h"
+#include "tests/support/d3d_loader.h"
 #include "tests/support/display_answers.h"
+#include "tests/support/select_window_open.h"
 #include "tests/support/window_messages.h"
 #include "testrun/catalogue.h"
 #include "testrun/window_ids.h"
@@ -43,29 +45,11 @@ DisplayAnswers Answers(unsigned activeMode) {
 
 const PresenterSeam kNoD3d11 = {};  // no d3d11.dll: every loader entry missing
 
-struct PresenterGuard {
-    explicit PresenterGuard(const PresenterSeam* seam) { SetPresenterSeam(seam); }
-    ~PresenterGuard() { SetPresenterSeam(nullptr); }
-};
-
 class SelectGrid : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        SetProcessDPIAware();
-        SetCursorPos(0, 0);
-        g_lang = 0;
-        CreateUiFonts();
-        RegisterSelectWindowClass(GetModuleHandleW(nullptr));
-        hwnd = CreateSelectWindow(GetModuleHandleW(nullptr));
-        ShowWindow(hwnd, SW_SHOW);
-        PumpMessages();
-    }
+    static void SetUpTestSuite() { hwnd = OpenSelectWindowForTests(); }
 
-    static void TearDownTestSuite() {
-        DestroyWindow(hwnd);
-        PumpMessages();
-        ReleaseGlobalResources();
-    }
+    static void TearDownTestSuite() { CloseSelectWindowForTests(hwnd); }
 
     // Nothing hovered, even where X's pointer started over a card (the middle of the screen).
     void SetUp() override {
@@ -165,7 +149,7 @@ TEST_F(SelectGrid, TheHdrCardsLineSaysWhyOrThatHdrIsOffOrNothing) {
     };
     for (const auto& row : table) {
         SCOPED_TRACE(testing::Message() << (row.presenter != nullptr ? "no d3d11, " : "") << "mode " << row.activeMode);
-        PresenterGuard presenter(row.presenter);
+        PresenterSeamGuard presenter(row.presenter);
         if (row.activeMode >= 0) {
             StandInDisplayAnswers(Answers(static_cast<unsigned>(row.activeMode)));
         } else {
