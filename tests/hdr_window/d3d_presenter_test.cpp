@@ -62,15 +62,6 @@ HRESULT NoSwapChain(IDXGIFactory2*, ID3D11Device*, HWND, const DXGI_SWAP_CHAIN_D
     return DXGI_ERROR_INVALID_CALL;
 }
 
-int g_lossesLeft;
-HRESULT LosingPresent(IDXGISwapChain1* chain, UINT sync, UINT flags) {
-    if (g_lossesLeft > 0) {
-        --g_lossesLeft;
-        return DXGI_ERROR_DEVICE_REMOVED;
-    }
-    return chain->Present(sync, flags);
-}
-
 TEST(D3dPresenter, BackBufferHoldsTheUploadedHalves) {
     if (!MachineHasD3d11()) GTEST_SKIP() << kNoD3d11Here;
     const struct {

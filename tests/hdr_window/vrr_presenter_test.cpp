@@ -174,15 +174,6 @@ TEST(VrrPresenter, RefusesWhatDoesNotFit) {
     DestroyWindow(window);
 }
 
-int g_lossesLeft;
-HRESULT LosingPresent(IDXGISwapChain1* chain, UINT sync, UINT flags) {
-    if (g_lossesLeft > 0) {
-        --g_lossesLeft;
-        return DXGI_ERROR_DEVICE_REMOVED;
-    }
-    return chain->Present(sync, flags);
-}
-
 // A device lost at a present is made anew, tearing asked again; the frame and the backdrop were on
 // the old one and are to be made again. Lost a second time, the presenter gives up.
 TEST(VrrPresenter, LostDeviceMadeAnewWithItsTearing) {

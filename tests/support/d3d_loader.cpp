@@ -49,3 +49,13 @@ HWND OpenTestPopup(int width, int height) {
     PumpMessages();
     return window;
 }
+
+int g_lossesLeft;
+
+HRESULT LosingPresent(IDXGISwapChain1* chain, UINT sync, UINT flags) {
+    if (g_lossesLeft > 0) {
+        --g_lossesLeft;
+        return DXGI_ERROR_DEVICE_REMOVED;
+    }
+    return chain->Present(sync, flags);
+}

@@ -17,6 +17,11 @@ bool MachineHasD3d11();
 // A visible WS_POPUP window at (0, 0) of width x height, its first messages handled.
 HWND OpenTestPopup(int width, int height);
 
+// A present for the presenter's seam that reports the device removed while g_lossesLeft is above
+// zero (counting it down), and presents as Windows does after that.
+extern int g_lossesLeft;
+HRESULT LosingPresent(IDXGISwapChain1* chain, UINT sync, UINT flags);
+
 // The presenter's seam set for one scope of a test, and Windows' own again after it.
 struct PresenterSeamGuard {
     explicit PresenterSeamGuard(const PresenterSeam* seam) { SetPresenterSeam(seam); }
